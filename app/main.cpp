@@ -1,0 +1,2 @@
+// Placeholder program entry; replaced as the main window is built.
+int main() { return 0; }

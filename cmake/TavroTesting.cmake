@@ -1,0 +1,21 @@
+# Helpers for the tests: every test runs with Qt's offscreen platform and, in a sanitizer build,
+# with the leak suppressions for Qt's and the system libraries' own allocations.
+set(TAVRO_TEST_ENVIRONMENT
+    "QT_QPA_PLATFORM=offscreen"
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0"
+    "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+
+# tavro_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
+# Builds one test executable and registers it with ctest. Link GTest::gtest_main for a
+# GoogleTest test, or Qt6::Test for a Qt Test one.
+function(tavro_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    tavro_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TAVRO_TEST_ENVIRONMENT}"
+                                            LABELS "${ARG_LABELS}" TIMEOUT 300)
+endfunction()

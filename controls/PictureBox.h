@@ -1,0 +1,31 @@
+// A picture control: shows a picture stretched to its whole size and reports clicks.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace tavro {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
+
+signals:
+    // A left-button click: pressed and released over the picture.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+    bool pressed_ = false;
+};
+
+}  // namespace tavro

@@ -1,0 +1,24 @@
+// The state of one game: the deal, the matched tiles, the pick in progress, the score and the
+// hints left. One instance lives for the whole run (inside SharedState). Arrays are indexed by
+// TileIndex 1..36; slot 0 is unused so that the indices read as the rules state them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tavro {
+
+inline constexpr int kTileCount = 36;
+inline constexpr int kFaceCount = 18;
+inline constexpr int kHintsPerGame = 50;
+
+struct GameState {
+    std::array<std::int32_t, kTileCount + 1> BoardFaces{};  // FaceId 1..18 per tile
+    std::array<std::uint8_t, kTileCount + 1> MatchedTiles{};  // matched tiles, in match order; 0 = empty
+    std::uint8_t MatchedCount = 0;  // used slots of MatchedTiles, always even
+    std::uint8_t FirstPick = 0;     // the face-up card waiting for its partner; 0 = none
+    std::int32_t Points = 0;        // may be negative
+    std::uint8_t HintsLeft = 0;
+};
+
+}  // namespace tavro

@@ -1,0 +1,36 @@
+// The Leads table's file "leads.dat" in the current working directory: loading (re-creating it
+// with the default table when it is missing, unreadable or short), inserting an entry, clearing.
+// Every rewrite is atomic, so a failed write leaves the previous file whole.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+
+#include "scores/LeadsTable.h"
+
+namespace tavro {
+
+inline constexpr const char* kLeadsFileName = "leads.dat";
+
+// An input/output error on the Leads file, carrying the platform's error text.
+class LeadsFileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The table with "none" and 0 in every place (the bytes after each name zero).
+LeadsTable DefaultLeads();
+// The name of place index 0..9 (place 1..10), decoded from Windows-1252, at most 10 characters.
+QString LeadNameText(const LeadsTable& table, int placeIndex);
+
+// Makes the table equal to the file, or re-creates the file with the default table.
+// Throws LeadsFileError when re-creating or writing fails; the table then keeps its content.
+void LoadLeads(LeadsTable& table);
+// Reloads, enters name (first 10 characters, Windows-1252, "?" for what it cannot hold) with
+// points if they beat place 10, and rewrites the file. Throws LeadsFileError.
+void InsertLead(LeadsTable& table, const QString& name, std::int32_t points);
+// Removes the file; never throws, a failure is passed over.
+void ClearLeads();
+
+}  // namespace tavro

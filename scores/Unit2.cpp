@@ -1,0 +1,1 @@
+// Placeholder; replaced as this unit is built.

@@ -1,0 +1,35 @@
+// Card sets: folders of bitmap pictures under "gfx" beside the executable. Derives the current
+// set's folder and loads a picture file into a picture control, checking that it is a complete,
+// readable Windows bitmap first.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <stdexcept>
+
+#include "settings/Settings.h"
+
+namespace tavro {
+
+class PictureBox;
+
+// A picture file that is missing or not a complete, readable bitmap.
+class PictureError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The executable's folder with a trailing '/'.
+QString ExecutableFolder();
+// The "gfx" folder beside the executable, found without regard to letter case; with trailing '/'.
+QString CardSetsFolder();
+// Sets settings.CardFolder = executable folder + "gfx/" + CardSetName + "/", each folder found
+// without regard to letter case where the file system tells case apart.
+void BuildCardFolder(Settings& settings);
+// Reads a Windows bitmap file. Throws PictureError for a missing, short or unreadable file.
+QImage ReadBitmap(const QString& fileName);
+// Loads the named bitmap into the picture control, replacing what it showed. Throws PictureError;
+// the control then keeps its picture.
+void LoadPicture(PictureBox& target, const QString& fileName);
+
+}  // namespace tavro

@@ -1,0 +1,19 @@
+// The two stored settings and the card folder derived from them. Plain data with no toolkit
+// types, so that the game core can read the delay and the card folder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tavro {
+
+inline constexpr const char* kDefaultCardSet = "animals";
+inline constexpr std::int32_t kDefaultFlipDelay = 500;
+
+struct Settings {
+    std::string CardSetName;  // UTF-8; the name of a folder under "gfx"
+    std::int32_t FlipDelay = 0;  // milliseconds, 0..2000 in steps of 50
+    std::string CardFolder;      // UTF-8; the set's folder, always ending with '/'
+};
+
+}  // namespace tavro
