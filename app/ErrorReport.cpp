@@ -1,1 +1,33 @@
-// Placeholder; replaced as this unit is built.
+// The program's error message box, and the full-stop rule for its text.
+#include "app/ErrorReport.h"
+
+#include <QMessageBox>
+
+namespace tavro {
+
+QString WithFullStop(const QString& text) {
+    if (!text.isEmpty() && text.back() > QLatin1Char('.')) {
+        return text + QLatin1Char('.');
+    }
+    return text;
+}
+
+void ReportError(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavro Memory"), WithFullStop(text),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void ReportException(QWidget* parent, std::exception_ptr error) {
+    try {
+        if (error) {
+            std::rethrow_exception(error);
+        }
+    } catch (const std::exception& e) {
+        ReportError(parent, QString::fromUtf8(e.what()));
+    } catch (...) {
+        ReportError(parent, QStringLiteral("Unknown error"));
+    }
+}
+
+}  // namespace tavro
