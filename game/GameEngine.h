@@ -43,12 +43,26 @@ public:
     std::string FaceFile(std::int32_t faceId) const;
 
 private:
+    bool IsMatched(int tile) const;
+    bool IgnoresClick(int tile) const;
+    int PartnerOf(int tile) const;
+    int LowestUnmatchedTile() const;
+    void TurnFirstCard(int tile);
+    void KeepMatchedPair(int tile);
+    void ShowMismatchedPair(int tile);
+    void TurnMismatchedPairBack(int tile, int firstPick, std::uint32_t deal);
+    void EndGame();
+    void FlashHint(int partner, int tile);
+    void EndHint(int partner, int tile, std::uint32_t deal);
+
     GameState& game_;
     const Settings& settings_;
     std::uint8_t& inputState_;
     BoardView& view_;
     std::function<std::int32_t()> tenthLeadPoints_;
     RandomSource random_;
+    // Counts the deals, so that a wait still pending when a new game starts leaves it alone.
+    std::uint32_t dealNumber_ = 0;
 };
 
 }  // namespace tavro
