@@ -23,9 +23,13 @@ public:
 QString ExecutableFolder();
 // The "gfx" folder beside the executable, found without regard to letter case; with trailing '/'.
 QString CardSetsFolder();
+// The same for the given executable folder (with or without a trailing '/').
+QString CardSetsFolder(const QString& executableFolder);
 // Sets settings.CardFolder = executable folder + "gfx/" + CardSetName + "/", each folder found
 // without regard to letter case where the file system tells case apart.
 void BuildCardFolder(Settings& settings);
+// The same with the given folder in place of the executable's (with or without a trailing '/').
+void BuildCardFolder(Settings& settings, const QString& executableFolder);
 // Reads a Windows bitmap file. Throws PictureError for a missing, short or unreadable file.
 QImage ReadBitmap(const QString& fileName);
 // Loads the named bitmap into the picture control, replacing what it showed. Throws PictureError;
