@@ -11,6 +11,10 @@
 
 #include "scores/LeadsText.h"
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace tavro {
 namespace {
 
@@ -75,16 +79,52 @@ void CheckReplaceable(const QString& fileName) {
     }
 }
 
+// A new file gets what an ordinarily created file gets: read and write for everyone, less the
+// umask. QSaveFile (Qt 6.4) makes its temporary file, and so the new file, private to the owner.
+void SetNewFilePermissions(QSaveFile& file) {
+#ifdef Q_OS_UNIX
+    const mode_t mask = umask(0);
+    umask(mask);
+    QFileDevice::Permissions permissions;
+    const auto allow = [&](mode_t bit, QFileDevice::Permission permission) {
+        if (!(mask & bit)) {
+            permissions |= permission;
+        }
+    };
+    allow(S_IRUSR, QFileDevice::ReadOwner);
+    allow(S_IWUSR, QFileDevice::WriteOwner);
+    allow(S_IRGRP, QFileDevice::ReadGroup);
+    allow(S_IWGRP, QFileDevice::WriteGroup);
+    allow(S_IROTH, QFileDevice::ReadOther);
+    allow(S_IWOTH, QFileDevice::WriteOther);
+    file.setPermissions(permissions);
+#else
+    Q_UNUSED(file);
+#endif
+}
+
 // Replaces the file with the table's 152-byte image, or throws and leaves the old file whole.
 void WriteRecord(const LeadsTable& table) {
     const QString fileName = QString::fromLatin1(kLeadsFileName);
+    const bool isNew = !QFile::exists(fileName);
     CheckReplaceable(fileName);
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that every failing write is seen here: a write error met only while the
+    // buffer is flushed inside commit() goes unnoticed, and a short file would replace the old.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         ThrowFileError(file.errorString());
     }
-    if (file.write(RecordBytes(table), kRecordSize) != kRecordSize) {
-        ThrowFileError(file.errorString());  // QSaveFile drops the temporary file
+    if (isNew) {
+        SetNewFilePermissions(file);
+    }
+    // A write that stops part-way is continued, so that the failing call gives the error text.
+    qint64 written = 0;
+    while (written < kRecordSize) {
+        const qint64 count = file.write(RecordBytes(table) + written, kRecordSize - written);
+        if (count <= 0) {
+            ThrowFileError(file.errorString());  // QSaveFile drops the temporary file
+        }
+        written += count;
     }
     if (!file.commit()) {
         ThrowFileError(file.errorString());

@@ -1,0 +1,90 @@
+// Shared pieces of the Leads file tests: a fixture that runs each test in a fresh temporary
+// working folder, byte-level file helpers, and builders for hand-made tables.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstring>
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "scores/LeadsFile.h"
+
+namespace tavro::test {
+
+// The 152 bytes of a fresh default file, spelled out byte by byte.
+inline QByteArray DefaultFileImage() {
+    QByteArray image;
+    for (int place = 0; place < 10; ++place) {
+        image.append(QByteArray::fromHex("046E6F6E65000000000000"));
+    }
+    image.append(QByteArray(2 + 40, '\0'));
+    return image;
+}
+
+inline QByteArray ImageOf(const LeadsTable& table) {
+    return QByteArray(reinterpret_cast<const char*>(&table), sizeof table);
+}
+
+inline LeadsTable TableFromImage(const QByteArray& image) {
+    LeadsTable table{};
+    std::memcpy(&table, image.constData(), sizeof table);
+    return table;
+}
+
+// A table whose places hold the given Latin-1 names and scores, in order; places not given
+// hold "none" and 0.
+inline LeadsTable MakeTable(std::initializer_list<std::pair<const char*, int>> places) {
+    LeadsTable table = DefaultLeads();
+    int index = 0;
+    for (const auto& [name, points] : places) {
+        LeadName& slot = table.LeadNames[index];
+        slot.Chars.fill(0);
+        slot.Length = static_cast<std::uint8_t>(std::strlen(name));
+        std::memcpy(slot.Chars.data(), name, slot.Length);
+        table.LeadPoints[index] = points;
+        ++index;
+    }
+    return table;
+}
+
+inline void WriteFile(const QString& name, const QByteArray& bytes) {
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+inline QByteArray ReadFile(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Each test runs in its own empty working folder, and the previous one is restored afterwards.
+class LeadsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        previous_ = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(folder_.path()));
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    QString Folder() const { return folder_.path(); }
+    static QString LeadsFile() { return QString::fromLatin1(kLeadsFileName); }
+    QStringList FolderEntries() const {
+        return QDir(folder_.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+}  // namespace tavro::test
