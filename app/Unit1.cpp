@@ -1,1 +1,161 @@
-// Placeholder; replaced as this unit is built.
+// The main window's construction: the fixed-size board (Panel1 with the frames p1..p36 and the
+// pictures Image1..Image36), the points labels and the main menu MainMenu1.
+#include "app/Unit1.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <cstdlib>
+#include <utility>
+
+#include "controls/PictureBox.h"
+
+namespace tavro {
+namespace {
+
+constexpr int kClientWidth = 500;
+constexpr int kClientHeight = 505;
+constexpr int kFrameSize = 70;
+constexpr int kFramePitch = 72;
+constexpr int kBoardLeft = 32;
+constexpr int kBoardTop = 24;
+constexpr int kPictureInset = 5;
+constexpr int kPictureSize = 60;
+constexpr int kPointsTop = 462;
+constexpr int kPointsHeight = 29;
+
+const QColor kMedGray(0xA0, 0xA0, 0xA4);
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* PointsLabel(QWidget* parent, const char* name, int left) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(24);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    label->move(left, kPointsTop);
+    label->resize(label->width(), kPointsHeight);
+    return label;
+}
+
+QAction* MenuAction(QMenu* menu, const char* name, const QString& caption, Qt::Key shortcut) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    if (shortcut != Qt::Key_unknown) {
+        action->setShortcut(QKeySequence(shortcut));
+    }
+    return action;
+}
+
+QAction* Separator(QMenu* menu, const char* name) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QLatin1String(name));
+    return separator;
+}
+
+}  // namespace
+
+void EndProcessAtOnce(int exitCode) {
+    std::_Exit(exitCode);
+}
+
+TForm1::TForm1(StartupOptions options)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      startup_(std::move(options)),
+      engine_(state_.Game, state_.Config, state_.InputState, *this,
+              [this] { return state_.Leads.LeadPoints[kLeadPlaces - 1]; }) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tavro Memory"));
+    BuildBoard();
+    BuildMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::AttachDialogs(TForm3* leads, TForm2* nameEntry, TForm4* options, TForm5* about) {
+    leadsDialog_ = leads;
+    nameDialog_ = nameEntry;
+    optionsDialog_ = options;
+    aboutDialog_ = about;
+}
+
+void TForm1::BuildBoard() {
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(2);  // lowered outer and inner bevel, one pixel each
+    Panel1->setFixedSize(kClientWidth, kClientHeight);
+    SetBackground(Panel1, Qt::white);
+    setCentralWidget(Panel1);
+
+    for (int tile = 1; tile <= kTileCount; ++tile) {
+        auto* frame = new QFrame(Panel1);
+        frame->setObjectName(QStringLiteral("p%1").arg(tile));
+        frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        frame->setLineWidth(1);
+        frame->setGeometry(kBoardLeft + kFramePitch * ((tile - 1) % 6),
+                           kBoardTop + kFramePitch * ((tile - 1) / 6), kFrameSize, kFrameSize);
+        SetBackground(frame, kMedGray);
+
+        auto* picture = new PictureBox(frame);
+        picture->setObjectName(QStringLiteral("Image%1").arg(tile));
+        picture->setGeometry(kPictureInset, kPictureInset, kPictureSize, kPictureSize);
+        picture->setCursor(Qt::PointingHandCursor);
+        connect(picture, &PictureBox::clicked, this, [this, tile] { ImageClick(tile); });
+
+        frames_[static_cast<std::size_t>(tile)] = frame;
+        images_[static_cast<std::size_t>(tile)] = picture;
+    }
+
+    Label1 = PointsLabel(Panel1, "Label1", 248);
+    Label1->setText(QStringLiteral("Points"));
+    Label1->adjustSize();
+    Label1->resize(Label1->width(), kPointsHeight);
+    Label2 = PointsLabel(Panel1, "Label2", 326);
+}
+
+void TForm1::BuildMenu() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+
+    Game1 = menuBar()->addMenu(QStringLiteral("&Game"));
+    Game1->setObjectName(QStringLiteral("Game1"));
+    new1 = MenuAction(Game1, "new1", QStringLiteral("&New"), Qt::Key_F2);
+    Leads1 = MenuAction(Game1, "Leads1", QStringLiteral("&Leads"), Qt::Key_F3);
+    N2 = Separator(Game1, "N2");
+    Showmeplease1 = MenuAction(Game1, "Showmeplease1", QStringLiteral("&Show!"), Qt::Key_F4);
+    N1 = Separator(Game1, "N1");
+    ExitF101 = MenuAction(Game1, "ExitF101", QStringLiteral("E&xit"), Qt::Key_F10);
+
+    Options1 = menuBar()->addAction(QStringLiteral("&Options"));
+    Options1->setObjectName(QStringLiteral("Options1"));
+
+    Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    About1 = MenuAction(Help1, "About1", QStringLiteral("&About"), Qt::Key_unknown);
+
+    connect(new1, &QAction::triggered, this, &TForm1::new1Click);
+    connect(Leads1, &QAction::triggered, this, &TForm1::Leads1Click);
+    connect(Showmeplease1, &QAction::triggered, this, &TForm1::Showmeplease1Click);
+    connect(ExitF101, &QAction::triggered, this, &TForm1::ExitF101Click);
+    connect(Options1, &QAction::triggered, this, &TForm1::Options1Click);
+    connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+}
+
+}  // namespace tavro

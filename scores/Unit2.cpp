@@ -1,1 +1,109 @@
-// Placeholder; replaced as this unit is built.
+// The name entry dialog: an empty name box on every showing, confirm on Enter or OK (enter the
+// name with the points, reopen the gate, close), no close before a name was confirmed, and the
+// Leads dialog shown while it closes.
+#include "scores/Unit2.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <exception>
+
+#include "app/ErrorReport.h"
+#include "scores/FlatButton.h"
+#include "scores/LeadsFile.h"
+#include "scores/Unit3.h"
+
+namespace tavro {
+
+TForm2::TForm2(SharedState& state, TForm3& leadsDialog, QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::None), state_(state), leadsDialog_(leadsDialog) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Enter your name"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(250, 97);
+    MakeWhite(this);
+
+    Edit1 = new QLineEdit(QStringLiteral("12345"), this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(8, 16, 233, 37);
+    Edit1->setMaxLength(kLeadNameLength);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(24);
+    font.setBold(true);
+    Edit1->setFont(font);
+    // A thin flat frame in place of the sunken border.
+    Edit1->setStyleSheet(
+        QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; color: blue; "
+                       "padding: 0 2px; }"));
+    connect(Edit1, &QLineEdit::returnPressed, this, &TForm2::Edit1KeyPress);
+
+    SpeedButton1 = MakeFlatButton(this, "SpeedButton1", QStringLiteral("OK"), 168, 64);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
+    setFocusProxy(Edit1);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    // A spontaneous show (back from being minimised) keeps the name typed so far.
+    if (!event->spontaneous()) {
+        state_.InputState = kInputBusy;
+        Edit1->clear();
+        nameEntered_ = false;
+        closing_ = false;
+        Edit1->setFocus();
+    }
+    ToolDialog::showEvent(event);
+}
+
+void TForm2::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) {
+        state_.InputState = kInputReady;
+    }
+    ToolDialog::hideEvent(event);
+}
+
+void TForm2::Edit1KeyPress() {
+    Confirm();
+}
+
+void TForm2::SpeedButton1Click() {
+    Confirm();
+}
+
+void TForm2::Confirm() {
+    nameEntered_ = true;
+    try {
+        InsertLead(state_.Leads, Edit1->text(), state_.Game.Points);
+    } catch (...) {
+        // The dialog stays open with the typed name; Enter or OK tries the whole entry again.
+        ReportException(this, std::current_exception());
+        return;
+    }
+    state_.InputState = kInputReady;
+    close();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    if (!nameEntered_) {
+        event->ignore();
+        return;
+    }
+    ToolDialog::closeEvent(event);  // ends in done()
+}
+
+void TForm2::done(int result) {
+    if (!nameEntered_) {
+        return;
+    }
+    FormClose();
+    ToolDialog::done(result);
+}
+
+void TForm2::FormClose() {
+    if (closing_) {
+        return;
+    }
+    closing_ = true;
+    // The name dialog stays on screen behind the Leads dialog until that is dismissed.
+    leadsDialog_.exec();
+}
+
+}  // namespace tavro

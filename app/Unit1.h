@@ -1,0 +1,112 @@
+// The main window TForm1: the 6 x 6 board of tile frames and pictures, the points display and the
+// main menu. It owns the program's shared state and the game engine, and it is the engine's
+// BoardView: pictures, frame colours, the points label and the timed continuations.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+#include "app/SharedState.h"
+#include "game/BoardView.h"
+#include "game/GameEngine.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+
+namespace tavro {
+
+class PictureBox;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+
+// Ends the process with the given code. Must not return in the program; tests inject one that
+// records the code instead.
+using ExitFunction = std::function<void(int)>;
+// Ends the process at once (no settings saved, nothing else run).
+[[noreturn]] void EndProcessAtOnce(int exitCode);
+
+struct StartupOptions {
+    ExitFunction exitProcess = EndProcessAtOnce;
+    // The folder whose "gfx" holds the card sets; empty = the executable's folder.
+    QString programFolder;
+};
+
+class TForm1 : public QMainWindow, public BoardView {
+    Q_OBJECT
+public:
+    // Builds the window and runs FormCreate: settings, card folder, caption, Leads file, first
+    // deal. The dialogs are created afterwards and handed over with AttachDialogs.
+    explicit TForm1(StartupOptions options = {});
+    ~TForm1() override;
+
+    void AttachDialogs(TForm3* leads, TForm2* nameEntry, TForm4* options, TForm5* about);
+
+    SharedState& state() { return state_; }
+    GameEngine& engine() { return engine_; }
+    // Tile k's picture and frame, k = 1..36.
+    PictureBox* Image(int tile) const { return images_[static_cast<std::size_t>(tile)]; }
+    QFrame* Frame(int tile) const { return frames_[static_cast<std::size_t>(tile)]; }
+
+    // The controls, by their designer names.
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QMenu* Game1 = nullptr;
+    QAction* new1 = nullptr;
+    QAction* Leads1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* Showmeplease1 = nullptr;
+    QAction* N1 = nullptr;
+    QAction* ExitF101 = nullptr;
+    QAction* Options1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* About1 = nullptr;
+
+    // Image1Click .. Image36Click: picture k was clicked.
+    void ImageClick(int tile);
+    void new1Click();
+    void Leads1Click();
+    void Showmeplease1Click();
+    void ExitF101Click();
+    void Options1Click();
+    void About1Click();
+
+    // BoardView
+    void loadTilePicture(int tile, const std::string& fileName) override;
+    void repaintTile(int tile) override;
+    void showPoints(const std::string& text) override;
+    void setHintCommandEnabled(bool enabled) override;
+    void setFrameColour(int tile, std::uint32_t bgrColour) override;
+    void processPendingEvents() override;
+    void runAfter(int milliseconds, std::function<void()> continuation) override;
+    void qualifyingGameEnded() override;
+    void missingCardBack() override;
+
+protected:
+    // FormClose: saves the settings; closing is never refused.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildBoard();
+    void BuildMenu();
+    void FormCreate();
+    // Runs a menu command when the gate is open, reporting what it throws.
+    void RunCommand(const std::function<void()>& command);
+
+    StartupOptions startup_;
+    SharedState state_;
+    GameEngine engine_;
+    std::array<PictureBox*, kTileCount + 1> images_{};  // by TileIndex; slot 0 unused
+    std::array<QFrame*, kTileCount + 1> frames_{};
+    TForm3* leadsDialog_ = nullptr;
+    TForm2* nameDialog_ = nullptr;
+    TForm4* optionsDialog_ = nullptr;
+    TForm5* aboutDialog_ = nullptr;
+};
+
+}  // namespace tavro

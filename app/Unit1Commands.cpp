@@ -1,0 +1,103 @@
+// The main window's start-up (FormCreate), its close (FormClose) and its commands: the tile
+// clicks and the menu items. Every command but Exit does nothing while the input gate is closed,
+// and every one reports what it throws instead of letting it reach the event loop.
+#include <QCloseEvent>
+#include <exception>
+
+#include "app/ErrorReport.h"
+#include "app/Unit1.h"
+#include "dialogs/Unit4.h"
+#include "dialogs/Unit5.h"
+#include "scores/LeadsFile.h"
+#include "scores/Unit3.h"
+#include "settings/CardSet.h"
+#include "settings/SettingsStore.h"
+
+namespace tavro {
+
+void TForm1::FormCreate() {
+    // The lookup tables images_ and frames_ were filled while the board was built.
+    state_.InputState = kInputBusy;
+    LoadSettings(state_.Config);
+    if (startup_.programFolder.isEmpty()) {
+        BuildCardFolder(state_.Config);
+    } else {
+        BuildCardFolder(state_.Config, startup_.programFolder);
+    }
+    setWindowTitle(QStringLiteral("Tavro Memory: ") +
+                   QString::fromStdString(state_.Config.CardSetName));
+    try {
+        LoadLeads(state_.Leads);
+    } catch (...) {
+        // Without a Leads file the game is still playable: report and deal all the same.
+        ReportException(this, std::current_exception());
+    }
+    try {
+        engine_.NewGame();
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    SaveSettings(state_.Config);
+    event->accept();
+}
+
+void TForm1::RunCommand(const std::function<void()>& command) {
+    if (state_.InputState == kInputBusy) {
+        return;
+    }
+    try {
+        command();
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+void TForm1::ImageClick(int tile) {
+    // The engine checks the gate itself, along with the tile's own state.
+    try {
+        engine_.SelectTile(tile);
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+void TForm1::new1Click() {
+    RunCommand([this] { engine_.NewGame(); });
+}
+
+void TForm1::Leads1Click() {
+    RunCommand([this] {
+        if (leadsDialog_ != nullptr) {
+            leadsDialog_->exec();
+        }
+    });
+}
+
+void TForm1::Showmeplease1Click() {
+    RunCommand([this] { engine_.HintPair(); });
+}
+
+void TForm1::ExitF101Click() {
+    close();
+}
+
+void TForm1::Options1Click() {
+    RunCommand([this] {
+        if (optionsDialog_ != nullptr) {
+            optionsDialog_->exec();
+        }
+    });
+}
+
+void TForm1::About1Click() {
+    RunCommand([this] {
+        if (aboutDialog_ != nullptr) {
+            aboutDialog_->exec();
+        }
+    });
+}
+
+}  // namespace tavro

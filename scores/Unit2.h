@@ -1,0 +1,51 @@
+// The name entry dialog TForm2: takes the player's name after a game that beats the tenth place,
+// enters it with the points into the Leads file, and shows the Leads dialog on its way out.
+// It cannot be declined: every close is refused until a name (possibly empty) is confirmed.
+#pragma once
+
+#include <QDialog>
+
+#include "app/SharedState.h"
+#include "app/ToolDialog.h"
+
+class QLineEdit;
+class QToolButton;
+
+namespace tavro {
+
+class TForm3;
+
+class TForm2 : public ToolDialog {
+    Q_OBJECT
+public:
+    TForm2(SharedState& state, TForm3& leadsDialog, QWidget* mainWindow);
+
+    QLineEdit* Edit1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;  // OK
+
+    bool NameEntered() const { return nameEntered_; }
+
+    void SpeedButton1Click();
+    // Enter in the name box (the other keys are edited as usual).
+    void Edit1KeyPress();
+
+    // Every way of ending the dialog (accept, reject or Escape) comes here: refused until a
+    // name was confirmed; once allowed, FormClose shows the Leads dialog first.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;    // FormShow
+    void hideEvent(QHideEvent* event) override;    // FormHide
+    void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+
+private:
+    void Confirm();
+    void FormClose();
+
+    SharedState& state_;
+    TForm3& leadsDialog_;
+    bool nameEntered_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace tavro

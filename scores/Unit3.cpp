@@ -1,0 +1,161 @@
+// The Leads dialog: builds the table of ten rows, fills it from "leads.dat" on every showing and
+// after Clear, and closes on Enter, Escape, OK or the close box.
+#include "scores/Unit3.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <exception>
+
+#include "app/ErrorReport.h"
+#include "scores/FlatButton.h"
+#include "scores/LeadsFile.h"
+
+namespace tavro {
+namespace {
+
+constexpr int kClientWidth = 202;
+constexpr int kClientHeight = 235;
+constexpr int kRowsTop = 32;
+constexpr int kRowHeight = 16;
+constexpr int kNameLeft = 40;
+constexpr int kPointsLeft = 136;
+
+// The designer names of the rank labels, place 1 first ("8" was added last, as Label3).
+constexpr std::array<int, kLeadPlaces> kRankLabelNumbers = {9, 10, 11, 12, 13, 14, 15, 3, 16, 17};
+
+QColor RowColour(int placeIndex) {
+    switch (placeIndex) {
+        case 0:
+            return QColor(255, 0, 0);
+        case 1:
+            return QColor(0, 128, 0);
+        case 2:
+            return QColor(0, 0, 255);
+        default:
+            return QColor(0, 0, 0);
+    }
+}
+
+QLabel* RowLabel(QWidget* parent, int labelNumber, const QString& text, int left, int top,
+                 const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Label%1").arg(labelNumber));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void SetLabelText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+}
+
+}  // namespace
+
+TForm3::TForm3(SharedState& state, QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::CloseBox), state_(state) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Leads"));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFixedSize(kClientWidth, kClientHeight);
+    MakeWhite(this);
+
+    // Raised outer bevel on the panel itself, lowered inner bevel just inside it.
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
+    MakeWhite(Panel1);
+    auto* innerBevel = new QFrame(Panel1);
+    innerBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    innerBevel->setGeometry(1, 1, kClientWidth - 2, kClientHeight - 2);
+
+    Label7 = RowLabel(Panel1, 7, QStringLiteral("Name"), kNameLeft, 8, Qt::black);
+    Label8 = RowLabel(Panel1, 8, QStringLiteral("Points"), kPointsLeft, 8, Qt::black);
+    BuildRows();
+
+    SpeedButton1 = MakeFlatButton(Panel1, "SpeedButton1", QStringLiteral("Clear"), 8, 200);
+    SpeedButton2 = MakeFlatButton(Panel1, "SpeedButton2", QStringLiteral("OK"), 120, 200);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+}
+
+void TForm3::BuildRows() {
+    for (int place = 0; place < kLeadPlaces; ++place) {
+        const auto index = static_cast<std::size_t>(place);
+        const int top = kRowsTop + kRowHeight * place;
+        const QColor colour = RowColour(place);
+        const int rankLeft = place == kLeadPlaces - 1 ? 12 : 16;  // "10" is two digits wide
+        RankLabels[index] = RowLabel(Panel1, kRankLabelNumbers[index], QString::number(place + 1),
+                                     rankLeft, top, colour);
+        NameLabels[index] = RowLabel(Panel1, 18 + place, QString(), kNameLeft, top, colour);
+        PointsLabels[index] = RowLabel(Panel1, 28 + place, QString(), kPointsLeft, top, colour);
+    }
+}
+
+void TForm3::FillRows() {
+    try {
+        LoadLeads(state_.Leads);
+    } catch (...) {
+        ReportException(this, std::current_exception());
+        return;  // the rows keep what they showed
+    }
+    for (int place = 0; place < kLeadPlaces; ++place) {
+        const auto index = static_cast<std::size_t>(place);
+        SetLabelText(NameLabels[index], LeadNameText(state_.Leads, place));
+        SetLabelText(PointsLabels[index], QString::number(state_.Leads.LeadPoints[index]));
+    }
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    // A spontaneous show (the window coming back from being minimised) is no new showing.
+    if (!event->spontaneous()) {
+        state_.InputState = kInputBusy;
+        FillRows();
+    }
+    ToolDialog::showEvent(event);
+}
+
+void TForm3::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) {
+        state_.InputState = kInputReady;
+    }
+    ToolDialog::hideEvent(event);
+}
+
+void TForm3::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            accept();
+            return;
+        default:
+            event->ignore();
+    }
+}
+
+void TForm3::SpeedButton1Click() {
+    try {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Tavro Memory"),
+                        QStringLiteral("Are you shure?"), QMessageBox::Yes | QMessageBox::No, this);
+        box.setWindowModality(Qt::ApplicationModal);
+        if (box.exec() == QMessageBox::Yes) {
+            ClearLeads();
+        }
+        FillRows();
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+void TForm3::SpeedButton2Click() {
+    accept();
+}
+
+}  // namespace tavro
