@@ -1,24 +1,83 @@
-// The Options dialog: picks the card set (with a live preview) and the mismatch delay.
+// The Options dialog: picks the card set (with a live preview of its pictures) and the delay for
+// which a mismatched pair stays face up. A change takes effect at once for the main window's
+// caption and the card folder; hiding the dialog after any change deals a new game.
 #pragma once
 
-#include <QDialog>
+#include <QString>
+#include <cstdint>
 
 #include "app/SharedState.h"
+#include "app/ToolDialog.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QTimer;
+class QToolButton;
 
 namespace tavro {
 
 class GameEngine;
+class PictureBox;
+class TRxSlider;
 
-class TForm4 : public QDialog {
+class TForm4 : public ToolDialog {
     Q_OBJECT
 public:
     // mainWindow: the window whose caption follows the picked set; also the dialog's parent.
     TForm4(SharedState& state, GameEngine& engine, QWidget* mainWindow);
 
+    // The folder whose "gfx" sub-folder holds the card sets; the executable's folder unless a
+    // test points the dialog elsewhere.
+    void setExecutableFolder(const QString& folder);
+
+    void setVisible(bool visible) override;
+
+    // The delay as the dialog writes it: seconds in their shortest form with the user's decimal
+    // separator, then " sec" ("0.5 sec", "1 sec").
+    static QString DelayText(std::int32_t flipDelay);
+
+    // The dialog's controls, under the names the rest of the program and the tests know them by.
+    QGroupBox* GroupBox1;
+    QComboBox* ComboBox1;
+    QLabel* Panel1;
+    PictureBox* Image1;
+    QLabel* Label2;
+    QLabel* Label3;
+    TRxSlider* RxSlider1;
+    QToolButton* SpeedButton1;
+    QTimer* Timer1;
+
+    bool OptionsChanged() const { return optionsChanged_; }
+    std::int32_t PreviewStep() const { return previewStep_; }
+
 private:
+    void BuildControls();
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void ComboBox1Change(int index);
+    void RxSlider1Change();
+    void Timer1Timer();
+    void SpeedButton1Click();
+
+    void FillCardSetList();
+    void SelectCurrentCardSet();
+    void SetDelayLabel();
+    // Timer1 is "enabled" as a whole, and ticks only while enabled with an interval above 0:
+    // QTimer would fire continuously with an interval of 0.
+    void SetTimerEnabled(bool enabled);
+    void SetTimerInterval(int milliseconds);
+    void UpdateTimerRunning();
+    void ShowPreviewPicture(const QString& fileName);
+
     SharedState& state_;
     GameEngine& engine_;
     QWidget* mainWindow_;
+    QString executableFolder_;
+    bool optionsChanged_ = false;
+    std::int32_t previewStep_ = 0;  // 0 = card back next, 1..18 = face n next
+    bool timerEnabled_ = false;
 };
 
 }  // namespace tavro

@@ -1,0 +1,15 @@
+// The About dialog's logo: three fanned cards of a memory game, drawn in code.
+#pragma once
+
+#include <QImage>
+
+namespace tavro {
+
+inline constexpr int kAboutLogoWidth = 145;
+inline constexpr int kAboutLogoHeight = 130;
+
+// A 145 x 130 picture in 24-bit colour. Drawn with shapes only (no text), so that it looks the
+// same whatever fonts the system has.
+QImage DrawAboutLogo();
+
+}  // namespace tavro

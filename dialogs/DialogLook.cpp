@@ -1,0 +1,44 @@
+// The shared look of the Options and About dialogs.
+#include "dialogs/DialogLook.h"
+
+#include <QDialog>
+#include <QPalette>
+#include <QToolButton>
+
+namespace tavro {
+
+QFont StandardFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+void ApplyDialogLook(QDialog& dialog, QSize clientSize) {
+    dialog.setFont(StandardFont());
+    QPalette palette = dialog.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    dialog.setPalette(palette);
+    dialog.setAutoFillBackground(true);
+    dialog.setFixedSize(clientSize);
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const QString& caption, const QRect& geometry,
+                             const QColor& textColour) {
+    auto* button = new QToolButton(parent);
+    button->setText(caption);
+    button->setGeometry(geometry);
+    button->setAutoRaise(true);  // flat until the pointer is over it
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    QFont font = StandardFont();
+    font.setBold(true);
+    font.setUnderline(true);
+    button->setFont(font);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, textColour);
+    button->setPalette(palette);
+    return button;
+}
+
+}  // namespace tavro

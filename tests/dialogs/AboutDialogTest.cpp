@@ -1,0 +1,143 @@
+// The About dialog on the offscreen platform: its layout and logo, the input gate while it is
+// shown, and the two links, caught by URL handlers of the test so that no browser starts.
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+#include "app/SharedState.h"
+#include "controls/PictureBox.h"
+#include "dialogs/Unit5.h"
+
+using namespace tavro;
+
+// Stands in for the desktop's browser and mail program.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void openUrl(const QUrl& url) { opened.append(url); }
+};
+
+class AboutDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher_, "openUrl");
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher_, "openUrl");
+    }
+    void cleanupTestCase() {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    }
+    void init() { catcher_.opened.clear(); }
+
+    void layout() {
+        SharedState state;
+        QWidget mainWindow;
+        auto* dialog = new TForm5(state, &mainWindow);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("About Tavro Memory"));
+        QCOMPARE(dialog->size(), QSize(356, 178));
+        QCOMPARE(dialog->Image1->geometry(), QRect(8, 8, 145, 130));
+        QCOMPARE(dialog->Label1->text(), QStringLiteral("Tavro Memory 1.0"));
+        QCOMPARE(dialog->Label1->pos(), QPoint(160, 8));
+        QCOMPARE(dialog->SpeedButton3->text(), QStringLiteral("Visit Tavro Memory Homepage"));
+        QCOMPARE(dialog->SpeedButton3->geometry(), QRect(160, 40, 185, 25));
+        QCOMPARE(dialog->SpeedButton4->text(), QStringLiteral("Mail To Tavro Memory Autors"));
+        QCOMPARE(dialog->SpeedButton4->geometry(), QRect(160, 72, 185, 25));
+        QCOMPARE(dialog->SpeedButton2->text(), QStringLiteral("OK"));
+        QCOMPARE(dialog->SpeedButton2->geometry(), QRect(272, 144, 73, 25));
+        for (QToolButton* button :
+             {dialog->SpeedButton2, dialog->SpeedButton3, dialog->SpeedButton4}) {
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            QVERIFY(button->font().bold() && button->font().underline());
+            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+        }
+        QCOMPARE(dialog->SpeedButton3->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+        QCOMPARE(dialog->SpeedButton2->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    }
+
+    void logoIsAPictureOfItsOwn() {
+        SharedState state;
+        QWidget mainWindow;
+        auto* dialog = new TForm5(state, &mainWindow);
+        const QImage& logo = dialog->Image1->picture();
+        QCOMPARE(logo.size(), QSize(145, 130));
+        QCOMPARE(logo.depth(), 24);
+        QSet<QRgb> colours;
+        for (int y = 0; y < logo.height(); y += 5) {
+            for (int x = 0; x < logo.width(); x += 5) {
+                colours.insert(logo.pixel(x, y));
+            }
+        }
+        QVERIFY2(colours.size() > 20, "the logo should be a drawing, not a plain area");
+    }
+
+    void gateIsClosedWhileShown() {
+        SharedState state;
+        state.InputState = kInputReady;
+        QWidget mainWindow;
+        auto* dialog = new TForm5(state, &mainWindow);
+        dialog->show();
+        QCOMPARE(state.InputState, kInputBusy);
+        QTest::mouseClick(dialog->SpeedButton2, Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(state.InputState, kInputReady);
+
+        dialog->show();
+        QCOMPARE(state.InputState, kInputBusy);
+        dialog->close();  // the close box does what OK does
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(state.InputState, kInputReady);
+    }
+
+    void linksAskTheDesktopEveryTime() {
+        SharedState state;
+        QWidget mainWindow;
+        auto* dialog = new TForm5(state, &mainWindow);
+        dialog->show();
+        QTest::mouseClick(dialog->SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(dialog->SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(dialog->SpeedButton4, Qt::LeftButton);
+        QCOMPARE(catcher_.opened.size(), 3);
+        QCOMPARE(catcher_.opened.at(0), QUrl(kHomepageAddress));
+        QCOMPARE(catcher_.opened.at(1), QUrl(kHomepageAddress));
+        QCOMPARE(catcher_.opened.at(2).scheme(), QStringLiteral("mailto"));
+        QCOMPARE(catcher_.opened.at(2), QUrl(kAuthorsMailAddress));
+        QVERIFY(catcher_.opened.at(0).host().endsWith(QStringLiteral(".example.org")));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(state.InputState, kInputBusy);
+    }
+
+    void execIsClosedByOk() {
+        SharedState state;
+        QWidget mainWindow;
+        auto* dialog = new TForm5(state, &mainWindow);
+        bool sawGateClosed = false;
+        QTimer::singleShot(50, [&] {
+            if (auto* modal = qobject_cast<TForm5*>(QApplication::activeModalWidget())) {
+                sawGateClosed = state.InputState == kInputBusy;
+                QTest::mouseClick(modal->SpeedButton4, Qt::LeftButton);
+                QTest::mouseClick(modal->SpeedButton2, Qt::LeftButton);
+            }
+        });
+        QTimer::singleShot(5000, dialog, &QDialog::reject);  // never hang
+        dialog->exec();
+        QVERIFY(sawGateClosed);
+        QCOMPARE(catcher_.opened.size(), 1);
+        QCOMPARE(state.InputState, kInputReady);
+    }
+
+private:
+    UrlCatcher catcher_;
+};
+
+QTEST_MAIN(AboutDialogTest)
+#include "AboutDialogTest.moc"
