@@ -1,0 +1,210 @@
+// Reading bitmap files: the depths and row orders a card set may use decode to the right pixels,
+// and every file that is missing, cut off or not a bitmap fails with a PictureError naming it.
+#include <gtest/gtest.h>
+#include <QBuffer>
+#include <QImage>
+#include <random>
+
+#include "cardset/BmpWriter.h"
+#include "cardset/TempFolder.h"
+#include "settings/CardSet.h"
+
+namespace tavro {
+namespace {
+
+using testing::BmpSpec;
+using testing::MakeBmp;
+using testing::TempFolder;
+
+const std::vector<QRgb> kColours = {qRgb(255, 0, 0),   qRgb(0, 128, 0),   qRgb(0, 0, 255),
+                                    qRgb(255, 255, 0), qRgb(0, 0, 0),     qRgb(255, 255, 255),
+                                    qRgb(10, 20, 30),  qRgb(200, 100, 50)};
+
+// A pattern that differs in every row and column, so a flipped or shifted image shows up.
+quint32 PatternIndex(int x, int y, int colours) {
+    return (x + 3 * y) % colours;
+}
+
+void ExpectPattern(const QImage& image, int width, int height, int colours) {
+    ASSERT_EQ(image.size(), QSize(width, height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            ASSERT_EQ(image.pixel(x, y) | 0xFF000000u, kColours[PatternIndex(x, y, colours)])
+                << "at " << x << "," << y;
+        }
+    }
+}
+
+// Writes the pattern at the given depth and row order and reads it back.
+void CheckDepth(int bitCount, int height, bool coreHeader = false) {
+    TempFolder folder;
+    const int colours = bitCount == 1 ? 2 : 8;
+    BmpSpec spec{11, height, bitCount, {}, coreHeader};
+    if (bitCount <= 8) {
+        spec.palette.assign(kColours.begin(), kColours.begin() + colours);
+        if (coreHeader) {
+            // The core header has no colour count: its table always holds 2^bits entries.
+            spec.palette.resize(std::size_t{1} << bitCount, qRgb(0, 0, 0));
+        }
+    }
+    const auto pixel = [&](int x, int y) {
+        const quint32 index = PatternIndex(x, y, colours);
+        return bitCount <= 8 ? index : kColours[index];
+    };
+    const QString file = folder.write("picture.bmp", MakeBmp(spec, pixel));
+    ExpectPattern(ReadBitmap(file), 11, height < 0 ? -height : height, colours);
+}
+
+TEST(ReadBitmap, DecodesEveryDepthBottomUpAndTopDown) {
+    for (const int bits : {1, 4, 8, 24, 32}) {
+        SCOPED_TRACE(bits);
+        CheckDepth(bits, 5);
+        CheckDepth(bits, -5);
+    }
+    CheckDepth(8, 4, /*coreHeader=*/true);
+    CheckDepth(24, 3, /*coreHeader=*/true);
+}
+
+TEST(ReadBitmap, ReadsWhatQImageWrites) {
+    TempFolder folder;
+    QImage original(37, 13, QImage::Format_RGB888);
+    original.fill(qRgb(12, 34, 56));
+    original.setPixel(36, 12, qRgb(250, 1, 2));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(original.save(&buffer, "BMP"));
+    const QImage read = ReadBitmap(folder.write("saved.bmp", bytes));
+    ASSERT_EQ(read.size(), original.size());
+    EXPECT_EQ(read.pixel(0, 0), qRgb(12, 34, 56));
+    EXPECT_EQ(read.pixel(36, 12), qRgb(250, 1, 2));
+}
+
+// Run-length compressed 8-bit rows: count/index pairs, end of line, end of bitmap.
+QByteArray Rle8Bitmap(int declaredDataSize = 0) {
+    BmpSpec spec{4, 2, 8, {kColours[0], kColours[2]}};
+    QByteArray bytes = MakeBmp(spec, [](int, int) { return 0u; });
+    const int offset = 14 + 40 + 8;
+    bytes.truncate(offset);
+    const QByteArray data("\x04\x01\x00\x00\x02\x00\x02\x01\x00\x01", 10);  // bottom row blue
+    bytes += data;
+    testing::PutU32(bytes, 2, static_cast<quint32>(bytes.size()));
+    testing::PutU32(bytes, 30, 1);  // BI_RLE8
+    testing::PutU32(bytes, 34, declaredDataSize ? declaredDataSize : data.size());
+    return bytes;
+}
+
+TEST(ReadBitmap, DecodesRunLengthCompressionWithinItsStatedSize) {
+    TempFolder folder;
+    const QImage image = ReadBitmap(folder.write("rle.bmp", Rle8Bitmap()));
+    ASSERT_EQ(image.size(), QSize(4, 2));
+    EXPECT_EQ(image.pixel(0, 1), kColours[2]);
+    EXPECT_EQ(image.pixel(0, 0), kColours[0]);
+    EXPECT_EQ(image.pixel(3, 0), kColours[2]);
+
+    EXPECT_THROW(ReadBitmap(folder.write("long.bmp", Rle8Bitmap(100))), PictureError);
+    QByteArray unsized = Rle8Bitmap();
+    testing::PutU32(unsized, 34, 0);
+    EXPECT_THROW(ReadBitmap(folder.write("unsized.bmp", unsized)), PictureError);
+}
+
+// Expects a PictureError whose text names the file.
+void ExpectRejected(const QString& file) {
+    try {
+        const QImage image = ReadBitmap(file);
+        ADD_FAILURE() << file.toStdString() << " was read as " << image.width() << "x"
+                      << image.height();
+    } catch (const PictureError& error) {
+        EXPECT_NE(std::string(error.what()).find(file.toStdString()), std::string::npos)
+            << error.what();
+        EXPECT_NE(std::string(error.what()).find("Cannot load the picture"), std::string::npos);
+    }
+}
+
+QByteArray Valid24Bit(int width = 20, int height = 10) {
+    return MakeBmp({width, height, 24, {}}, [](int x, int y) { return qRgb(x * 10, y * 20, 99); });
+}
+
+TEST(ReadBitmap, RejectsCutOffFiles) {
+    TempFolder folder;
+    const QByteArray full = Valid24Bit();
+
+    // Header intact, the last rows missing, the stated file size still the full one.
+    ExpectRejected(folder.write("cut.bmp", full.left(full.size() - 30)));
+    // The same with the stated size made to match: only the pixel data check can tell.
+    QByteArray consistent = full.left(full.size() - 1);
+    testing::PutU32(consistent, 2, static_cast<quint32>(consistent.size()));
+    ExpectRejected(folder.write("consistent.bmp", consistent));
+    // The header itself cut: inside the info header, the file header alone, two bytes.
+    ExpectRejected(folder.write("header.bmp", full.left(30)));
+    ExpectRejected(folder.write("fileheader.bmp", full.left(14)));
+    ExpectRejected(folder.write("bm.bmp", full.left(2)));
+    // A palette bitmap cut inside its colour table.
+    const QByteArray paletted =
+        MakeBmp({4, 4, 8, {kColours.begin(), kColours.end()}}, [](int, int) { return 1u; });
+    ExpectRejected(folder.write("palette.bmp", paletted.left(14 + 40 + 10)));
+    // Extra bytes after the pixel data are harmless.
+    EXPECT_NO_THROW(ReadBitmap(folder.write("padded.bmp", full + QByteArray(7, 'x'))));
+}
+
+TEST(ReadBitmap, RejectsFilesThatAreNoBitmaps) {
+    TempFolder folder;
+    ExpectRejected(folder.path() + "missing.bmp");
+    ExpectRejected(folder.write("empty.bmp", {}));
+    ExpectRejected(folder.makeFolder("folder.bmp").chopped(1));
+
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(image.save(&buffer, "PNG"));
+    ExpectRejected(folder.write("png.bmp", png));
+
+    std::mt19937 random(1234);
+    for (int round = 0; round < 20; ++round) {
+        QByteArray noise(static_cast<int>(random() % 300), '\0');
+        for (char& byte : noise) {
+            byte = static_cast<char>(random());
+        }
+        if (round % 2 == 0 && noise.size() >= 2) {
+            noise[0] = 'B';  // a signature alone does not make a bitmap
+            noise[1] = 'M';
+        }
+        const QString name = QStringLiteral("noise%1.bmp").arg(round);
+        ExpectRejected(folder.write(name, noise));
+    }
+}
+
+TEST(ReadBitmap, RejectsDamagedHeaders) {
+    TempFolder folder;
+    struct Damage {
+        const char* name;
+        int at;
+        quint32 value;
+        bool wide;
+    };
+    const Damage damages[] = {
+        {"infosize", 14, 41, true},   {"width0", 18, 0, true},   {"height0", 22, 0, true},
+        {"huge", 18, 1u << 30, true}, {"planes", 26, 2, false},  {"bits7", 28, 7, false},
+        {"jpeg", 30, 4, true},        {"rle8at24", 30, 1, true}, {"fields24", 30, 3, true},
+    };
+    for (const Damage& damage : damages) {
+        QByteArray bytes = Valid24Bit();
+        if (damage.wide) {
+            testing::PutU32(bytes, damage.at, damage.value);
+        } else {
+            testing::PutU16(bytes, damage.at, static_cast<quint16>(damage.value));
+        }
+        SCOPED_TRACE(damage.name);
+        ExpectRejected(folder.write(QString::fromLatin1(damage.name) + ".bmp", bytes));
+    }
+    // A colour table that claims more entries than the depth allows.
+    QByteArray paletted =
+        MakeBmp({4, 4, 4, {kColours.begin(), kColours.end()}}, [](int, int) { return 1u; });
+    testing::PutU32(paletted, 46, 17);
+    ExpectRejected(folder.write("colours.bmp", paletted));
+}
+
+}  // namespace
+}  // namespace tavro
