@@ -1,0 +1,33 @@
+// The settings store behind a small interface of our own: the registry key
+// "\Software\Tavro\Tavro Memory" under HKEY_LOCAL_MACHINE on Windows, key-value files with the
+// same key path and value names elsewhere. It reads and writes raw values; the defaults and the
+// validation are the caller's.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tavro {
+
+// The values as stored. One that is absent or of the wrong type (a "cards" that is not text, a
+// "delay" that is not a whole 32-bit number) is empty.
+struct StoredSettings {
+    std::optional<std::string> Cards;   // UTF-8
+    std::optional<std::int32_t> Delay;  // milliseconds
+};
+
+class KeyValueStore {
+public:
+    virtual ~KeyValueStore() = default;
+    // Everything empty when the key cannot be opened.
+    virtual StoredSettings Read() = 0;
+    // Writes "cards", "delay" and "path" in this order. False when the store could not take them.
+    virtual bool Write(const std::string& cards, std::int32_t delay, const std::string& path) = 0;
+};
+
+// The platform's store.
+std::unique_ptr<KeyValueStore> OpenSettingsStore();
+
+}  // namespace tavro

@@ -1,0 +1,142 @@
+// The settings store on systems without a registry: QSettings ini files, one per user and one
+// per machine, both holding the group "Software/Tavro/Tavro Memory". An ordinary player cannot
+// write the per-machine file, and settings that silently never persist would be lost, so:
+// - a value is read from the per-user file first and, where that lacks it, from the per-machine
+//   file (value by value);
+// - saving goes to the per-machine file where it can be written (as for an administrator), and
+//   otherwise to the per-user file.
+#ifndef _WIN32
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+#include <limits>
+
+#include "settings/KeyValueStore.h"
+
+namespace tavro {
+namespace {
+
+const QString kOrganisation = QStringLiteral("Tavro");
+const QString kApplication = QStringLiteral("Tavro Memory");
+const QString kKeyPath = QStringLiteral("Software/Tavro/Tavro Memory");
+const QString kCards = QStringLiteral("cards");
+const QString kDelay = QStringLiteral("delay");
+const QString kPath = QStringLiteral("path");
+
+// One scope's file only: the order in which the two files are consulted is ours.
+std::unique_ptr<QSettings> OpenFile(QSettings::Scope scope) {
+    auto file =
+        std::make_unique<QSettings>(QSettings::IniFormat, scope, kOrganisation, kApplication);
+    file->setFallbacksEnabled(false);
+    file->beginGroup(kKeyPath);
+    return file;
+}
+
+// Ini files hold text, so plain text is a string; a list ("a, b") or another @Variant is not.
+std::optional<std::string> TextValue(const QVariant& value) {
+    if (value.typeId() != QMetaType::QString) {
+        return std::nullopt;
+    }
+    return value.toString().toStdString();
+}
+
+// A whole decimal number in the signed 32-bit range, as text in the file or as a number that
+// this process wrote.
+std::optional<std::int32_t> Int32Value(const QVariant& value) {
+    bool ok = false;
+    qlonglong number = 0;
+    switch (value.typeId()) {
+        case QMetaType::QString: {
+            const int parsed = value.toString().toInt(&ok);  // rejects "1.5", "abc", overflow
+            number = parsed;
+            break;
+        }
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+            number = value.toLongLong(&ok);
+            break;
+        case QMetaType::UInt:
+        case QMetaType::ULongLong: {
+            const qulonglong unsignedNumber = value.toULongLong(&ok);
+            ok = ok && unsignedNumber <= qulonglong{std::numeric_limits<std::int32_t>::max()};
+            number = ok ? static_cast<qlonglong>(unsignedNumber) : 0;
+            break;
+        }
+        default:
+            return std::nullopt;
+    }
+    if (!ok || number < std::numeric_limits<std::int32_t>::min() ||
+        number > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(number);
+}
+
+bool WriteScope(QSettings::Scope scope, const std::string& cards, std::int32_t delay,
+                const std::string& path) {
+    const auto file = OpenFile(scope);
+    if (!file->isWritable()) {  // opens an existing file for writing, or tries to create one
+        return false;
+    }
+    file->setValue(kCards, QString::fromStdString(cards));
+    file->setValue(kDelay, delay);
+    file->setValue(kPath, QString::fromStdString(path));
+    file->sync();
+    return file->status() == QSettings::NoError;
+}
+
+// After a per-machine save, per-user values left from earlier runs would hide what was just
+// saved, since they are read first; they are removed.
+void RemoveUserValues() {
+    const auto file = OpenFile(QSettings::UserScope);
+    if (!QFileInfo::exists(file->fileName())) {
+        return;
+    }
+    bool removed = false;
+    for (const QString& name : {kCards, kDelay, kPath}) {
+        if (file->contains(name)) {
+            file->remove(name);
+            removed = true;
+        }
+    }
+    if (removed) {
+        file->sync();
+    }
+}
+
+class IniSettingsStore : public KeyValueStore {
+public:
+    StoredSettings Read() override {
+        StoredSettings values;
+        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+            const auto file = OpenFile(scope);
+            if (!values.Cards) {
+                values.Cards = TextValue(file->value(kCards));
+            }
+            if (!values.Delay) {
+                values.Delay = Int32Value(file->value(kDelay));
+            }
+        }
+        return values;
+    }
+
+    bool Write(const std::string& cards, std::int32_t delay, const std::string& path) override {
+        if (WriteScope(QSettings::SystemScope, cards, delay, path)) {
+            RemoveUserValues();
+            return true;
+        }
+        return WriteScope(QSettings::UserScope, cards, delay, path);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<KeyValueStore> OpenSettingsStore() {
+    return std::make_unique<IniSettingsStore>();
+}
+
+}  // namespace tavro
+
+#endif  // !_WIN32
