@@ -199,9 +199,11 @@ struct Figure {
 const Figure kFigures[kFacesPerSet] = {
     {Circle, QColor(0xE5, 0x39, 0x35)},  // red circle
     {Square, QColor(0x1E, 0x88, 0xE5)},  // blue square
+    // green triangle, amber star
     {[] { return Polygon(RegularPolygon(3, 1.0, -90)); }, QColor(0x43, 0xA0, 0x47)},
     {[] { return Polygon(StarPolygon(5, 1.0, 0.42)); }, QColor(0xFF, 0xC1, 0x07)},
     {Heart, QColor(0xF0, 0x62, 0x92)},  // pink heart
+    // purple diamond, orange hexagon
     {[] { return Polygon(RegularPolygon(4, 1.0, -90)); }, QColor(0x8E, 0x24, 0xAA)},
     {[] { return Polygon(RegularPolygon(6, 0.98, 0)); }, QColor(0xFB, 0x8C, 0x00)},
     {Plus, QColor(0x00, 0x89, 0x7B)},       // teal cross
@@ -210,6 +212,7 @@ const Figure kFigures[kFacesPerSet] = {
     {Arrow, QColor(0x7C, 0xB3, 0x42)},      // lime arrow
     {Lightning, QColor(0xFD, 0xD8, 0x35)},  // yellow bolt
     {Drop, QColor(0x29, 0xB6, 0xF6)},       // sky-blue drop
+    // magenta flower with a yellow heart
     {Flower, QColor(0xD8, 0x1B, 0x60), FlowerHeart, QColor(0xFF, 0xEB, 0x3B)},
     {Sun, QColor(0xFF, 0x70, 0x43)},                 // coral sun
     {Spade, QColor(0x26, 0x32, 0x38)},               // black spade
@@ -217,6 +220,8 @@ const Figure kFigures[kFacesPerSet] = {
     {Cloud, QColor(0x90, 0xA4, 0xAE)},               // grey cloud
 };
 
+// The outline is stroked at twice its width first and the figure filled over it, so figures
+// made of overlapping parts (sun, cloud) show only their outer edge.
 void DrawOutlined(QPainter& painter, const QPainterPath& path, const QColor& colour) {
     QPen outline(colour.darker(160), 6.0 / kFigureRadius);
     outline.setJoinStyle(Qt::RoundJoin);
@@ -224,8 +229,6 @@ void DrawOutlined(QPainter& painter, const QPainterPath& path, const QColor& col
     painter.fillPath(path, colour);
 }
 
-// The outline is stroked at twice its width first and the figure filled over it, so figures
-// made of overlapping parts (sun, cloud) show only their outer edge.
 QImage DrawFigure(const Figure& figure) {
     QImage face = BlankFace(kStyle);
     QPainter painter(&face);
