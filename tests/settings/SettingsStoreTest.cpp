@@ -1,0 +1,165 @@
+// The settings store: the defaults and validation of stored values, values of the wrong type,
+// saving read back by a fresh process and from the file itself, and which of the per-user and
+// per-machine files is read first and which is written.
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "settings/SettingsTestSupport.h"
+
+namespace tavro::test {
+namespace {
+
+struct StoredCase {
+    QStringList Lines;
+    Loaded Expected;
+};
+
+// Each case gets its own store folders, so no cached value from an earlier case can answer.
+TEST(SettingsValidation, StoredValuesAreCheckedAndDefaulted) {
+    const std::vector<StoredCase> cases = {
+        {{"cards=birds", "delay=75"}, {"birds", 500}},  // not a multiple of 50
+        {{"cards=birds", "delay=2050"}, {"birds", 500}},
+        {{"cards=birds", "delay=-50"}, {"birds", 500}},
+        {{"cards=birds", "delay=0"}, {"birds", 0}},
+        {{"cards=birds", "delay=2000"}, {"birds", 2000}},
+        {{"cards=birds", "delay=1000"}, {"birds", 1000}},
+        {{"cards=", "delay=300"}, {"animals", 300}},
+        {{"delay=300"}, {"animals", 300}},
+        {{"cards=birds"}, {"birds", 500}},
+        {{"cards=Vögel und Fische"}, {"Vögel und Fische", 500}},
+        {{}, {"animals", 500}},
+        // Wrong types count as absent.
+        {{"cards=birds", "delay=abc"}, {"birds", 500}},
+        {{"cards=birds", "delay=1.5"}, {"birds", 500}},
+        {{"cards=birds", "delay=99999999999"}, {"birds", 500}},
+        {{"cards=birds", "delay=4294967296"}, {"birds", 500}},
+        {{"cards=birds", "delay=100, 200"}, {"birds", 500}},  // a list
+        {{"cards=birds", "delay=@Point(1 2)"}, {"birds", 500}},
+        {{"cards=birds, fish", "delay=100"}, {"animals", 100}},  // a list
+        {{"cards=@Point(1 2)", "delay=100"}, {"animals", 100}},
+        {{"cards=42", "delay=100"}, {"42", 100}},  // a number in a text file is text
+    };
+    for (const StoredCase& stored : cases) {
+        SCOPED_TRACE(stored.Lines.join(QStringLiteral("; ")).toStdString());
+        QTemporaryDir root;
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root.path() + "/u");
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, root.path() + "/m");
+        ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("m/Tavro")));
+        QFile file(root.path() + QStringLiteral("/m/Tavro/Tavro Memory.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Software]\n");
+        for (const QString& line : stored.Lines) {
+            file.write("Tavro\\Tavro%20Memory\\" + line.toUtf8() + '\n');
+        }
+        file.close();
+        Settings settings;
+        LoadSettings(settings);
+        EXPECT_EQ((Loaded{settings.CardSetName, settings.FlipDelay}), stored.Expected);
+    }
+}
+
+using SettingsSave = SettingsStoreTest;
+
+TEST_F(SettingsSave, SavedValuesReachTheFileAndAFreshProcess) {
+    const Settings chosen{"birds", 1000, {}};
+    SaveSettings(chosen);
+
+    const QString text = ReadText(MachineFile());
+    EXPECT_TRUE(text.contains(QStringLiteral("cards=birds"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("delay=1000"))) << text.toStdString();
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    EXPECT_TRUE(text.contains(QStringLiteral("path=") + folder)) << text.toStdString();
+    EXPECT_EQ(LoadInFreshProcess(), (Loaded{"birds", 1000}));
+}
+
+TEST_F(SettingsSave, SaveInOneProcessLoadsInAnother) {
+    QProcess probe;
+    probe.start(QStringLiteral(TAVRO_SETTINGS_PROBE), ProbeArguments({"save", "Fische", "150"}));
+    ASSERT_TRUE(probe.waitForFinished(60000));
+    ASSERT_EQ(probe.exitCode(), 0);
+    EXPECT_EQ(LoadInFreshProcess(), (Loaded{"Fische", 150}));
+    const QString probeFolder = QFileInfo(QStringLiteral(TAVRO_SETTINGS_PROBE)).canonicalPath();
+    EXPECT_TRUE(ReadText(MachineFile()).contains(QStringLiteral("path=") + probeFolder + '/'));
+}
+
+TEST_F(SettingsSave, UnwritableMachineFileSavesPerUser) {
+    WriteStore(MachineFile(), {"cards=machine", "delay=800"});
+    ASSERT_TRUE(GiveTo(MachineFolder(), 0555, false));
+    ASSERT_TRUE(GiveTo(MachineFolder() + QStringLiteral("/Tavro"), 0555, false));
+    ASSERT_TRUE(GiveTo(MachineFile(), 0644, false));
+    ASSERT_TRUE(GiveTo(UserFolder(), 0755, true));
+    ASSERT_TRUE(GiveTo(UserFolder() + QStringLiteral("/Tavro"), 0755, true));
+
+    EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 250), 0);
+    EXPECT_EQ(QFileInfo(UserFile()).ownerId(), UnprivilegedIdentity().Uid);
+    EXPECT_TRUE(ReadText(UserFile()).contains(QStringLiteral("cards=player")));
+    EXPECT_TRUE(ReadText(UserFile()).contains(QStringLiteral("delay=250")));
+    EXPECT_FALSE(ReadText(MachineFile()).contains(QStringLiteral("player")));
+    EXPECT_EQ(LoadInFreshProcess(), (Loaded{"player", 250}));
+}
+
+TEST_F(SettingsSave, NoMachineFileAndUnwritableMachineFolderSavesPerUser) {
+    ASSERT_TRUE(GiveTo(MachineFolder() + QStringLiteral("/Tavro"), 0555, false));
+    ASSERT_TRUE(GiveTo(UserFolder(), 0755, true));
+    ASSERT_TRUE(GiveTo(UserFolder() + QStringLiteral("/Tavro"), 0755, true));
+
+    EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 350), 0);
+    EXPECT_FALSE(QFile::exists(MachineFile()));
+    EXPECT_EQ(LoadInFreshProcess(), (Loaded{"player", 350}));
+}
+
+TEST_F(SettingsSave, NothingWritableLosesTheSettingsQuietly) {
+    for (const QString& folder : {UserFolder(), MachineFolder()}) {
+        ASSERT_TRUE(GiveTo(folder, 0555, false));
+        ASSERT_TRUE(GiveTo(folder + QStringLiteral("/Tavro"), 0555, false));
+    }
+    EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 350), 0);
+    EXPECT_FALSE(QFile::exists(UserFile()));
+    EXPECT_FALSE(QFile::exists(MachineFile()));
+}
+
+TEST_F(SettingsSave, MachineSaveRemovesHidingUserValues) {
+    WriteStore(UserFile(), {"cards=stale", "delay=100", "other=kept"});
+    SaveSettings(Settings{"fresh", 700, {}});
+    EXPECT_TRUE(ReadText(MachineFile()).contains(QStringLiteral("cards=fresh")));
+    const QString userText = ReadText(UserFile());
+    EXPECT_FALSE(userText.contains(QStringLiteral("stale"))) << userText.toStdString();
+    EXPECT_TRUE(userText.contains(QStringLiteral("other=kept"))) << userText.toStdString();
+    EXPECT_EQ(LoadInFreshProcess(), (Loaded{"fresh", 700}));
+}
+
+using SettingsLoadOrder = SettingsStoreTest;
+
+TEST_F(SettingsLoadOrder, PerUserValueWinsValueByValue) {
+    WriteStore(MachineFile(), {"cards=machine", "delay=800"});
+    WriteStore(UserFile(), {"cards=user"});
+    EXPECT_EQ(LoadHere(), (Loaded{"user", 800}));
+}
+
+TEST_F(SettingsLoadOrder, WrongTypedUserValueFallsBackToTheMachineValue) {
+    WriteStore(MachineFile(), {"cards=machine", "delay=800"});
+    WriteStore(UserFile(), {"cards=a, b", "delay=abc"});
+    EXPECT_EQ(LoadHere(), (Loaded{"machine", 800}));
+}
+
+TEST_F(SettingsLoadOrder, ValidTypeButInvalidUserDelayTakesTheDefault) {
+    WriteStore(MachineFile(), {"delay=800"});
+    WriteStore(UserFile(), {"cards=", "delay=75"});
+    EXPECT_EQ(LoadHere(), (Loaded{"animals", 500}));
+}
+
+TEST_F(SettingsLoadOrder, UnreadableFilesGiveTheDefaults) {
+    WriteStore(UserFile(), {"cards=user", "delay=100"});
+    ASSERT_TRUE(GiveTo(UserFile(), 0600, false));
+    ASSERT_TRUE(GiveTo(UserFolder(), 0755, true));
+    // Only an unprivileged process is refused: it loads the defaults and goes on.
+    const int code = RunUnprivileged([] {
+        Settings settings;
+        LoadSettings(settings);
+        return settings.CardSetName == "animals" && settings.FlipDelay == 500 ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
+}
+
+}  // namespace
+}  // namespace tavro::test

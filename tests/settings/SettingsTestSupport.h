@@ -1,0 +1,120 @@
+// Shared pieces of the settings tests: a fixture whose per-user and per-machine stores are
+// folders of a fresh temporary folder, hand-written store files, and the probe process.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "leads/Unprivileged.h"
+#include "settings/SettingsStore.h"
+
+namespace tavro::test {
+
+struct Loaded {
+    std::string CardSetName;
+    int FlipDelay = -1;
+    bool operator==(const Loaded&) const = default;
+};
+
+inline void PrintTo(const Loaded& loaded, std::ostream* out) {
+    *out << '{' << loaded.CardSetName << ", " << loaded.FlipDelay << '}';
+}
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        ASSERT_TRUE(QDir(root_.path()).mkpath(QStringLiteral("user/Tavro")));
+        ASSERT_TRUE(QDir(root_.path()).mkpath(QStringLiteral("machine/Tavro")));
+        ASSERT_TRUE(GiveTo(root_.path(), 0755, false));  // a dropped child may look inside
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, UserFolder());
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, MachineFolder());
+    }
+    void TearDown() override {
+        // Hand everything back so that the temporary folder can be removed.
+        for (const QString& folder : {UserFolder(), MachineFolder()}) {
+            GiveTo(folder, 0700, false);
+            GiveTo(folder + QStringLiteral("/Tavro"), 0700, false);
+        }
+    }
+
+    QString UserFolder() const { return root_.path() + QStringLiteral("/user"); }
+    QString MachineFolder() const { return root_.path() + QStringLiteral("/machine"); }
+    QString UserFile() const { return UserFolder() + QStringLiteral("/Tavro/Tavro Memory.ini"); }
+    QString MachineFile() const {
+        return MachineFolder() + QStringLiteral("/Tavro/Tavro Memory.ini");
+    }
+
+    // Writes a store file as QSettings does, with the given "name=value" lines in the group.
+    static void WriteStore(const QString& fileName, const QStringList& lines) {
+        QFile file(fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QByteArray text = "[Software]\n";
+        for (const QString& line : lines) {
+            text += "Tavro\\Tavro%20Memory\\" + line.toUtf8() + '\n';
+        }
+        file.write(text);
+    }
+
+    static QString ReadText(const QString& fileName) {
+        QFile file(fileName);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    static Loaded LoadHere() {
+        Settings settings;
+        LoadSettings(settings);
+        return {settings.CardSetName, settings.FlipDelay};
+    }
+
+    QStringList ProbeArguments(const QStringList& command) const {
+        return QStringList{UserFolder(), MachineFolder()} + command;
+    }
+
+    // Loads the settings in a fresh process.
+    Loaded LoadInFreshProcess() const {
+        QProcess probe;
+        probe.start(QStringLiteral(TAVRO_SETTINGS_PROBE), ProbeArguments({"load"}));
+        if (!probe.waitForFinished(60000) || probe.exitCode() != 0) {
+            return {"(probe failed)", -1};
+        }
+        Loaded loaded;
+        for (const QString& line : QString::fromUtf8(probe.readAllStandardOutput()).split('\n')) {
+            if (line.startsWith(QStringLiteral("cards="))) {
+                loaded.CardSetName = line.mid(6).toStdString();
+            } else if (line.startsWith(QStringLiteral("delay="))) {
+                loaded.FlipDelay = line.mid(6).toInt();
+            }
+        }
+        return loaded;
+    }
+
+    // Saves in a fresh process that cannot bypass permission bits; returns its exit code.
+    int SaveAsUnprivileged(const QString& cards, int delay) const {
+        const QStringList arguments = QStringList{QStringLiteral(TAVRO_SETTINGS_PROBE)} +
+                                      ProbeArguments({"save", cards, QString::number(delay)});
+        std::vector<QByteArray> bytes;
+        for (const QString& argument : arguments) {
+            bytes.push_back(argument.toLocal8Bit());
+        }
+        std::vector<char*> argv;
+        for (QByteArray& argument : bytes) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        return RunUnprivileged([&] {
+            execv(argv[0], argv.data());
+            return 126;
+        });
+    }
+
+private:
+    QTemporaryDir root_;
+};
+
+}  // namespace tavro::test
