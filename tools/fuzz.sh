@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the Leads file fuzz target with libFuzzer (clang++, AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs it for about 30 seconds in a temporary working folder.
+# Fails on a crash, a sanitizer report or a failed check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+out="${TAVRO_FUZZ_BUILD:-$root/build/fuzz}"
+seconds="${TAVRO_FUZZ_SECONDS:-30}"
+mkdir -p "$out"
+
+# shellcheck disable=SC2046
+clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
+    -fno-sanitize-recover=undefined -I"$root" $(pkg-config --cflags Qt6Core) \
+    "$root"/scores/Leads*.cpp "$root"/tests/fuzz/LeadsFuzz.cpp \
+    $(pkg-config --libs Qt6Core) -o "$out/leads_fuzz"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/corpus"
+# Seeds: a default table with a short name, and a table with a tie, each with a score in front.
+printf '\x20\x03\x00\x00\x03Ann' >"$work/corpus/short"
+{
+    printf '\x20\x03\x00\x00\x03Bob'
+    for _ in 1 2 3 4 5 6 7 8 9 10; do printf '\x04none\x00\x00\x00\x00\x00\x00'; done
+    printf '\x00\x00\xe8\x03\x00\x00\x20\x03\x00\x00\x20\x03\x00\x00\xf4\x01\x00\x00'
+    for _ in 1 2 3 4 5 6; do printf '\x00\x00\x00\x00'; done
+} >"$work/corpus/tie"
+
+cd "$work"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+log="$out/leads_fuzz.log"
+if ! "$out/leads_fuzz" -max_total_time="$seconds" -max_len=400 -artifact_prefix="$out/" \
+    corpus >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "Leads fuzzing FAILED; the failing input is kept in $out"
+    exit 1
+fi
+echo "Leads fuzzing found no failure: $(grep -E '^Done [0-9]+ runs' "$log" || echo 'no summary')"
