@@ -80,8 +80,8 @@ TEST_F(LeadsPermission, WriteProtectedFolderWithoutFileIsReported) {
 }
 
 TEST_F(LeadsPermission, FailedRewriteInProtectedFolderLeavesTheOldFileWhole) {
-    SetFolder(false);
     PlaceFile(ImageOf(stored_), 0644);
+    SetFolder(false);
     const int code = RunUnprivileged([] {
         LeadsTable table{};
         if (int failed = ExpectFileError([&] { InsertLead(table, "Winner", 5000); }, EACCES)) {
@@ -96,8 +96,8 @@ TEST_F(LeadsPermission, FailedRewriteInProtectedFolderLeavesTheOldFileWhole) {
 }
 
 TEST_F(LeadsPermission, ShortFileInProtectedFolderStaysAndIsReported) {
-    SetFolder(false);
     PlaceFile(QByteArray(50, '\x11'), 0644);
+    SetFolder(false);
     const int code = RunUnprivileged([] {
         LeadsTable table{};
         if (int failed = ExpectFileError([&] { LoadLeads(table); }, EACCES)) {

@@ -150,7 +150,7 @@ TEST_F(SettingsLoadOrder, ValidTypeButInvalidUserDelayTakesTheDefault) {
 
 TEST_F(SettingsLoadOrder, UnreadableFilesGiveTheDefaults) {
     WriteStore(UserFile(), {"cards=user", "delay=100"});
-    ASSERT_TRUE(GiveTo(UserFile(), 0600, false));
+    ASSERT_TRUE(GiveTo(UserFile(), 0000, false));
     ASSERT_TRUE(GiveTo(UserFolder(), 0755, true));
     // Only an unprivileged process is refused: it loads the defaults and goes on.
     const int code = RunUnprivileged([] {
