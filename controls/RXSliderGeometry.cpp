@@ -258,4 +258,9 @@ void TRxCustomSlider::ArrangeParts() {
     update();
 }
 
+void TRxCustomSlider::resizeEvent(QResizeEvent* event) {
+    ArrangeParts();
+    QWidget::resizeEvent(event);
+}
+
 }  // namespace tavro

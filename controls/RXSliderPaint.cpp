@@ -67,6 +67,8 @@ void TRxCustomSlider::PaintSlider(QPainter& painter) {
     if ((options_ & soShowFocus) && hasFocus_) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
+        // Shown whenever the control has the focus, not only after keyboard navigation.
+        focus.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
         focus.rect = SliderArea().adjusted(2, 2, -2, -2);
         focus.backgroundColor = palette().color(backgroundRole());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);

@@ -99,6 +99,9 @@ void TRxCustomSlider::setOrientation(TSliderOrientation o) {
     orientation_ = o;
     Relayout();
     resize(height(), width());
+    if (testAttribute(Qt::WA_PendingResizeEvent)) {
+        ArrangeParts();  // hidden: Qt delivers the resize only when the control is shown
+    }
 }
 
 void TRxCustomSlider::setOptions(TSliderOptions o) {

@@ -1,0 +1,158 @@
+// The slider's repainting: a moving thumb repaints only its old and new places, and frames
+// shown during a drag never lose the ruler (the control paints through an off-screen image).
+#include <QScreen>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "SliderProbe.h"
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+// The screen's picture of a shown top-level widget.
+QImage OnScreen(QWidget& widget) {
+    return widget.screen()
+        ->grabWindow(widget.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The rectangle a region covers, as the set of its pixels, is inside the allowed region.
+bool Within(const QRegion& painted, const QRegion& allowed) {
+    return (painted - allowed).isEmpty();
+}
+
+}  // namespace
+
+class SliderPaintingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void movingTheThumbRepaintsOnlyItsOldAndNewPlace() {
+        SliderProbe slider;
+        ConfigureAsOptionsSlider(slider);
+        slider.setValue(500);
+        slider.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        slider.paintedRegions.clear();
+
+        const QRect before = slider.ThumbArea();
+        slider.setValue(1000);
+        const QRect after = slider.ThumbArea();
+        QVERIFY(!before.intersects(after));
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        QRegion painted;
+        for (const QRegion& region : slider.paintedRegions) {
+            painted += region;
+        }
+        QVERIFY(Within(painted, QRegion(before) + after));
+        QVERIFY(painted.contains(before));
+        QVERIFY(painted.contains(after));
+
+        // A drag step does the same; pressing and releasing repaint the thumb alone.
+        slider.paintedRegions.clear();
+        Press(slider, after.center());
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        QCOMPARE(slider.paintedRegions.back(), QRegion(after));
+        slider.paintedRegions.clear();
+        Drag(slider, after.center() + QPoint(30, 0));
+        const QRect dragged = slider.ThumbArea();
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        painted = QRegion();
+        for (const QRegion& region : slider.paintedRegions) {
+            painted += region;
+        }
+        QVERIFY(Within(painted, QRegion(after) + dragged));
+        Release(slider, after.center() + QPoint(30, 0));
+    }
+
+    void dragFramesKeepTheRulerIntact() {
+        SliderProbe slider;
+        ConfigureAsOptionsSlider(slider);
+        slider.setOptions(soShowPoints);  // no focus rectangle coming and going
+        slider.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        // The reference: the control with the thumb parked at the far end.
+        slider.paintedRegions.clear();
+        slider.setValue(2000);
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        const QImage reference = OnScreen(slider);
+        const QRect rulerRows(6, 10, 285, 8);
+        slider.paintedRegions.clear();
+        slider.setValue(0);
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        Press(slider, QPoint(10, 14));
+        int frames = 0;
+        for (int x = 10; x <= 300; x += 4) {
+            const size_t paintsBefore = slider.paintedRegions.size();
+            const QRect previous = slider.ThumbArea();
+            Drag(slider, QPoint(x, 14));
+            if (slider.ThumbArea() != previous) {
+                QTRY_VERIFY(slider.paintedRegions.size() > paintsBefore);
+            }
+            const QImage frame = OnScreen(slider);
+            const QRect thumb = slider.ThumbArea();
+            const QRect parked(282, 6, 9, 17);
+            for (int y = rulerRows.top(); y <= rulerRows.bottom(); ++y) {
+                for (int px = rulerRows.left(); px <= rulerRows.right(); ++px) {
+                    if (thumb.contains(px, y) || parked.contains(px, y)) {
+                        continue;
+                    }
+                    QVERIFY2(
+                        frame.pixel(px, y) == reference.pixel(px, y),
+                        qPrintable(
+                            QStringLiteral("frame %1, pixel %2,%3").arg(frames).arg(px).arg(y)));
+                }
+            }
+            ++frames;
+        }
+        Release(slider, QPoint(300, 14));
+        QCOMPARE(slider.Value(), 2000);
+        QVERIFY(frames > 60);
+    }
+
+    void focusAndEnabledRepaints() {
+        SliderProbe slider;
+        ConfigureAsOptionsSlider(slider);
+        slider.show();
+        QVERIFY(QTest::qWaitForWindowActive(&slider));
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        slider.paintedRegions.clear();
+        slider.setEnabled(false);
+        QTRY_VERIFY(!slider.paintedRegions.empty());
+        slider.setEnabled(true);
+        slider.paintedRegions.clear();
+        slider.setFocus();
+        QTRY_VERIFY(!slider.paintedRegions.empty());  // the focus rectangle appears
+        QVERIFY(slider.paintedRegions.back().contains(slider.rect()));
+        const QImage focused = slider.grab().toImage();
+        slider.setOptions(soShowPoints);
+        const QImage plain = slider.grab().toImage();
+        QVERIFY(focused != plain);
+    }
+
+    void onDrawPointsReplacesTheTicks() {
+        SliderProbe slider;
+        ConfigureAsOptionsSlider(slider);
+        int calls = 0;
+        slider.setOnDrawPoints([&](TRxCustomSlider* sender) {
+            ++calls;
+            QCOMPARE(sender, static_cast<TRxCustomSlider*>(&slider));
+            QVERIFY(sender->Canvas() != nullptr);
+        });
+        const QImage frame = slider.grab().toImage();
+        QVERIFY(calls >= 1);
+        const QRgb background = slider.palette().color(QPalette::Window).rgb();
+        QCOMPARE(frame.pixel(10, 24), background);
+        QCOMPARE(frame.pixel(17, 24), background);
+        slider.setOnDrawPoints(nullptr);
+        QCOMPARE(slider.grab().toImage().pixel(17, 24),
+                 slider.palette().color(QPalette::WindowText).rgb());
+    }
+};
+
+QTEST_MAIN(SliderPaintingTest)
+#include "test_slider_painting.moc"
