@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Start-up benchmark: the time from process start to the first painted board, and the peak
+# memory (max RSS), of TavroMemory against startup_baseline, both quitting after their first
+# paint (TAVRO_EXIT_AFTER_FIRST_PAINT=1), alternately in the same run under one Xvfb server.
+# Prints the medians and their ratios; fails when the game needs more than 1.25 times the
+# baseline's time or 1.2 times its memory.
+# Usage: run_startup.sh <build folder> [runs]
+set -euo pipefail
+build=$(realpath "$1")
+runs=${2:-21}
+here=$(dirname "$(realpath "$0")")
+source "$here/../../tests/e2e/xvfb.sh"
+
+program="$build/TavroMemory"
+baseline="$build/bench/startup/startup_baseline"
+card_back="$build/gfx/animals/space.bmp"
+for file in "$program" "$baseline" "$card_back"; do
+    [ -e "$file" ] || { echo "missing $file: build TavroMemory and startup_baseline" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+start_xvfb
+trap 'stop_xvfb; rm -rf "$work"' EXIT
+mkdir -p "$work/play" "$work/home" "$work/user" "$work/system" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
+export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb TAVRO_EXIT_AFTER_FIRST_PAINT=1
+cd "$work/play"
+
+# One run: prints "<milliseconds> <max RSS in KiB>".
+measure() {
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -f '%M' -o "$work/rss" "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo "$(((end - start) / 1000000)) $(cat "$work/rss")"
+}
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+
+: >"$work/game" && : >"$work/base"
+for warm_up in 1 2; do
+    measure "$program" >/dev/null
+    measure "$baseline" "$card_back" >/dev/null
+done
+for run in $(seq 1 "$runs"); do
+    measure "$program" >>"$work/game"
+    measure "$baseline" "$card_back" >>"$work/base"
+done
+
+game_ms=$(cut -d' ' -f1 "$work/game" | median)
+base_ms=$(cut -d' ' -f1 "$work/base" | median)
+game_kb=$(cut -d' ' -f2 "$work/game" | median)
+base_kb=$(cut -d' ' -f2 "$work/base" | median)
+awk -v gm="$game_ms" -v bm="$base_ms" -v gk="$game_kb" -v bk="$base_kb" -v n="$runs" 'BEGIN {
+    time_ratio = gm / bm; rss_ratio = gk / bk
+    printf "start-up to first paint, median of %d runs: game %.1f ms, baseline %.1f ms, ratio %.3f (limit 1.25)\n", n, gm, bm, time_ratio
+    printf "peak memory (max RSS), median: game %d KiB, baseline %d KiB, ratio %.3f (limit 1.20)\n", gk, bk, rss_ratio
+    exit (time_ratio <= 1.25 && rss_ratio <= 1.20) ? 0 : 1
+}'

@@ -1,0 +1,84 @@
+// The window tests' sandbox and modal helpers.
+#include "AppTestSupport.h"
+
+#include <QImage>
+#include <QSettings>
+#include <QWidget>
+#include <chrono>
+
+namespace tavro::test {
+
+QColor FaceColour(int face) {
+    return QColor(QColor::fromHsv((face * 19) % 360, 255, 200).rgb());
+}
+
+QColor CardBackColour() {
+    return QColor(40, 40, 40);
+}
+
+namespace {
+
+void WriteBitmap(const QString& fileName, const QColor& colour) {
+    QImage image(8, 6, QImage::Format_RGB32);  // not square: the picture box stretches it
+    image.fill(colour);
+    if (!image.save(fileName, "BMP")) {
+        qFatal("cannot write %s", qPrintable(fileName));
+    }
+}
+
+}  // namespace
+
+Sandbox::Sandbox() : previousFolder_(QDir::currentPath()) {
+    QDir root(root_.path());
+    root.mkpath(QStringLiteral("program/gfx/animals"));
+    root.mkpath(QStringLiteral("work"));
+    WriteBitmap(cardFolder() + QStringLiteral("space.bmp"), CardBackColour());
+    for (int face = 1; face <= 18; ++face) {
+        WriteBitmap(cardFolder() + QString::number(face) + QStringLiteral(".bmp"),
+                    FaceColour(face));
+    }
+    QDir::setCurrent(workFolder());
+}
+
+Sandbox::~Sandbox() {
+    QDir::setCurrent(previousFolder_);
+}
+
+void RedirectSettingsStore(const QString& folder) {
+    // Covers the environment-based locations and Qt's own, whichever the store uses.
+    qputenv("HOME", folder.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (folder + QStringLiteral("/user")).toLocal8Bit());
+    qputenv("XDG_CONFIG_DIRS", (folder + QStringLiteral("/system")).toLocal8Bit());
+    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, folder + QStringLiteral("/user"));
+        QSettings::setPath(format, QSettings::SystemScope, folder + QStringLiteral("/system"));
+    }
+}
+
+QStringList& ModalFailures() {
+    static QStringList failures;
+    return failures;
+}
+
+void StartModalWatchdog() {
+    auto* timer = new QTimer(qApp);
+    auto watched = std::make_shared<QPointer<QWidget>>();
+    auto since = std::make_shared<std::chrono::steady_clock::time_point>();
+    QObject::connect(timer, &QTimer::timeout, [timer, watched, since] {
+        (void)timer;
+        QWidget* modal = QApplication::activeModalWidget();
+        const auto now = std::chrono::steady_clock::now();
+        if (modal != watched->data()) {
+            *watched = modal;
+            *since = now;
+            return;
+        }
+        if (modal != nullptr && now - *since > std::chrono::seconds(20)) {
+            ModalFailures() << QStringLiteral("modal %1 was left open").arg(modal->objectName());
+            modal->hide();
+        }
+    });
+    timer->start(500);
+}
+
+}  // namespace tavro::test

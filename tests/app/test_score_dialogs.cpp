@@ -1,0 +1,225 @@
+// The Leads dialog (rows, colours, Clear with Yes and No, the keys that close it, a file that
+// cannot be made) and the name entry dialog (no way out without a name, the 10-character box,
+// an empty name, an entry that cannot be written).
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include "AppTestSupport.h"
+#include "app/SharedState.h"
+#include "scores/LeadsFile.h"
+#include "scores/Unit2.h"
+#include "scores/Unit3.h"
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+struct Dialogs {
+    QWidget mainWindow;
+    SharedState state;
+    TForm3 leads{state, &mainWindow};
+    TForm2 name{state, leads, &mainWindow};
+    Dialogs() {
+        state.InputState = kInputReady;
+        mainWindow.resize(500, 500);
+        mainWindow.show();
+    }
+};
+
+// Writes a hand-made table straight into leads.dat: places from the top, "none" and 0 after.
+void WriteTable(const QList<QPair<QString, int>>& rows) {
+    LeadsTable table = DefaultLeads();
+    for (int place = 0; place < rows.size(); ++place) {
+        const QByteArray name = rows[place].first.toLatin1();
+        auto& slot = table.LeadNames[static_cast<std::size_t>(place)];
+        slot.Length = static_cast<std::uint8_t>(name.size());
+        std::copy(name.begin(), name.end(), slot.Chars.begin());
+        table.LeadPoints[static_cast<std::size_t>(place)] = rows[place].second;
+    }
+    QFile file(QString::fromLatin1(kLeadsFileName));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(reinterpret_cast<const char*>(&table), sizeof table);
+}
+
+// Answers the "Are you shure?" question and records its look.
+void AnswerClear(QMessageBox::StandardButton answer, std::shared_ptr<QString> look) {
+    WhenModal<QMessageBox>([answer, look](QMessageBox* box) {
+        *look = box->windowTitle() + "|" + box->text() + "|" +
+                QString::number(box->icon() == QMessageBox::Question);
+        box->button(answer)->click();
+    });
+}
+
+}  // namespace
+
+class ScoreDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { ModalFailures().clear(); }
+    void cleanup() { QVERIFY2(ModalFailures().isEmpty(), qPrintable(ModalFailures().join("; "))); }
+
+    void leadsShowsTheFileInRowColours() {
+        Sandbox sandbox;
+        Dialogs d;
+        WriteTable({{"Ann", 300}, {"", 200}, {"Cy", -10}});
+        auto gate = std::make_shared<int>(-1);
+        WhenModal<TForm3>([gate, &d](TForm3* dialog) {
+            *gate = d.state.InputState;
+            QTest::keyClick(dialog, Qt::Key_A);  // other keys do nothing
+            QVERIFY(dialog->isVisible());
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        d.leads.exec();
+        QCOMPARE(*gate, int{kInputBusy});
+        QCOMPARE(d.state.InputState, kInputReady);
+        QCOMPARE(d.leads.windowTitle(), QStringLiteral("Leads"));
+        QCOMPARE(d.leads.size(), QSize(202, 235));
+        QCOMPARE(d.leads.NameLabels[0]->text(), QStringLiteral("Ann"));
+        QCOMPARE(d.leads.NameLabels[1]->text(), QString());
+        QCOMPARE(d.leads.PointsLabels[2]->text(), QStringLiteral("-10"));
+        QCOMPARE(d.leads.NameLabels[3]->text(), QStringLiteral("none"));
+        QCOMPARE(d.leads.PointsLabels[9]->text(), QStringLiteral("0"));
+        const QColor expected[] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255),
+                                   QColor(0, 0, 0)};
+        for (int place = 0; place < 4; ++place) {
+            for (QLabel* label : {d.leads.RankLabels[place], d.leads.NameLabels[place],
+                                  d.leads.PointsLabels[place]}) {
+                QCOMPARE(label->palette().color(QPalette::WindowText), expected[place]);
+            }
+        }
+        QCOMPARE(d.leads.RankLabels[7]->objectName(), QStringLiteral("Label3"));
+        QCOMPARE(d.leads.RankLabels[9]->pos(), QPoint(12, 176));
+        QCOMPARE(d.leads.NameLabels[9]->pos(), QPoint(40, 176));
+        QCOMPARE(d.leads.PointsLabels[0]->pos(), QPoint(136, 32));
+        QCOMPARE(d.leads.SpeedButton1->geometry(), QRect(8, 200, 73, 25));
+        QCOMPARE(d.leads.SpeedButton2->geometry(), QRect(120, 200, 73, 25));
+        QCOMPARE(d.leads.SpeedButton1->focusPolicy(), Qt::NoFocus);
+        QVERIFY(d.leads.SpeedButton1->font().underline() && d.leads.SpeedButton1->font().bold());
+    }
+
+    void clearAsksAndEmptiesOnlyOnYes() {
+        Sandbox sandbox;
+        Dialogs d;
+        WriteTable({{"Ann", 300}});
+        auto look = std::make_shared<QString>();
+        auto afterNo = std::make_shared<QString>();
+        auto afterYes = std::make_shared<QString>();
+        WhenModal<TForm3>([look, afterNo, afterYes](TForm3* dialog) {
+            AnswerClear(QMessageBox::No, look);
+            dialog->SpeedButton1->click();
+            *afterNo = dialog->NameLabels[0]->text();
+            AnswerClear(QMessageBox::Yes, look);
+            dialog->SpeedButton1->click();
+            *afterYes = dialog->NameLabels[0]->text() + "/" + dialog->PointsLabels[0]->text();
+            QVERIFY(dialog->isVisible());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        d.leads.exec();
+        QCOMPARE(*look, QStringLiteral("Tavro Memory|Are you shure?|1"));
+        QCOMPARE(*afterNo, QStringLiteral("Ann"));
+        QCOMPARE(*afterYes, QStringLiteral("none/0"));
+        QFile file(sandbox.leadsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray(reinterpret_cast<const char*>(&d.state.Leads), 152));
+        QCOMPARE(file.size(), 152);
+    }
+
+    void leadsStillOpensWhenTheFileCannotBeMade() {
+        Sandbox sandbox;
+        Dialogs d;
+        QVERIFY(QDir(sandbox.workFolder()).mkdir(QStringLiteral("leads.dat")));
+        auto report = std::make_shared<QString>();
+        WhenModal<QMessageBox>([report](QMessageBox* box) {
+            *report = box->windowTitle();
+            box->button(QMessageBox::Ok)->click();
+        });
+        WhenModal<TForm3>([](TForm3* dialog) { dialog->SpeedButton2->click(); });
+        d.leads.exec();
+        QCOMPARE(*report, QStringLiteral("Tavro Memory"));
+        QCOMPARE(d.leads.NameLabels[0]->text(), QString());  // first showing: empty rows
+        QCOMPARE(d.state.InputState, kInputReady);
+    }
+
+    void nameEntryRefusesEveryWayOutButAName() {
+        Sandbox sandbox;
+        Dialogs d;
+        d.state.Game.Points = 1234;
+        d.name.Edit1->setText(QStringLiteral("old"));
+        auto checks = std::make_shared<QStringList>();
+        WhenModal<TForm2>([checks, &d](TForm2* dialog) {
+            *checks << dialog->Edit1->text() << QString::number(d.state.InputState);
+            QTest::keyClick(dialog->Edit1, Qt::Key_Escape);
+            dialog->close();
+            dialog->reject();
+            dialog->accept();
+            *checks << QString::number(dialog->isVisible());
+            QTest::keyClicks(dialog->Edit1, QStringLiteral("ABCDEFGHIJKL"));
+            *checks << dialog->Edit1->text();
+            WhenModal<TForm3>([checks](TForm3* leads) {
+                *checks << leads->NameLabels[0]->text() << leads->PointsLabels[0]->text();
+                leads->SpeedButton2->click();
+            });
+            dialog->SpeedButton1->click();
+        });
+        d.name.exec();
+        QCOMPARE(*checks, (QStringList{"", "0", "1", "ABCDEFGHIJ", "ABCDEFGHIJ", "1234"}));
+        QVERIFY(!d.name.isVisible() && !d.leads.isVisible());
+        QCOMPARE(d.state.InputState, kInputReady);
+        QCOMPARE(d.name.windowTitle(), QStringLiteral("Enter your name"));
+        QCOMPARE(d.name.size(), QSize(250, 97));
+        QCOMPARE(d.name.Edit1->geometry(), QRect(8, 16, 233, 37));
+        QCOMPARE(d.name.SpeedButton1->geometry(), QRect(168, 64, 73, 25));
+        QVERIFY(!(d.name.windowFlags() & Qt::WindowCloseButtonHint));
+    }
+
+    void anEmptyNameIsEnteredWithEnter() {
+        Sandbox sandbox;
+        Dialogs d;
+        d.state.Game.Points = 5;
+        WhenModal<TForm2>([](TForm2* dialog) { QTest::keyClick(dialog->Edit1, Qt::Key_Return); });
+        WhenModal<TForm3>([](TForm3* leads) { QTest::keyClick(leads, Qt::Key_Enter); });
+        d.name.exec();
+        QCOMPARE(LeadNameText(d.state.Leads, 0), QString());
+        QCOMPARE(d.state.Leads.LeadPoints[0], 5);
+        QCOMPARE(LeadNameText(d.state.Leads, 1), QStringLiteral("none"));
+    }
+
+    void anEntryThatCannotBeWrittenKeepsTheDialogOpen() {
+        Sandbox sandbox;
+        Dialogs d;
+        d.state.Game.Points = 77;
+        const QString blocker = sandbox.leadsFile();
+        auto checks = std::make_shared<QStringList>();
+        WhenModal<TForm2>([checks, blocker, &d](TForm2* dialog) {
+            QVERIFY(QDir().mkdir(blocker));
+            WhenModal<QMessageBox>([checks](QMessageBox* box) {
+                *checks << box->windowTitle();
+                box->button(QMessageBox::Ok)->click();
+            });
+            QTest::keyClicks(dialog->Edit1, QStringLiteral("Bo"));
+            QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+            *checks << QString::number(dialog->isVisible()) << dialog->Edit1->text()
+                    << QString::number(d.state.InputState);
+            QVERIFY(QDir().rmdir(blocker));
+            WhenModal<TForm3>([](TForm3* leads) { leads->accept(); });
+            QTest::keyClick(dialog->Edit1, Qt::Key_Return);  // the whole entry again
+        });
+        d.name.exec();
+        QCOMPARE(*checks, (QStringList{"Tavro Memory", "1", "Bo", "0"}));
+        QVERIFY(!d.name.isVisible());
+        LeadsTable stored{};
+        LoadLeads(stored);
+        QCOMPARE(LeadNameText(stored, 0), QStringLiteral("Bo"));
+        QCOMPARE(stored.LeadPoints[0], 77);
+    }
+};
+
+TAVRO_WIDGET_TEST_MAIN(ScoreDialogsTest)
+#include "test_score_dialogs.moc"
