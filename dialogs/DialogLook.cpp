@@ -8,7 +8,12 @@
 namespace tavro {
 
 QFont StandardFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // Where "MS Sans Serif" is missing, a face of about its width keeps the captions inside
+    // their buttons; the generic sans-serif face of many systems is much wider.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace tavro {
 
-// "MS Sans Serif" at 11 pixels, or the nearest sans-serif face the system has.
+// "MS Sans Serif" at 11 pixels, or a sans-serif face of about its width.
 QFont StandardFont();
 // Fixes the dialog's client size and gives it the standard font on a white background.
 void ApplyDialogLook(QDialog& dialog, QSize clientSize);
