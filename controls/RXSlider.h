@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -164,7 +165,7 @@ private:
     void ShowCursorFor(const QPoint& p);
     void RestoreCursor();
     bool KeyStep(const QKeyEvent* event, TSliderStep* step) const;
-    void PaintSlider(QPainter& painter);
+    void PaintSlider(QPainter& painter, const QRegion& region);
 
     std::int32_t value_ = 0;
     std::int32_t minValue_ = 0;
@@ -200,6 +201,7 @@ private:
 
     DrawPointsHandler onDrawPoints_;
     QPainter* canvas_ = nullptr;
+    QImage offscreen_;  // the off-screen picture painting goes through, kept between paints
 };
 
 // The published slider; adds nothing to TRxCustomSlider.

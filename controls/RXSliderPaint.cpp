@@ -27,23 +27,29 @@ void DrawBevel(QPainter& painter, const QRect& frame, const QColor& topLeft,
 
 }  // namespace
 
-void TRxCustomSlider::paintEvent(QPaintEvent* /*event*/) {
-    // The whole control is drawn into an off-screen image and copied to the screen in one
-    // operation, so that a moving thumb never shows the background between frames.
+void TRxCustomSlider::paintEvent(QPaintEvent* event) {
+    // The control is drawn into an off-screen image and copied to the screen in one operation,
+    // so that a moving thumb never shows the background between frames. Only the parts that
+    // touch the region asked for are drawn (a thumb move asks for two small rectangles).
     const qreal ratio = devicePixelRatioF();
-    QImage buffer(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    buffer.setDevicePixelRatio(ratio);
+    const QSize pixels = size() * ratio;
+    if (offscreen_.size() != pixels || offscreen_.devicePixelRatio() != ratio) {
+        offscreen_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        offscreen_.setDevicePixelRatio(ratio);
+    }
+    const QRegion region = event->region();
     {
-        QPainter painter(&buffer);
+        QPainter painter(&offscreen_);
+        painter.setClipRegion(region);
         canvas_ = &painter;
-        PaintSlider(painter);
+        PaintSlider(painter, region);
         canvas_ = nullptr;
     }
     QPainter screen(this);
-    screen.drawImage(0, 0, buffer);
+    screen.drawImage(0, 0, offscreen_);
 }
 
-void TRxCustomSlider::PaintSlider(QPainter& painter) {
+void TRxCustomSlider::PaintSlider(QPainter& painter, const QRegion& region) {
     const QPoint thumbPoint = thumbArea_.topLeft();
 
     QRect client = rect();
@@ -59,17 +65,21 @@ void TRxCustomSlider::PaintSlider(QPainter& painter) {
     }
     painter.fillRect(client, palette().color(backgroundRole()));
 
-    if (rulerImage_.width() > 0 && rulerDrawn_) {
+    const QRect ruler(rulerOrigin_, rulerImage_.size());
+    if (rulerImage_.width() > 0 && rulerDrawn_ && region.intersects(ruler)) {
         DrawKeyed(painter, rulerOrigin_, rulerImage_, !(options_ & soRulerOpaque),
                   QColor(rulerKey_));
     }
 
-    if ((options_ & soShowFocus) && hasFocus_) {
+    const QRect focusFrame = SliderArea().adjusted(2, 2, -2, -2);
+    // The style's frame is a line or two wide: regions inside it need no frame drawn.
+    const QRegion focusBand = QRegion(focusFrame) - QRegion(focusFrame.adjusted(3, 3, -3, -3));
+    if ((options_ & soShowFocus) && hasFocus_ && region.intersects(focusBand)) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         // Shown whenever the control has the focus, not only after keyboard navigation.
         focus.state |= QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
-        focus.rect = SliderArea().adjusted(2, 2, -2, -2);
+        focus.rect = focusFrame;
         focus.backgroundColor = palette().color(backgroundRole());
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
@@ -87,7 +97,7 @@ void TRxCustomSlider::PaintSlider(QPainter& painter) {
     const QSize part = ThumbSize();
     const QRect source = numThumbStates_ == 2 && highlighted ? QRect(QPoint(part.width(), 0), part)
                                                              : QRect(QPoint(0, 0), part);
-    if (!part.isEmpty()) {
+    if (!part.isEmpty() && region.intersects(thumbArea_)) {
         DrawKeyedPart(painter, thumbPoint, thumb, source, !(options_ & soThumbOpaque));
     }
 }

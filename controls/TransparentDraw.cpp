@@ -25,9 +25,10 @@ bool IsMonochrome(const QImage& bitmap) {
 QImage KeyedCopy(const QImage& bitmap, const QRect& sourceRect, QRgb keyColour) {
     QImage part = bitmap.copy(sourceRect).convertToFormat(QImage::Format_ARGB32);
     const QRgb key = keyColour & kRgbMask;
+    const int width = part.width();
     for (int y = 0; y < part.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
-        for (int x = 0; x < part.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb rgb = line[x] & kRgbMask;
             line[x] = rgb == key ? 0 : (rgb | kOpaque);
         }
