@@ -20,7 +20,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // exit(), unlike quit(), closes no window, so nothing is saved.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return QObject::eventFilter(watched, event);
     }

@@ -18,37 +18,53 @@ TForm2::TForm2(SharedState& state, TForm3& leadsDialog, QWidget* mainWindow)
     : ToolDialog(mainWindow, TitleButtons::None), state_(state), leadsDialog_(leadsDialog) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Enter your name"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(250, 97);
+}
+
+QLineEdit* TForm2::Edit1() {
+    BuildControls();
+    return edit_;
+}
+
+QToolButton* TForm2::SpeedButton1() {
+    BuildControls();
+    return okButton_;
+}
+
+void TForm2::BuildControls() {
+    if (edit_ != nullptr) {
+        return;
+    }
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     MakeWhite(this);
 
-    Edit1 = new QLineEdit(QStringLiteral("12345"), this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(8, 16, 233, 37);
-    Edit1->setMaxLength(kLeadNameLength);
+    edit_ = new QLineEdit(QStringLiteral("12345"), this);
+    edit_->setObjectName(QStringLiteral("Edit1"));
+    edit_->setGeometry(8, 16, 233, 37);
+    edit_->setMaxLength(kLeadNameLength);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(24);
     font.setBold(true);
-    Edit1->setFont(font);
+    edit_->setFont(font);
     // A thin flat frame in place of the sunken border.
-    Edit1->setStyleSheet(
+    edit_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; color: blue; "
                        "padding: 0 2px; }"));
-    connect(Edit1, &QLineEdit::returnPressed, this, &TForm2::Edit1KeyPress);
+    connect(edit_, &QLineEdit::returnPressed, this, &TForm2::Edit1KeyPress);
 
-    SpeedButton1 = MakeFlatButton(this, "SpeedButton1", QStringLiteral("OK"), 168, 64);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
-    setFocusProxy(Edit1);
+    okButton_ = MakeFlatButton(this, "SpeedButton1", QStringLiteral("OK"), 168, 64);
+    connect(okButton_, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
+    setFocusProxy(edit_);
 }
 
 void TForm2::showEvent(QShowEvent* event) {
     // A spontaneous show (back from being minimised) keeps the name typed so far.
     if (!event->spontaneous()) {
         state_.InputState = kInputBusy;
-        Edit1->clear();
+        Edit1()->clear();
         nameEntered_ = false;
         closing_ = false;
-        Edit1->setFocus();
+        edit_->setFocus();
     }
     ToolDialog::showEvent(event);
 }
@@ -71,7 +87,7 @@ void TForm2::SpeedButton1Click() {
 void TForm2::Confirm() {
     nameEntered_ = true;
     try {
-        InsertLead(state_.Leads, Edit1->text(), state_.Game.Points);
+        InsertLead(state_.Leads, edit_->text(), state_.Game.Points);
     } catch (...) {
         // The dialog stays open with the typed name; Enter or OK tries the whole entry again.
         ReportException(this, std::current_exception());

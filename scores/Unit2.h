@@ -20,8 +20,10 @@ class TForm2 : public ToolDialog {
 public:
     TForm2(SharedState& state, TForm3& leadsDialog, QWidget* mainWindow);
 
-    QLineEdit* Edit1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;  // OK
+    // The controls are built on first use (at the latest when the dialog is first shown), which
+    // keeps them off the program's start-up time.
+    QLineEdit* Edit1();
+    QToolButton* SpeedButton1();  // OK
 
     bool NameEntered() const { return nameEntered_; }
 
@@ -39,6 +41,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
 
 private:
+    void BuildControls();
     void Confirm();
     void FormClose();
 
@@ -46,6 +49,8 @@ private:
     TForm3& leadsDialog_;
     bool nameEntered_ = false;
     bool closing_ = false;
+    QLineEdit* edit_ = nullptr;
+    QToolButton* okButton_ = nullptr;
 };
 
 }  // namespace tavro

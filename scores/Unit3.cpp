@@ -61,28 +61,39 @@ TForm3::TForm3(SharedState& state, QWidget* mainWindow)
     : ToolDialog(mainWindow, TitleButtons::CloseBox), state_(state) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Leads"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFixedSize(kClientWidth, kClientHeight);
+}
+
+const TForm3::Controls& TForm3::Built() {
+    if (!built_) {
+        built_ = true;
+        BuildControls();
+    }
+    return controls_;
+}
+
+void TForm3::BuildControls() {
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     MakeWhite(this);
 
     // Raised outer bevel on the panel itself, lowered inner bevel just inside it.
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
-    MakeWhite(Panel1);
-    auto* innerBevel = new QFrame(Panel1);
+    QFrame* panel = controls_.panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(0, 0, kClientWidth, kClientHeight);
+    MakeWhite(panel);
+    auto* innerBevel = new QFrame(panel);
     innerBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     innerBevel->setGeometry(1, 1, kClientWidth - 2, kClientHeight - 2);
 
-    Label7 = RowLabel(Panel1, 7, QStringLiteral("Name"), kNameLeft, 8, Qt::black);
-    Label8 = RowLabel(Panel1, 8, QStringLiteral("Points"), kPointsLeft, 8, Qt::black);
+    controls_.nameHead = RowLabel(panel, 7, QStringLiteral("Name"), kNameLeft, 8, Qt::black);
+    controls_.pointsHead = RowLabel(panel, 8, QStringLiteral("Points"), kPointsLeft, 8, Qt::black);
     BuildRows();
 
-    SpeedButton1 = MakeFlatButton(Panel1, "SpeedButton1", QStringLiteral("Clear"), 8, 200);
-    SpeedButton2 = MakeFlatButton(Panel1, "SpeedButton2", QStringLiteral("OK"), 120, 200);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
+    controls_.clear = MakeFlatButton(panel, "SpeedButton1", QStringLiteral("Clear"), 8, 200);
+    controls_.ok = MakeFlatButton(panel, "SpeedButton2", QStringLiteral("OK"), 120, 200);
+    connect(controls_.clear, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
+    connect(controls_.ok, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
 }
 
 void TForm3::BuildRows() {
@@ -91,10 +102,12 @@ void TForm3::BuildRows() {
         const int top = kRowsTop + kRowHeight * place;
         const QColor colour = RowColour(place);
         const int rankLeft = place == kLeadPlaces - 1 ? 12 : 16;  // "10" is two digits wide
-        RankLabels[index] = RowLabel(Panel1, kRankLabelNumbers[index], QString::number(place + 1),
-                                     rankLeft, top, colour);
-        NameLabels[index] = RowLabel(Panel1, 18 + place, QString(), kNameLeft, top, colour);
-        PointsLabels[index] = RowLabel(Panel1, 28 + place, QString(), kPointsLeft, top, colour);
+        controls_.ranks[index] = RowLabel(controls_.panel, kRankLabelNumbers[index],
+                                          QString::number(place + 1), rankLeft, top, colour);
+        controls_.names[index] =
+            RowLabel(controls_.panel, 18 + place, QString(), kNameLeft, top, colour);
+        controls_.points[index] =
+            RowLabel(controls_.panel, 28 + place, QString(), kPointsLeft, top, colour);
     }
 }
 
@@ -107,8 +120,8 @@ void TForm3::FillRows() {
     }
     for (int place = 0; place < kLeadPlaces; ++place) {
         const auto index = static_cast<std::size_t>(place);
-        SetLabelText(NameLabels[index], LeadNameText(state_.Leads, place));
-        SetLabelText(PointsLabels[index], QString::number(state_.Leads.LeadPoints[index]));
+        SetLabelText(NameLabel(place), LeadNameText(state_.Leads, place));
+        SetLabelText(PointsLabel(place), QString::number(state_.Leads.LeadPoints[index]));
     }
 }
 
@@ -116,6 +129,7 @@ void TForm3::showEvent(QShowEvent* event) {
     // A spontaneous show (the window coming back from being minimised) is no new showing.
     if (!event->spontaneous()) {
         state_.InputState = kInputBusy;
+        Built();
         FillRows();
     }
     ToolDialog::showEvent(event);

@@ -20,16 +20,18 @@ class TForm3 : public ToolDialog {
 public:
     TForm3(SharedState& state, QWidget* mainWindow);
 
-    QFrame* Panel1 = nullptr;
-    QLabel* Label7 = nullptr;  // "Name"
-    QLabel* Label8 = nullptr;  // "Points"
-    // Per place 1..10 (index 0..9): Label9..Label17 with Label3 for "8"; Label18..Label27;
+    // The controls are built on first use (at the latest when the dialog is first shown), which
+    // keeps them off the program's start-up time.
+    QFrame* Panel1() { return Built().panel; }
+    QLabel* Label7() { return Built().nameHead; }    // "Name"
+    QLabel* Label8() { return Built().pointsHead; }  // "Points"
+    // Per place index 0..9 (places 1..10): Label9..Label17 with Label3 for "8"; Label18..Label27;
     // Label28..Label37.
-    std::array<QLabel*, kLeadPlaces> RankLabels{};
-    std::array<QLabel*, kLeadPlaces> NameLabels{};
-    std::array<QLabel*, kLeadPlaces> PointsLabels{};
-    QToolButton* SpeedButton1 = nullptr;  // Clear
-    QToolButton* SpeedButton2 = nullptr;  // OK
+    QLabel* RankLabel(int placeIndex) { return Built().ranks.at(Index(placeIndex)); }
+    QLabel* NameLabel(int placeIndex) { return Built().names.at(Index(placeIndex)); }
+    QLabel* PointsLabel(int placeIndex) { return Built().points.at(Index(placeIndex)); }
+    QToolButton* SpeedButton1() { return Built().clear; }  // Clear
+    QToolButton* SpeedButton2() { return Built().ok; }     // OK
 
     void SpeedButton1Click();
     void SpeedButton2Click();
@@ -40,10 +42,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;  // FormKeyPress
 
 private:
+    struct Controls {
+        QFrame* panel = nullptr;
+        QLabel* nameHead = nullptr;
+        QLabel* pointsHead = nullptr;
+        std::array<QLabel*, kLeadPlaces> ranks{};
+        std::array<QLabel*, kLeadPlaces> names{};
+        std::array<QLabel*, kLeadPlaces> points{};
+        QToolButton* clear = nullptr;
+        QToolButton* ok = nullptr;
+    };
+
+    static std::size_t Index(int placeIndex) { return static_cast<std::size_t>(placeIndex); }
+    const Controls& Built();
+    void BuildControls();
     void BuildRows();
     void FillRows();
 
     SharedState& state_;
+    Controls controls_;
+    bool built_ = false;
 };
 
 }  // namespace tavro

@@ -23,7 +23,7 @@ protected:
         painter.drawImage(rect(), image_);
         if (quitAfterPaint_ && !quitting_) {
             quitting_ = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
     }
 

@@ -143,13 +143,13 @@ private slots:
         // The name entry, then the Leads with the new entry at place 1.
         auto leadsRow = std::make_shared<QStringList>();
         WhenModal<TForm2>([](TForm2* dialog) {
-            QTest::keyClicks(dialog->Edit1, QStringLiteral("Winner"));
-            QTest::keyClick(dialog->Edit1, Qt::Key_Return);
+            QTest::keyClicks(dialog->Edit1(), QStringLiteral("Winner"));
+            QTest::keyClick(dialog->Edit1(), Qt::Key_Return);
         });
         WhenModal<TForm3>([leadsRow, &state](TForm3* dialog) {
-            *leadsRow << dialog->NameLabels[0]->text() << dialog->PointsLabels[0]->text()
-                      << dialog->NameLabels[0]->palette().color(QPalette::WindowText).name()
-                      << dialog->NameLabels[1]->text() << QString::number(state.InputState);
+            *leadsRow << dialog->NameLabel(0)->text() << dialog->PointsLabel(0)->text()
+                      << dialog->NameLabel(0)->palette().color(QPalette::WindowText).name()
+                      << dialog->NameLabel(1)->text() << QString::number(state.InputState);
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
 

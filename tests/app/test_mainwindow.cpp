@@ -184,7 +184,7 @@ private slots:
         auto gateWhileOpen = std::make_shared<int>(-1);
         WhenModal<TForm3>([gateWhileOpen, &form](TForm3* dialog) {
             *gateWhileOpen = form.state().InputState;
-            dialog->SpeedButton2->click();
+            dialog->SpeedButton2()->click();
         });
         form.Leads1->trigger();
         QCOMPARE(*gateWhileOpen, int{kInputBusy});

@@ -81,27 +81,28 @@ private slots:
         QCOMPARE(d.state.InputState, kInputReady);
         QCOMPARE(d.leads.windowTitle(), QStringLiteral("Leads"));
         QCOMPARE(d.leads.size(), QSize(202, 235));
-        QCOMPARE(d.leads.NameLabels[0]->text(), QStringLiteral("Ann"));
-        QCOMPARE(d.leads.NameLabels[1]->text(), QString());
-        QCOMPARE(d.leads.PointsLabels[2]->text(), QStringLiteral("-10"));
-        QCOMPARE(d.leads.NameLabels[3]->text(), QStringLiteral("none"));
-        QCOMPARE(d.leads.PointsLabels[9]->text(), QStringLiteral("0"));
+        QCOMPARE(d.leads.NameLabel(0)->text(), QStringLiteral("Ann"));
+        QCOMPARE(d.leads.NameLabel(1)->text(), QString());
+        QCOMPARE(d.leads.PointsLabel(2)->text(), QStringLiteral("-10"));
+        QCOMPARE(d.leads.NameLabel(3)->text(), QStringLiteral("none"));
+        QCOMPARE(d.leads.PointsLabel(9)->text(), QStringLiteral("0"));
         const QColor expected[] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255),
                                    QColor(0, 0, 0)};
         for (int place = 0; place < 4; ++place) {
-            for (QLabel* label : {d.leads.RankLabels[place], d.leads.NameLabels[place],
-                                  d.leads.PointsLabels[place]}) {
+            for (QLabel* label :
+                 {d.leads.RankLabel(place), d.leads.NameLabel(place), d.leads.PointsLabel(place)}) {
                 QCOMPARE(label->palette().color(QPalette::WindowText), expected[place]);
             }
         }
-        QCOMPARE(d.leads.RankLabels[7]->objectName(), QStringLiteral("Label3"));
-        QCOMPARE(d.leads.RankLabels[9]->pos(), QPoint(12, 176));
-        QCOMPARE(d.leads.NameLabels[9]->pos(), QPoint(40, 176));
-        QCOMPARE(d.leads.PointsLabels[0]->pos(), QPoint(136, 32));
-        QCOMPARE(d.leads.SpeedButton1->geometry(), QRect(8, 200, 73, 25));
-        QCOMPARE(d.leads.SpeedButton2->geometry(), QRect(120, 200, 73, 25));
-        QCOMPARE(d.leads.SpeedButton1->focusPolicy(), Qt::NoFocus);
-        QVERIFY(d.leads.SpeedButton1->font().underline() && d.leads.SpeedButton1->font().bold());
+        QCOMPARE(d.leads.RankLabel(7)->objectName(), QStringLiteral("Label3"));
+        QCOMPARE(d.leads.RankLabel(9)->pos(), QPoint(12, 176));
+        QCOMPARE(d.leads.NameLabel(9)->pos(), QPoint(40, 176));
+        QCOMPARE(d.leads.PointsLabel(0)->pos(), QPoint(136, 32));
+        QCOMPARE(d.leads.SpeedButton1()->geometry(), QRect(8, 200, 73, 25));
+        QCOMPARE(d.leads.SpeedButton2()->geometry(), QRect(120, 200, 73, 25));
+        QCOMPARE(d.leads.SpeedButton1()->focusPolicy(), Qt::NoFocus);
+        QVERIFY(d.leads.SpeedButton1()->font().underline() &&
+                d.leads.SpeedButton1()->font().bold());
     }
 
     void clearAsksAndEmptiesOnlyOnYes() {
@@ -113,11 +114,11 @@ private slots:
         auto afterYes = std::make_shared<QString>();
         WhenModal<TForm3>([look, afterNo, afterYes](TForm3* dialog) {
             AnswerClear(QMessageBox::No, look);
-            dialog->SpeedButton1->click();
-            *afterNo = dialog->NameLabels[0]->text();
+            dialog->SpeedButton1()->click();
+            *afterNo = dialog->NameLabel(0)->text();
             AnswerClear(QMessageBox::Yes, look);
-            dialog->SpeedButton1->click();
-            *afterYes = dialog->NameLabels[0]->text() + "/" + dialog->PointsLabels[0]->text();
+            dialog->SpeedButton1()->click();
+            *afterYes = dialog->NameLabel(0)->text() + "/" + dialog->PointsLabel(0)->text();
             QVERIFY(dialog->isVisible());
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
@@ -140,10 +141,10 @@ private slots:
             *report = box->windowTitle();
             box->button(QMessageBox::Ok)->click();
         });
-        WhenModal<TForm3>([](TForm3* dialog) { dialog->SpeedButton2->click(); });
+        WhenModal<TForm3>([](TForm3* dialog) { dialog->SpeedButton2()->click(); });
         d.leads.exec();
         QCOMPARE(*report, QStringLiteral("Tavro Memory"));
-        QCOMPARE(d.leads.NameLabels[0]->text(), QString());  // first showing: empty rows
+        QCOMPARE(d.leads.NameLabel(0)->text(), QString());  // first showing: empty rows
         QCOMPARE(d.state.InputState, kInputReady);
     }
 
@@ -151,22 +152,22 @@ private slots:
         Sandbox sandbox;
         Dialogs d;
         d.state.Game.Points = 1234;
-        d.name.Edit1->setText(QStringLiteral("old"));
+        d.name.Edit1()->setText(QStringLiteral("old"));
         auto checks = std::make_shared<QStringList>();
         WhenModal<TForm2>([checks, &d](TForm2* dialog) {
-            *checks << dialog->Edit1->text() << QString::number(d.state.InputState);
-            QTest::keyClick(dialog->Edit1, Qt::Key_Escape);
+            *checks << dialog->Edit1()->text() << QString::number(d.state.InputState);
+            QTest::keyClick(dialog->Edit1(), Qt::Key_Escape);
             dialog->close();
             dialog->reject();
             dialog->accept();
             *checks << QString::number(dialog->isVisible());
-            QTest::keyClicks(dialog->Edit1, QStringLiteral("ABCDEFGHIJKL"));
-            *checks << dialog->Edit1->text();
+            QTest::keyClicks(dialog->Edit1(), QStringLiteral("ABCDEFGHIJKL"));
+            *checks << dialog->Edit1()->text();
             WhenModal<TForm3>([checks](TForm3* leads) {
-                *checks << leads->NameLabels[0]->text() << leads->PointsLabels[0]->text();
-                leads->SpeedButton2->click();
+                *checks << leads->NameLabel(0)->text() << leads->PointsLabel(0)->text();
+                leads->SpeedButton2()->click();
             });
-            dialog->SpeedButton1->click();
+            dialog->SpeedButton1()->click();
         });
         d.name.exec();
         QCOMPARE(*checks, (QStringList{"", "0", "1", "ABCDEFGHIJ", "ABCDEFGHIJ", "1234"}));
@@ -174,8 +175,8 @@ private slots:
         QCOMPARE(d.state.InputState, kInputReady);
         QCOMPARE(d.name.windowTitle(), QStringLiteral("Enter your name"));
         QCOMPARE(d.name.size(), QSize(250, 97));
-        QCOMPARE(d.name.Edit1->geometry(), QRect(8, 16, 233, 37));
-        QCOMPARE(d.name.SpeedButton1->geometry(), QRect(168, 64, 73, 25));
+        QCOMPARE(d.name.Edit1()->geometry(), QRect(8, 16, 233, 37));
+        QCOMPARE(d.name.SpeedButton1()->geometry(), QRect(168, 64, 73, 25));
         QVERIFY(!(d.name.windowFlags() & Qt::WindowCloseButtonHint));
     }
 
@@ -183,7 +184,7 @@ private slots:
         Sandbox sandbox;
         Dialogs d;
         d.state.Game.Points = 5;
-        WhenModal<TForm2>([](TForm2* dialog) { QTest::keyClick(dialog->Edit1, Qt::Key_Return); });
+        WhenModal<TForm2>([](TForm2* dialog) { QTest::keyClick(dialog->Edit1(), Qt::Key_Return); });
         WhenModal<TForm3>([](TForm3* leads) { QTest::keyClick(leads, Qt::Key_Enter); });
         d.name.exec();
         QCOMPARE(LeadNameText(d.state.Leads, 0), QString());
@@ -203,13 +204,13 @@ private slots:
                 *checks << box->windowTitle();
                 box->button(QMessageBox::Ok)->click();
             });
-            QTest::keyClicks(dialog->Edit1, QStringLiteral("Bo"));
-            QTest::keyClick(dialog->Edit1, Qt::Key_Return);
-            *checks << QString::number(dialog->isVisible()) << dialog->Edit1->text()
+            QTest::keyClicks(dialog->Edit1(), QStringLiteral("Bo"));
+            QTest::keyClick(dialog->Edit1(), Qt::Key_Return);
+            *checks << QString::number(dialog->isVisible()) << dialog->Edit1()->text()
                     << QString::number(d.state.InputState);
             QVERIFY(QDir().rmdir(blocker));
             WhenModal<TForm3>([](TForm3* leads) { leads->accept(); });
-            QTest::keyClick(dialog->Edit1, Qt::Key_Return);  // the whole entry again
+            QTest::keyClick(dialog->Edit1(), Qt::Key_Return);  // the whole entry again
         });
         d.name.exec();
         QCOMPARE(*checks, (QStringList{"Tavro Memory", "1", "Bo", "0"}));
