@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -26,6 +27,8 @@ constexpr int kPictureInset = 5;
 constexpr int kPictureSize = 60;
 constexpr int kPointsTop = 462;
 constexpr int kPointsHeight = 29;
+constexpr int kPointsValueLeft = 326;
+constexpr int kPointsGap = 8;
 
 const QColor kMedGray(0xA0, 0xA0, 0xA4);
 
@@ -128,7 +131,11 @@ void TForm1::BuildBoard() {
     Label1->setText(QStringLiteral("Points"));
     Label1->adjustSize();
     Label1->resize(Label1->width(), kPointsHeight);
-    Label2 = PointsLabel(Panel1, "Label2", 326);
+    // The value stands at 326, 8 pixels after "Points" in the designed font. Where that font is
+    // missing, a wider substitute would run "Points" into the value, so the value then keeps the
+    // same 8-pixel gap after the caption instead.
+    const int valueLeft = std::max(kPointsValueLeft, Label1->x() + Label1->width() + kPointsGap);
+    Label2 = PointsLabel(Panel1, "Label2", valueLeft);
 }
 
 void TForm1::BuildMenu() {
