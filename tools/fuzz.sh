@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-out="${TAVRO_FUZZ_BUILD:-$root/build/fuzz}"
+out="${TAVRO_FUZZ_BUILD:-$root/build-fuzz}"
 seconds="${TAVRO_FUZZ_SECONDS:-30}"
 mkdir -p "$out"
 

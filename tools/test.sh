@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a normal build with warnings
-# as errors (build/test), and a build under AddressSanitizer and UndefinedBehaviorSanitizer
-# (build/asan). Ends with the bounded fuzzing run. Fails on the first failure.
+# as errors (build-test), and a build under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan). Ends with the bounded fuzzing run. Fails on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 
 jobs=$(nproc)
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRO_WERROR=ON -DTAVRO_BENCH=ON
-cmake --build build/test -j "$jobs"
-ctest --test-dir build/test --output-on-failure -j "$jobs"
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRO_WERROR=ON -DTAVRO_BENCH=ON
+cmake --build build-test -j "$jobs"
+ctest --test-dir build-test --output-on-failure -j "$jobs"
 
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_WERROR=ON -DTAVRO_SANITIZE=ON
-cmake --build build/asan -j "$jobs"
-ctest --test-dir build/asan --output-on-failure -j "$jobs" -LE no-sanitizer
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_WERROR=ON -DTAVRO_SANITIZE=ON
+cmake --build build-asan -j "$jobs"
+ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE no-sanitizer
 
 if [ -x tools/fuzz.sh ]; then
     bash tools/fuzz.sh
