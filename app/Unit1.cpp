@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/DialogLook.h"
 #include "controls/PictureBox.h"
 
 namespace tavro {
@@ -31,13 +32,6 @@ constexpr int kPointsValueLeft = 326;
 constexpr int kPointsGap = 8;
 
 const QColor kMedGray(0xA0, 0xA0, 0xA4);
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 QLabel* PointsLabel(QWidget* parent, const char* name, int left) {
     auto* label = new QLabel(parent);

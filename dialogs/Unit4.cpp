@@ -13,10 +13,10 @@
 #include <QToolButton>
 #include <exception>
 
+#include "app/DialogLook.h"
 #include "app/ErrorReport.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
-#include "dialogs/DialogLook.h"
 #include "dialogs/PlainTextItemDelegate.h"
 #include "game/GameEngine.h"
 #include "settings/CardSet.h"

@@ -7,9 +7,9 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/DialogLook.h"
 #include "controls/PictureBox.h"
 #include "dialogs/AboutLogo.h"
-#include "dialogs/DialogLook.h"
 
 namespace tavro {
 namespace {

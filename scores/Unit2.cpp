@@ -5,10 +5,11 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QToolButton>
 #include <exception>
 
+#include "app/DialogLook.h"
 #include "app/ErrorReport.h"
-#include "scores/FlatButton.h"
 #include "scores/LeadsFile.h"
 #include "scores/Unit3.h"
 
@@ -35,8 +36,7 @@ void TForm2::BuildControls() {
     if (edit_ != nullptr) {
         return;
     }
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    MakeWhite(this);
+    ApplyDialogLook(*this);
 
     edit_ = new QLineEdit(QStringLiteral("12345"), this);
     edit_->setObjectName(QStringLiteral("Edit1"));
@@ -52,7 +52,8 @@ void TForm2::BuildControls() {
                        "padding: 0 2px; }"));
     connect(edit_, &QLineEdit::returnPressed, this, &TForm2::Edit1KeyPress);
 
-    okButton_ = MakeFlatButton(this, "SpeedButton1", QStringLiteral("OK"), 168, 64);
+    okButton_ = MakeSpeedButton(this, QStringLiteral("OK"), QRect(168, 64, 73, 25), Qt::black,
+                                QStringLiteral("SpeedButton1"));
     connect(okButton_, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
     setFocusProxy(edit_);
 }

@@ -6,10 +6,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QToolButton>
 #include <exception>
 
+#include "app/DialogLook.h"
 #include "app/ErrorReport.h"
-#include "scores/FlatButton.h"
 #include "scores/LeadsFile.h"
 
 namespace tavro {
@@ -73,15 +74,14 @@ const TForm3::Controls& TForm3::Built() {
 }
 
 void TForm3::BuildControls() {
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-    MakeWhite(this);
+    ApplyDialogLook(*this);
 
     // Raised outer bevel on the panel itself, lowered inner bevel just inside it.
     QFrame* panel = controls_.panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(0, 0, kClientWidth, kClientHeight);
-    MakeWhite(panel);
+    SetBackground(panel, Qt::white);
     auto* innerBevel = new QFrame(panel);
     innerBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     innerBevel->setGeometry(1, 1, kClientWidth - 2, kClientHeight - 2);
@@ -90,8 +90,10 @@ void TForm3::BuildControls() {
     controls_.pointsHead = RowLabel(panel, 8, QStringLiteral("Points"), kPointsLeft, 8, Qt::black);
     BuildRows();
 
-    controls_.clear = MakeFlatButton(panel, "SpeedButton1", QStringLiteral("Clear"), 8, 200);
-    controls_.ok = MakeFlatButton(panel, "SpeedButton2", QStringLiteral("OK"), 120, 200);
+    controls_.clear = MakeSpeedButton(panel, QStringLiteral("Clear"), QRect(8, 200, 73, 25),
+                                      Qt::black, QStringLiteral("SpeedButton1"));
+    controls_.ok = MakeSpeedButton(panel, QStringLiteral("OK"), QRect(120, 200, 73, 25), Qt::black,
+                                   QStringLiteral("SpeedButton2"));
     connect(controls_.clear, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
     connect(controls_.ok, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
 }

@@ -1,5 +1,5 @@
-// The shared look of the Options and About dialogs.
-#include "dialogs/DialogLook.h"
+// The shared look of the main window and the dialogs.
+#include "app/DialogLook.h"
 
 #include <QDialog>
 #include <QPalette>
@@ -19,18 +19,29 @@ QFont StandardFont() {
     return font;
 }
 
+void SetBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void ApplyDialogLook(QWidget& window) {
+    window.setFont(StandardFont());
+    SetBackground(&window, Qt::white);
+}
+
 void ApplyDialogLook(QDialog& dialog, QSize clientSize) {
-    dialog.setFont(StandardFont());
-    QPalette palette = dialog.palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    dialog.setPalette(palette);
-    dialog.setAutoFillBackground(true);
+    ApplyDialogLook(static_cast<QWidget&>(dialog));
     dialog.setFixedSize(clientSize);
 }
 
 QToolButton* MakeSpeedButton(QWidget* parent, const QString& caption, const QRect& geometry,
-                             const QColor& textColour) {
+                             const QColor& textColour, const QString& objectName) {
     auto* button = new QToolButton(parent);
+    if (!objectName.isEmpty()) {
+        button->setObjectName(objectName);
+    }
     button->setText(caption);
     button->setGeometry(geometry);
     button->setAutoRaise(true);  // flat until the pointer is over it

@@ -1,0 +1,31 @@
+// The look our windows share: the standard font, white backgrounds, and flat "speed buttons"
+// with bold underlined captions that never take the keyboard focus (so the dialog keeps the
+// keys). A QToolButton rather than a QPushButton, because a dialog makes push buttons default
+// buttons that eat Enter.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QDialog;
+class QToolButton;
+class QWidget;
+
+namespace tavro {
+
+// "MS Sans Serif" at 11 pixels (8 points at 96 dpi), or a sans-serif face of about its width.
+QFont StandardFont();
+// Fills the widget's background with the colour.
+void SetBackground(QWidget* widget, const QColor& colour);
+// Gives the window the standard font on a white background.
+void ApplyDialogLook(QWidget& window);
+// The same, and fixes the dialog's client size.
+void ApplyDialogLook(QDialog& dialog, QSize clientSize);
+// A flat button with a bold underlined caption in the given colour and a hand-pointer cursor.
+QToolButton* MakeSpeedButton(QWidget* parent, const QString& caption, const QRect& geometry,
+                             const QColor& textColour, const QString& objectName = QString());
+
+}  // namespace tavro
