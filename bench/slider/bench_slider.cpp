@@ -27,32 +27,37 @@ void ShowAndSettle(QWidget& widget) {
     QApplication::processEvents();
 }
 
-void BM_RxSliderMoves(benchmark::State& state) {
-    TRxSlider slider;
+// The delay slider of the Options dialog: 297 x 33, 0..2000 in steps of 50, EdgeSize 4.
+void ShowAsOptionsSlider(TRxSlider& slider) {
     slider.resize(297, 33);
     slider.setMaxValue(2000);
     slider.setIncrement(50);
     slider.setEdgeSize(4);
     slider.setOptions(soShowFocus | soShowPoints);
     ShowAndSettle(slider);
+}
+
+// Reports the time of one move (microseconds) beside the time of the whole iteration.
+void CountPerMove(benchmark::State& state) {
+    state.counters["per_move"] = benchmark::Counter(
+        kMoves * 1e-6, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_RxSliderMoves(benchmark::State& state) {
+    TRxSlider slider;
+    ShowAsOptionsSlider(slider);
     for (auto _ : state) {
         for (int i = 0; i < kMoves; ++i) {
             slider.setValue(ValueOfMove(i));
             slider.repaint();  // paints the invalidated thumb rectangles now
         }
     }
-    state.counters["per_move"] = benchmark::Counter(
-        kMoves * 1e-6, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    CountPerMove(state);
 }
 
 void BM_RxSliderDragMoves(benchmark::State& state) {
     TRxSlider slider;
-    slider.resize(297, 33);
-    slider.setMaxValue(2000);
-    slider.setIncrement(50);
-    slider.setEdgeSize(4);
-    slider.setOptions(soShowFocus | soShowPoints);
-    ShowAndSettle(slider);
+    ShowAsOptionsSlider(slider);
     const QPoint grab = slider.ThumbArea().center();
     QMouseEvent press(QEvent::MouseButtonPress, grab, slider.mapToGlobal(QPointF(grab)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -66,8 +71,7 @@ void BM_RxSliderDragMoves(benchmark::State& state) {
             slider.repaint();
         }
     }
-    state.counters["per_move"] = benchmark::Counter(
-        kMoves * 1e-6, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    CountPerMove(state);
 }
 
 void BM_QSliderMoves(benchmark::State& state) {
@@ -84,8 +88,7 @@ void BM_QSliderMoves(benchmark::State& state) {
             slider.repaint();
         }
     }
-    state.counters["per_move"] = benchmark::Counter(
-        kMoves * 1e-6, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    CountPerMove(state);
 }
 
 BENCHMARK(BM_QSliderMoves)->Unit(benchmark::kMillisecond);

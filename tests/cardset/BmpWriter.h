@@ -10,7 +10,7 @@
 
 namespace tavro::testing {
 
-struct BmpSpec {
+struct BmpLayout {
     int width = 1;
     int height = 1;  // negative: rows stored top-down
     int bitCount = 24;
@@ -28,12 +28,12 @@ inline void PutU32(QByteArray& bytes, int at, quint32 value) {
     qToLittleEndian(value, bytes.data() + at);
 }
 
-inline QByteArray MakeBmp(const BmpSpec& spec, const PixelSource& pixel) {
-    const int rows = spec.height < 0 ? -spec.height : spec.height;
-    const int stride = (spec.width * spec.bitCount + 31) / 32 * 4;
-    const int infoSize = spec.coreHeader ? 12 : 40;
-    const int entrySize = spec.coreHeader ? 3 : 4;
-    const int paletteSize = static_cast<int>(spec.palette.size()) * entrySize;
+inline QByteArray MakeBmp(const BmpLayout& layout, const PixelSource& pixel) {
+    const int rows = layout.height < 0 ? -layout.height : layout.height;
+    const int stride = (layout.width * layout.bitCount + 31) / 32 * 4;
+    const int infoSize = layout.coreHeader ? 12 : 40;
+    const int entrySize = layout.coreHeader ? 3 : 4;
+    const int paletteSize = static_cast<int>(layout.palette.size()) * entrySize;
     const int offset = 14 + infoSize + paletteSize;
     QByteArray bytes(offset + stride * rows, '\0');
 
@@ -42,36 +42,36 @@ inline QByteArray MakeBmp(const BmpSpec& spec, const PixelSource& pixel) {
     PutU32(bytes, 2, static_cast<quint32>(bytes.size()));
     PutU32(bytes, 10, static_cast<quint32>(offset));
     PutU32(bytes, 14, static_cast<quint32>(infoSize));
-    if (spec.coreHeader) {
-        PutU16(bytes, 18, static_cast<quint16>(spec.width));
-        PutU16(bytes, 20, static_cast<quint16>(spec.height));
+    if (layout.coreHeader) {
+        PutU16(bytes, 18, static_cast<quint16>(layout.width));
+        PutU16(bytes, 20, static_cast<quint16>(layout.height));
         PutU16(bytes, 22, 1);
-        PutU16(bytes, 24, static_cast<quint16>(spec.bitCount));
+        PutU16(bytes, 24, static_cast<quint16>(layout.bitCount));
     } else {
-        PutU32(bytes, 18, static_cast<quint32>(spec.width));
-        PutU32(bytes, 22, static_cast<quint32>(spec.height));
+        PutU32(bytes, 18, static_cast<quint32>(layout.width));
+        PutU32(bytes, 22, static_cast<quint32>(layout.height));
         PutU16(bytes, 26, 1);
-        PutU16(bytes, 28, static_cast<quint16>(spec.bitCount));
+        PutU16(bytes, 28, static_cast<quint16>(layout.bitCount));
         PutU32(bytes, 34, static_cast<quint32>(stride * rows));
-        PutU32(bytes, 46, static_cast<quint32>(spec.palette.size()));
+        PutU32(bytes, 46, static_cast<quint32>(layout.palette.size()));
     }
-    for (std::size_t i = 0; i < spec.palette.size(); ++i) {
+    for (std::size_t i = 0; i < layout.palette.size(); ++i) {
         char* entry = bytes.data() + 14 + infoSize + i * entrySize;
-        entry[0] = static_cast<char>(qBlue(spec.palette[i]));
-        entry[1] = static_cast<char>(qGreen(spec.palette[i]));
-        entry[2] = static_cast<char>(qRed(spec.palette[i]));
+        entry[0] = static_cast<char>(qBlue(layout.palette[i]));
+        entry[1] = static_cast<char>(qGreen(layout.palette[i]));
+        entry[2] = static_cast<char>(qRed(layout.palette[i]));
     }
     for (int fileRow = 0; fileRow < rows; ++fileRow) {
-        const int y = spec.height < 0 ? fileRow : rows - 1 - fileRow;
+        const int y = layout.height < 0 ? fileRow : rows - 1 - fileRow;
         auto* row = reinterpret_cast<uchar*>(bytes.data() + offset + fileRow * stride);
-        for (int x = 0; x < spec.width; ++x) {
+        for (int x = 0; x < layout.width; ++x) {
             const quint32 value = pixel(x, y);
-            if (spec.bitCount <= 8) {
-                const int bit = x * spec.bitCount;
-                const int shift = 8 - spec.bitCount - bit % 8;
+            if (layout.bitCount <= 8) {
+                const int bit = x * layout.bitCount;
+                const int shift = 8 - layout.bitCount - bit % 8;
                 row[bit / 8] |= static_cast<uchar>(value << shift);
             } else {
-                const int bytesPerPixel = spec.bitCount / 8;
+                const int bytesPerPixel = layout.bitCount / 8;
                 row[x * bytesPerPixel] = static_cast<uchar>(qBlue(value));
                 row[x * bytesPerPixel + 1] = static_cast<uchar>(qGreen(value));
                 row[x * bytesPerPixel + 2] = static_cast<uchar>(qRed(value));

@@ -29,6 +29,10 @@ QStringList PictureNames() {
     return names;
 }
 
+QString PicturePath(const QString& set, const QString& name) {
+    return kGfxFolder + u'/' + set + u'/' + name;
+}
+
 void ExpectUncompressed24BitSquare(const QString& fileName) {
     QFile file(fileName);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << fileName.toStdString();
@@ -73,7 +77,7 @@ TEST(BuiltSets, DefaultAndSecondSetExist) {
 TEST(BuiltSets, EverySetIsCompleteAndStoredPlainly) {
     for (const QString& set : SetFolders()) {
         for (const QString& name : PictureNames()) {
-            const QString fileName = kGfxFolder + u'/' + set + u'/' + name;
+            const QString fileName = PicturePath(set, name);
             SCOPED_TRACE(fileName.toStdString());
             ASSERT_TRUE(QFile::exists(fileName));
             ExpectUncompressed24BitSquare(fileName);
@@ -86,7 +90,7 @@ TEST(BuiltSets, PicturesOfASetAreClearlyDifferent) {
     for (const QString& set : SetFolders()) {
         std::vector<QImage> pictures;
         for (const QString& name : PictureNames()) {
-            pictures.push_back(AtTileSize(kGfxFolder + u'/' + set + u'/' + name));
+            pictures.push_back(AtTileSize(PicturePath(set, name)));
         }
         double closest = 255;
         for (std::size_t i = 0; i < pictures.size(); ++i) {
@@ -106,8 +110,8 @@ TEST(BuiltSets, CardBacksTellTheSetsApart) {
     const QStringList sets = SetFolders();
     for (int i = 0; i < sets.size(); ++i) {
         for (int j = i + 1; j < sets.size(); ++j) {
-            const QImage a = AtTileSize(kGfxFolder + u'/' + sets[i] + "/space.bmp");
-            const QImage b = AtTileSize(kGfxFolder + u'/' + sets[j] + "/space.bmp");
+            const QImage a = AtTileSize(PicturePath(sets[i], "space.bmp"));
+            const QImage b = AtTileSize(PicturePath(sets[j], "space.bmp"));
             EXPECT_GT(MeanDifference(a, b), kMinDifference) << sets[i].toStdString();
         }
     }

@@ -18,6 +18,13 @@ Settings WithSet(const std::string& name) {
     return settings;
 }
 
+// The card folder derived for a set name under the given executable folder, as a QString.
+QString FolderFor(const std::string& set, const QString& executableFolder) {
+    Settings settings = WithSet(set);
+    BuildCardFolder(settings, executableFolder);
+    return QString::fromStdString(settings.CardFolder);
+}
+
 TEST(CardFolder, ExecutableFolderIsTheApplicationFolderWithSlash) {
     EXPECT_EQ(ExecutableFolder(), QCoreApplication::applicationDirPath() + u'/');
 }
@@ -32,79 +39,66 @@ TEST(CardFolder, DefaultFolderIsBesideTheExecutable) {
 
 TEST(CardFolder, BackAndFaceFilesAreAppendedDirectly) {
     TempFolder root;
-    const QString set = root.makeFolder("gfx/animals");
+    root.makeFolder("gfx/animals");
     root.write("gfx/animals/space.bmp", "back");
     root.write("gfx/animals/12.bmp", "face");
 
-    Settings settings = WithSet("animals");
-    BuildCardFolder(settings, root.path());
-    const QString folder = QString::fromStdString(settings.CardFolder);
+    const QString folder = FolderFor("animals", root.path());
     EXPECT_EQ(folder, root.path() + "gfx/animals/");
     EXPECT_TRUE(QFileInfo(folder + "space.bmp").isFile());
     EXPECT_TRUE(QFileInfo(folder + QString::number(12) + ".bmp").isFile());
 }
 
-TEST(CardFolder, FindsFoldersWhoseCaseDiffers) {
+TEST(CardFolder, LooksUpBothFoldersIgnoringCase) {
+    struct Case {
+        const char* why;
+        QStringList folders;  // made under the executable folder
+        QString file;         // written there, to stand in for a folder
+        std::string set;
+        QString expected;  // relative to the executable folder
+    };
+    const Case cases[] = {
+        {"case differs", {"GFX/Animals"}, {}, "animals", "GFX/Animals/"},
+        {"exact spelling wins",
+         {"gfx/Animals", "gfx/animals", "Gfx"},
+         {},
+         "animals",
+         "gfx/animals/"},
+        // With no exact match the first folder in name order is taken.
+        {"first in name order",
+         {"gfx/Animals", "gfx/animals", "Gfx"},
+         {},
+         "ANIMALS",
+         "gfx/Animals/"},
+        {"files are no folders", {"Gfx/Shapes"}, "GFX", "shapes", "Gfx/Shapes/"},
+        {"missing set used as given", {"gfx/animals"}, {}, "no such set", "gfx/no such set/"},
+        {"nothing there", {}, {}, "no such set", "gfx/no such set/"},
+        {"non-ASCII stays UTF-8",
+         {QString::fromUtf8("gfx/TIERE-ÄÖ")},
+         {},
+         "tiere-äö",
+         QString::fromUtf8("gfx/TIERE-ÄÖ/")},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.why);
+        TempFolder root;
+        for (const QString& folder : test.folders) {
+            root.makeFolder(folder);
+        }
+        if (!test.file.isEmpty()) {
+            root.write(test.file, "not a folder");
+        }
+        EXPECT_EQ(FolderFor(test.set, root.path()), root.path() + test.expected);
+    }
+}
+
+TEST(CardFolder, SetsFolderAndTrailingSlash) {
     TempFolder root;
     root.makeFolder("GFX/Animals");
-    Settings settings = WithSet("animals");
-    BuildCardFolder(settings, root.path());
-    EXPECT_EQ(settings.CardFolder, (root.path() + "GFX/Animals/").toStdString());
     EXPECT_EQ(CardSetsFolder(root.path()), root.path() + "GFX/");
-
+    EXPECT_TRUE(QFileInfo(FolderFor("animals", root.path())).isDir());
     // Without a trailing '/' on the executable folder the result is the same.
-    QString withoutSlash = root.path();
-    withoutSlash.chop(1);
-    Settings again = WithSet("ANIMALS");
-    BuildCardFolder(again, withoutSlash);
-    EXPECT_EQ(again.CardFolder, settings.CardFolder);
-}
-
-TEST(CardFolder, ExactSpellingWinsOverOtherCases) {
-    TempFolder root;
-    root.makeFolder("gfx/Animals");
-    root.makeFolder("gfx/animals");
-    root.makeFolder("Gfx");
-
-    Settings exact = WithSet("animals");
-    BuildCardFolder(exact, root.path());
-    EXPECT_EQ(exact.CardFolder, (root.path() + "gfx/animals/").toStdString());
-
-    // With no exact match the first folder in name order is taken.
-    Settings other = WithSet("ANIMALS");
-    BuildCardFolder(other, root.path());
-    EXPECT_EQ(other.CardFolder, (root.path() + "gfx/Animals/").toStdString());
-}
-
-TEST(CardFolder, FilesDoNotCountAsFolders) {
-    TempFolder root;
-    root.write("GFX", "not a folder");
-    root.makeFolder("Gfx/Shapes");
-    Settings settings = WithSet("shapes");
-    BuildCardFolder(settings, root.path());
-    EXPECT_EQ(settings.CardFolder, (root.path() + "Gfx/Shapes/").toStdString());
-}
-
-TEST(CardFolder, MissingSetIsUsedAsGiven) {
-    TempFolder root;
-    root.makeFolder("gfx/animals");
-    Settings settings = WithSet("no such set");
-    BuildCardFolder(settings, root.path());
-    EXPECT_EQ(settings.CardFolder, (root.path() + "gfx/no such set/").toStdString());
-
-    TempFolder empty;
-    BuildCardFolder(settings, empty.path());
-    EXPECT_EQ(settings.CardFolder, (empty.path() + "gfx/no such set/").toStdString());
-}
-
-TEST(CardFolder, NonAsciiNamesStayUtf8AndMatchIgnoringCase) {
-    TempFolder root;
-    root.makeFolder(QString::fromUtf8("gfx/TIERE-ÄÖ"));
-    Settings settings = WithSet("tiere-äö");
-    BuildCardFolder(settings, root.path());
-    EXPECT_EQ(settings.CardFolder,
-              (root.path() + QString::fromUtf8("gfx/TIERE-ÄÖ/")).toStdString());
-    EXPECT_TRUE(QFileInfo(QString::fromStdString(settings.CardFolder)).isDir());
+    EXPECT_EQ(FolderFor("ANIMALS", root.path().chopped(1)), FolderFor("animals", root.path()));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 namespace tavro {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpLayout;
 using testing::MakeBmp;
 using testing::TempFolder;
 
@@ -39,19 +39,19 @@ void ExpectPattern(const QImage& image, int width, int height, int colours) {
 void CheckDepth(int bitCount, int height, bool coreHeader = false) {
     TempFolder folder;
     const int colours = bitCount == 1 ? 2 : 8;
-    BmpSpec spec{11, height, bitCount, {}, coreHeader};
+    BmpLayout layout{11, height, bitCount, {}, coreHeader};
     if (bitCount <= 8) {
-        spec.palette.assign(kColours.begin(), kColours.begin() + colours);
+        layout.palette.assign(kColours.begin(), kColours.begin() + colours);
         if (coreHeader) {
             // The core header has no colour count: its table always holds 2^bits entries.
-            spec.palette.resize(std::size_t{1} << bitCount, qRgb(0, 0, 0));
+            layout.palette.resize(std::size_t{1} << bitCount, qRgb(0, 0, 0));
         }
     }
     const auto pixel = [&](int x, int y) {
         const quint32 index = PatternIndex(x, y, colours);
         return bitCount <= 8 ? index : kColours[index];
     };
-    const QString file = folder.write("picture.bmp", MakeBmp(spec, pixel));
+    const QString file = folder.write("picture.bmp", MakeBmp(layout, pixel));
     ExpectPattern(ReadBitmap(file), 11, height < 0 ? -height : height, colours);
 }
 
@@ -65,16 +65,20 @@ TEST(ReadBitmap, DecodesEveryDepthBottomUpAndTopDown) {
     CheckDepth(24, 3, /*coreHeader=*/true);
 }
 
+// The image as QImage writes it in the given format.
+QByteArray Encoded(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    EXPECT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, format));
+    return bytes;
+}
+
 TEST(ReadBitmap, ReadsWhatQImageWrites) {
     TempFolder folder;
     QImage original(37, 13, QImage::Format_RGB888);
     original.fill(qRgb(12, 34, 56));
     original.setPixel(36, 12, qRgb(250, 1, 2));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(original.save(&buffer, "BMP"));
-    const QImage read = ReadBitmap(folder.write("saved.bmp", bytes));
+    const QImage read = ReadBitmap(folder.write("saved.bmp", Encoded(original, "BMP")));
     ASSERT_EQ(read.size(), original.size());
     EXPECT_EQ(read.pixel(0, 0), qRgb(12, 34, 56));
     EXPECT_EQ(read.pixel(36, 12), qRgb(250, 1, 2));
@@ -82,8 +86,8 @@ TEST(ReadBitmap, ReadsWhatQImageWrites) {
 
 // Run-length compressed 8-bit rows: count/index pairs, end of line, end of bitmap.
 QByteArray Rle8Bitmap(int declaredDataSize = 0) {
-    BmpSpec spec{4, 2, 8, {kColours[0], kColours[2]}};
-    QByteArray bytes = MakeBmp(spec, [](int, int) { return 0u; });
+    BmpLayout layout{4, 2, 8, {kColours[0], kColours[2]}};
+    QByteArray bytes = MakeBmp(layout, [](int, int) { return 0u; });
     const int offset = 14 + 40 + 8;
     bytes.truncate(offset);
     const QByteArray data("\x04\x01\x00\x00\x02\x00\x02\x01\x00\x01", 10);  // bottom row blue
@@ -155,11 +159,7 @@ TEST(ReadBitmap, RejectsFilesThatAreNoBitmaps) {
 
     QImage image(8, 8, QImage::Format_RGB32);
     image.fill(Qt::green);
-    QByteArray png;
-    QBuffer buffer(&png);
-    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly));
-    ASSERT_TRUE(image.save(&buffer, "PNG"));
-    ExpectRejected(folder.write("png.bmp", png));
+    ExpectRejected(folder.write("png.bmp", Encoded(image, "PNG")));
 
     std::mt19937 random(1234);
     for (int round = 0; round < 20; ++round) {

@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
+#include <functional>
 
 #include "SliderProbe.h"
 
@@ -24,6 +25,30 @@ bool Within(const QRegion& painted, const QRegion& allowed) {
     return (painted - allowed).isEmpty();
 }
 
+// Shows the Options dialog's slider and waits for its first paint.
+bool ShownAsOptionsSlider(SliderProbe& slider,
+                          TSliderOptions options = soShowFocus | soShowPoints) {
+    ConfigureAsOptionsSlider(slider);
+    slider.setOptions(options);
+    slider.show();
+    return QTest::qWaitForWindowActive(&slider) &&
+           QTest::qWaitFor([&] { return !slider.paintedRegions.empty(); });
+}
+
+// Everything repainted because of change, once at least one paint has come.
+QRegion PaintedBy(SliderProbe& slider, const std::function<void()>& change) {
+    slider.paintedRegions.clear();
+    change();
+    QRegion painted;
+    if (!QTest::qWaitFor([&] { return !slider.paintedRegions.empty(); })) {
+        return painted;
+    }
+    for (const QRegion& region : slider.paintedRegions) {
+        painted += region;
+    }
+    return painted;
+}
+
 }  // namespace
 
 class SliderPaintingTest : public QObject {
@@ -31,59 +56,33 @@ class SliderPaintingTest : public QObject {
 private slots:
     void movingTheThumbRepaintsOnlyItsOldAndNewPlace() {
         SliderProbe slider;
-        ConfigureAsOptionsSlider(slider);
-        slider.setValue(500);
-        slider.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&slider));
-        QTRY_VERIFY(!slider.paintedRegions.empty());
-        slider.paintedRegions.clear();
-
+        QVERIFY(ShownAsOptionsSlider(slider));
+        QVERIFY(!PaintedBy(slider, [&] { slider.setValue(500); }).isEmpty());
         const QRect before = slider.ThumbArea();
-        slider.setValue(1000);
+        const QRegion painted = PaintedBy(slider, [&] { slider.setValue(1000); });
         const QRect after = slider.ThumbArea();
         QVERIFY(!before.intersects(after));
-        QTRY_VERIFY(!slider.paintedRegions.empty());
-        QRegion painted;
-        for (const QRegion& region : slider.paintedRegions) {
-            painted += region;
-        }
         QVERIFY(Within(painted, QRegion(before) + after));
         QVERIFY(painted.contains(before));
         QVERIFY(painted.contains(after));
 
         // A drag step does the same; pressing and releasing repaint the thumb alone.
-        slider.paintedRegions.clear();
-        Press(slider, after.center());
-        QTRY_VERIFY(!slider.paintedRegions.empty());
+        QVERIFY(!PaintedBy(slider, [&] { Press(slider, after.center()); }).isEmpty());
         QCOMPARE(slider.paintedRegions.back(), QRegion(after));
-        slider.paintedRegions.clear();
-        Drag(slider, after.center() + QPoint(30, 0));
-        const QRect dragged = slider.ThumbArea();
-        QTRY_VERIFY(!slider.paintedRegions.empty());
-        painted = QRegion();
-        for (const QRegion& region : slider.paintedRegions) {
-            painted += region;
-        }
-        QVERIFY(Within(painted, QRegion(after) + dragged));
+        const QRegion dragged =
+            PaintedBy(slider, [&] { Drag(slider, after.center() + QPoint(30, 0)); });
+        QVERIFY(Within(dragged, QRegion(after) + slider.ThumbArea()));
         Release(slider, after.center() + QPoint(30, 0));
     }
 
     void dragFramesKeepTheRulerIntact() {
         SliderProbe slider;
-        ConfigureAsOptionsSlider(slider);
-        slider.setOptions(soShowPoints);  // no focus rectangle coming and going
-        slider.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&slider));
-        QTRY_VERIFY(!slider.paintedRegions.empty());
+        QVERIFY(ShownAsOptionsSlider(slider, soShowPoints));  // no focus rectangle coming and going
         // The reference: the control with the thumb parked at the far end.
-        slider.paintedRegions.clear();
-        slider.setValue(2000);
-        QTRY_VERIFY(!slider.paintedRegions.empty());
+        QVERIFY(!PaintedBy(slider, [&] { slider.setValue(2000); }).isEmpty());
         const QImage reference = OnScreen(slider);
         const QRect rulerRows(6, 10, 285, 8);
-        slider.paintedRegions.clear();
-        slider.setValue(0);
-        QTRY_VERIFY(!slider.paintedRegions.empty());
+        QVERIFY(!PaintedBy(slider, [&] { slider.setValue(0); }).isEmpty());
         Press(slider, QPoint(10, 14));
         int frames = 0;
         for (int x = 10; x <= 300; x += 4) {
@@ -116,17 +115,11 @@ private slots:
 
     void focusAndEnabledRepaints() {
         SliderProbe slider;
-        ConfigureAsOptionsSlider(slider);
-        slider.show();
-        QVERIFY(QTest::qWaitForWindowActive(&slider));
-        QTRY_VERIFY(!slider.paintedRegions.empty());
-        slider.paintedRegions.clear();
-        slider.setEnabled(false);
-        QTRY_VERIFY(!slider.paintedRegions.empty());
+        QVERIFY(ShownAsOptionsSlider(slider));
+        QVERIFY(!PaintedBy(slider, [&] { slider.setEnabled(false); }).isEmpty());
         slider.setEnabled(true);
-        slider.paintedRegions.clear();
-        slider.setFocus();
-        QTRY_VERIFY(!slider.paintedRegions.empty());  // the focus rectangle appears
+        // The focus rectangle appears.
+        QVERIFY(!PaintedBy(slider, [&] { slider.setFocus(); }).isEmpty());
         QVERIFY(slider.paintedRegions.back().contains(slider.rect()));
         const QImage focused = slider.grab().toImage();
         slider.setOptions(soShowPoints);

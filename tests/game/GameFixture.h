@@ -36,6 +36,15 @@ protected:
     static std::string backFile() { return std::string(kFolder) + "space.bmp"; }
     bool showsBack(int tile) { return board.shownFile[tile] == backFile(); }
 
+    // Whether the score is points and the label shows it.
+    testing::AssertionResult showsPoints(int points) const {
+        if (game.Points == points && board.pointsText == std::to_string(points)) {
+            return testing::AssertionSuccess();
+        }
+        return testing::AssertionFailure()
+               << "score " << game.Points << ", label \"" << board.pointsText << '"';
+    }
+
     int partnerOf(int tile) const {
         for (int other = 1; other <= kTileCount; ++other) {
             if (other != tile && face(other) == face(tile)) {
@@ -65,6 +74,13 @@ protected:
                 matchPairOf(tile);
             }
         }
+    }
+    int firstUnmatched() const {
+        int tile = 1;
+        while (isMatched(tile)) {
+            ++tile;
+        }
+        return tile;
     }
     bool isMatched(int tile) const {
         for (int slot = 1; slot <= kTileCount; ++slot) {

@@ -29,16 +29,7 @@ ino_t Inode(const QString& name) {
 }
 
 TEST_F(LeadsInsert, TieGoesBelowEqualScoresAndPlaceTenDropsOut) {
-    WriteFile(LeadsFile(), ImageOf(MakeTable({{"A", 1000},
-                                              {"B", 800},
-                                              {"C", 800},
-                                              {"D", 500},
-                                              {"E", 0},
-                                              {"F", 0},
-                                              {"G", 0},
-                                              {"H", 0},
-                                              {"I", 0},
-                                              {"J", 0}})));
+    WriteFile(LeadsFile(), ImageOf(Lettered({1000, 800, 800, 500, 0, 0, 0, 0, 0, 0})));
     LeadsTable table{};
     InsertLead(table, QStringLiteral("New"), 800);
     EXPECT_EQ(Points(table), (std::vector<int>{1000, 800, 800, 800, 500, 0, 0, 0, 0, 0}));
@@ -48,17 +39,8 @@ TEST_F(LeadsInsert, TieGoesBelowEqualScoresAndPlaceTenDropsOut) {
 
 TEST_F(LeadsInsert, ScoreEqualToPlaceTenChangesAndWritesNothing) {
     // A longer-than-record file would be cut to 152 bytes by any rewrite.
-    const QByteArray bytes = ImageOf(MakeTable({{"A", 90},
-                                                {"B", 80},
-                                                {"C", 70},
-                                                {"D", 60},
-                                                {"E", 50},
-                                                {"F", 40},
-                                                {"G", 30},
-                                                {"H", 20},
-                                                {"I", 10},
-                                                {"J", 5}})) +
-                             QByteArray(10, 'x');
+    const QByteArray bytes =
+        ImageOf(Lettered({90, 80, 70, 60, 50, 40, 30, 20, 10, 5})) + QByteArray(10, 'x');
     WriteFile(LeadsFile(), bytes);
     const ino_t before = Inode(LeadsFile());
     LeadsTable table{};
@@ -86,8 +68,7 @@ TEST_F(LeadsInsert, OnTheDefaultTableOneEntersFirstAndZeroDoesNot) {
 }
 
 TEST_F(LeadsInsert, ReloadsTheFileBeforeInserting) {
-    LeadsTable table{};
-    LoadLeads(table);
+    LeadsTable table = LoadedLeads();
     // Another copy of the game wrote meanwhile: the insertion builds on the file, not on memory.
     WriteFile(LeadsFile(), ImageOf(MakeTable({{"Other", 500}})));
     InsertLead(table, QStringLiteral("Me"), 100);
@@ -103,9 +84,7 @@ TEST_F(LeadsInsert, NamesAreCutToTenAndMayBeEmpty) {
     EXPECT_EQ(table.LeadNames[0].Length, 10);
     EXPECT_EQ(LeadNameText(table, 1), QString());
     EXPECT_EQ(table.LeadNames[1].Length, 0);
-    LeadsTable reread{};
-    LoadLeads(reread);
-    EXPECT_EQ(Names(reread), Names(table));
+    EXPECT_EQ(Names(LoadedLeads()), Names(table));
 }
 
 TEST_F(LeadsInsert, ShorterNameOverLongerReadsAsTheShorterOne) {
@@ -115,36 +94,16 @@ TEST_F(LeadsInsert, ShorterNameOverLongerReadsAsTheShorterOne) {
     InsertLead(table, QStringLiteral("Di"), 2000);  // "Di" at place 1, "Alexandra" below
     InsertLead(table, QStringLiteral("E"), 1500);   // "E" over "Alexandra"
     EXPECT_EQ(Names(table).mid(0, 6), (QStringList{"Di", "E", "Alexandra", "Cy", "Bo", "none"}));
-    LeadsTable reread{};
-    LoadLeads(reread);
-    EXPECT_EQ(Names(reread), Names(table));
+    EXPECT_EQ(Names(LoadedLeads()), Names(table));
 }
 
 TEST_F(LeadsInsert, HandMadeTablesTakeTheFirstLowerPlace) {
-    WriteFile(LeadsFile(), ImageOf(MakeTable({{"A", 5},
-                                              {"B", 100},
-                                              {"C", -3},
-                                              {"D", 50},
-                                              {"E", -10},
-                                              {"F", -20},
-                                              {"G", -30},
-                                              {"H", -40},
-                                              {"I", -50},
-                                              {"J", -60}})));
+    WriteFile(LeadsFile(), ImageOf(Lettered({5, 100, -3, 50, -10, -20, -30, -40, -50, -60})));
     LeadsTable table{};
     InsertLead(table, QStringLiteral("New"), 20);
     EXPECT_EQ(Points(table), (std::vector<int>{20, 5, 100, -3, 50, -10, -20, -30, -40, -50}));
 
-    WriteFile(LeadsFile(), ImageOf(MakeTable({{"A", -1},
-                                              {"B", -2},
-                                              {"C", -3},
-                                              {"D", -4},
-                                              {"E", -5},
-                                              {"F", -6},
-                                              {"G", -7},
-                                              {"H", -8},
-                                              {"I", -9},
-                                              {"J", -10}})));
+    WriteFile(LeadsFile(), ImageOf(Lettered({-1, -2, -3, -4, -5, -6, -7, -8, -9, -10})));
     InsertLead(table, QStringLiteral("Neg"), -5);
     EXPECT_EQ(Points(table), (std::vector<int>{-1, -2, -3, -4, -5, -5, -6, -7, -8, -9}));
     EXPECT_EQ(LeadNameText(table, 5), QStringLiteral("Neg"));

@@ -10,8 +10,7 @@ namespace {
 using LeadsLoad = LeadsFileTest;
 
 TEST_F(LeadsLoad, MissingFileIsCreatedWithTheDefaultImage) {
-    LeadsTable table{};
-    LoadLeads(table);
+    LeadsTable table = LoadedLeads();
     EXPECT_EQ(ReadFile(LeadsFile()), DefaultFileImage());
     EXPECT_EQ(ImageOf(table), DefaultFileImage());
     EXPECT_EQ(ImageOf(DefaultLeads()), DefaultFileImage());
@@ -23,8 +22,7 @@ TEST_F(LeadsLoad, MissingFileIsCreatedWithTheDefaultImage) {
 
 TEST_F(LeadsLoad, NewFileFollowsTheUmaskAndARewriteKeepsItsMode) {
     const mode_t previous = umask(022);
-    LeadsTable table{};
-    LoadLeads(table);
+    LeadsTable table = LoadedLeads();
     umask(previous);
     struct stat info {};
     ASSERT_EQ(stat(kLeadsFileName, &info), 0);
@@ -44,8 +42,7 @@ TEST_F(LeadsLoad, WholeFileIsTakenAsItStandsWithoutChecks) {
     stored.Filler = {0xAB, 0xCD};
     WriteFile(LeadsFile(), ImageOf(stored));
 
-    LeadsTable table{};
-    LoadLeads(table);
+    LeadsTable table = LoadedLeads();
     EXPECT_EQ(ImageOf(table), ImageOf(stored));
     EXPECT_EQ(ReadFile(LeadsFile()), ImageOf(stored));
     EXPECT_EQ(table.LeadPoints[0], -5);
@@ -58,8 +55,7 @@ TEST_F(LeadsLoad, LengthByteDecidesWhereTheNameEnds) {
     LeadsTable stored = MakeTable({{"Alexandra", 10}});
     stored.LeadNames[0].Length = 2;  // "Al" written over a longer name leaves its tail behind
     WriteFile(LeadsFile(), ImageOf(stored));
-    LeadsTable table{};
-    LoadLeads(table);
+    LeadsTable table = LoadedLeads();
     EXPECT_EQ(LeadNameText(table, 0), QStringLiteral("Al"));
 }
 
@@ -67,8 +63,7 @@ TEST_F(LeadsLoad, ShortFilesAreReplacedByTheDefaultImage) {
     for (const int size : {0, 1, 151}) {
         SCOPED_TRACE(size);
         WriteFile(LeadsFile(), QByteArray(size, '\xAB'));
-        LeadsTable table{};
-        LoadLeads(table);
+        LeadsTable table = LoadedLeads();
         EXPECT_EQ(ReadFile(LeadsFile()), DefaultFileImage());
         // In memory the delivered bytes stay, except the "none"/0 fields.
         for (int place = 0; place < kLeadPlaces; ++place) {
@@ -87,8 +82,7 @@ TEST_F(LeadsLoad, LongFileLoadsItsFirstRecordAndIsLeftAlone) {
     const QByteArray bytes = ImageOf(stored) + QByteArray(48, '\x5A');
     WriteFile(LeadsFile(), bytes);
 
-    LeadsTable table{};
-    LoadLeads(table);
+    LeadsTable table = LoadedLeads();
     EXPECT_EQ(ImageOf(table), ImageOf(stored));
     EXPECT_EQ(ReadFile(LeadsFile()), bytes);
 
@@ -117,8 +111,7 @@ TEST_F(LeadsLoad, OnlyTheLowerCaseNameIsOurs) {
     const QByteArray ours = ImageOf(MakeTable({{"Ours", 7}}));
     WriteFile(QStringLiteral("Leads.dat"), other);
 
-    LeadsTable table{};
-    LoadLeads(table);  // "Leads.dat" is another file here: ours is created
+    LeadsTable table = LoadedLeads();  // "Leads.dat" is another file here: ours is created
     EXPECT_EQ(ImageOf(table), DefaultFileImage());
     WriteFile(LeadsFile(), ours);
 

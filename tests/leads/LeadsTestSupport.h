@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <array>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -38,19 +39,40 @@ inline LeadsTable TableFromImage(const QByteArray& image) {
     return table;
 }
 
-// A table whose places hold the given Latin-1 names and scores, in order; places not given
-// hold "none" and 0.
+// Puts a Latin-1 name and a score into one place of the table.
+inline void SetPlace(LeadsTable& table, int place, const char* name, int points) {
+    LeadName& slot = table.LeadNames[place];
+    slot.Chars.fill(0);
+    slot.Length = static_cast<std::uint8_t>(std::strlen(name));
+    std::memcpy(slot.Chars.data(), name, slot.Length);
+    table.LeadPoints[place] = points;
+}
+
+// A table whose places hold the given names and scores, in order; places not given hold
+// "none" and 0.
 inline LeadsTable MakeTable(std::initializer_list<std::pair<const char*, int>> places) {
     LeadsTable table = DefaultLeads();
-    int index = 0;
+    int place = 0;
     for (const auto& [name, points] : places) {
-        LeadName& slot = table.LeadNames[index];
-        slot.Chars.fill(0);
-        slot.Length = static_cast<std::uint8_t>(std::strlen(name));
-        std::memcpy(slot.Chars.data(), name, slot.Length);
-        table.LeadPoints[index] = points;
-        ++index;
+        SetPlace(table, place++, name, points);
     }
+    return table;
+}
+
+// A full table with the given scores, its places named "A" to "J" in order.
+inline LeadsTable Lettered(const std::array<int, kLeadPlaces>& points) {
+    LeadsTable table = DefaultLeads();
+    for (int place = 0; place < kLeadPlaces; ++place) {
+        const char name[] = {static_cast<char>('A' + place), '\0'};
+        SetPlace(table, place, name, points[place]);
+    }
+    return table;
+}
+
+// The table as LoadLeads reads it into a zeroed record.
+inline LeadsTable LoadedLeads() {
+    LeadsTable table{};
+    LoadLeads(table);
     return table;
 }
 

@@ -19,7 +19,7 @@ TEST(LeadsText, EveryByteDecodesAndEncodesBackToItself) {
     }
 }
 
-TEST(LeadsText, CodePageSpecificCharacters) {
+TEST(LeadsText, CharactersOnlyTheCodePageHas) {
     EXPECT_EQ(Encode(QStringLiteral("€")), QByteArray("\x80"));
     EXPECT_EQ(Encode(QStringLiteral("Œž“”")), QByteArray("\x8C\x9E\x93\x94"));
     const std::uint8_t undefined[] = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
@@ -46,8 +46,7 @@ TEST_F(LeadsTextFile, LatinNamesRoundTripThroughTheFile) {
     InsertLead(table, QStringLiteral("Zoë Åströmberg"), 300);
     InsertLead(table, QStringLiteral("€ 漢"), 200);
     InsertLead(table, QStringLiteral("Šárka"), 100);
-    LeadsTable reread{};
-    LoadLeads(reread);
+    LeadsTable reread = LoadedLeads();
     EXPECT_EQ(LeadNameText(reread, 0), QStringLiteral("Zoë Åström"));
     EXPECT_EQ(LeadNameText(reread, 1), QStringLiteral("€ ?"));
     EXPECT_EQ(LeadNameText(reread, 2), QStringLiteral("Šárka"));

@@ -45,16 +45,8 @@ TEST(SettingsValidation, StoredValuesAreCheckedAndDefaulted) {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, root.path() + "/u");
         QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, root.path() + "/m");
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("m/Tavro")));
-        QFile file(root.path() + QStringLiteral("/m/Tavro/Tavro Memory.ini"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[Software]\n");
-        for (const QString& line : stored.Lines) {
-            file.write("Tavro\\Tavro%20Memory\\" + line.toUtf8() + '\n');
-        }
-        file.close();
-        Settings settings;
-        LoadSettings(settings);
-        EXPECT_EQ((Loaded{settings.CardSetName, settings.FlipDelay}), stored.Expected);
+        WriteStore(root.path() + QStringLiteral("/m/Tavro/Tavro Memory.ini"), stored.Lines);
+        EXPECT_EQ(LoadHere(), stored.Expected);
     }
 }
 
@@ -84,11 +76,9 @@ TEST_F(SettingsSave, SaveInOneProcessLoadsInAnother) {
 
 TEST_F(SettingsSave, UnwritableMachineFileSavesPerUser) {
     WriteStore(MachineFile(), {"cards=machine", "delay=800"});
-    ASSERT_TRUE(GiveTo(MachineFolder(), 0555, false));
-    ASSERT_TRUE(GiveTo(MachineFolder() + QStringLiteral("/Tavro"), 0555, false));
+    ASSERT_TRUE(GiveStore(MachineFolder(), 0555, false));
     ASSERT_TRUE(GiveTo(MachineFile(), 0644, false));
-    ASSERT_TRUE(GiveTo(UserFolder(), 0755, true));
-    ASSERT_TRUE(GiveTo(UserFolder() + QStringLiteral("/Tavro"), 0755, true));
+    ASSERT_TRUE(GiveStore(UserFolder(), 0755, true));
 
     EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 250), 0);
     EXPECT_EQ(QFileInfo(UserFile()).ownerId(), UnprivilegedIdentity().Uid);
@@ -100,8 +90,7 @@ TEST_F(SettingsSave, UnwritableMachineFileSavesPerUser) {
 
 TEST_F(SettingsSave, NoMachineFileAndUnwritableMachineFolderSavesPerUser) {
     ASSERT_TRUE(GiveTo(MachineFolder() + QStringLiteral("/Tavro"), 0555, false));
-    ASSERT_TRUE(GiveTo(UserFolder(), 0755, true));
-    ASSERT_TRUE(GiveTo(UserFolder() + QStringLiteral("/Tavro"), 0755, true));
+    ASSERT_TRUE(GiveStore(UserFolder(), 0755, true));
 
     EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 350), 0);
     EXPECT_FALSE(QFile::exists(MachineFile()));
@@ -109,10 +98,8 @@ TEST_F(SettingsSave, NoMachineFileAndUnwritableMachineFolderSavesPerUser) {
 }
 
 TEST_F(SettingsSave, NothingWritableLosesTheSettingsQuietly) {
-    for (const QString& folder : {UserFolder(), MachineFolder()}) {
-        ASSERT_TRUE(GiveTo(folder, 0555, false));
-        ASSERT_TRUE(GiveTo(folder + QStringLiteral("/Tavro"), 0555, false));
-    }
+    ASSERT_TRUE(GiveStore(UserFolder(), 0555, false));
+    ASSERT_TRUE(GiveStore(MachineFolder(), 0555, false));
     EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 350), 0);
     EXPECT_FALSE(QFile::exists(UserFile()));
     EXPECT_FALSE(QFile::exists(MachineFile()));

@@ -25,6 +25,24 @@ inline void PrintTo(const Loaded& loaded, std::ostream* out) {
     *out << '{' << loaded.CardSetName << ", " << loaded.FlipDelay << '}';
 }
 
+// Writes a store file as QSettings does, with the given "name=value" lines in the group.
+inline void WriteStore(const QString& fileName, const QStringList& lines) {
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QByteArray text = "[Software]\n";
+    for (const QString& line : lines) {
+        text += "Tavro\\Tavro%20Memory\\" + line.toUtf8() + '\n';
+    }
+    file.write(text);
+}
+
+// Loads the settings in this process.
+inline Loaded LoadHere() {
+    Settings settings;
+    LoadSettings(settings);
+    return {settings.CardSetName, settings.FlipDelay};
+}
+
 class SettingsStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -37,10 +55,15 @@ protected:
     }
     void TearDown() override {
         // Hand everything back so that the temporary folder can be removed.
-        for (const QString& folder : {UserFolder(), MachineFolder()}) {
-            GiveTo(folder, 0700, false);
-            GiveTo(folder + QStringLiteral("/Tavro"), 0700, false);
-        }
+        GiveStore(UserFolder(), 0700, false);
+        GiveStore(MachineFolder(), 0700, false);
+    }
+
+    // Sets the owner and mode of a store folder and of the Tavro folder in it.
+    static bool GiveStore(const QString& folder, mode_t mode, bool toUnprivileged) {
+        const bool outer = GiveTo(folder, mode, toUnprivileged);
+        const bool inner = GiveTo(folder + QStringLiteral("/Tavro"), mode, toUnprivileged);
+        return outer && inner;
     }
 
     QString UserFolder() const { return root_.path() + QStringLiteral("/user"); }
@@ -50,26 +73,9 @@ protected:
         return MachineFolder() + QStringLiteral("/Tavro/Tavro Memory.ini");
     }
 
-    // Writes a store file as QSettings does, with the given "name=value" lines in the group.
-    static void WriteStore(const QString& fileName, const QStringList& lines) {
-        QFile file(fileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QByteArray text = "[Software]\n";
-        for (const QString& line : lines) {
-            text += "Tavro\\Tavro%20Memory\\" + line.toUtf8() + '\n';
-        }
-        file.write(text);
-    }
-
     static QString ReadText(const QString& fileName) {
         QFile file(fileName);
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    static Loaded LoadHere() {
-        Settings settings;
-        LoadSettings(settings);
-        return {settings.CardSetName, settings.FlipDelay};
     }
 
     QStringList ProbeArguments(const QStringList& command) const {
