@@ -1,8 +1,10 @@
 // The window tests' sandbox and modal helpers.
 #include "AppTestSupport.h"
 
+#include <QAbstractButton>
 #include <QImage>
 #include <QSettings>
+#include <QTest>
 #include <QWidget>
 #include <chrono>
 
@@ -60,6 +62,15 @@ QStringList& ModalFailures() {
     return failures;
 }
 
+std::shared_ptr<CapturedBox> AnswerMessageBox() {
+    auto captured = std::make_shared<CapturedBox>();
+    WhenModal<QMessageBox>([captured](QMessageBox* box) {
+        *captured = {box->windowTitle(), box->text(), box->icon()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    return captured;
+}
+
 void StartModalWatchdog() {
     auto* timer = new QTimer(qApp);
     auto watched = std::make_shared<QPointer<QWidget>>();
@@ -79,6 +90,14 @@ void StartModalWatchdog() {
         }
     });
     timer->start(500);
+}
+
+void ModalCheckedTest::init() {
+    ModalFailures().clear();
+}
+
+void ModalCheckedTest::cleanup() {
+    QVERIFY2(ModalFailures().isEmpty(), qPrintable(ModalFailures().join(QStringLiteral("; "))));
 }
 
 }  // namespace tavro::test

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QDir>
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -73,9 +74,28 @@ void WhenModal(std::function<void(T*)> act, int timeoutMs = 10000) {
     timer->start(10);
 }
 
+// What a message box showed.
+struct CapturedBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Answers the next message box with OK; the result fills in when it has been answered.
+std::shared_ptr<CapturedBox> AnswerMessageBox();
+
 // Hides any modal widget that stays open for more than 20 s and records it: a safety net for
 // modal dialogs that no test expected.
 void StartModalWatchdog();
+
+// The base of the window test classes: every test starts with no modal failures recorded and
+// fails if any were recorded while it ran.
+class ModalCheckedTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+};
 
 }  // namespace tavro::test
 

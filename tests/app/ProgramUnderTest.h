@@ -2,6 +2,7 @@
 // process exit replaced by a recorder.
 #pragma once
 
+#include <QTest>
 #include <vector>
 
 #include "AppTestSupport.h"
@@ -30,6 +31,19 @@ struct ProgramUnderTest {
     TForm2 form2;
     TForm4 form4;
     TForm5 form5;
+};
+
+// A sandbox with the program on it: where most window tests start.
+struct SandboxedProgram {
+    Sandbox sandbox;
+    ProgramUnderTest windows{sandbox};
+    TForm1& form = windows.form1;
+
+    // Shows the main window; false when it did not become the active window.
+    bool show() {
+        form.show();
+        return QTest::qWaitForWindowActive(&form);
+    }
 };
 
 }  // namespace tavro::test

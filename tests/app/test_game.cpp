@@ -5,8 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 
@@ -42,18 +40,13 @@ QColor Shown(const TForm1& form, int tile) {
 
 }  // namespace
 
-class GameTest : public QObject {
+class GameTest : public ModalCheckedTest {
     Q_OBJECT
 private slots:
-    void init() { ModalFailures().clear(); }
-    void cleanup() { QVERIFY2(ModalFailures().isEmpty(), qPrintable(ModalFailures().join("; "))); }
-
     void hintWithNoCardUpFlashesTheLowestUnmatchedPair() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        TForm1& form = program.form1;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
         const GameState& game = form.state().Game;
         const int partner = Partner(game, 1);
 
@@ -77,11 +70,9 @@ private slots:
     }
 
     void hintWithOneCardUpFlashesItsPartnerOnly() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        TForm1& form = program.form1;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
         const GameState& game = form.state().Game;
         const int first = 5;
         const int partner = Partner(game, first);
@@ -99,9 +90,8 @@ private slots:
     }
 
     void theFiftyFirstHintDisablesTheCommandUntilNew() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        TForm1& form = program.form1;
+        SandboxedProgram program;
+        TForm1& form = program.form;
         GameState& game = form.state().Game;
         game.HintsLeft = 1;  // as after 49 uses
         form.Showmeplease1->trigger();
@@ -122,11 +112,9 @@ private slots:
     }
 
     void aWholeGameEndsInTheNameEntryAndTheLeads() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        TForm1& form = program.form1;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
         SharedState& state = form.state();
         state.Config.FlipDelay = 100;
 
@@ -165,7 +153,7 @@ private slots:
         QCOMPARE(state.Game.MatchedCount, kTileCount);
         QCOMPARE(form.Label2->text(), QStringLiteral("1790"));
         QCOMPARE(*leadsRow, (QStringList{"Winner", "1790", "#ff0000", "none", "0"}));
-        QVERIFY(!program.form2.isVisible() && !program.form3.isVisible());
+        QVERIFY(!program.windows.form2.isVisible() && !program.windows.form3.isVisible());
         QCOMPARE(state.InputState, kInputReady);
 
         LeadsTable stored{};
@@ -180,20 +168,15 @@ private slots:
     }
 
     void aFaceThatCannotBeLoadedIsReportedAndTheCardStaysDown() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        TForm1& form = program.form1;
+        SandboxedProgram program;
+        TForm1& form = program.form;
         const GameState& game = form.state().Game;
         const int tile = 8;
-        QVERIFY(QFile::remove(sandbox.cardFolder() + QString::number(game.BoardFaces[Slot(tile)]) +
-                              ".bmp"));
-        auto report = std::make_shared<QString>();
-        WhenModal<QMessageBox>([report](QMessageBox* box) {
-            *report = box->windowTitle() + "|" + box->text();
-            box->button(QMessageBox::Ok)->click();
-        });
+        QVERIFY(QFile::remove(program.sandbox.cardFolder() +
+                              QString::number(game.BoardFaces[Slot(tile)]) + ".bmp"));
+        const auto report = AnswerMessageBox();
         QTest::mouseClick(form.Image(tile), Qt::LeftButton);
-        QVERIFY2(report->startsWith("Tavro Memory|"), qPrintable(*report));
+        QCOMPARE(report->title, QStringLiteral("Tavro Memory"));
         QCOMPARE(Shown(form, tile), CardBackColour());
         QCOMPARE(game.FirstPick, 0);
         QCOMPARE(form.state().InputState, kInputReady);

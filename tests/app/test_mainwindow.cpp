@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 
@@ -30,35 +29,28 @@ void ExpectNoModalSoon(const char* what) {
     });
 }
 
-struct CapturedBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-void AnswerMessageBox(std::shared_ptr<CapturedBox> into) {
-    WhenModal<QMessageBox>([into](QMessageBox* box) {
-        into->title = box->windowTitle();
-        into->text = box->text();
-        into->icon = box->icon();
-        box->button(QMessageBox::Ok)->click();
-    });
+// A menu's entries as "text" or "text shortcut", a separator as "-".
+QStringList MenuEntries(const QList<QAction*>& actions) {
+    QStringList entries;
+    for (const QAction* action : actions) {
+        QString entry = action->isSeparator() ? QStringLiteral("-") : action->text();
+        if (!action->shortcut().isEmpty()) {
+            entry += u' ' + action->shortcut().toString();
+        }
+        entries << entry;
+    }
+    return entries;
 }
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public ModalCheckedTest {
     Q_OBJECT
 private slots:
-    void init() { ModalFailures().clear(); }
-    void cleanup() { QVERIFY2(ModalFailures().isEmpty(), qPrintable(ModalFailures().join("; "))); }
-
     void layoutOfTheBoard() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        TForm1& form = program.form1;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
 
         QCOMPARE(form.windowTitle(), QStringLiteral("Tavro Memory: animals"));
         const int menuHeight = form.menuBar()->height();
@@ -69,13 +61,12 @@ private slots:
         QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
 
-        QCOMPARE(form.Frame(1)->geometry(), QRect(32, 24, 70, 70));
-        QCOMPARE(form.Frame(6)->geometry(), QRect(32 + 5 * 72, 24, 70, 70));
-        QCOMPARE(form.Frame(7)->geometry(), QRect(32, 96, 70, 70));
-        QCOMPARE(form.Frame(36)->geometry(), QRect(392, 384, 70, 70));
-        QCOMPARE(form.Frame(36)->objectName(), QStringLiteral("p36"));
-        QCOMPARE(form.Frame(20)->palette().color(QPalette::Window), QColor(0xA0, 0xA0, 0xA4));
-        for (const int tile : {1, 17, 36}) {
+        // Six rows of six, 72 pixels apart, from (32, 24).
+        for (int tile = 1; tile <= 36; ++tile) {
+            QCOMPARE(form.Frame(tile)->geometry(),
+                     QRect(32 + 72 * ((tile - 1) % 6), 24 + 72 * ((tile - 1) / 6), 70, 70));
+            QCOMPARE(form.Frame(tile)->objectName(), QStringLiteral("p%1").arg(tile));
+            QCOMPARE(form.Frame(tile)->palette().color(QPalette::Window), QColor(0xA0, 0xA0, 0xA4));
             PictureBox* picture = form.Image(tile);
             QCOMPARE(picture->parentWidget(), form.Frame(tile));
             QCOMPARE(picture->geometry(), QRect(5, 5, 60, 60));
@@ -96,35 +87,20 @@ private slots:
         QCOMPARE(form.Label2->palette().color(QPalette::WindowText), QColor(Qt::blue));
 
         const QList<QAction*> bar = form.menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
-        QCOMPARE(bar[0]->text(), QStringLiteral("&Game"));
+        QCOMPARE(MenuEntries(bar), (QStringList{"&Game", "&Options", "&Help"}));
         QCOMPARE(bar[1], form.Options1);
-        QCOMPARE(form.Options1->text(), QStringLiteral("&Options"));
         QVERIFY(form.Options1->menu() == nullptr);  // triggers directly
-        QCOMPARE(bar[2]->text(), QStringLiteral("&Help"));
-
-        const QList<QAction*> game = form.Game1->actions();
-        QCOMPARE(game.size(), 6);
-        QCOMPARE(game[0]->text(), QStringLiteral("&New"));
-        QCOMPARE(game[0]->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(game[1]->text(), QStringLiteral("&Leads"));
-        QCOMPARE(game[1]->shortcut(), QKeySequence(Qt::Key_F3));
-        QVERIFY(game[2]->isSeparator());
-        QCOMPARE(game[2]->objectName(), QStringLiteral("N2"));
-        QCOMPARE(game[3]->text(), QStringLiteral("&Show!"));
-        QCOMPARE(game[3]->shortcut(), QKeySequence(Qt::Key_F4));
-        QVERIFY(game[4]->isSeparator());
-        QCOMPARE(game[5]->text(), QStringLiteral("E&xit"));
-        QCOMPARE(game[5]->shortcut(), QKeySequence(Qt::Key_F10));
-        QCOMPARE(form.Help1->actions().size(), 1);
-        QCOMPARE(form.About1->text(), QStringLiteral("&About"));
+        QCOMPARE(MenuEntries(form.Game1->actions()),
+                 (QStringList{"&New F2", "&Leads F3", "-", "&Show! F4", "-", "E&xit F10"}));
+        QCOMPARE(form.Game1->actions()[2]->objectName(), QStringLiteral("N2"));
+        QCOMPARE(MenuEntries(form.Help1->actions()), QStringList{"&About"});
+        QCOMPARE(form.Help1->actions()[0], form.About1);
         QVERIFY(form.Options1->isEnabled() && form.About1->isEnabled());
     }
 
     void startUpDealsTheFirstGame() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        const SharedState& state = program.form1.state();
+        SandboxedProgram program;
+        const SharedState& state = program.form.state();
         QCOMPARE(state.InputState, kInputReady);
         QCOMPARE(state.Game.HintsLeft, kHintsPerGame);
         QCOMPARE(state.Game.MatchedCount, 0);
@@ -133,16 +109,14 @@ private slots:
                 std::count(state.Game.BoardFaces.begin() + 1, state.Game.BoardFaces.end(), face),
                 2);
         }
-        QCOMPARE(QFile(sandbox.leadsFile()).size(), 152);  // created with the default table
-        QVERIFY(program.exitCodes.empty());
+        QCOMPARE(QFile(program.sandbox.leadsFile()).size(), 152);  // the default table
+        QVERIFY(program.windows.exitCodes.empty());
     }
 
     void commandsWaitForTheGateButExitDoesNot() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        TForm1& form = program.form1;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
         SharedState& state = form.state();
         const auto faces = state.Game.BoardFaces;
         state.Game.Points = 42;
@@ -177,11 +151,9 @@ private slots:
     }
 
     void commandsOpenTheirDialogsWithTheGateOpen() {
-        Sandbox sandbox;
-        ProgramUnderTest program(sandbox);
-        TForm1& form = program.form1;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
 
         auto gateWhileOpen = std::make_shared<int>(-1);
         WhenModal<TForm3>([gateWhileOpen, &form](TForm3* dialog) {
@@ -197,15 +169,14 @@ private slots:
         WhenModal<TForm4>([](TForm4* dialog) { dialog->reject(); });
         form.Options1->trigger();
         QCOMPARE(form.state().InputState, kInputReady);
-        QVERIFY(!program.form4.isVisible() && !program.form5.isVisible());
+        QVERIFY(!program.windows.form4.isVisible() && !program.windows.form5.isVisible());
     }
 
     void startUpWithoutAWritableLeadsFileStillDeals() {
         Sandbox sandbox;
         // A folder in the way: the file can neither be opened nor created, also as root.
         QVERIFY(QDir(sandbox.workFolder()).mkdir(QStringLiteral("leads.dat")));
-        auto box = std::make_shared<CapturedBox>();
-        AnswerMessageBox(box);
+        const auto box = AnswerMessageBox();
         ProgramUnderTest program(sandbox);
         QCOMPARE(box->title, QStringLiteral("Tavro Memory"));
         QCOMPARE(box->icon, QMessageBox::Critical);
@@ -218,8 +189,7 @@ private slots:
     void missingCardBackEndsTheProgramWithCode1() {
         Sandbox sandbox;
         QVERIFY(QFile::remove(sandbox.cardFolder() + QStringLiteral("space.bmp")));
-        auto box = std::make_shared<CapturedBox>();
-        AnswerMessageBox(box);
+        const auto box = AnswerMessageBox();
         ProgramUnderTest program(sandbox);
         QCOMPARE(box->title, QStringLiteral("Tavro Memory: Error!"));
         QCOMPARE(box->text, QStringLiteral("Please reinstall Tavro Memory"));

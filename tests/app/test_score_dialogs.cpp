@@ -21,7 +21,9 @@ using namespace tavro::test;
 
 namespace {
 
+// The two dialogs over a stand-in main window, in a sandbox of their own.
 struct Dialogs {
+    Sandbox sandbox;  // first: the dialogs find leads.dat in its working folder
     QWidget mainWindow;
     SharedState state;
     TForm3 leads{state, &mainWindow};
@@ -59,14 +61,10 @@ void AnswerClear(QMessageBox::StandardButton answer, std::shared_ptr<QString> lo
 
 }  // namespace
 
-class ScoreDialogsTest : public QObject {
+class ScoreDialogsTest : public ModalCheckedTest {
     Q_OBJECT
 private slots:
-    void init() { ModalFailures().clear(); }
-    void cleanup() { QVERIFY2(ModalFailures().isEmpty(), qPrintable(ModalFailures().join("; "))); }
-
     void leadsShowsTheFileInRowColours() {
-        Sandbox sandbox;
         Dialogs d;
         WriteTable({{"Ann", 300}, {"", 200}, {"Cy", -10}});
         auto gate = std::make_shared<int>(-1);
@@ -86,18 +84,22 @@ private slots:
         QCOMPARE(d.leads.PointsLabel(2)->text(), QStringLiteral("-10"));
         QCOMPARE(d.leads.NameLabel(3)->text(), QStringLiteral("none"));
         QCOMPARE(d.leads.PointsLabel(9)->text(), QStringLiteral("0"));
-        const QColor expected[] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255),
-                                   QColor(0, 0, 0)};
-        for (int place = 0; place < 4; ++place) {
-            for (QLabel* label :
-                 {d.leads.RankLabel(place), d.leads.NameLabel(place), d.leads.PointsLabel(place)}) {
-                QCOMPARE(label->palette().color(QPalette::WindowText), expected[place]);
+        // Red, green and blue for the first three places, black below; rows 16 pixels apart.
+        const QColor colours[] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255),
+                                  QColor(0, 0, 0)};
+        for (int place = 0; place < 10; ++place) {
+            const int top = 32 + 16 * place;
+            const int rankLeft = place == 9 ? 12 : 16;  // "10" is wider
+            const QList<QPair<QLabel*, QPoint>> row = {
+                {d.leads.RankLabel(place), QPoint(rankLeft, top)},
+                {d.leads.NameLabel(place), QPoint(40, top)},
+                {d.leads.PointsLabel(place), QPoint(136, top)}};
+            for (const auto& [label, pos] : row) {
+                QCOMPARE(label->pos(), pos);
+                QCOMPARE(label->palette().color(QPalette::WindowText), colours[std::min(place, 3)]);
             }
         }
         QCOMPARE(d.leads.RankLabel(7)->objectName(), QStringLiteral("Label3"));
-        QCOMPARE(d.leads.RankLabel(9)->pos(), QPoint(12, 176));
-        QCOMPARE(d.leads.NameLabel(9)->pos(), QPoint(40, 176));
-        QCOMPARE(d.leads.PointsLabel(0)->pos(), QPoint(136, 32));
         QCOMPARE(d.leads.SpeedButton1()->geometry(), QRect(8, 200, 73, 25));
         QCOMPARE(d.leads.SpeedButton2()->geometry(), QRect(120, 200, 73, 25));
         QCOMPARE(d.leads.SpeedButton1()->focusPolicy(), Qt::NoFocus);
@@ -106,7 +108,6 @@ private slots:
     }
 
     void clearAsksAndEmptiesOnlyOnYes() {
-        Sandbox sandbox;
         Dialogs d;
         WriteTable({{"Ann", 300}});
         auto look = std::make_shared<QString>();
@@ -126,30 +127,24 @@ private slots:
         QCOMPARE(*look, QStringLiteral("Tavro Memory|Are you shure?|1"));
         QCOMPARE(*afterNo, QStringLiteral("Ann"));
         QCOMPARE(*afterYes, QStringLiteral("none/0"));
-        QFile file(sandbox.leadsFile());
+        QFile file(d.sandbox.leadsFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray(reinterpret_cast<const char*>(&d.state.Leads), 152));
         QCOMPARE(file.size(), 152);
     }
 
     void leadsStillOpensWhenTheFileCannotBeMade() {
-        Sandbox sandbox;
         Dialogs d;
-        QVERIFY(QDir(sandbox.workFolder()).mkdir(QStringLiteral("leads.dat")));
-        auto report = std::make_shared<QString>();
-        WhenModal<QMessageBox>([report](QMessageBox* box) {
-            *report = box->windowTitle();
-            box->button(QMessageBox::Ok)->click();
-        });
+        QVERIFY(QDir(d.sandbox.workFolder()).mkdir(QStringLiteral("leads.dat")));
+        const auto report = AnswerMessageBox();
         WhenModal<TForm3>([](TForm3* dialog) { dialog->SpeedButton2()->click(); });
         d.leads.exec();
-        QCOMPARE(*report, QStringLiteral("Tavro Memory"));
+        QCOMPARE(report->title, QStringLiteral("Tavro Memory"));
         QCOMPARE(d.leads.NameLabel(0)->text(), QString());  // first showing: empty rows
         QCOMPARE(d.state.InputState, kInputReady);
     }
 
     void nameEntryRefusesEveryWayOutButAName() {
-        Sandbox sandbox;
         Dialogs d;
         d.state.Game.Points = 1234;
         d.name.Edit1()->setText(QStringLiteral("old"));
@@ -181,7 +176,6 @@ private slots:
     }
 
     void anEmptyNameIsEnteredWithEnter() {
-        Sandbox sandbox;
         Dialogs d;
         d.state.Game.Points = 5;
         WhenModal<TForm2>([](TForm2* dialog) { QTest::keyClick(dialog->Edit1(), Qt::Key_Return); });
@@ -193,21 +187,17 @@ private slots:
     }
 
     void anEntryThatCannotBeWrittenKeepsTheDialogOpen() {
-        Sandbox sandbox;
         Dialogs d;
         d.state.Game.Points = 77;
-        const QString blocker = sandbox.leadsFile();
+        const QString blocker = d.sandbox.leadsFile();
         auto checks = std::make_shared<QStringList>();
         WhenModal<TForm2>([checks, blocker, &d](TForm2* dialog) {
             QVERIFY(QDir().mkdir(blocker));
-            WhenModal<QMessageBox>([checks](QMessageBox* box) {
-                *checks << box->windowTitle();
-                box->button(QMessageBox::Ok)->click();
-            });
+            const auto report = AnswerMessageBox();
             QTest::keyClicks(dialog->Edit1(), QStringLiteral("Bo"));
             QTest::keyClick(dialog->Edit1(), Qt::Key_Return);
-            *checks << QString::number(dialog->isVisible()) << dialog->Edit1()->text()
-                    << QString::number(d.state.InputState);
+            *checks << report->title << QString::number(dialog->isVisible())
+                    << dialog->Edit1()->text() << QString::number(d.state.InputState);
             QVERIFY(QDir().rmdir(blocker));
             WhenModal<TForm3>([](TForm3* leads) { leads->accept(); });
             QTest::keyClick(dialog->Edit1(), Qt::Key_Return);  // the whole entry again

@@ -26,6 +26,13 @@ public slots:
     void openUrl(const QUrl& url) { opened.append(url); }
 };
 
+// The dialog over a stand-in main window that owns it.
+struct AboutRig {
+    SharedState state;
+    QWidget mainWindow;
+    TForm5* dialog = new TForm5(state, &mainWindow);
+};
+
 class AboutDialogTest : public QObject {
     Q_OBJECT
 
@@ -41,12 +48,10 @@ private slots:
     void init() { catcher_.opened.clear(); }
 
     void buttonsNeverTakeTheFocus() {
-        SharedState state;
-        QWidget mainWindow;
-        auto* dialog = new TForm5(state, &mainWindow);
-        QCOMPARE(dialog->size(), QSize(356, 178));
+        AboutRig rig;
+        QCOMPARE(rig.dialog->size(), QSize(356, 178));
         for (QToolButton* button :
-             {dialog->SpeedButton2, dialog->SpeedButton3, dialog->SpeedButton4}) {
+             {rig.dialog->SpeedButton2, rig.dialog->SpeedButton3, rig.dialog->SpeedButton4}) {
             QCOMPARE(button->focusPolicy(), Qt::NoFocus);
             // The caption fits its button in the dialog's font.
             QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) <
@@ -55,10 +60,8 @@ private slots:
     }
 
     void logoIsAPictureOfItsOwn() {
-        SharedState state;
-        QWidget mainWindow;
-        auto* dialog = new TForm5(state, &mainWindow);
-        const QImage& logo = dialog->Image1->picture();
+        AboutRig rig;
+        const QImage& logo = rig.dialog->Image1->picture();
         QCOMPARE(logo.size(), QSize(145, 130));
         QCOMPARE(logo.depth(), 24);
         QSet<QRgb> colours;
@@ -71,58 +74,52 @@ private slots:
     }
 
     void gateIsClosedWhileShown() {
-        SharedState state;
-        state.InputState = kInputReady;
-        QWidget mainWindow;
-        auto* dialog = new TForm5(state, &mainWindow);
-        dialog->show();
-        QCOMPARE(state.InputState, kInputBusy);
-        QTest::mouseClick(dialog->SpeedButton2, Qt::LeftButton);
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(state.InputState, kInputReady);
+        AboutRig rig;
+        rig.state.InputState = kInputReady;
+        rig.dialog->show();
+        QCOMPARE(rig.state.InputState, kInputBusy);
+        QTest::mouseClick(rig.dialog->SpeedButton2, Qt::LeftButton);
+        QVERIFY(!rig.dialog->isVisible());
+        QCOMPARE(rig.state.InputState, kInputReady);
 
-        dialog->show();
-        QCOMPARE(state.InputState, kInputBusy);
-        dialog->close();  // the close box does what OK does
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(state.InputState, kInputReady);
+        rig.dialog->show();
+        QCOMPARE(rig.state.InputState, kInputBusy);
+        rig.dialog->close();  // the close box does what OK does
+        QVERIFY(!rig.dialog->isVisible());
+        QCOMPARE(rig.state.InputState, kInputReady);
     }
 
     void linksAskTheDesktopEveryTime() {
-        SharedState state;
-        QWidget mainWindow;
-        auto* dialog = new TForm5(state, &mainWindow);
-        dialog->show();
-        QTest::mouseClick(dialog->SpeedButton3, Qt::LeftButton);
-        QTest::mouseClick(dialog->SpeedButton3, Qt::LeftButton);
-        QTest::mouseClick(dialog->SpeedButton4, Qt::LeftButton);
+        AboutRig rig;
+        rig.dialog->show();
+        QTest::mouseClick(rig.dialog->SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(rig.dialog->SpeedButton3, Qt::LeftButton);
+        QTest::mouseClick(rig.dialog->SpeedButton4, Qt::LeftButton);
         QCOMPARE(catcher_.opened.size(), 3);
         QCOMPARE(catcher_.opened.at(0), QUrl(kHomepageAddress));
         QCOMPARE(catcher_.opened.at(1), QUrl(kHomepageAddress));
         QCOMPARE(catcher_.opened.at(2).scheme(), QStringLiteral("mailto"));
         QCOMPARE(catcher_.opened.at(2), QUrl(kAuthorsMailAddress));
         QVERIFY(catcher_.opened.at(0).host().endsWith(QStringLiteral(".example.org")));
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(state.InputState, kInputBusy);
+        QVERIFY(rig.dialog->isVisible());
+        QCOMPARE(rig.state.InputState, kInputBusy);
     }
 
     void execIsClosedByOk() {
-        SharedState state;
-        QWidget mainWindow;
-        auto* dialog = new TForm5(state, &mainWindow);
+        AboutRig rig;
         bool sawGateClosed = false;
         QTimer::singleShot(50, [&] {
             if (auto* modal = qobject_cast<TForm5*>(QApplication::activeModalWidget())) {
-                sawGateClosed = state.InputState == kInputBusy;
+                sawGateClosed = rig.state.InputState == kInputBusy;
                 QTest::mouseClick(modal->SpeedButton4, Qt::LeftButton);
                 QTest::mouseClick(modal->SpeedButton2, Qt::LeftButton);
             }
         });
-        QTimer::singleShot(5000, dialog, &QDialog::reject);  // never hang
-        dialog->exec();
+        QTimer::singleShot(5000, rig.dialog, &QDialog::reject);  // never hang
+        rig.dialog->exec();
         QVERIFY(sawGateClosed);
         QCOMPARE(catcher_.opened.size(), 1);
-        QCOMPARE(state.InputState, kInputReady);
+        QCOMPARE(rig.state.InputState, kInputReady);
     }
 
 private:

@@ -1,10 +1,12 @@
-# Sourced by the end-to-end test and the start-up benchmark: starts an Xvfb server of our own on
-# a free display number, exports DISPLAY and kills the server when the sourcing script exits
-# (together with anything listed in extra_pids).
-# Usage: source xvfb.sh; start_xvfb  (then: extra_pids+=("$pid") for processes to kill too)
+# Sourced by the end-to-end tests, the README screenshots and the start-up benchmark: an Xvfb
+# server of our own on a free display number, a session whose settings and runtime folders are
+# temporary, the program started in it, and what the scripts read from its window.
+# Usage: source xvfb.sh; start_session   (or only start_xvfb, as the benchmark does)
+# shellcheck shell=bash disable=SC2034  # the variables set here are the sourcing script's
 
-extra_pids=()
+extra_pids=()  # processes to end together with the server
 xvfb_pid=""
+session_work=""
 
 stop_xvfb() {
     local pid
@@ -16,6 +18,7 @@ stop_xvfb() {
     done
 }
 
+# Starts the server, exports DISPLAY and stops the server when the sourcing script exits.
 start_xvfb() {
     local display
     for display in $(seq 91 199); do
@@ -23,8 +26,7 @@ start_xvfb() {
         [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
         Xvfb ":${display}" -screen 0 800x700x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         xvfb_pid=$!
-        local tries
-        for tries in $(seq 1 100); do
+        for _ in $(seq 1 100); do
             if [ -S "/tmp/.X11-unix/X${display}" ]; then
                 export DISPLAY=":${display}"
                 trap stop_xvfb EXIT
@@ -42,3 +44,116 @@ start_xvfb() {
     echo "no free X display for Xvfb" >&2
     return 1
 }
+
+stop_session() {
+    stop_xvfb
+    [ -z "$session_work" ] || rm -rf "$session_work"
+}
+
+# Makes the temporary folder $work (removed at exit), starts the server, and redirects HOME,
+# the settings store ($work/user per user, $work/system per machine) and the runtime folder
+# into $work, so that nothing of the real user's is read or written.
+start_session() {
+    work=$(mktemp -d)
+    session_work=$work
+    start_xvfb || return 1
+    trap stop_session EXIT
+    mkdir -p "$work/home" "$work/user" "$work/system" "$work/runtime"
+    chmod 700 "$work/runtime"
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
+    export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/home/.local/share"
+    export QT_QPA_PLATFORM=xcb
+    unset TAVRO_EXIT_AFTER_FIRST_PAINT  # the start-up benchmark's switch: the program must stay
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        local shot
+        shot="${TMPDIR:-/tmp}/$(basename "$0" .sh)_failure.png"
+        import -window root "$shot" 2>/dev/null && echo "screen saved in $shot" >&2
+    fi
+    exit 1
+}
+
+# Waits up to $1 seconds for the command in the remaining arguments to succeed.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.2
+    done
+}
+
+# Runs program $1 in folder $2 with its output in file $3; its process id goes to app_pid.
+start_program() {
+    (cd "$2" && exec "$1") >"$3" 2>&1 &
+    app_pid=$!
+    extra_pids+=("$app_pid")
+}
+
+# Waits up to $1 seconds for process $2 to end; sets exit_status, or returns 1 while it runs.
+wait_for_exit() {
+    local deadline=$((SECONDS + $1))
+    while kill -0 "$2" 2>/dev/null; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+    exit_status=0
+    wait "$2" || exit_status=$?
+    local kept=() pid
+    for pid in "${extra_pids[@]}"; do
+        [ "$pid" = "$2" ] || kept+=("$pid")
+    done
+    extra_pids=("${kept[@]}")
+}
+
+main_window_id() { xdotool search --onlyvisible --name '^Tavro Memory: ' | head -n1 | grep .; }
+
+# Waits for the main window; sets window, its X, Y, WIDTH and HEIGHT, and menu_height (the
+# height above the 505-pixel board).
+wait_for_main_window() {
+    wait_for 30 main_window_id || return 1
+    window=$(main_window_id)
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    menu_height=$((HEIGHT - 505))
+}
+
+# Without a window manager the keyboard focus is set directly.
+focus_main_window() {
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+    sleep 0.3
+}
+
+# Tile k (1..36): its picture's top left corner on the screen, and a click on its centre.
+tile_left() { echo $((X + 32 + 72 * (($1 - 1) % 6) + 5)); }
+tile_top() { echo $((Y + menu_height + 24 + 72 * (($1 - 1) / 6) + 5)); }
+click_tile() {
+    xdotool mousemove --sync "$(($(tile_left "$1") + 30))" "$(($(tile_top "$1") + 30))" click 1
+}
+
+# The pixels of tile $2's picture in the screenshot $1, as a digest.
+tile_digest() {
+    convert "$1" -crop "60x60+$(tile_left "$2")+$(tile_top "$2")" +repage -depth 8 txt:- |
+        tail -n +2 | awk '{print $3}' | md5sum | cut -d' ' -f1
+}
+
+# How many pixels of the main window have exactly the colour $1.
+count_colour() {
+    import -window "$window" "$work/window.png"
+    convert "$work/window.png" -alpha off -fill black +opaque "$1" -fill white -opaque "$1" \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
+# The settings file the program saved: per user where there is one, otherwise per machine.
+saved_settings() {
+    local file
+    for file in "$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini" "$XDG_CONFIG_DIRS/Tavro/Tavro Memory.ini"; do
+        [ -f "$file" ] && { echo "$file"; return 0; }
+    done
+    return 1
+}
+
+# The value of key $1 in the settings file $2 (keys stand below a group, as in "a\b\key=").
+setting_value() { sed -n 's/^\(.*[\\/]\)\{0,1\}'"$1"'=//p' "$2"; }
