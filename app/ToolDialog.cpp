@@ -6,8 +6,8 @@ namespace tavro {
 namespace {
 
 Qt::WindowFlags FlagsFor(ToolDialog::TitleButtons buttons) {
-    Qt::WindowFlags flags = Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                            Qt::WindowTitleHint;
+    Qt::WindowFlags flags =
+        Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (buttons == ToolDialog::TitleButtons::CloseBox) {
         flags |= Qt::WindowCloseButtonHint;
     }

@@ -23,9 +23,8 @@ inline constexpr int kHintMilliseconds = 600;
 class GameEngine {
 public:
     // tenthLeadPoints gives LeadPoints[10] of the table in memory, read at the end of a game.
-    GameEngine(GameState& game, const Settings& settings, std::uint8_t& inputState,
-               BoardView& view, std::function<std::int32_t()> tenthLeadPoints,
-               RandomSource random = RandomSource());
+    GameEngine(GameState& game, const Settings& settings, std::uint8_t& inputState, BoardView& view,
+               std::function<std::int32_t()> tenthLeadPoints, RandomSource random = RandomSource());
 
     void NewGame();
     // Picture k calls this with k. Throws when a face cannot be loaded, after leaving the card

@@ -14,7 +14,8 @@ inline constexpr int kHintsPerGame = 50;
 
 struct GameState {
     std::array<std::int32_t, kTileCount + 1> BoardFaces{};  // FaceId 1..18 per tile
-    std::array<std::uint8_t, kTileCount + 1> MatchedTiles{};  // matched tiles, in match order; 0 = empty
+    std::array<std::uint8_t, kTileCount + 1>
+        MatchedTiles{};             // matched tiles, in match order; 0 = empty
     std::uint8_t MatchedCount = 0;  // used slots of MatchedTiles, always even
     std::uint8_t FirstPick = 0;     // the face-up card waiting for its partner; 0 = none
     std::int32_t Points = 0;        // may be negative

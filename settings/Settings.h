@@ -11,7 +11,7 @@ inline constexpr const char* kDefaultCardSet = "animals";
 inline constexpr std::int32_t kDefaultFlipDelay = 500;
 
 struct Settings {
-    std::string CardSetName;  // UTF-8; the name of a folder under "gfx"
+    std::string CardSetName;     // UTF-8; the name of a folder under "gfx"
     std::int32_t FlipDelay = 0;  // milliseconds, 0..2000 in steps of 50
     std::string CardFolder;      // UTF-8; the set's folder, always ending with '/'
 };
