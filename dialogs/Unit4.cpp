@@ -41,73 +41,83 @@ TForm4::TForm4(SharedState& state, GameEngine& engine, QWidget* mainWindow)
       engine_(engine),
       mainWindow_(mainWindow),
       executableFolder_(ExecutableFolder()) {
-    BuildControls();
-    FormCreate();
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(kClientSize);
+}
+
+// FormCreate runs with the controls, as a designed form's OnCreate runs once its controls exist.
+const TForm4::Controls& TForm4::Built() {
+    if (!built_) {
+        built_ = true;
+        BuildControls();
+        FormCreate();
+    }
+    return controls_;
 }
 
 void TForm4::BuildControls() {
-    setWindowTitle(QStringLiteral("Options"));
-    ApplyDialogLook(*this, kClientSize);
+    ApplyDialogLook(*this);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Cards"), this);
-    GroupBox1->setGeometry(9, 8, 297, 73);
+    QGroupBox* groupBox = controls_.groupBox = new QGroupBox(QStringLiteral("Cards"), this);
+    groupBox->setGeometry(9, 8, 297, 73);
 
-    ComboBox1 = new QComboBox(GroupBox1);
-    ComboBox1->setGeometry(8, 27, 217, 21);
-    ComboBox1->setEditable(false);
-    ComboBox1->setFrame(false);
-    ComboBox1->setStyleSheet(
+    QComboBox* comboBox = controls_.comboBox = new QComboBox(groupBox);
+    comboBox->setGeometry(8, 27, 217, 21);
+    comboBox->setEditable(false);
+    comboBox->setFrame(false);
+    comboBox->setStyleSheet(
         QStringLiteral("QComboBox { border: 1px solid #808080; background: white; "
                        "padding-left: 3px; }"));
-    ComboBox1->setItemDelegate(new PlainTextItemDelegate(ComboBox1));
-    ComboBox1->setCursor(Qt::PointingHandCursor);
-    connect(ComboBox1, &QComboBox::activated, this, &TForm4::ComboBox1Change);
+    comboBox->setItemDelegate(new PlainTextItemDelegate(comboBox));
+    comboBox->setCursor(Qt::PointingHandCursor);
+    connect(comboBox, &QComboBox::activated, this, &TForm4::ComboBox1Change);
 
     // The preview frame: a raised one-pixel bevel around the picture. Its caption ("ERROR"
     // after a failed load) shows only where no picture covers it.
-    Panel1 = new QLabel(GroupBox1);
-    Panel1->setGeometry(240, 12, 49, 49);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(1);
-    Panel1->setAlignment(Qt::AlignCenter);
-    Panel1->setAutoFillBackground(true);
-    QPalette framePalette = Panel1->palette();
+    QLabel* frame = controls_.previewFrame = new QLabel(groupBox);
+    frame->setGeometry(240, 12, 49, 49);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setLineWidth(1);
+    frame->setAlignment(Qt::AlignCenter);
+    frame->setAutoFillBackground(true);
+    QPalette framePalette = frame->palette();
     framePalette.setColor(QPalette::Window, Qt::white);
     framePalette.setColor(QPalette::WindowText, Qt::red);
-    Panel1->setPalette(framePalette);
+    frame->setPalette(framePalette);
     QFont frameFont = StandardFont();
     frameFont.setBold(true);
-    Panel1->setFont(frameFont);
+    frame->setFont(frameFont);
 
-    Image1 = new PictureBox(Panel1);
-    Image1->setGeometry(1, 1, 47, 47);
+    controls_.preview = new PictureBox(frame);
+    controls_.preview->setGeometry(1, 1, 47, 47);
 
-    Label2 = new QLabel(QStringLiteral("Delay"), this);
-    Label2->move(16, 88);
-    Label2->adjustSize();
+    controls_.delayCaption = new QLabel(QStringLiteral("Delay"), this);
+    controls_.delayCaption->move(16, 88);
+    controls_.delayCaption->adjustSize();
 
-    Label3 = new QLabel(this);
-    Label3->move(53, 88);
+    controls_.delayText = new QLabel(this);
+    controls_.delayText->move(53, 88);
 
-    RxSlider1 = new TRxSlider(this);
-    RxSlider1->setGeometry(9, 104, 297, 33);
-    RxSlider1->setMaxValue(kMaxDelay);
-    RxSlider1->setIncrement(kDelayStep);  // within 1..2000, so it cannot throw here
-    RxSlider1->setEdgeSize(kSliderEdgeSize);
-    RxSlider1->setOptions(TSliderOptions(soShowFocus) | soShowPoints);
-    RxSlider1->setValue(kDesignTimeDelay);
-    RxSlider1->setCursor(Qt::PointingHandCursor);
+    TRxSlider* slider = controls_.slider = new TRxSlider(this);
+    slider->setGeometry(9, 104, 297, 33);
+    slider->setMaxValue(kMaxDelay);
+    slider->setIncrement(kDelayStep);  // within 1..2000, so it cannot throw here
+    slider->setEdgeSize(kSliderEdgeSize);
+    slider->setOptions(TSliderOptions(soShowFocus) | soShowPoints);
+    slider->setValue(kDesignTimeDelay);
+    slider->setCursor(Qt::PointingHandCursor);
     // Connected only now, so that building the dialog leaves FlipDelay alone.
-    connect(RxSlider1, &TRxCustomSlider::OnChange, this, &TForm4::RxSlider1Change);
+    connect(slider, &TRxCustomSlider::OnChange, this, &TForm4::RxSlider1Change);
 
-    SpeedButton1 = MakeSpeedButton(this, QStringLiteral("OK"), QRect(233, 146, 73, 25), Qt::black);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
+    controls_.ok = MakeSpeedButton(this, QStringLiteral("OK"), QRect(233, 146, 73, 25), Qt::black);
+    connect(controls_.ok, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
 
-    setTabOrder(ComboBox1, RxSlider1);
+    setTabOrder(comboBox, slider);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(kInitialPreviewInterval);
-    connect(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
+    // Built once, so the interval the slider last set carries over to the next showing.
+    controls_.previewTimer = new QTimer(this);
+    controls_.previewTimer->setInterval(kInitialPreviewInterval);
+    connect(controls_.previewTimer, &QTimer::timeout, this, &TForm4::Timer1Timer);
 }
 
 void TForm4::setExecutableFolder(const QString& folder) {
@@ -118,6 +128,7 @@ void TForm4::setVisible(bool visible) {
     const bool showing = visible && !isVisible();
     const bool hiding = !visible && isVisible();
     if (showing) {
+        Built();
         FormShow();  // before the window appears
     }
     ToolDialog::setVisible(visible);
@@ -138,7 +149,7 @@ void TForm4::FormCreate() {
 
 void TForm4::FormShow() {
     try {
-        RxSlider1->setValue(state_.Config.FlipDelay);  // may run RxSlider1Change
+        RxSlider1()->setValue(state_.Config.FlipDelay);  // may run RxSlider1Change
         SetDelayLabel();
         state_.InputState = kInputBusy;
         FillCardSetList();
@@ -147,8 +158,8 @@ void TForm4::FormShow() {
         // With no entry naming the stored set (its folder was renamed or removed, or differs in
         // letter case) the previous name and card folder stay: an empty name would leave the
         // next deal without a card back, which ends the program.
-        if (ComboBox1->currentIndex() >= 0) {
-            state_.Config.CardSetName = ComboBox1->currentText().toStdString();
+        if (ComboBox1()->currentIndex() >= 0) {
+            state_.Config.CardSetName = ComboBox1()->currentText().toStdString();
             BuildCardFolder(state_.Config, executableFolder_);
         }
         SetTimerEnabled(true);
@@ -160,13 +171,14 @@ void TForm4::FormShow() {
 
 // The set folders under "gfx", in the order the file system lists them (deliberately unsorted).
 void TForm4::FillCardSetList() {
-    ComboBox1->clear();
+    QComboBox* list = ComboBox1();
+    list->clear();
     QDirIterator folders(CardSetsFolder(executableFolder_), QDir::Dirs | QDir::NoDotAndDotDot);
     while (folders.hasNext()) {
         folders.next();
         const QString name = folders.fileName();
         if (!name.isEmpty() && !name.startsWith(u'.')) {
-            ComboBox1->addItem(name);
+            list->addItem(name);
         }
     }
 }
@@ -175,14 +187,14 @@ void TForm4::FillCardSetList() {
 // does (QComboBox selects its first entry by itself as soon as it has one).
 void TForm4::SelectCurrentCardSet() {
     const QString current = QString::fromStdString(state_.Config.CardSetName);
-    ComboBox1->setCurrentIndex(
-        ComboBox1->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    QComboBox* list = ComboBox1();
+    list->setCurrentIndex(list->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void TForm4::ComboBox1Change(int index) {
     try {
         previewStep_ = 0;  // the next tick shows the new set's card back
-        const QString name = ComboBox1->itemText(index);
+        const QString name = ComboBox1()->itemText(index);
         state_.Config.CardSetName = name.toStdString();
         if (mainWindow_ != nullptr) {
             mainWindow_->setWindowTitle(kMainCaptionPrefix + name);
@@ -197,7 +209,7 @@ void TForm4::ComboBox1Change(int index) {
 
 void TForm4::RxSlider1Change() {
     try {
-        state_.Config.FlipDelay = RxSlider1->Value();
+        state_.Config.FlipDelay = RxSlider1()->Value();
         SetTimerInterval(state_.Config.FlipDelay);
         SetDelayLabel();
         optionsChanged_ = true;
@@ -221,13 +233,14 @@ void TForm4::Timer1Timer() {
         }
     } catch (...) {
         // The same picture is tried again at the next tick; the frame says why nothing moves.
-        Panel1->setText(QStringLiteral("ERROR"));
+        Panel1()->setText(QStringLiteral("ERROR"));
     }
 }
 
 void TForm4::ShowPreviewPicture(const QString& fileName) {
-    LoadPicture(*Image1, fileName);
-    Image1->repaint();  // shown at once, without waiting for the next paint cycle
+    PictureBox* preview = Image1();
+    LoadPicture(*preview, fileName);
+    preview->repaint();  // shown at once, without waiting for the next paint cycle
 }
 
 void TForm4::SpeedButton1Click() {
@@ -250,8 +263,9 @@ void TForm4::FormHide() {
 }
 
 void TForm4::SetDelayLabel() {
-    Label3->setText(DelayText(state_.Config.FlipDelay));
-    Label3->adjustSize();
+    QLabel* label = Label3();
+    label->setText(DelayText(state_.Config.FlipDelay));
+    label->adjustSize();
 }
 
 void TForm4::SetTimerEnabled(bool enabled) {
@@ -260,20 +274,22 @@ void TForm4::SetTimerEnabled(bool enabled) {
 }
 
 void TForm4::SetTimerInterval(int milliseconds) {
-    if (milliseconds == Timer1->interval()) {
+    QTimer* timer = Timer1();
+    if (milliseconds == timer->interval()) {
         return;  // the same interval keeps the current period
     }
-    Timer1->stop();  // a new interval starts a new period
-    Timer1->setInterval(milliseconds);
+    timer->stop();  // a new interval starts a new period
+    timer->setInterval(milliseconds);
     UpdateTimerRunning();
 }
 
 void TForm4::UpdateTimerRunning() {
-    const bool ticks = timerEnabled_ && Timer1->interval() > 0;
+    QTimer* timer = Timer1();
+    const bool ticks = timerEnabled_ && timer->interval() > 0;
     if (!ticks) {
-        Timer1->stop();
-    } else if (!Timer1->isActive()) {
-        Timer1->start();
+        timer->stop();
+    } else if (!timer->isActive()) {
+        timer->start();
     }
 }
 

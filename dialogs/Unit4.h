@@ -38,20 +38,35 @@ public:
     static QString DelayText(std::int32_t flipDelay);
 
     // The dialog's controls, under the names the rest of the program and the tests know them by.
-    QGroupBox* GroupBox1;
-    QComboBox* ComboBox1;
-    QLabel* Panel1;
-    PictureBox* Image1;
-    QLabel* Label2;
-    QLabel* Label3;
-    TRxSlider* RxSlider1;
-    QToolButton* SpeedButton1;
-    QTimer* Timer1;
+    // They are built on first use (at the latest when the dialog is first shown), which keeps
+    // them off the program's start-up time.
+    QGroupBox* GroupBox1() { return Built().groupBox; }
+    QComboBox* ComboBox1() { return Built().comboBox; }
+    QLabel* Panel1() { return Built().previewFrame; }
+    PictureBox* Image1() { return Built().preview; }
+    QLabel* Label2() { return Built().delayCaption; }  // "Delay"
+    QLabel* Label3() { return Built().delayText; }
+    TRxSlider* RxSlider1() { return Built().slider; }
+    QToolButton* SpeedButton1() { return Built().ok; }
+    QTimer* Timer1() { return Built().previewTimer; }
 
     bool OptionsChanged() const { return optionsChanged_; }
     std::int32_t PreviewStep() const { return previewStep_; }
 
 private:
+    struct Controls {
+        QGroupBox* groupBox = nullptr;
+        QComboBox* comboBox = nullptr;
+        QLabel* previewFrame = nullptr;
+        PictureBox* preview = nullptr;
+        QLabel* delayCaption = nullptr;
+        QLabel* delayText = nullptr;
+        TRxSlider* slider = nullptr;
+        QToolButton* ok = nullptr;
+        QTimer* previewTimer = nullptr;
+    };
+
+    const Controls& Built();
     void BuildControls();
     void FormCreate();
     void FormShow();
@@ -75,6 +90,8 @@ private:
     GameEngine& engine_;
     QWidget* mainWindow_;
     QString executableFolder_;
+    Controls controls_;
+    bool built_ = false;
     bool optionsChanged_ = false;
     std::int32_t previewStep_ = 0;  // 0 = card back next, 1..18 = face n next
     bool timerEnabled_ = false;

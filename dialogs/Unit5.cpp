@@ -20,35 +20,44 @@ constexpr QSize kClientSize{356, 178};
 
 TForm5::TForm5(SharedState& state, QWidget* mainWindow)
     : ToolDialog(mainWindow, TitleButtons::CloseBox), state_(state) {
-    BuildControls();
+    setWindowTitle(QStringLiteral("About Tavro Memory"));
+    setFixedSize(kClientSize);
+}
+
+const TForm5::Controls& TForm5::Built() {
+    if (!built_) {
+        built_ = true;
+        BuildControls();
+    }
+    return controls_;
 }
 
 void TForm5::BuildControls() {
-    setWindowTitle(QStringLiteral("About Tavro Memory"));
-    ApplyDialogLook(*this, kClientSize);
+    ApplyDialogLook(*this);
 
-    Image1 = new PictureBox(this);
-    Image1->setGeometry(8, 8, kAboutLogoWidth, kAboutLogoHeight);
-    Image1->setPicture(DrawAboutLogo());
+    controls_.logo = new PictureBox(this);
+    controls_.logo->setGeometry(8, 8, kAboutLogoWidth, kAboutLogoHeight);
+    controls_.logo->setPicture(DrawAboutLogo());
 
-    Label1 = new QLabel(QStringLiteral("Tavro Memory 1.0"), this);
-    Label1->move(160, 8);
-    Label1->adjustSize();
+    controls_.title = new QLabel(QStringLiteral("Tavro Memory 1.0"), this);
+    controls_.title->move(160, 8);
+    controls_.title->adjustSize();
 
-    SpeedButton3 = MakeSpeedButton(this, QStringLiteral("Visit Tavro Memory Homepage"),
-                                   QRect(160, 40, 185, 25), Qt::blue);
-    SpeedButton4 = MakeSpeedButton(this, QStringLiteral("Mail To Tavro Memory Autors"),
-                                   QRect(160, 72, 185, 25), Qt::blue);
-    SpeedButton2 = MakeSpeedButton(this, QStringLiteral("OK"), QRect(272, 144, 73, 25), Qt::black);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm5::SpeedButton2Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm5::SpeedButton3Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm5::SpeedButton4Click);
+    controls_.homepage = MakeSpeedButton(this, QStringLiteral("Visit Tavro Memory Homepage"),
+                                         QRect(160, 40, 185, 25), Qt::blue);
+    controls_.mail = MakeSpeedButton(this, QStringLiteral("Mail To Tavro Memory Autors"),
+                                     QRect(160, 72, 185, 25), Qt::blue);
+    controls_.ok = MakeSpeedButton(this, QStringLiteral("OK"), QRect(272, 144, 73, 25), Qt::black);
+    connect(controls_.ok, &QToolButton::clicked, this, &TForm5::SpeedButton2Click);
+    connect(controls_.homepage, &QToolButton::clicked, this, &TForm5::SpeedButton3Click);
+    connect(controls_.mail, &QToolButton::clicked, this, &TForm5::SpeedButton4Click);
 }
 
 void TForm5::setVisible(bool visible) {
     const bool showing = visible && !isVisible();
     const bool hiding = !visible && isVisible();
     if (showing) {
+        Built();
         FormShow();
     }
     ToolDialog::setVisible(visible);

@@ -26,13 +26,24 @@ public:
 
     void setVisible(bool visible) override;
 
-    PictureBox* Image1;
-    QLabel* Label1;
-    QToolButton* SpeedButton2;
-    QToolButton* SpeedButton3;
-    QToolButton* SpeedButton4;
+    // The controls (and the logo picture) are built on first use (at the latest when the dialog
+    // is first shown), which keeps them off the program's start-up time.
+    PictureBox* Image1() { return Built().logo; }
+    QLabel* Label1() { return Built().title; }
+    QToolButton* SpeedButton2() { return Built().ok; }
+    QToolButton* SpeedButton3() { return Built().homepage; }  // "Visit Tavro Memory Homepage"
+    QToolButton* SpeedButton4() { return Built().mail; }      // "Mail To Tavro Memory Autors"
 
 private:
+    struct Controls {
+        PictureBox* logo = nullptr;
+        QLabel* title = nullptr;
+        QToolButton* ok = nullptr;
+        QToolButton* homepage = nullptr;
+        QToolButton* mail = nullptr;
+    };
+
+    const Controls& Built();
     void BuildControls();
     void FormShow();
     void FormHide();
@@ -41,6 +52,8 @@ private:
     void SpeedButton4Click();
 
     SharedState& state_;
+    Controls controls_;
+    bool built_ = false;
 };
 
 }  // namespace tavro

@@ -1,5 +1,6 @@
-// The About dialog on the offscreen platform: its layout and logo, the input gate while it is
-// shown, and the two links, caught by URL handlers of the test so that no browser starts.
+// The About dialog on the offscreen platform: its layout and logo (built at the first showing),
+// the input gate while it is shown, and the two links, caught by URL handlers of the test so
+// that no browser starts.
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -51,7 +52,7 @@ private slots:
         AboutRig rig;
         QCOMPARE(rig.dialog->size(), QSize(356, 178));
         for (QToolButton* button :
-             {rig.dialog->SpeedButton2, rig.dialog->SpeedButton3, rig.dialog->SpeedButton4}) {
+             {rig.dialog->SpeedButton2(), rig.dialog->SpeedButton3(), rig.dialog->SpeedButton4()}) {
             QCOMPARE(button->focusPolicy(), Qt::NoFocus);
             // The caption fits its button in the dialog's font.
             QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) <
@@ -59,9 +60,22 @@ private slots:
         }
     }
 
+    void controlsAndLogoWaitForTheFirstShowing() {
+        AboutRig rig;
+        QVERIFY(rig.dialog->findChildren<QWidget*>().isEmpty());
+        QCOMPARE(rig.dialog->windowTitle(), QStringLiteral("About Tavro Memory"));
+        rig.dialog->show();
+        const auto controls = rig.dialog->findChildren<QWidget*>();
+        QCOMPARE(controls.size(), 5);
+        for (const QWidget* control : controls) {
+            QVERIFY(control->isVisible());
+        }
+        QVERIFY(!rig.dialog->Image1()->picture().isNull());
+    }
+
     void logoIsAPictureOfItsOwn() {
         AboutRig rig;
-        const QImage& logo = rig.dialog->Image1->picture();
+        const QImage& logo = rig.dialog->Image1()->picture();
         QCOMPARE(logo.size(), QSize(145, 130));
         QCOMPARE(logo.depth(), 24);
         QSet<QRgb> colours;
@@ -78,7 +92,7 @@ private slots:
         rig.state.InputState = kInputReady;
         rig.dialog->show();
         QCOMPARE(rig.state.InputState, kInputBusy);
-        QTest::mouseClick(rig.dialog->SpeedButton2, Qt::LeftButton);
+        QTest::mouseClick(rig.dialog->SpeedButton2(), Qt::LeftButton);
         QVERIFY(!rig.dialog->isVisible());
         QCOMPARE(rig.state.InputState, kInputReady);
 
@@ -92,9 +106,9 @@ private slots:
     void linksAskTheDesktopEveryTime() {
         AboutRig rig;
         rig.dialog->show();
-        QTest::mouseClick(rig.dialog->SpeedButton3, Qt::LeftButton);
-        QTest::mouseClick(rig.dialog->SpeedButton3, Qt::LeftButton);
-        QTest::mouseClick(rig.dialog->SpeedButton4, Qt::LeftButton);
+        QTest::mouseClick(rig.dialog->SpeedButton3(), Qt::LeftButton);
+        QTest::mouseClick(rig.dialog->SpeedButton3(), Qt::LeftButton);
+        QTest::mouseClick(rig.dialog->SpeedButton4(), Qt::LeftButton);
         QCOMPARE(catcher_.opened.size(), 3);
         QCOMPARE(catcher_.opened.at(0), QUrl(kHomepageAddress));
         QCOMPARE(catcher_.opened.at(1), QUrl(kHomepageAddress));
@@ -111,8 +125,8 @@ private slots:
         QTimer::singleShot(50, [&] {
             if (auto* modal = qobject_cast<TForm5*>(QApplication::activeModalWidget())) {
                 sawGateClosed = rig.state.InputState == kInputBusy;
-                QTest::mouseClick(modal->SpeedButton4, Qt::LeftButton);
-                QTest::mouseClick(modal->SpeedButton2, Qt::LeftButton);
+                QTest::mouseClick(modal->SpeedButton4(), Qt::LeftButton);
+                QTest::mouseClick(modal->SpeedButton2(), Qt::LeftButton);
             }
         });
         QTimer::singleShot(5000, rig.dialog, &QDialog::reject);  // never hang

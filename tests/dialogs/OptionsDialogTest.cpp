@@ -1,6 +1,7 @@
-// The Options dialog on the offscreen platform: when hiding it deals a new game, how the
-// caption and the card folder follow the picked set, the preview's speed and its stop at a
-// missing picture, the card set list, the kept set name, and the delay text in two locales.
+// The Options dialog on the offscreen platform: controls built at the first showing, when hiding
+// it deals a new game, how the caption and the card folder follow the picked set, the preview's
+// speed and its stop at a missing picture, the card set list, the kept set name, and the delay
+// text in two locales.
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -56,12 +57,12 @@ struct OptionsRig {
         dialog->setExecutableFolder(tree.executableFolder());
     }
 
-    int indexOf(const char* setName) const { return dialog->ComboBox1->findText(setName); }
+    int indexOf(const char* setName) const { return dialog->ComboBox1()->findText(setName); }
     // What the player's pick does: the list reports the activated entry.
-    void pick(const char* setName) const { emit dialog->ComboBox1->activated(indexOf(setName)); }
-    void clickOk() const { QTest::mouseClick(dialog->SpeedButton1, Qt::LeftButton); }
+    void pick(const char* setName) const { emit dialog->ComboBox1()->activated(indexOf(setName)); }
+    void clickOk() const { QTest::mouseClick(dialog->SpeedButton1(), Qt::LeftButton); }
     bool dealt() const { return state.Game.Points != kGameInProgressPoints; }
-    QColor previewColour() const { return dialog->Image1->picture().pixelColor(0, 0); }
+    QColor previewColour() const { return dialog->Image1()->picture().pixelColor(0, 0); }
     std::string lastLoadedFile() const {
         return view.loadedFiles.empty() ? std::string() : view.loadedFiles.back();
     }
@@ -77,17 +78,34 @@ private slots:
         OptionsRig rig(777);
         TForm4& d = *rig.dialog;
         QCOMPARE(d.size(), QSize(315, 178));
-        QVERIFY(!d.ComboBox1->isEditable());
-        QCOMPARE(d.Image1->geometry(), d.Panel1->contentsRect());  // fills the frame's inside
-        QCOMPARE(d.RxSlider1->MaxValue(), 2000);
-        QCOMPARE(d.RxSlider1->Increment(), 50);
-        QCOMPARE(d.RxSlider1->Options(), TSliderOptions(soShowFocus) | soShowPoints);
-        QCOMPARE(d.RxSlider1->Value(), 100);
-        QCOMPARE(d.SpeedButton1->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(d.Timer1->interval(), 500);
-        QVERIFY(!d.Timer1->isActive());
+        QVERIFY(!d.ComboBox1()->isEditable());
+        QCOMPARE(d.Image1()->geometry(), d.Panel1()->contentsRect());  // fills the frame's inside
+        QCOMPARE(d.RxSlider1()->MaxValue(), 2000);
+        QCOMPARE(d.RxSlider1()->Increment(), 50);
+        QCOMPARE(d.RxSlider1()->Options(), TSliderOptions(soShowFocus) | soShowPoints);
+        QCOMPARE(d.RxSlider1()->Value(), 100);
+        QCOMPARE(d.SpeedButton1()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(d.Timer1()->interval(), 500);
+        QVERIFY(!d.Timer1()->isActive());
         QCOMPARE(rig.state.Config.FlipDelay, 777);
         QCOMPARE(rig.state.InputState, kInputReady);
+    }
+
+    void controlsWaitForTheFirstShowing() {
+        OptionsRig rig(777);
+        TForm4& d = *rig.dialog;
+        // Only the window itself until the dialog is needed, which keeps start-up short.
+        QVERIFY(d.findChildren<QWidget*>().isEmpty());
+        QCOMPARE(d.windowTitle(), QStringLiteral("Options"));
+        d.show();
+        // Built before the window appeared, so every control appears with it.
+        const auto controls = d.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(controls.size(), 5);
+        for (const QWidget* control : controls) {
+            QVERIFY(control->isVisible());
+        }
+        QCOMPARE(d.RxSlider1()->Value(), 777);
+        QVERIFY(!d.OptionsChanged());
     }
 
     void okWithoutChangeKeepsTheGame() {
@@ -95,10 +113,10 @@ private slots:
         const auto faces = rig.state.Game.BoardFaces;
         rig.dialog->show();
         QCOMPARE(rig.state.InputState, kInputBusy);
-        QVERIFY(rig.dialog->Timer1->isActive());
+        QVERIFY(rig.dialog->Timer1()->isActive());
         rig.clickOk();
         QVERIFY(!rig.dialog->isVisible());
-        QVERIFY(!rig.dialog->Timer1->isActive());
+        QVERIFY(!rig.dialog->Timer1()->isActive());
         QCOMPARE(rig.state.InputState, kInputReady);
         QVERIFY(!rig.dealt());
         QVERIFY(rig.view.loadedFiles.empty());
@@ -108,7 +126,7 @@ private slots:
     void delayChangeDealsAnew() {
         OptionsRig rig;
         rig.dialog->show();
-        rig.dialog->RxSlider1->setValue(1000);
+        rig.dialog->RxSlider1()->setValue(1000);
         QCOMPARE(rig.state.Config.FlipDelay, 1000);
         QVERIFY(rig.dialog->OptionsChanged());
         rig.clickOk();
@@ -122,8 +140,8 @@ private slots:
         {
             OptionsRig rig;
             rig.dialog->show();
-            rig.dialog->RxSlider1->setValue(1500);
-            rig.dialog->RxSlider1->setValue(500);
+            rig.dialog->RxSlider1()->setValue(1500);
+            rig.dialog->RxSlider1()->setValue(500);
             rig.clickOk();
             QVERIFY(rig.dealt());
         }
@@ -149,12 +167,12 @@ private slots:
     void secondShowingForgetsTheFirstOnesChanges() {
         OptionsRig rig;
         rig.dialog->show();
-        rig.dialog->RxSlider1->setValue(1000);
+        rig.dialog->RxSlider1()->setValue(1000);
         rig.clickOk();
         QVERIFY(rig.dealt());
         rig.state.Game.Points = kGameInProgressPoints;
         rig.dialog->show();
-        QCOMPARE(rig.dialog->RxSlider1->Value(), 1000);
+        QCOMPARE(rig.dialog->RxSlider1()->Value(), 1000);
         QVERIFY(!rig.dialog->OptionsChanged());
         rig.clickOk();
         QVERIFY(!rig.dealt());
@@ -163,7 +181,7 @@ private slots:
     void captionAndCardFolderFollowThePickedSet() {
         OptionsRig rig;
         rig.dialog->show();
-        QCOMPARE(rig.dialog->ComboBox1->currentText(), QStringLiteral("alpha"));
+        QCOMPARE(rig.dialog->ComboBox1()->currentText(), QStringLiteral("alpha"));
         rig.pick("beta");
         QVERIFY(rig.dialog->isVisible());
         QCOMPARE(rig.mainWindow.windowTitle(), QStringLiteral("Tavro Memory: beta"));
@@ -180,12 +198,12 @@ private slots:
         OptionsRig rig;
         rig.dialog->show();
         QApplication::setActiveWindow(rig.dialog);
-        rig.dialog->ComboBox1->setFocus();
-        const int before = rig.dialog->ComboBox1->currentIndex();
+        rig.dialog->ComboBox1()->setFocus();
+        const int before = rig.dialog->ComboBox1()->currentIndex();
         const int target = before == 0 ? 1 : before - 1;
-        QTest::keyClick(rig.dialog->ComboBox1, target > before ? Qt::Key_Down : Qt::Key_Up);
-        const QString picked = rig.dialog->ComboBox1->itemText(target);
-        QCOMPARE(rig.dialog->ComboBox1->currentIndex(), target);
+        QTest::keyClick(rig.dialog->ComboBox1(), target > before ? Qt::Key_Down : Qt::Key_Up);
+        const QString picked = rig.dialog->ComboBox1()->itemText(target);
+        QCOMPARE(rig.dialog->ComboBox1()->currentIndex(), target);
         QCOMPARE(QString::fromStdString(rig.state.Config.CardSetName), picked);
         QCOMPARE(rig.mainWindow.windowTitle(), QStringLiteral("Tavro Memory: ") + picked);
         QVERIFY(rig.dialog->OptionsChanged());
@@ -193,7 +211,7 @@ private slots:
 
     void previewSpeedFollowsTheSlider() {
         OptionsRig rig(500);
-        QTimer& timer = *rig.dialog->Timer1;
+        QTimer& timer = *rig.dialog->Timer1();
         QSignalSpy ticks(&timer, &QTimer::timeout);
         rig.dialog->show();
         QCOMPARE(timer.interval(), 500);
@@ -201,14 +219,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 1, 2000);
         QCOMPARE(rig.previewColour(), PictureColour(1, 0));  // the card back comes first
 
-        rig.dialog->RxSlider1->setValue(2000);
+        rig.dialog->RxSlider1()->setValue(2000);
         QCOMPARE(timer.interval(), 2000);
         QVERIFY(timer.isActive());
         QVERIFY(timer.remainingTime() > 1500);  // a new period started at once
 
-        rig.dialog->RxSlider1->setValue(0);
+        rig.dialog->RxSlider1()->setValue(0);
         QVERIFY(!timer.isActive());
-        QCOMPARE(rig.dialog->Label3->text(), TForm4::DelayText(0));
+        QCOMPARE(rig.dialog->Label3()->text(), TForm4::DelayText(0));
         const int frozenAt = ticks.count();
         const std::int32_t frozenStep = rig.dialog->PreviewStep();
         QTest::qWait(300);
@@ -219,7 +237,7 @@ private slots:
         rig.pick("beta");
         QVERIFY(!timer.isActive());
 
-        rig.dialog->RxSlider1->setValue(50);
+        rig.dialog->RxSlider1()->setValue(50);
         QVERIFY(timer.isActive());
         QTRY_VERIFY_WITH_TIMEOUT(ticks.count() > frozenAt, 2000);
         QCOMPARE(rig.previewColour(), PictureColour(2, 0));  // the new set's back first
@@ -232,21 +250,21 @@ private slots:
     void previewCyclesThroughBackAndFaces() {
         OptionsRig rig(50);
         QList<QColor> shown;
-        connect(rig.dialog->Timer1, &QTimer::timeout, this,
+        connect(rig.dialog->Timer1(), &QTimer::timeout, this,
                 [&] { shown.append(rig.previewColour()); });
         rig.dialog->show();
         QTRY_VERIFY_WITH_TIMEOUT(shown.size() >= 21, 10000);
         for (int tick = 0; tick < 21; ++tick) {
             QCOMPARE(shown.at(tick), PictureColour(1, tick % 19));
         }
-        QCOMPARE(rig.dialog->Panel1->text(), QString());
+        QCOMPARE(rig.dialog->Panel1()->text(), QString());
     }
 
     void missingFaceStopsThePreviewWithError() {
         OptionsRig rig(50, "broken");
-        QSignalSpy ticks(rig.dialog->Timer1, &QTimer::timeout);
+        QSignalSpy ticks(rig.dialog->Timer1(), &QTimer::timeout);
         rig.dialog->show();
-        QTRY_COMPARE_WITH_TIMEOUT(rig.dialog->Panel1->text(), QStringLiteral("ERROR"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.dialog->Panel1()->text(), QStringLiteral("ERROR"), 5000);
         QCOMPARE(rig.dialog->PreviewStep(), 7);
         QCOMPARE(rig.previewColour(), PictureColour(3, 6));
         const int stoppedAt = ticks.count();
@@ -263,11 +281,11 @@ private slots:
         rig.tree.addFile(QStringLiteral(".dotfile"));
         rig.dialog->show();
         QSet<QString> listed;
-        for (int i = 0; i < rig.dialog->ComboBox1->count(); ++i) {
-            listed.insert(rig.dialog->ComboBox1->itemText(i));
+        for (int i = 0; i < rig.dialog->ComboBox1()->count(); ++i) {
+            listed.insert(rig.dialog->ComboBox1()->itemText(i));
         }
         QCOMPARE(listed, (QSet<QString>{"alpha", "beta", "broken"}));
-        QCOMPARE(rig.dialog->ComboBox1->count(), 3);
+        QCOMPARE(rig.dialog->ComboBox1()->count(), 3);
     }
 
     void listIsRebuiltAtEveryShowing() {
@@ -277,14 +295,14 @@ private slots:
         rig.tree.addSet(QStringLiteral("gamma"), 4);
         rig.dialog->show();
         QVERIFY(rig.indexOf("gamma") >= 0);
-        QCOMPARE(rig.dialog->ComboBox1->count(), 4);
+        QCOMPARE(rig.dialog->ComboBox1()->count(), 4);
     }
 
     void firstShowingAtTheDesignTimeDelayKeepsTheInitialInterval() {
         OptionsRig rig(100);
         rig.dialog->show();
-        QCOMPARE(rig.dialog->Timer1->interval(), 500);
-        QCOMPARE(rig.dialog->Label3->text(), TForm4::DelayText(100));
+        QCOMPARE(rig.dialog->Timer1()->interval(), 500);
+        QCOMPARE(rig.dialog->Label3()->text(), TForm4::DelayText(100));
         QCOMPARE(rig.state.Config.FlipDelay, 100);
         QVERIFY(!rig.dialog->OptionsChanged());
     }
@@ -294,7 +312,7 @@ private slots:
             OptionsRig rig(500, stored);
             const std::string folder = rig.state.Config.CardFolder;
             rig.dialog->show();
-            QCOMPARE(rig.dialog->ComboBox1->currentIndex(), -1);
+            QCOMPARE(rig.dialog->ComboBox1()->currentIndex(), -1);
             QCOMPARE(rig.state.Config.CardSetName, std::string(stored));
             QCOMPARE(rig.state.Config.CardFolder, folder);
             rig.clickOk();
@@ -309,12 +327,12 @@ private slots:
             rig.tree.addEmptyFolder(QStringLiteral("set%1").arg(i, 3, 10, QLatin1Char('0')));
         }
         rig.dialog->show();
-        QCOMPARE(rig.dialog->ComboBox1->count(), 303);
-        const QString late = rig.dialog->ComboBox1->itemText(290);
+        QCOMPARE(rig.dialog->ComboBox1()->count(), 303);
+        const QString late = rig.dialog->ComboBox1()->itemText(290);
         rig.clickOk();
         rig.state.Config.CardSetName = late.toStdString();
         rig.dialog->show();
-        QCOMPARE(rig.dialog->ComboBox1->currentIndex(), 290);
+        QCOMPARE(rig.dialog->ComboBox1()->currentIndex(), 290);
         QCOMPARE(QString::fromStdString(rig.state.Config.CardFolder), rig.tree.gfx() + late + u'/');
     }
 
@@ -345,11 +363,11 @@ private slots:
         // The label shows the same text, also at the slider's two ends.
         OptionsRig rig(delay);
         rig.dialog->show();
-        QCOMPARE(rig.dialog->Label3->text(), text);
-        rig.dialog->RxSlider1->setValue(5000);
-        QCOMPARE(rig.dialog->Label3->text(), QStringLiteral("2 sec"));
-        rig.dialog->RxSlider1->setValue(-5);
-        QCOMPARE(rig.dialog->Label3->text(), QStringLiteral("0 sec"));
+        QCOMPARE(rig.dialog->Label3()->text(), text);
+        rig.dialog->RxSlider1()->setValue(5000);
+        QCOMPARE(rig.dialog->Label3()->text(), QStringLiteral("2 sec"));
+        rig.dialog->RxSlider1()->setValue(-5);
+        QCOMPARE(rig.dialog->Label3()->text(), QStringLiteral("0 sec"));
         rig.clickOk();
         QLocale::setDefault(saved);
     }
@@ -359,8 +377,8 @@ private slots:
         QTimer::singleShot(50, [] {
             if (auto* modal = qobject_cast<TForm4*>(QApplication::activeModalWidget())) {
                 QCOMPARE(modal->isVisible(), true);
-                modal->RxSlider1->setValue(250);
-                QTest::mouseClick(modal->SpeedButton1, Qt::LeftButton);
+                modal->RxSlider1()->setValue(250);
+                QTest::mouseClick(modal->SpeedButton1(), Qt::LeftButton);
             }
         });
         // In case the dialog never became the active modal widget: no hang, but a failure.
