@@ -1,4 +1,5 @@
-// Modal, stay-on-top tool windows that remember where they were.
+// Modal, stay-on-top tool windows that remember where they were and build their controls on
+// first use.
 #include "app/ToolDialog.h"
 
 namespace tavro {
@@ -21,18 +22,34 @@ ToolDialog::ToolDialog(QWidget* mainWindow, TitleButtons buttons)
     setModal(true);
 }
 
-void ToolDialog::setVisible(bool visible) {
-    if (visible && shownBefore_) {
-        // QDialog centres itself over its parent on every showing; later showings keep the
-        // place where the dialog was last.
-        move(lastPosition_);
+void ToolDialog::EnsureBuilt() {
+    if (!built_) {
+        built_ = true;
+        BuildControls();
     }
-    if (!visible && isVisible()) {
+}
+
+void ToolDialog::setVisible(bool visible) {
+    const bool showing = visible && !isVisible();
+    const bool hiding = !visible && isVisible();
+    if (showing) {
+        EnsureBuilt();
+        FormShow();
+        if (shownBefore_) {
+            // QDialog centres itself over its parent on every showing; later showings keep the
+            // place where the dialog was last.
+            move(lastPosition_);
+        }
+    }
+    if (hiding) {
         lastPosition_ = pos();
     }
     QDialog::setVisible(visible);
-    if (visible) {
+    if (showing) {
         shownBefore_ = true;
+    }
+    if (hiding) {
+        FormHide();
     }
 }
 

@@ -1,6 +1,7 @@
 // The common frame of the program's dialogs: a modal tool window (small caption) that stays on
 // top, centred over the main window the first time it is shown and shown where it was left
-// after that.
+// after that. Each dialog builds its controls once, on first use, runs FormShow just before it
+// becomes visible and FormHide once it has been hidden.
 #pragma once
 
 #include <QDialog>
@@ -17,7 +18,22 @@ public:
 
     void setVisible(bool visible) override;
 
+protected:
+    // Creates the child controls. Runs once: at the first showing, or earlier when a control is
+    // asked for (EnsureBuilt). The dialogs are created at start-up but most runs never show
+    // them, so their controls stay off the start-up time. Controls made here, before the
+    // window is shown, appear with it; ones made while it is being shown would stay hidden.
+    virtual void BuildControls() = 0;
+    // Just before the dialog becomes visible, with its controls built.
+    virtual void FormShow() {}
+    // Once the dialog has been hidden. Minimising and restoring the window neither show nor
+    // hide the dialog in this sense.
+    virtual void FormHide() {}
+
+    void EnsureBuilt();
+
 private:
+    bool built_ = false;
     bool shownBefore_ = false;
     QPoint lastPosition_;
 };

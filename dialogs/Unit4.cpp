@@ -45,16 +45,6 @@ TForm4::TForm4(SharedState& state, GameEngine& engine, QWidget* mainWindow)
     setFixedSize(kClientSize);
 }
 
-// FormCreate runs with the controls, as a designed form's OnCreate runs once its controls exist.
-const TForm4::Controls& TForm4::Built() {
-    if (!built_) {
-        built_ = true;
-        BuildControls();
-        FormCreate();
-    }
-    return controls_;
-}
-
 void TForm4::BuildControls() {
     ApplyDialogLook(*this);
 
@@ -118,23 +108,13 @@ void TForm4::BuildControls() {
     controls_.previewTimer = new QTimer(this);
     controls_.previewTimer->setInterval(kInitialPreviewInterval);
     connect(controls_.previewTimer, &QTimer::timeout, this, &TForm4::Timer1Timer);
+
+    // As a designed form's creation handler runs once its controls exist.
+    FormCreate();
 }
 
 void TForm4::setExecutableFolder(const QString& folder) {
     executableFolder_ = folder;
-}
-
-void TForm4::setVisible(bool visible) {
-    const bool showing = visible && !isVisible();
-    const bool hiding = !visible && isVisible();
-    if (showing) {
-        Built();
-        FormShow();  // before the window appears
-    }
-    ToolDialog::setVisible(visible);
-    if (hiding) {
-        FormHide();
-    }
 }
 
 QString TForm4::DelayText(std::int32_t flipDelay) {

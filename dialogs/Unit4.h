@@ -31,8 +31,6 @@ public:
     // test points the dialog elsewhere.
     void setExecutableFolder(const QString& folder);
 
-    void setVisible(bool visible) override;
-
     // The delay as the dialog writes it: seconds in their shortest form with the user's decimal
     // separator, then " sec" ("0.5 sec", "1 sec").
     static QString DelayText(std::int32_t flipDelay);
@@ -66,11 +64,14 @@ private:
         QTimer* previewTimer = nullptr;
     };
 
-    const Controls& Built();
-    void BuildControls();
+    const Controls& Built() {
+        EnsureBuilt();
+        return controls_;
+    }
+    void BuildControls() override;
     void FormCreate();
-    void FormShow();
-    void FormHide();
+    void FormShow() override;
+    void FormHide() override;
     void ComboBox1Change(int index);
     void RxSlider1Change();
     void Timer1Timer();
@@ -91,7 +92,6 @@ private:
     QWidget* mainWindow_;
     QString executableFolder_;
     Controls controls_;
-    bool built_ = false;
     bool optionsChanged_ = false;
     std::int32_t previewStep_ = 0;  // 0 = card back next, 1..18 = face n next
     bool timerEnabled_ = false;

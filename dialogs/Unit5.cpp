@@ -24,14 +24,6 @@ TForm5::TForm5(SharedState& state, QWidget* mainWindow)
     setFixedSize(kClientSize);
 }
 
-const TForm5::Controls& TForm5::Built() {
-    if (!built_) {
-        built_ = true;
-        BuildControls();
-    }
-    return controls_;
-}
-
 void TForm5::BuildControls() {
     ApplyDialogLook(*this);
 
@@ -51,19 +43,6 @@ void TForm5::BuildControls() {
     connect(controls_.ok, &QToolButton::clicked, this, &TForm5::SpeedButton2Click);
     connect(controls_.homepage, &QToolButton::clicked, this, &TForm5::SpeedButton3Click);
     connect(controls_.mail, &QToolButton::clicked, this, &TForm5::SpeedButton4Click);
-}
-
-void TForm5::setVisible(bool visible) {
-    const bool showing = visible && !isVisible();
-    const bool hiding = !visible && isVisible();
-    if (showing) {
-        Built();
-        FormShow();
-    }
-    ToolDialog::setVisible(visible);
-    if (hiding) {
-        FormHide();
-    }
 }
 
 void TForm5::FormShow() {

@@ -24,8 +24,6 @@ class TForm5 : public ToolDialog {
 public:
     TForm5(SharedState& state, QWidget* mainWindow);
 
-    void setVisible(bool visible) override;
-
     // The controls (and the logo picture) are built on first use (at the latest when the dialog
     // is first shown), which keeps them off the program's start-up time.
     PictureBox* Image1() { return Built().logo; }
@@ -43,17 +41,19 @@ private:
         QToolButton* mail = nullptr;
     };
 
-    const Controls& Built();
-    void BuildControls();
-    void FormShow();
-    void FormHide();
+    const Controls& Built() {
+        EnsureBuilt();
+        return controls_;
+    }
+    void BuildControls() override;
+    void FormShow() override;
+    void FormHide() override;
     void SpeedButton2Click();
     void SpeedButton3Click();
     void SpeedButton4Click();
 
     SharedState& state_;
     Controls controls_;
-    bool built_ = false;
 };
 
 }  // namespace tavro

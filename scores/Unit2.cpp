@@ -23,19 +23,16 @@ TForm2::TForm2(SharedState& state, TForm3& leadsDialog, QWidget* mainWindow)
 }
 
 QLineEdit* TForm2::Edit1() {
-    BuildControls();
+    EnsureBuilt();
     return edit_;
 }
 
 QToolButton* TForm2::SpeedButton1() {
-    BuildControls();
+    EnsureBuilt();
     return okButton_;
 }
 
 void TForm2::BuildControls() {
-    if (edit_ != nullptr) {
-        return;
-    }
     ApplyDialogLook(*this);
 
     edit_ = new QLineEdit(QStringLiteral("12345"), this);
@@ -58,23 +55,16 @@ void TForm2::BuildControls() {
     setFocusProxy(edit_);
 }
 
-void TForm2::showEvent(QShowEvent* event) {
-    // A spontaneous show (back from being minimised) keeps the name typed so far.
-    if (!event->spontaneous()) {
-        state_.InputState = kInputBusy;
-        Edit1()->clear();
-        nameEntered_ = false;
-        closing_ = false;
-        edit_->setFocus();
-    }
-    ToolDialog::showEvent(event);
+void TForm2::FormShow() {
+    state_.InputState = kInputBusy;
+    edit_->clear();
+    nameEntered_ = false;
+    closing_ = false;
+    edit_->setFocus();
 }
 
-void TForm2::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous()) {
-        state_.InputState = kInputReady;
-    }
-    ToolDialog::hideEvent(event);
+void TForm2::FormHide() {
+    state_.InputState = kInputReady;
 }
 
 void TForm2::Edit1KeyPress() {

@@ -20,8 +20,7 @@ class TForm2 : public ToolDialog {
 public:
     TForm2(SharedState& state, TForm3& leadsDialog, QWidget* mainWindow);
 
-    // The controls are built on first use (at the latest when the dialog is first shown), which
-    // keeps them off the program's start-up time.
+    // The controls, built on first use (at the latest when the dialog is first shown).
     QLineEdit* Edit1();
     QToolButton* SpeedButton1();  // OK
 
@@ -36,12 +35,12 @@ public:
     void done(int result) override;
 
 protected:
-    void showEvent(QShowEvent* event) override;    // FormShow
-    void hideEvent(QHideEvent* event) override;    // FormHide
+    void BuildControls() override;
+    void FormShow() override;
+    void FormHide() override;
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
 
 private:
-    void BuildControls();
     void Confirm();
     void FormClose();
 

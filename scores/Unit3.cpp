@@ -65,14 +65,6 @@ TForm3::TForm3(SharedState& state, QWidget* mainWindow)
     setFixedSize(kClientWidth, kClientHeight);
 }
 
-const TForm3::Controls& TForm3::Built() {
-    if (!built_) {
-        built_ = true;
-        BuildControls();
-    }
-    return controls_;
-}
-
 void TForm3::BuildControls() {
     ApplyDialogLook(*this);
 
@@ -127,21 +119,13 @@ void TForm3::FillRows() {
     }
 }
 
-void TForm3::showEvent(QShowEvent* event) {
-    // A spontaneous show (the window coming back from being minimised) is no new showing.
-    if (!event->spontaneous()) {
-        state_.InputState = kInputBusy;
-        Built();
-        FillRows();
-    }
-    ToolDialog::showEvent(event);
+void TForm3::FormShow() {
+    state_.InputState = kInputBusy;
+    FillRows();
 }
 
-void TForm3::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous()) {
-        state_.InputState = kInputReady;
-    }
-    ToolDialog::hideEvent(event);
+void TForm3::FormHide() {
+    state_.InputState = kInputReady;
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {

@@ -20,8 +20,7 @@ class TForm3 : public ToolDialog {
 public:
     TForm3(SharedState& state, QWidget* mainWindow);
 
-    // The controls are built on first use (at the latest when the dialog is first shown), which
-    // keeps them off the program's start-up time.
+    // The controls, built on first use (at the latest when the dialog is first shown).
     QFrame* Panel1() { return Built().panel; }
     QLabel* Label7() { return Built().nameHead; }    // "Name"
     QLabel* Label8() { return Built().pointsHead; }  // "Points"
@@ -37,8 +36,9 @@ public:
     void SpeedButton2Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;     // FormShow
-    void hideEvent(QHideEvent* event) override;     // FormHide
+    void BuildControls() override;
+    void FormShow() override;
+    void FormHide() override;
     void keyPressEvent(QKeyEvent* event) override;  // FormKeyPress
 
 private:
@@ -54,14 +54,15 @@ private:
     };
 
     static std::size_t Index(int placeIndex) { return static_cast<std::size_t>(placeIndex); }
-    const Controls& Built();
-    void BuildControls();
+    const Controls& Built() {
+        EnsureBuilt();
+        return controls_;
+    }
     void BuildRows();
     void FillRows();
 
     SharedState& state_;
     Controls controls_;
-    bool built_ = false;
 };
 
 }  // namespace tavro

@@ -64,6 +64,33 @@ void AnswerClear(QMessageBox::StandardButton answer, std::shared_ptr<QString> lo
 class ScoreDialogsTest : public ModalCheckedTest {
     Q_OBJECT
 private slots:
+    // Each dialog builds its controls at its first showing; they must appear with the window.
+    void controlsAppearWithTheFirstShowing() {
+        Dialogs d;
+        auto hidden = std::make_shared<QStringList>();
+        const auto collectHidden = [hidden](QDialog* dialog) {
+            const auto children = dialog->findChildren<QWidget*>();
+            if (children.isEmpty()) {
+                *hidden << dialog->objectName() + " has no controls";
+            }
+            for (const QWidget* child : children) {
+                if (!child->isVisible()) {
+                    *hidden << dialog->objectName() + "/" + child->objectName();
+                }
+            }
+        };
+        WhenModal<TForm2>([collectHidden](TForm2* dialog) {
+            collectHidden(dialog);
+            WhenModal<TForm3>([collectHidden](TForm3* leads) {
+                collectHidden(leads);
+                leads->SpeedButton2()->click();
+            });
+            dialog->SpeedButton1()->click();
+        });
+        d.name.exec();
+        QCOMPARE(*hidden, QStringList());
+    }
+
     void leadsShowsTheFileInRowColours() {
         Dialogs d;
         WriteTable({{"Ann", 300}, {"", 200}, {"Cy", -10}});

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end run of the real program under Xvfb: starts TavroMemory from the build tree in an
 # empty working folder with the settings store redirected to temporary folders, turns cards with
-# real mouse clicks, checks on a screenshot that a card shows its face, ends the program with
-# F10, and checks what it left behind: the default 152-byte "leads.dat" and the saved settings.
+# real mouse clicks, checks on a screenshot that a card shows its face and that F3 shows the
+# Leads rows, ends the program with F10, and checks what it left behind: the default 152-byte "leads.dat" and the saved settings.
 # Usage: play_e2e.sh <path of TavroMemory>
 set -euo pipefail
 program=$(realpath "$1")
@@ -37,6 +37,31 @@ done
     fail "untouched tiles 35 and 36 differ"
 click_tile 2
 sleep 1  # past the mismatch delay, if the two did not match
+
+# F3 shows the Leads dialog with its rows: place 1 ("1", "none", "0") is drawn in red.
+red_pixels() {
+    import -window root "$shot"
+    convert "$shot" -alpha off -fuzz 20% -fill black +opaque '#FF0000' -fill white -opaque '#FF0000' \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+red_before=$(red_pixels)
+focus_main_window
+xdotool key F3
+red_rows=""
+for _ in $(seq 1 50); do
+    if [ "$(red_pixels)" -gt "$((red_before + 20))" ]; then
+        red_rows=yes
+        break
+    fi
+    sleep 0.1
+done
+[ -n "$red_rows" ] || fail "the Leads dialog shows no red first row"
+leads_window=$(xdotool search --onlyvisible --name '^Leads$' | head -n 1)
+[ -n "$leads_window" ] || fail "no Leads window"
+xdotool windowfocus "$leads_window"
+xdotool key Escape
+leads_closed() { [ -z "$(xdotool search --onlyvisible --name '^Leads$')" ]; }
+wait_for 10 leads_closed || fail "Escape did not close the Leads dialog"
 
 focus_main_window
 xdotool key F10
