@@ -2,7 +2,8 @@
 # End-to-end run of the real program under Xvfb: starts TavroMemory from the build tree in an
 # empty working folder with the settings store redirected to temporary folders, turns cards with
 # real mouse clicks, checks on a screenshot that a card shows its face and that F3 shows the
-# Leads rows, ends the program with F10, and checks what it left behind: the default 152-byte "leads.dat" and the saved settings.
+# Leads rows, ends the program with F10, and checks what it left behind: the default 152-byte
+# "leads.dat" and the saved settings.
 # Usage: play_e2e.sh <path of TavroMemory>
 set -euo pipefail
 program=$(realpath "$1")
