@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# End-to-end run of a whole game with the real program under Xvfb, played as a person would:
+# turn the cards over two at a time and remember what they showed, match all 18 pairs, type a
+# name into the name entry dialog, find it at place 1 of the Leads dialog and in "leads.dat",
+# then deal again with F2 and end with F10.
+# Usage: full_game_e2e.sh <path of TavroMemory>
+set -euo pipefail
+program=$(realpath "$1")
+here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/e2e/xvfb.sh
+source "$here/xvfb.sh"
+
+start_session
+# A long delay keeps a mismatched pair on screen while the screenshot reads it.
+mkdir -p "$XDG_CONFIG_HOME/Tavro"
+printf '[Software]\nTavro\\Tavro%%20Memory\\cards=animals\nTavro\\Tavro%%20Memory\\delay=1500\n' \
+    >"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
+mkdir -p "$work/play"
+start_program "$program" "$work/play" "$work/program.log"
+wait_for_main_window || fail "the main window did not appear"
+
+shot="$work/screen.png"
+digest_of() {
+    import -window root "$shot"
+    tile_digest "$shot" "$1"
+}
+card_back=$(digest_of 36)
+declare -A seen     # tile -> digest of its face
+declare -A matched  # tile -> 1
+mismatches=0
+
+# Waits until tile $1 shows the card back ($2 = back) or a face ($2 = face; the face's digest is
+# printed once two screenshots in a row agree on it).
+wait_for_tile() {
+    local digest previous=""
+    for _ in $(seq 1 100); do
+        digest=$(digest_of "$1")
+        if [ "$2" = back ]; then
+            [ "$digest" = "$card_back" ] && return 0
+        elif [ "$digest" != "$card_back" ] && [ "$digest" = "$previous" ]; then
+            echo "$digest"
+            return 0
+        fi
+        previous=$digest
+        sleep 0.05
+    done
+    fail "tile $1 did not turn ($2)"
+}
+
+# One turn: tiles $1 and $2; remembers both faces and waits for a mismatch to turn back.
+turn_pair() {
+    click_tile "$1"
+    seen[$1]=$(wait_for_tile "$1" face)
+    click_tile "$2"
+    seen[$2]=$(wait_for_tile "$2" face)
+    if [ "${seen[$1]}" = "${seen[$2]}" ]; then
+        matched[$1]=1
+        matched[$2]=1
+    else
+        mismatches=$((mismatches + 1))
+        wait_for_tile "$2" back
+        wait_for_tile "$1" back
+    fi
+}
+
+# Learn every card by turning neighbours over, then match the pairs that are left.
+for first in $(seq 1 2 35); do
+    turn_pair "$first" $((first + 1))
+done
+for tile in $(seq 1 36); do
+    [ -n "${matched[$tile]:-}" ] && continue
+    for other in $(seq $((tile + 1)) 36); do
+        if [ -z "${matched[$other]:-}" ] && [ "${seen[$other]}" = "${seen[$tile]}" ]; then
+            turn_pair "$tile" "$other"
+            break
+        fi
+    done
+done
+[ "${#matched[@]}" -eq 36 ] || fail "only ${#matched[@]} cards were matched"
+score=$((18 * 100 - 10 * mismatches))
+
+# The score beats the default table, so the name entry dialog asks for a name.
+name_window() { xdotool search --onlyvisible --name '^Enter your name$' | head -n 1 | grep .; }
+wait_for 10 name_window || fail "no name entry dialog after the last pair"
+xdotool windowfocus "$(name_window)"
+sleep 0.3
+xdotool type --delay 50 "Tester"
+xdotool key Return
+
+leads_window() { xdotool search --onlyvisible --name '^Leads$' | head -n 1 | grep .; }
+wait_for 10 leads_window || fail "no Leads dialog after the name was entered"
+sleep 0.5
+# Within the Leads window only place 1 is red: "1", "Tester" and the score.
+import -window "$(leads_window)" "$shot"
+red=$(convert "$shot" -alpha off -fuzz 20% -fill black +opaque '#FF0000' -fill white \
+    -opaque '#FF0000' -format '%[fx:round(mean*w*h)]' info:)
+[ "$red" -gt 40 ] || fail "the Leads dialog shows no red first row ($red red pixels)"
+xdotool windowfocus "$(leads_window)"
+sleep 0.3
+xdotool key Escape
+dialogs_closed() { ! leads_window && ! name_window; }
+wait_for 10 dialogs_closed || fail "the dialogs did not close"
+
+# Place 1 of the file holds the name and the score (little-endian at offset 112).
+leads="$work/play/leads.dat"
+[ "$(stat -c %s "$leads")" -eq 152 ] || fail "leads.dat is not 152 bytes"
+[ "$(head -c 7 "$leads" | tail -c 6)" = "Tester" ] || fail "place 1 does not hold the name"
+stored=$(od -An -t d4 -j 112 -N 4 "$leads" | tr -d ' ')
+[ "$stored" -eq "$score" ] || fail "place 1 holds $stored points, expected $score"
+
+# F2 deals again: every card is face down.
+focus_main_window
+xdotool key F2
+wait_for_tile 1 back
+[ "$(digest_of 18)" = "$card_back" ] || fail "F2 did not turn every card face down"
+xdotool key F10
+wait_for_exit 10 "$app_pid" || fail "F10 did not end the program"
+[ "$exit_status" -eq 0 ] || fail "the program ended with code $exit_status"
+echo "e2e: a whole game of $mismatches mismatches scored $score and entered \"Tester\" at place 1"
