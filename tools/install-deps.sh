@@ -8,8 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-noto-color-emoji fonts-dejavu-core
     googletest libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
-    xvfb xdotool imagemagick x11-utils
+    clang libclang-rt-14-dev pkg-config
+    xvfb xdotool imagemagick x11-utils xxd time
 )
 
 missing=()
