@@ -5,8 +5,9 @@
 #include <QFile>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtEndian>
 #include <stdexcept>
+
+#include "settings/BitmapHeader.h"
 
 namespace tavro::cardsets {
 namespace {
@@ -60,18 +61,17 @@ QString Where(const QString& fileName) {
     return QDir::toNativeSeparators(fileName);
 }
 
-// Reads back the header of a written file: "BM", 24 bits per pixel, no compression, square.
+// Reads back a written file: a complete bitmap, 24 bits per pixel, no compression, square.
 void CheckWrittenBitmap(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         throw std::runtime_error("cannot read back " + Where(fileName).toStdString());
     }
-    const QByteArray header = file.read(54);
-    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(header.constData() + at); };
-    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(header.constData() + at); };
-    const bool fine = header.size() == 54 && header.startsWith("BM") &&
-                      u32(2) == static_cast<quint32>(file.size()) && u32(14) >= 40 &&
-                      u32(18) == kCardSize && u32(22) == kCardSize && u16(28) == 24 && u32(30) == 0;
+    const QByteArray bytes = file.readAll();
+    const bool complete = CheckBitmapHeader(bytes).isEmpty();
+    const BitmapHeader header = complete ? ParseBitmapHeader(bytes) : BitmapHeader{};
+    const bool fine = complete && header.bitCount == 24 && header.compression == kBiRgb &&
+                      header.width == kCardSize && header.height == kCardSize;
     if (!fine) {
         throw std::runtime_error(Where(fileName).toStdString() +
                                  " is not an uncompressed 24-bit square bitmap");

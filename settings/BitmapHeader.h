@@ -1,0 +1,38 @@
+// The headers of a Windows bitmap file: the 14-byte file header ("BM", file size, pixel data
+// offset), then an info header whose first four bytes give its own size. Qt's reader accepts a
+// cut-off file and fills the missing rows with whatever memory held, so files are checked here,
+// against their real length, before they are decoded.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+namespace tavro {
+
+// Compression values of the info header.
+constexpr quint32 kBiRgb = 0;
+constexpr quint32 kBiRle8 = 1;
+constexpr quint32 kBiRle4 = 2;
+constexpr quint32 kBiBitfields = 3;
+
+struct BitmapHeader {
+    qint64 declaredFileSize = 0;
+    qint64 pixelOffset = 0;
+    quint32 infoSize = 0;
+    qint64 width = 0;
+    qint64 height = 0;  // negative for rows stored top-down
+    quint16 planes = 0;
+    quint16 bitCount = 0;
+    quint32 compression = kBiRgb;
+    qint64 imageSize = 0;
+    qint64 coloursUsed = 0;
+};
+
+// Checks that `bytes` is a complete Windows bitmap of a kind the reader handles. Returns the
+// reason when it is not, an empty text when it is.
+QString CheckBitmapHeader(const QByteArray& bytes);
+// The headers of a file that passed CheckBitmapHeader.
+BitmapHeader ParseBitmapHeader(const QByteArray& bytes);
+
+}  // namespace tavro
