@@ -26,6 +26,13 @@ void SetBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+QFont LargeBoldFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(24);
+    font.setBold(true);
+    return font;
+}
+
 void ApplyDialogLook(QWidget& window) {
     window.setFont(StandardFont());
     SetBackground(&window, Qt::white);

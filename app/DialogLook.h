@@ -18,6 +18,8 @@ namespace tavro {
 
 // "MS Sans Serif" at 11 pixels (8 points at 96 dpi), or a sans-serif face of about its width.
 QFont StandardFont();
+// "MS Sans Serif" bold at 24 pixels: the points display and the name box.
+QFont LargeBoldFont();
 // Fills the widget's background with the colour.
 void SetBackground(QWidget* widget, const QColor& colour);
 // Gives the window the standard font on a white background.

@@ -36,10 +36,7 @@ const QColor kMedGray(0xA0, 0xA0, 0xA4);
 QLabel* PointsLabel(QWidget* parent, const char* name, int left) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(24);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(LargeBoldFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::blue);
     label->setPalette(palette);

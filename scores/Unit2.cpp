@@ -39,10 +39,7 @@ void TForm2::BuildControls() {
     edit_->setObjectName(QStringLiteral("Edit1"));
     edit_->setGeometry(8, 16, 233, 37);
     edit_->setMaxLength(kLeadNameLength);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(24);
-    font.setBold(true);
-    edit_->setFont(font);
+    edit_->setFont(LargeBoldFont());
     // A thin flat frame in place of the sunken border.
     edit_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; color: blue; "
