@@ -35,8 +35,6 @@ public:
     void ShowFace(int tile);
     void ShowBack(int tile);
 
-    RandomSource& random() { return random_; }
-
     // File names of the current card set.
     std::string CardBackFile() const;
     std::string FaceFile(std::int32_t faceId) const;

@@ -24,8 +24,6 @@ public:
     QLineEdit* Edit1();
     QToolButton* SpeedButton1();  // OK
 
-    bool NameEntered() const { return nameEntered_; }
-
     void SpeedButton1Click();
     // Enter in the name box (the other keys are edited as usual).
     void Edit1KeyPress();

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "ProgramUnderTest.h"
+#include "app/ErrorReport.h"
 #include "controls/PictureBox.h"
 #include "settings/SettingsStore.h"
 
@@ -184,6 +185,22 @@ private slots:
         QCOMPARE(program.form1.state().InputState, kInputReady);
         QCOMPARE(program.form1.Label2->text(), QStringLiteral("0"));
         QCOMPARE(program.form1.Image(36)->picture().pixelColor(0, 0), CardBackColour());
+    }
+
+    // The error box appends a full stop when the text ends in a character that comes after "."
+    // in character-code order: letters, digits, "?" and ":" get one; ".", "!" and ")" do not.
+    void errorTextsGetAFullStopByTheirLastCharacter() {
+        const QList<QPair<QString, QString>> cases = {{"Disk full", "Disk full."},
+                                                      {"Error 5", "Error 5."},
+                                                      {"Why?", "Why?."},
+                                                      {"Reason:", "Reason:."},
+                                                      {"Done.", "Done."},
+                                                      {"Stop!", "Stop!"},
+                                                      {"(see above)", "(see above)"},
+                                                      {"", ""}};
+        for (const auto& [text, shown] : cases) {
+            QCOMPARE(WithFullStop(text), shown);
+        }
     }
 
     void missingCardBackEndsTheProgramWithCode1() {
