@@ -5,13 +5,11 @@
 #include <cstdint>
 
 #include "game/GameState.h"
+#include "game/InputGate.h"
 #include "scores/LeadsTable.h"
 #include "settings/Settings.h"
 
 namespace tavro {
-
-inline constexpr std::uint8_t kInputBusy = 0;
-inline constexpr std::uint8_t kInputReady = 1;
 
 struct SharedState {
     GameState Game;

@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/DialogLook.h"
 #include "controls/PictureBox.h"
+#include "widgets/DialogLook.h"
 
 namespace tavro {
 namespace {

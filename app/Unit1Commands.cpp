@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <exception>
 
-#include "app/ErrorReport.h"
 #include "app/Unit1.h"
 #include "dialogs/Unit4.h"
 #include "dialogs/Unit5.h"
@@ -12,6 +11,7 @@
 #include "scores/Unit3.h"
 #include "settings/CardSet.h"
 #include "settings/SettingsStore.h"
+#include "widgets/ErrorReport.h"
 
 namespace tavro {
 

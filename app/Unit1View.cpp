@@ -7,11 +7,11 @@
 #include <QTimer>
 #include <exception>
 
-#include "app/ErrorReport.h"
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
 #include "scores/Unit2.h"
 #include "settings/CardSet.h"
+#include "widgets/ErrorReport.h"
 
 namespace tavro {
 namespace {

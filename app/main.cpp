@@ -6,11 +6,7 @@
 
 #include "app/AppIcon.h"
 #include "app/FirstPaintProbe.h"
-#include "app/Unit1.h"
-#include "dialogs/Unit4.h"
-#include "dialogs/Unit5.h"
-#include "scores/Unit2.h"
-#include "scores/Unit3.h"
+#include "app/ProgramWindows.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,12 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavro Memory"));
     QApplication::setWindowIcon(tavro::AppIcon());
 
-    tavro::TForm1 form1;  // runs FormCreate: settings, caption, Leads file, the first deal
-    tavro::TForm3 form3(form1.state(), &form1);
-    tavro::TForm2 form2(form1.state(), form3, &form1);
-    tavro::TForm4 form4(form1.state(), form1.engine(), &form1);
-    tavro::TForm5 form5(form1.state(), &form1);
-    form1.AttachDialogs(&form3, &form2, &form4, &form5);
+    tavro::ProgramWindows windows;
+    tavro::TForm1& form1 = windows.form1;
 
     // Centred on the desktop when first shown.
     form1.adjustSize();

@@ -13,13 +13,14 @@
 #include <QToolButton>
 #include <exception>
 
-#include "app/DialogLook.h"
-#include "app/ErrorReport.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
 #include "dialogs/PlainTextItemDelegate.h"
 #include "game/GameEngine.h"
+#include "game/InputGate.h"
 #include "settings/CardSet.h"
+#include "widgets/DialogLook.h"
+#include "widgets/ErrorReport.h"
 
 namespace tavro {
 namespace {
@@ -35,9 +36,11 @@ const QString kMainCaptionPrefix = QStringLiteral("Tavro Memory: ");
 
 }  // namespace
 
-TForm4::TForm4(SharedState& state, GameEngine& engine, QWidget* mainWindow)
+TForm4::TForm4(Settings& settings, std::uint8_t& inputState, GameEngine& engine,
+               QWidget* mainWindow)
     : ToolDialog(mainWindow, TitleButtons::CloseBox),
-      state_(state),
+      settings_(settings),
+      inputState_(inputState),
       engine_(engine),
       mainWindow_(mainWindow),
       executableFolder_(ExecutableFolder()) {
@@ -129,9 +132,9 @@ void TForm4::FormCreate() {
 
 void TForm4::FormShow() {
     try {
-        RxSlider1()->setValue(state_.Config.FlipDelay);  // may run RxSlider1Change
+        RxSlider1()->setValue(settings_.FlipDelay);  // may run RxSlider1Change
         SetDelayLabel();
-        state_.InputState = kInputBusy;
+        inputState_ = kInputBusy;
         FillCardSetList();
         SelectCurrentCardSet();
         previewStep_ = 0;
@@ -139,8 +142,8 @@ void TForm4::FormShow() {
         // letter case) the previous name and card folder stay: an empty name would leave the
         // next deal without a card back, which ends the program.
         if (ComboBox1()->currentIndex() >= 0) {
-            state_.Config.CardSetName = ComboBox1()->currentText().toStdString();
-            BuildCardFolder(state_.Config, executableFolder_);
+            settings_.CardSetName = ComboBox1()->currentText().toStdString();
+            BuildCardFolder(settings_, executableFolder_);
         }
         SetTimerEnabled(true);
         optionsChanged_ = false;  // also forgets the change the slider reported above
@@ -166,7 +169,7 @@ void TForm4::FillCardSetList() {
 // Selects the entry that equals CardSetName exactly, letter case included; none when no entry
 // does (QComboBox selects its first entry by itself as soon as it has one).
 void TForm4::SelectCurrentCardSet() {
-    const QString current = QString::fromStdString(state_.Config.CardSetName);
+    const QString current = QString::fromStdString(settings_.CardSetName);
     QComboBox* list = ComboBox1();
     list->setCurrentIndex(list->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
@@ -175,11 +178,11 @@ void TForm4::ComboBox1Change(int index) {
     try {
         previewStep_ = 0;  // the next tick shows the new set's card back
         const QString name = ComboBox1()->itemText(index);
-        state_.Config.CardSetName = name.toStdString();
+        settings_.CardSetName = name.toStdString();
         if (mainWindow_ != nullptr) {
             mainWindow_->setWindowTitle(kMainCaptionPrefix + name);
         }
-        BuildCardFolder(state_.Config, executableFolder_);
+        BuildCardFolder(settings_, executableFolder_);
         SetTimerEnabled(true);
         optionsChanged_ = true;
     } catch (...) {
@@ -189,8 +192,8 @@ void TForm4::ComboBox1Change(int index) {
 
 void TForm4::RxSlider1Change() {
     try {
-        state_.Config.FlipDelay = RxSlider1()->Value();
-        SetTimerInterval(state_.Config.FlipDelay);
+        settings_.FlipDelay = RxSlider1()->Value();
+        SetTimerInterval(settings_.FlipDelay);
         SetDelayLabel();
         optionsChanged_ = true;
     } catch (...) {
@@ -199,7 +202,7 @@ void TForm4::RxSlider1Change() {
 }
 
 void TForm4::Timer1Timer() {
-    const QString folder = QString::fromStdString(state_.Config.CardFolder);
+    const QString folder = QString::fromStdString(settings_.CardFolder);
     try {
         if (previewStep_ == 0) {
             ShowPreviewPicture(folder + QStringLiteral("space.bmp"));
@@ -231,20 +234,20 @@ void TForm4::FormHide() {
     try {
         SetTimerEnabled(false);
         if (optionsChanged_) {
-            state_.InputState = kInputBusy;
+            inputState_ = kInputBusy;
             engine_.NewGame();  // deals with the current card folder and opens the gate
         } else {
-            state_.InputState = kInputReady;
+            inputState_ = kInputReady;
         }
     } catch (...) {
-        state_.InputState = kInputReady;  // never leave the game locked behind a failed deal
+        inputState_ = kInputReady;  // never leave the game locked behind a failed deal
         ReportException(this, std::current_exception());
     }
 }
 
 void TForm4::SetDelayLabel() {
     QLabel* label = Label3();
-    label->setText(DelayText(state_.Config.FlipDelay));
+    label->setText(DelayText(settings_.FlipDelay));
     label->adjustSize();
 }
 

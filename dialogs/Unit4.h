@@ -6,8 +6,8 @@
 #include <QString>
 #include <cstdint>
 
-#include "app/SharedState.h"
-#include "app/ToolDialog.h"
+#include "settings/Settings.h"
+#include "widgets/ToolDialog.h"
 
 class QComboBox;
 class QGroupBox;
@@ -25,7 +25,8 @@ class TForm4 : public ToolDialog {
     Q_OBJECT
 public:
     // mainWindow: the window whose caption follows the picked set; also the dialog's parent.
-    TForm4(SharedState& state, GameEngine& engine, QWidget* mainWindow);
+    // settings: the card set and the delay the dialog edits.
+    TForm4(Settings& settings, std::uint8_t& inputState, GameEngine& engine, QWidget* mainWindow);
 
     // The folder whose "gfx" sub-folder holds the card sets; the executable's folder unless a
     // test points the dialog elsewhere.
@@ -87,7 +88,8 @@ private:
     void UpdateTimerRunning();
     void ShowPreviewPicture(const QString& fileName);
 
-    SharedState& state_;
+    Settings& settings_;
+    std::uint8_t& inputState_;
     GameEngine& engine_;
     QWidget* mainWindow_;
     QString executableFolder_;

@@ -7,9 +7,10 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include "app/DialogLook.h"
 #include "controls/PictureBox.h"
 #include "dialogs/AboutLogo.h"
+#include "game/InputGate.h"
+#include "widgets/DialogLook.h"
 
 namespace tavro {
 namespace {
@@ -18,8 +19,8 @@ constexpr QSize kClientSize{356, 178};
 
 }  // namespace
 
-TForm5::TForm5(SharedState& state, QWidget* mainWindow)
-    : ToolDialog(mainWindow, TitleButtons::CloseBox), state_(state) {
+TForm5::TForm5(std::uint8_t& inputState, QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::CloseBox), inputState_(inputState) {
     setWindowTitle(QStringLiteral("About Tavro Memory"));
     setFixedSize(kClientSize);
 }
@@ -46,11 +47,11 @@ void TForm5::BuildControls() {
 }
 
 void TForm5::FormShow() {
-    state_.InputState = kInputBusy;
+    inputState_ = kInputBusy;
 }
 
 void TForm5::FormHide() {
-    state_.InputState = kInputReady;
+    inputState_ = kInputReady;
 }
 
 void TForm5::SpeedButton2Click() {

@@ -4,8 +4,9 @@
 
 #include <QString>
 
-#include "app/SharedState.h"
-#include "app/ToolDialog.h"
+#include <cstdint>
+
+#include "widgets/ToolDialog.h"
 
 class QLabel;
 class QToolButton;
@@ -22,7 +23,7 @@ inline const QString kAuthorsMailAddress =
 class TForm5 : public ToolDialog {
     Q_OBJECT
 public:
-    TForm5(SharedState& state, QWidget* mainWindow);
+    TForm5(std::uint8_t& inputState, QWidget* mainWindow);
 
     // The controls (and the logo picture) are built on first use (at the latest when the dialog
     // is first shown), which keeps them off the program's start-up time.
@@ -52,7 +53,7 @@ private:
     void SpeedButton3Click();
     void SpeedButton4Click();
 
-    SharedState& state_;
+    std::uint8_t& inputState_;
     Controls controls_;
 };
 

@@ -10,6 +10,7 @@
 
 #include "game/BoardView.h"
 #include "game/GameState.h"
+#include "game/InputGate.h"
 #include "game/RandomSource.h"
 #include "settings/Settings.h"
 

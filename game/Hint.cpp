@@ -7,20 +7,20 @@
 namespace tavro {
 
 void GameEngine::HintPair() {
-    if (inputState_ == 0) {
+    if (inputState_ == kInputBusy) {
         return;
     }
     if (game_.HintsLeft == 0) {
         view_.setHintCommandEnabled(false);
         return;
     }
-    inputState_ = 0;
+    inputState_ = kInputBusy;
     --game_.HintsLeft;
 
     if (game_.FirstPick != 0) {
         const int partner = PartnerOf(game_.FirstPick);
         if (partner == 0) {
-            inputState_ = 1;
+            inputState_ = kInputReady;
             return;
         }
         FlashHint(partner, 0);
@@ -28,7 +28,7 @@ void GameEngine::HintPair() {
     }
     const int tile = LowestUnmatchedTile();
     if (tile == 0) {
-        inputState_ = 1;  // the game is over: the hint is used up but costs nothing
+        inputState_ = kInputReady;  // the game is over: the hint is used up but costs nothing
         return;
     }
     FlashHint(PartnerOf(tile), tile);
@@ -58,7 +58,7 @@ void GameEngine::EndHint(int partner, int tile, std::uint32_t deal) {
     if (deal != dealNumber_) {
         return;  // a new game began meanwhile: its score and gate are its own
     }
-    inputState_ = 1;
+    inputState_ = kInputReady;
     SetPoints(game_.Points + kHintPoints);
 }
 

@@ -23,7 +23,7 @@ void GameEngine::NewGame() {
         }
     }
 
-    inputState_ = 1;
+    inputState_ = kInputReady;
     game_.HintsLeft = kHintsPerGame;
     view_.setHintCommandEnabled(true);
 

@@ -17,7 +17,7 @@ namespace tavro {
 bool GameEngine::IgnoresClick(int tile) const {
     // A finished game (all slots used) ignores every click, also if the slots were cleared by a
     // deal that stopped early for want of a card back.
-    return inputState_ == 0 || tile < 1 || tile > kTileCount || IsMatched(tile) ||
+    return inputState_ == kInputBusy || tile < 1 || tile > kTileCount || IsMatched(tile) ||
            tile == game_.FirstPick || game_.MatchedCount >= kTileCount;
 }
 
@@ -35,20 +35,20 @@ void GameEngine::SelectTile(int tile) {
 }
 
 void GameEngine::TurnFirstCard(int tile) {
-    inputState_ = 0;
+    inputState_ = kInputBusy;
     game_.FirstPick = static_cast<std::uint8_t>(tile);
     try {
         ShowFace(tile);
     } catch (...) {
         game_.FirstPick = 0;
-        inputState_ = 1;
+        inputState_ = kInputReady;
         throw;
     }
-    inputState_ = 1;
+    inputState_ = kInputReady;
 }
 
 void GameEngine::KeepMatchedPair(int tile) {
-    inputState_ = 0;
+    inputState_ = kInputBusy;
     const std::int32_t pointsBefore = game_.Points;
     SetPoints(pointsBefore + kMatchPoints);
     const int count = game_.MatchedCount;
@@ -63,14 +63,14 @@ void GameEngine::KeepMatchedPair(int tile) {
         game_.MatchedTiles[Slot(count + 2)] = 0;
         game_.MatchedCount = static_cast<std::uint8_t>(count);
         SetPoints(pointsBefore);
-        inputState_ = 1;
+        inputState_ = kInputReady;
         throw;
     }
     game_.FirstPick = 0;
     if (game_.MatchedCount == kTileCount) {
         EndGame();
     } else {
-        inputState_ = 1;
+        inputState_ = kInputReady;
     }
 }
 
@@ -83,21 +83,21 @@ void GameEngine::EndGame() {
             return;
         }
     } catch (...) {
-        inputState_ = 1;  // never leave the program without input after a failure
+        inputState_ = kInputReady;  // never leave the program without input after a failure
         throw;
     }
-    inputState_ = 1;
+    inputState_ = kInputReady;
 }
 
 void GameEngine::ShowMismatchedPair(int tile) {
-    inputState_ = 0;
+    inputState_ = kInputBusy;
     const std::int32_t pointsBefore = game_.Points;
     SetPoints(pointsBefore + kMismatchPoints);
     try {
         ShowFace(tile);
     } catch (...) {
         SetPoints(pointsBefore);
-        inputState_ = 1;
+        inputState_ = kInputReady;
         throw;
     }
     view_.repaintTile(tile);
@@ -131,7 +131,7 @@ void GameEngine::TurnMismatchedPairBack(int tile, int firstPick, std::uint32_t d
         }
     }
     game_.FirstPick = 0;
-    inputState_ = 1;
+    inputState_ = kInputReady;
     if (failure) {
         std::rethrow_exception(failure);
     }

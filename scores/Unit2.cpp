@@ -8,15 +8,21 @@
 #include <QToolButton>
 #include <exception>
 
-#include "app/DialogLook.h"
-#include "app/ErrorReport.h"
+#include "game/InputGate.h"
 #include "scores/LeadsFile.h"
 #include "scores/Unit3.h"
+#include "widgets/DialogLook.h"
+#include "widgets/ErrorReport.h"
 
 namespace tavro {
 
-TForm2::TForm2(SharedState& state, TForm3& leadsDialog, QWidget* mainWindow)
-    : ToolDialog(mainWindow, TitleButtons::None), state_(state), leadsDialog_(leadsDialog) {
+TForm2::TForm2(LeadsTable& leads, const GameState& game, std::uint8_t& inputState,
+               TForm3& leadsDialog, QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::None),
+      leads_(leads),
+      game_(game),
+      inputState_(inputState),
+      leadsDialog_(leadsDialog) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Enter your name"));
     setFixedSize(250, 97);
@@ -53,7 +59,7 @@ void TForm2::BuildControls() {
 }
 
 void TForm2::FormShow() {
-    state_.InputState = kInputBusy;
+    inputState_ = kInputBusy;
     edit_->clear();
     nameEntered_ = false;
     closing_ = false;
@@ -61,7 +67,7 @@ void TForm2::FormShow() {
 }
 
 void TForm2::FormHide() {
-    state_.InputState = kInputReady;
+    inputState_ = kInputReady;
 }
 
 void TForm2::Edit1KeyPress() {
@@ -75,13 +81,13 @@ void TForm2::SpeedButton1Click() {
 void TForm2::Confirm() {
     nameEntered_ = true;
     try {
-        InsertLead(state_.Leads, edit_->text(), state_.Game.Points);
+        InsertLead(leads_, edit_->text(), game_.Points);
     } catch (...) {
         // The dialog stays open with the typed name; Enter or OK tries the whole entry again.
         ReportException(this, std::current_exception());
         return;
     }
-    state_.InputState = kInputReady;
+    inputState_ = kInputReady;
     close();
 }
 

@@ -5,8 +5,11 @@
 
 #include <QDialog>
 
-#include "app/SharedState.h"
-#include "app/ToolDialog.h"
+#include <cstdint>
+
+#include "game/GameState.h"
+#include "scores/LeadsTable.h"
+#include "widgets/ToolDialog.h"
 
 class QLineEdit;
 class QToolButton;
@@ -18,7 +21,9 @@ class TForm3;
 class TForm2 : public ToolDialog {
     Q_OBJECT
 public:
-    TForm2(SharedState& state, TForm3& leadsDialog, QWidget* mainWindow);
+    // leads: the table the name goes into; game: whose Points it is entered with.
+    TForm2(LeadsTable& leads, const GameState& game, std::uint8_t& inputState, TForm3& leadsDialog,
+           QWidget* mainWindow);
 
     // The controls, built on first use (at the latest when the dialog is first shown).
     QLineEdit* Edit1();
@@ -42,7 +47,9 @@ private:
     void Confirm();
     void FormClose();
 
-    SharedState& state_;
+    LeadsTable& leads_;
+    const GameState& game_;
+    std::uint8_t& inputState_;
     TForm3& leadsDialog_;
     bool nameEntered_ = false;
     bool closing_ = false;

@@ -9,9 +9,10 @@
 #include <QToolButton>
 #include <exception>
 
-#include "app/DialogLook.h"
-#include "app/ErrorReport.h"
+#include "game/InputGate.h"
 #include "scores/LeadsFile.h"
+#include "widgets/DialogLook.h"
+#include "widgets/ErrorReport.h"
 
 namespace tavro {
 namespace {
@@ -58,8 +59,8 @@ void SetLabelText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-TForm3::TForm3(SharedState& state, QWidget* mainWindow)
-    : ToolDialog(mainWindow, TitleButtons::CloseBox), state_(state) {
+TForm3::TForm3(LeadsTable& leads, std::uint8_t& inputState, QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::CloseBox), leads_(leads), inputState_(inputState) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Leads"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -107,25 +108,25 @@ void TForm3::BuildRows() {
 
 void TForm3::FillRows() {
     try {
-        LoadLeads(state_.Leads);
+        LoadLeads(leads_);
     } catch (...) {
         ReportException(this, std::current_exception());
         return;  // the rows keep what they showed
     }
     for (int place = 0; place < kLeadPlaces; ++place) {
         const auto index = static_cast<std::size_t>(place);
-        SetLabelText(NameLabel(place), LeadNameText(state_.Leads, place));
-        SetLabelText(PointsLabel(place), QString::number(state_.Leads.LeadPoints[index]));
+        SetLabelText(NameLabel(place), LeadNameText(leads_, place));
+        SetLabelText(PointsLabel(place), QString::number(leads_.LeadPoints[index]));
     }
 }
 
 void TForm3::FormShow() {
-    state_.InputState = kInputBusy;
+    inputState_ = kInputBusy;
     FillRows();
 }
 
 void TForm3::FormHide() {
-    state_.InputState = kInputReady;
+    inputState_ = kInputReady;
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {

@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <array>
 
-#include "app/SharedState.h"
-#include "app/ToolDialog.h"
+#include <cstdint>
+
+#include "scores/LeadsTable.h"
+#include "widgets/ToolDialog.h"
 
 class QFrame;
 class QLabel;
@@ -18,7 +20,7 @@ namespace tavro {
 class TForm3 : public ToolDialog {
     Q_OBJECT
 public:
-    TForm3(SharedState& state, QWidget* mainWindow);
+    TForm3(LeadsTable& leads, std::uint8_t& inputState, QWidget* mainWindow);
 
     // The controls, built on first use (at the latest when the dialog is first shown).
     QFrame* Panel1() { return Built().panel; }
@@ -61,7 +63,8 @@ private:
     void BuildRows();
     void FillRows();
 
-    SharedState& state_;
+    LeadsTable& leads_;
+    std::uint8_t& inputState_;
     Controls controls_;
 };
 

@@ -11,9 +11,9 @@
 #include <QtTest>
 
 #include "ProgramUnderTest.h"
-#include "app/ErrorReport.h"
 #include "controls/PictureBox.h"
 #include "settings/SettingsStore.h"
+#include "widgets/ErrorReport.h"
 
 using namespace tavro;
 using namespace tavro::test;

@@ -26,8 +26,8 @@ struct Dialogs {
     Sandbox sandbox;  // first: the dialogs find leads.dat in its working folder
     QWidget mainWindow;
     SharedState state;
-    TForm3 leads{state, &mainWindow};
-    TForm2 name{state, leads, &mainWindow};
+    TForm3 leads{state.Leads, state.InputState, &mainWindow};
+    TForm2 name{state.Leads, state.Game, state.InputState, leads, &mainWindow};
     Dialogs() {
         state.InputState = kInputReady;
         mainWindow.resize(500, 500);

@@ -31,7 +31,7 @@ public slots:
 struct AboutRig {
     SharedState state;
     QWidget mainWindow;
-    TForm5* dialog = new TForm5(state, &mainWindow);
+    TForm5* dialog = new TForm5(state.InputState, &mainWindow);
 };
 
 class AboutDialogTest : public QObject {

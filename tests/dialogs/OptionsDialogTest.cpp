@@ -53,7 +53,7 @@ struct OptionsRig {
         state.InputState = kInputReady;
         state.Game.Points = kGameInProgressPoints;
         mainWindow.setWindowTitle(QStringLiteral("Tavro Memory: ") + setName);
-        dialog = new TForm4(state, engine, &mainWindow);
+        dialog = new TForm4(state.Config, state.InputState, engine, &mainWindow);
         dialog->setExecutableFolder(tree.executableFolder());
     }
 

@@ -1,6 +1,6 @@
 // Modal, stay-on-top tool windows that remember where they were and build their controls on
 // first use.
-#include "app/ToolDialog.h"
+#include "widgets/ToolDialog.h"
 
 namespace tavro {
 

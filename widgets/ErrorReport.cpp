@@ -1,5 +1,5 @@
 // The program's error message box, and the full-stop rule for its text.
-#include "app/ErrorReport.h"
+#include "widgets/ErrorReport.h"
 
 #include <QMessageBox>
 

@@ -1,5 +1,5 @@
 // The shared look of the main window and the dialogs.
-#include "app/DialogLook.h"
+#include "widgets/DialogLook.h"
 
 #include <QDialog>
 #include <QPalette>
