@@ -1,0 +1,122 @@
+// Regular-file checks and bounded reads; see SafeFile.h. On POSIX systems the file is opened with
+// O_NONBLOCK and checked with fstat before anything reads from it: a plain QFile::open of a FIFO
+// blocks until a writer appears, and QFileInfo checked before the open would leave a window in
+// which the path could be replaced.
+#include "files/SafeFile.h"
+
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#endif
+
+namespace tavro {
+
+QString NotRegularFileText() {
+    return QStringLiteral("not a regular file");
+}
+
+FileKind KindOfFile(const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return FileKind::Missing;
+    }
+    return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::Other;
+#else
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return FileKind::Missing;
+    }
+    return info.isFile() ? FileKind::Regular : FileKind::Other;
+#endif
+}
+
+bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode, QString& error) {
+#ifdef Q_OS_UNIX
+    int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    const bool reads = mode.testFlag(QIODevice::ReadOnly);
+    const bool writes = mode.testFlag(QIODevice::WriteOnly);
+    flags |= reads && writes ? O_RDWR : (writes ? O_WRONLY : O_RDONLY);
+    const int fd = ::open(QFile::encodeName(path).constData(), flags);
+    if (fd < 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        error = NotRegularFileText();
+        return false;
+    }
+    // Back to ordinary blocking I/O for the regular file.
+    const int statusFlags = ::fcntl(fd, F_GETFL);
+    if (statusFlags == -1 || ::fcntl(fd, F_SETFL, statusFlags & ~O_NONBLOCK) == -1) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(fd);
+        return false;
+    }
+    file.setFileName(path);
+    if (!file.open(fd, mode | QIODevice::ExistingOnly, QFileDevice::AutoCloseHandle)) {
+        error = file.errorString();
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    if (KindOfFile(path) == FileKind::Other) {
+        error = NotRegularFileText();
+        return false;
+    }
+    file.setFileName(path);
+    if (!file.open(mode | QIODevice::ExistingOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+#endif
+}
+
+BoundedRead ReadRegularFile(const QString& path, qint64 maxBytes) {
+    BoundedRead result;
+    switch (KindOfFile(path)) {
+        case FileKind::Missing:
+            result.status = BoundedRead::Status::Missing;
+            result.error = QStringLiteral("the file does not exist");
+            return result;
+        case FileKind::Other:
+            result.status = BoundedRead::Status::NotRegular;
+            result.error = NotRegularFileText();
+            return result;
+        case FileKind::Regular:
+            break;
+    }
+    QFile file;
+    if (!OpenRegularFile(file, path, QIODevice::ReadOnly, result.error)) {
+        result.status = result.error == NotRegularFileText() ? BoundedRead::Status::NotRegular
+                                                             : BoundedRead::Status::Failed;
+        return result;
+    }
+    result.bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.status = BoundedRead::Status::Failed;
+        result.error = file.errorString();
+        result.bytes.clear();
+        return result;
+    }
+    if (result.bytes.size() > maxBytes) {
+        result.status = BoundedRead::Status::TooLarge;
+        result.error = QStringLiteral("the file is too large");
+        result.bytes.clear();
+        return result;
+    }
+    result.status = BoundedRead::Status::Ok;
+    return result;
+}
+
+}  // namespace tavro
