@@ -1,6 +1,6 @@
-// A start-up timing hook for the benchmark (bench/startup): with the environment variable
-// TAVRO_EXIT_AFTER_FIRST_PAINT=1 the program quits as soon as the board has been painted once,
-// without saving anything. Without the variable it does nothing.
+// The start-up benchmark's exit hook (bench/startup): quits the program as soon as the board has
+// been painted once, without saving anything. It is compiled only into the benchmark's own build
+// of the game (TAVRO_FIRST_PAINT_PROBE), never into TavroMemory itself.
 #pragma once
 
 class QWidget;
@@ -8,6 +8,6 @@ class QWidget;
 namespace tavro {
 
 // Watches the window's last-painted child; call before the window is shown.
-void ExitAfterFirstPaintIfAsked(QWidget& window);
+void QuitAfterFirstPaint(QWidget& window);
 
 }  // namespace tavro

@@ -12,6 +12,7 @@
 #include "settings/CardSet.h"
 #include "settings/SettingsStore.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/ShownText.h"
 
 namespace tavro {
 
@@ -24,8 +25,8 @@ void TForm1::FormCreate() {
     } else {
         BuildCardFolder(state_.Config, startup_.programFolder);
     }
-    setWindowTitle(QStringLiteral("Tavro Memory: ") +
-                   QString::fromStdString(state_.Config.CardSetName));
+    setWindowTitle(ShownCaption(QStringLiteral("Tavro Memory: ") +
+                                QString::fromStdString(state_.Config.CardSetName)));
     try {
         LoadLeads(state_.Leads);
     } catch (...) {

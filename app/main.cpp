@@ -5,8 +5,10 @@
 #include <QScreen>
 
 #include "app/AppIcon.h"
-#include "app/FirstPaintProbe.h"
 #include "app/ProgramWindows.h"
+#ifdef TAVRO_FIRST_PAINT_PROBE
+#include "app/FirstPaintProbe.h"
+#endif
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -24,7 +26,9 @@ int main(int argc, char* argv[]) {
         frame.moveCenter(screen->availableGeometry().center());
         form1.move(frame.topLeft());
     }
-    tavro::ExitAfterFirstPaintIfAsked(form1);
+#ifdef TAVRO_FIRST_PAINT_PROBE
+    tavro::QuitAfterFirstPaint(form1);  // the start-up benchmark's build only
+#endif
     form1.show();
     return QApplication::exec();
 }

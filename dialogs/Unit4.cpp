@@ -21,6 +21,7 @@
 #include "settings/CardSet.h"
 #include "widgets/DialogLook.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/ShownText.h"
 
 namespace tavro {
 namespace {
@@ -142,7 +143,7 @@ void TForm4::FormShow() {
         // letter case) the previous name and card folder stay: an empty name would leave the
         // next deal without a card back, which ends the program.
         if (ComboBox1()->currentIndex() >= 0) {
-            settings_.CardSetName = ComboBox1()->currentText().toStdString();
+            settings_.CardSetName = ComboBox1()->currentData().toString().toStdString();
             BuildCardFolder(settings_, executableFolder_);
         }
         SetTimerEnabled(true);
@@ -153,6 +154,7 @@ void TForm4::FormShow() {
 }
 
 // The set folders under "gfx", in the order the file system lists them (deliberately unsorted).
+// Each entry shows its folder's name as text to be seen, and keeps the name itself as its data.
 void TForm4::FillCardSetList() {
     QComboBox* list = ComboBox1();
     list->clear();
@@ -161,7 +163,7 @@ void TForm4::FillCardSetList() {
         folders.next();
         const QString name = folders.fileName();
         if (!name.isEmpty() && !name.startsWith(u'.')) {
-            list->addItem(name);
+            list->addItem(ShownText(name), name);
         }
     }
 }
@@ -171,16 +173,17 @@ void TForm4::FillCardSetList() {
 void TForm4::SelectCurrentCardSet() {
     const QString current = QString::fromStdString(settings_.CardSetName);
     QComboBox* list = ComboBox1();
-    list->setCurrentIndex(list->findText(current, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    list->setCurrentIndex(
+        list->findData(current, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void TForm4::ComboBox1Change(int index) {
     try {
         previewStep_ = 0;  // the next tick shows the new set's card back
-        const QString name = ComboBox1()->itemText(index);
+        const QString name = ComboBox1()->itemData(index).toString();
         settings_.CardSetName = name.toStdString();
         if (mainWindow_ != nullptr) {
-            mainWindow_->setWindowTitle(kMainCaptionPrefix + name);
+            mainWindow_->setWindowTitle(ShownCaption(kMainCaptionPrefix + name));
         }
         BuildCardFolder(settings_, executableFolder_);
         SetTimerEnabled(true);

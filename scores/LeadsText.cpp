@@ -10,7 +10,7 @@ namespace tavro {
 namespace {
 
 // The characters of bytes 0x80..0x9F. The undefined bytes map to the C1 control character of
-// the same number, so that every byte decodes to something and encodes back to itself.
+// the same number, so that every byte decodes to something.
 constexpr std::array<char32_t, 32> kHighControlRange = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80..0x87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 0x88..0x8F
@@ -19,6 +19,7 @@ constexpr std::array<char32_t, 32> kHighControlRange = {
 };
 constexpr std::uint8_t kFirstTableByte = 0x80;
 constexpr std::uint8_t kReplacement = '?';
+constexpr std::uint8_t kControlReplacement = ' ';
 
 char32_t DecodeByte(std::uint8_t byte) {
     if (byte >= kFirstTableByte && byte < kFirstTableByte + kHighControlRange.size()) {
@@ -28,6 +29,10 @@ char32_t DecodeByte(std::uint8_t byte) {
 }
 
 std::uint8_t EncodeCharacter(char32_t character) {
+    // A pasted tab, line break or other control would break the name's row in the Leads dialog.
+    if (QChar::category(character) == QChar::Other_Control) {
+        return kControlReplacement;
+    }
     const bool sameNumber = character < 0x80 || (character >= 0xA0 && character <= 0xFF);
     if (sameNumber) {
         return static_cast<std::uint8_t>(character);

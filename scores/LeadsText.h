@@ -10,7 +10,8 @@
 namespace tavro {
 
 // The first maxChars characters of text (after composing accents with their letters) as
-// Windows-1252 bytes; a character the code page cannot hold becomes '?'.
+// Windows-1252 bytes; a control character (tab, line break, ...) becomes a space, and a character
+// the code page cannot hold becomes '?'.
 QByteArray EncodeWindows1252(const QString& text, int maxChars);
 // The bytes decoded as Windows-1252. The five bytes the code page leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) decode as the C1 control characters of the same number.

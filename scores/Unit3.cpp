@@ -2,6 +2,7 @@
 // after Clear, and closes on Enter, Escape, OK or the close box.
 #include "scores/Unit3.h"
 
+#include <QFontInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "scores/LeadsFile.h"
 #include "widgets/DialogLook.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/ShownText.h"
 
 namespace tavro {
 namespace {
@@ -23,6 +25,11 @@ constexpr int kRowsTop = 32;
 constexpr int kRowHeight = 16;
 constexpr int kNameLeft = 40;
 constexpr int kPointsLeft = 136;
+// The panel's raised and lowered bevels, one pixel each, run along the dialog's right edge.
+constexpr int kVisibleRight = kClientWidth - 2;
+// A score too wide for its column is drawn narrower, down to half its width, rather than cut.
+constexpr int kStretchStep = 5;
+constexpr int kNarrowestStretch = 50;
 
 // The designer names of the rank labels, place 1 first ("8" was added last, as Label3).
 constexpr std::array<int, kLeadPlaces> kRankLabelNumbers = {9, 10, 11, 12, 13, 14, 15, 3, 16, 17};
@@ -42,7 +49,10 @@ QColor RowColour(int placeIndex) {
 
 QLabel* RowLabel(QWidget* parent, int labelNumber, const QString& text, int left, int top,
                  const QColor& colour) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
+    // Names come from a file anyone can edit: never markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(QStringLiteral("Label%1").arg(labelNumber));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -55,6 +65,27 @@ QLabel* RowLabel(QWidget* parent, int labelNumber, const QString& text, int left
 void SetLabelText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
+}
+
+// The points column keeps its left edge; a score that would run past the panel's inner edge
+// ("-2147483648" does in most sans-serif faces) is drawn in a narrower font instead.
+void SetPointsText(QLabel* label, const QString& text) {
+    label->setFont(QFont());  // the dialog's font again, for a score that fits
+    SetLabelText(label, text);
+    const int room = kVisibleRight - label->x();
+    QFont narrower = label->font();
+    for (int stretch = 100 - kStretchStep; label->width() > room && stretch >= kNarrowestStretch;
+         stretch -= kStretchStep) {
+        narrower.setStretch(stretch);
+        label->setFont(narrower);
+        label->adjustSize();
+    }
+    // A face that cannot be stretched gets smaller instead.
+    for (int pixels = QFontInfo(narrower).pixelSize(); label->width() > room && pixels > 1;) {
+        narrower.setPixelSize(--pixels);
+        label->setFont(narrower);
+        label->adjustSize();
+    }
 }
 
 }  // namespace
@@ -115,8 +146,8 @@ void TForm3::FillRows() {
     }
     for (int place = 0; place < kLeadPlaces; ++place) {
         const auto index = static_cast<std::size_t>(place);
-        SetLabelText(NameLabel(place), LeadNameText(leads_, place));
-        SetLabelText(PointsLabel(place), QString::number(leads_.LeadPoints[index]));
+        SetLabelText(NameLabel(place), ShownText(LeadNameText(leads_, place)));
+        SetPointsText(PointsLabel(place), QString::number(leads_.LeadPoints[index]));
     }
 }
 

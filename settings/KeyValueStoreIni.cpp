@@ -2,7 +2,8 @@
 // per machine, both holding the group "Software/Tavro/Tavro Memory". An ordinary player cannot
 // write the per-machine file, and settings that silently never persist would be lost, so:
 // - a value is read from the per-user file first and, where that lacks it, from the per-machine
-//   file (value by value);
+//   file (value by value); a per-user value of the wrong type is read as empty, which gives the
+//   default, rather than letting the per-machine value show through;
 // - saving goes to the per-machine file where it can be written (as for an administrator), and
 //   otherwise to the per-user file.
 #ifndef _WIN32
@@ -110,12 +111,17 @@ class IniSettingsStore : public KeyValueStore {
 public:
     StoredSettings Read() override {
         StoredSettings values;
+        // The first file that holds a value decides it, whatever its type.
+        bool cardsFound = false;
+        bool delayFound = false;
         for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
             const auto file = OpenFile(scope);
-            if (!values.Cards) {
+            if (!cardsFound && file->contains(kCards)) {
+                cardsFound = true;
                 values.Cards = TextValue(file->value(kCards));
             }
-            if (!values.Delay) {
+            if (!delayFound && file->contains(kDelay)) {
+                delayFound = true;
                 values.Delay = Int32Value(file->value(kDelay));
             }
         }

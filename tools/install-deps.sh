@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build git clang-format
+    build-essential binutils cmake ninja-build git clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-noto-color-emoji fonts-dejavu-core
     googletest libgtest-dev libbenchmark-dev

@@ -15,6 +15,8 @@ QString WithFullStop(const QString& text) {
 void ReportError(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavro Memory"), WithFullStop(text),
                     QMessageBox::Ok, parent);
+    // The text often names a file, and file names are anyone's: never markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up benchmark: the time from process start to the first painted board, and the peak
-# memory (max RSS), of TavroMemory against startup_baseline, both quitting after their first
-# paint (TAVRO_EXIT_AFTER_FIRST_PAINT=1), alternately in the same run under one Xvfb server.
+# memory (max RSS), of the game against startup_baseline, alternately in the same run under one
+# Xvfb server. The game runs as TavroMemoryFirstPaint, its benchmark build, which like the
+# baseline quits after its first paint.
 # Prints the medians and their ratios; fails when the game needs more than 1.25 times the
 # baseline's time or 1.2 times its memory.
 # Usage: run_startup.sh <build folder> [runs]
@@ -11,11 +12,14 @@ runs=${2:-21}
 here=$(dirname "$(realpath "$0")")
 source "$here/../../tests/e2e/xvfb.sh"
 
-program="$build/TavroMemory"
+program="$build/TavroMemoryFirstPaint"
 baseline="$build/bench/startup/startup_baseline"
 card_back="$build/gfx/animals/space.bmp"
 for file in "$program" "$baseline" "$card_back"; do
-    [ -e "$file" ] || { echo "missing $file: build TavroMemory and startup_baseline" >&2; exit 2; }
+    [ -e "$file" ] || {
+        echo "missing $file: build TavroMemoryFirstPaint and startup_baseline" >&2
+        exit 2
+    }
 done
 
 work=$(mktemp -d)
@@ -24,7 +28,7 @@ trap 'stop_xvfb; rm -rf "$work"' EXIT
 mkdir -p "$work/play" "$work/home" "$work/user" "$work/system" "$work/runtime"
 chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
-export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb TAVRO_EXIT_AFTER_FIRST_PAINT=1
+export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 cd "$work/play"
 
 # One run: prints "<milliseconds> <max RSS in KiB>".

@@ -1,6 +1,7 @@
 // The Leads dialog (rows, colours, Clear with Yes and No, the keys that close it, a file that
-// cannot be made) and the name entry dialog (no way out without a name, the 10-character box,
-// an empty name, an entry that cannot be written).
+// cannot be made, names that look like markup or hold controls, the widest score) and the name
+// entry dialog (no way out without a name, the 10-character box, an empty name, controls in a
+// name, an entry that cannot be written).
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -10,7 +11,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <climits>
+
 #include "AppTestSupport.h"
+#include "TextInk.h"
 #include "app/SharedState.h"
 #include "scores/LeadsFile.h"
 #include "scores/Unit2.h"
@@ -48,6 +52,26 @@ void WriteTable(const QList<QPair<QString, int>>& rows) {
     QFile file(QString::fromLatin1(kLeadsFileName));
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(reinterpret_cast<const char*>(&table), sizeof table);
+}
+
+// Writes names as raw bytes of their slots, places from the top, with the given scores.
+void WriteRawTable(const QList<QByteArray>& names, const QList<int>& points) {
+    LeadsTable table = DefaultLeads();
+    for (int place = 0; place < names.size(); ++place) {
+        auto& slot = table.LeadNames[static_cast<std::size_t>(place)];
+        slot.Length = static_cast<std::uint8_t>(names[place].size());
+        std::copy(names[place].begin(), names[place].end(), slot.Chars.begin());
+        table.LeadPoints[static_cast<std::size_t>(place)] = points.value(place);
+    }
+    QFile file(QString::fromLatin1(kLeadsFileName));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(reinterpret_cast<const char*>(&table), sizeof table);
+}
+
+// Shows the Leads dialog once and closes it.
+void ShowLeads(TForm3& leads) {
+    WhenModal<TForm3>([](TForm3* dialog) { dialog->SpeedButton2()->click(); });
+    leads.exec();
 }
 
 // Answers the "Are you shure?" question and records its look.
@@ -134,6 +158,85 @@ private slots:
                 d.leads.SpeedButton1()->font().bold());
     }
 
+    // Names come from a file anyone can edit. Each shows exactly as stored, on its own row:
+    // markup as its characters, control bytes as "?".
+    void hostileNamesShowAsStoredOneRowEach() {
+        Dialogs d;
+        const QList<QPair<QByteArray, QString>> names = {
+            {"<b>x</b>", "<b>x</b>"},
+            {"<img src=>", "<img src=>"},
+            {"<p>&amp;", "<p>&amp;"},
+            {"<a href=x>", "<a href=x>"},
+            {"<h1>BIG", "<h1>BIG"},
+            {"<hr>", "<hr>"},
+            {"A\tB\x01"
+             "C\nD",
+             "A?B?C?D"},
+            {"<u>Bob</u>", "<u>Bob</u>"},
+            {QByteArray("x\0y\r\x1B[1m", 8), "x?y??[1m"},
+            {"\x7F\x81\x9D\n\n&lt;", "?????&lt;"},
+        };
+        QList<QByteArray> stored;
+        for (const auto& name : names) {
+            stored << name.first;
+        }
+        WriteRawTable(stored, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1});
+        ShowLeads(d.leads);
+
+        QStringList wrong;
+        for (int place = 0; place < names.size(); ++place) {
+            QLabel* label = d.leads.NameLabel(place);
+            const QString& shown = names[place].second;
+            // The label draws those characters, whole, in one line of its font.
+            const QRect ink = InkOf(label);
+            const QRect plain = InkOfPlainText(shown, label->font());
+            const bool literal = label->text() == shown &&
+                                 std::abs(ink.width() - plain.width()) <= 1 &&
+                                 std::abs(ink.height() - plain.height()) <= 1;
+            const bool oneRow = label->height() == OneLineLabelHeight(label->font());
+            if (!literal || !oneRow) {
+                wrong << QStringLiteral("%1: text %2, ink %3x%4, plain text %5x%6, height %7")
+                             .arg(shown, label->text())
+                             .arg(ink.width())
+                             .arg(ink.height())
+                             .arg(plain.width())
+                             .arg(plain.height())
+                             .arg(label->height());
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
+    }
+
+    // The lowest score is the widest text. It keeps its column but is seen whole: the panel's
+    // bevels along the dialog's right edge must not cover any of it.
+    void theWidestScoreIsSeenWhole() {
+        Dialogs d;
+        WriteRawTable({"Top", "Min", "Next"}, {5, INT_MIN, INT_MIN});
+        ShowLeads(d.leads);
+
+        const QString widest = QStringLiteral("-2147483648");
+        const int visibleRight = d.leads.width() - 2;  // two bevels of one pixel each
+        QLabel* label = d.leads.PointsLabel(1);
+        QCOMPARE(label->text(), widest);
+        QCOMPARE(label->pos(), QPoint(136, 48));
+        QVERIFY2(label->geometry().right() < visibleRight,
+                 qPrintable(QStringLiteral("label ends at %1").arg(label->geometry().right())));
+        const QRect ink = InkOf(label).translated(label->pos());
+        const QRect plain = InkOfPlainText(widest, label->font());
+        QVERIFY(ink.right() < visibleRight);
+        QVERIFY2(std::abs(ink.width() - plain.width()) <= 1,
+                 qPrintable(
+                     QStringLiteral("ink %1, whole text %2").arg(ink.width()).arg(plain.width())));
+        QCOMPARE(label->height(), OneLineLabelHeight(label->font()));  // still one row
+
+        // A score that fits keeps the dialog's font, and so does a later showing of one.
+        QCOMPARE(d.leads.PointsLabel(0)->font(), d.leads.Panel1()->font());
+        WriteRawTable({"Top", "Small"}, {5, -10});
+        ShowLeads(d.leads);
+        QCOMPARE(d.leads.PointsLabel(1)->text(), QStringLiteral("-10"));
+        QCOMPARE(d.leads.PointsLabel(1)->font(), d.leads.Panel1()->font());
+    }
+
     void clearAsksAndEmptiesOnlyOnYes() {
         Dialogs d;
         WriteTable({{"Ann", 300}});
@@ -211,6 +314,31 @@ private slots:
         QCOMPARE(LeadNameText(d.state.Leads, 0), QString());
         QCOMPARE(d.state.Leads.LeadPoints[0], 5);
         QCOMPARE(LeadNameText(d.state.Leads, 1), QStringLiteral("none"));
+    }
+
+    // A pasted name with a tab, a control byte and a line break: what is stored and shown is the
+    // name with spaces in their places.
+    void controlsInAnEnteredNameAreStoredAsSpaces() {
+        Dialogs d;
+        d.state.Game.Points = 40;
+        auto shown = std::make_shared<QString>();
+        WhenModal<TForm2>([shown](TForm2* dialog) {
+            dialog->Edit1()->insert(
+                QStringLiteral("A\tB\x01"
+                               "C\nD\x7F"));
+            WhenModal<TForm3>([shown](TForm3* leads) {
+                *shown = leads->NameLabel(0)->text();
+                leads->SpeedButton2()->click();
+            });
+            dialog->SpeedButton1()->click();
+        });
+        d.name.exec();
+        QCOMPARE(*shown, QStringLiteral("A B C D "));
+        QFile file(d.sandbox.leadsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(11), QByteArray("\x08"
+                                           "A B C D \0\0",
+                                           11));
     }
 
     void anEntryThatCannotBeWrittenKeepsTheDialogOpen() {

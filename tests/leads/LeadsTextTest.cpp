@@ -10,12 +10,20 @@ QByteArray Encode(const QString& text) {
     return EncodeWindows1252(text, kLeadNameLength);
 }
 
-TEST(LeadsText, EveryByteDecodesAndEncodesBackToItself) {
+// The bytes that decode to control characters: C0, DEL and the five the code page leaves
+// undefined.
+bool IsControlByte(int value) {
+    return value < 0x20 || value == 0x7F || value == 0x81 || value == 0x8D || value == 0x8F ||
+           value == 0x90 || value == 0x9D;
+}
+
+TEST(LeadsText, EveryByteDecodesAndEveryPrintableOneEncodesBackToItself) {
     for (int value = 0; value < 256; ++value) {
         const auto byte = static_cast<std::uint8_t>(value);
         const QString text = DecodeWindows1252(&byte, 1);
         ASSERT_EQ(text.size(), 1);
-        EXPECT_EQ(Encode(text), QByteArray(1, static_cast<char>(byte))) << value;
+        const QByteArray expected(1, IsControlByte(value) ? ' ' : static_cast<char>(byte));
+        EXPECT_EQ(Encode(text), expected) << value;
     }
 }
 
@@ -24,8 +32,18 @@ TEST(LeadsText, CharactersOnlyTheCodePageHas) {
     EXPECT_EQ(Encode(QStringLiteral("Œž“”")), QByteArray("\x8C\x9E\x93\x94"));
     const std::uint8_t undefined[] = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
     EXPECT_EQ(DecodeWindows1252(undefined, 5), QStringLiteral("\u0081\u008D\u008F\u0090\u009D"));
-    // C1 characters that have another byte's place in the code page cannot be stored.
-    EXPECT_EQ(Encode(QStringLiteral("\u0080\u0099")), QByteArray("??"));
+}
+
+// A pasted name keeps its length, but tabs, line breaks and other controls enter as spaces, so
+// that the name keeps to its one row.
+TEST(LeadsText, ControlCharactersEnterAsSpaces) {
+    EXPECT_EQ(Encode(QStringLiteral("A\tB\x01"
+                                    "C\nD")),
+              QByteArray("A B C D"));
+    EXPECT_EQ(Encode(QStringLiteral("\r\x1B[1m\x7F\u0085\u009D")), QByteArray("  [1m   "));
+    // C1 controls, also those that share a number with a letter of the code page.
+    EXPECT_EQ(Encode(QStringLiteral("\u0080\u0099")), QByteArray("  "));
+    EXPECT_EQ(Encode(QString(QChar(0))), QByteArray(" "));
 }
 
 TEST(LeadsText, UnsupportedCharactersBecomeOneQuestionMarkEach) {
@@ -40,6 +58,18 @@ TEST(LeadsText, CutToTenCharacters) {
 }
 
 using LeadsTextFile = LeadsFileTest;
+
+TEST_F(LeadsTextFile, ControlCharactersAreStoredAsSpaces) {
+    LeadsTable table{};
+    InsertLead(table,
+               QStringLiteral("A\tB\x01"
+                              "C\nD"),
+               300);
+    EXPECT_EQ(ReadFile(LeadsFile()).mid(0, 11), QByteArray("\x07"
+                                                           "A B C D\0\0\0",
+                                                           11));
+    EXPECT_EQ(LeadNameText(LoadedLeads(), 0), QStringLiteral("A B C D"));
+}
 
 TEST_F(LeadsTextFile, LatinNamesRoundTripThroughTheFile) {
     LeadsTable table{};

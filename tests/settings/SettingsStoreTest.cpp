@@ -123,10 +123,28 @@ TEST_F(SettingsLoadOrder, PerUserValueWinsValueByValue) {
     EXPECT_EQ(LoadHere(), (Loaded{"user", 800}));
 }
 
-TEST_F(SettingsLoadOrder, WrongTypedUserValueFallsBackToTheMachineValue) {
-    WriteStore(MachineFile(), {"cards=machine", "delay=800"});
-    WriteStore(UserFile(), {"cards=a, b", "delay=abc"});
-    EXPECT_EQ(LoadHere(), (Loaded{"machine", 800}));
+// The per-user file holds the value, so it decides: a wrong type there means the default, as
+// it would in a store of one file, and the per-machine value stays hidden.
+TEST_F(SettingsLoadOrder, WrongTypedUserValueTakesTheDefault) {
+    const std::vector<StoredCase> cases = {
+        {{"cards=a, b", "delay=abc"}, {"animals", 500}},
+        {{"cards=@Point(1 2)", "delay=1.5"}, {"animals", 500}},
+        {{"cards=user", "delay=99999999999"}, {"user", 500}},
+        {{"cards=a, b", "delay=300"}, {"animals", 300}},
+        {{"delay=100, 200"}, {"machine", 500}},
+    };
+    for (const StoredCase& stored : cases) {
+        SCOPED_TRACE(stored.Lines.join(QStringLiteral("; ")).toStdString());
+        WriteStore(MachineFile(), {"cards=machine", "delay=800"});
+        WriteStore(UserFile(), stored.Lines);
+        EXPECT_EQ(LoadInFreshProcess(), stored.Expected);
+    }
+}
+
+TEST_F(SettingsLoadOrder, WrongTypedMachineValueUnderNoUserValueTakesTheDefault) {
+    WriteStore(MachineFile(), {"cards=@Point(1 2)", "delay=abc"});
+    WriteStore(UserFile(), {"other=1"});
+    EXPECT_EQ(LoadHere(), (Loaded{"animals", 500}));
 }
 
 TEST_F(SettingsLoadOrder, ValidTypeButInvalidUserDelayTakesTheDefault) {
