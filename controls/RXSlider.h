@@ -22,6 +22,8 @@ class QPainter;
 
 namespace tavro {
 
+class SliderAccessible;
+
 enum TSliderOrientation : std::uint8_t { soHorizontal, soVertical };
 
 enum TSliderOption : std::uint8_t {
@@ -165,7 +167,12 @@ private:
     void ShowCursorFor(const QPoint& p);
     void RestoreCursor();
     bool KeyStep(const QKeyEvent* event, TSliderStep* step) const;
-    void PaintSlider(QPainter& painter, const QRegion& region);
+    // Paints the parts of the control that touch clip, in device pixels.
+    void PaintSlider(QPainter& painter, const QRegion& clip);
+    // What a repaint of the thumb alone invalidates.
+    QRect ThumbRepaintArea() const;
+    // Tells screen readers and the owner (OnChange) that Value has changed.
+    void ValueChanged();
 
     std::int32_t value_ = 0;
     std::int32_t minValue_ = 0;
@@ -201,7 +208,12 @@ private:
 
     DrawPointsHandler onDrawPoints_;
     QPainter* canvas_ = nullptr;
-    QImage offscreen_;  // the off-screen picture painting goes through, kept between paints
+    QImage offscreen_;        // the off-screen picture painting goes through, kept between paints
+    qreal paintRatio_ = 1.0;  // device pixels per logical pixel of the paint in progress
+    QImage focusOutline_;     // the dotted focus rectangle, made when its size or colour changes
+    QRgb focusInk_ = 0;
+
+    friend class SliderAccessible;  // reads and sets the value as the user would
 };
 
 // The published slider; adds nothing to TRxCustomSlider.

@@ -131,9 +131,9 @@ int TRxCustomSlider::PlaceThumb(int offset) {
     QPoint topLeft;
     const int snapped = SnapThumb(offset, &topLeft);
     if (topLeft != thumbArea_.topLeft()) {
-        update(thumbArea_);
+        update(ThumbRepaintArea());
         thumbArea_.moveTopLeft(topLeft);
-        update(thumbArea_);
+        update(ThumbRepaintArea());
     }
     return snapped;
 }
@@ -144,7 +144,7 @@ void TRxCustomSlider::MoveThumbTo(int offset) {
     if (dragging_) {
         value_ = ValueAtOffset(snapped);
         if (value_ != before) {
-            NotifyChange();
+            ValueChanged();
         }
     }
 }

@@ -217,7 +217,7 @@ void TRxCustomSlider::ThumbRelease(Qt::MouseButton button, Qt::KeyboardModifiers
 }
 
 void TRxCustomSlider::UpdateThumb() {
-    update(thumbArea_);
+    update(ThumbRepaintArea());
 }
 
 void TRxCustomSlider::ShowCursorFor(const QPoint& p) {

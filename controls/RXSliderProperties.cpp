@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "controls/RXSlider.h"
+#include "controls/RXSliderAccessible.h"
 #include "controls/SliderResources.h"
 
 namespace tavro {
@@ -15,6 +16,7 @@ TRxCustomSlider::TRxCustomSlider(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // the control paints its whole background
     setFocusPolicy(Qt::StrongFocus);        // a tab stop that takes the focus on a click
     setMouseTracking(true);                 // for the hand cursor over the thumb
+    InstallSliderAccessibility();
     resize(150, 40);
     for (int index = 0; index < static_cast<int>(images_.size()); ++index) {
         images_[index] = BuiltInSliderImage(index);
@@ -35,7 +37,7 @@ void TRxCustomSlider::setValue(std::int32_t v) {
     // The value set from code is kept as it is; only the thumb goes to the snapped place.
     PlaceThumb(OffsetForValue(v));
     if (changed) {
-        NotifyChange();
+        ValueChanged();
     }
 }
 
@@ -163,6 +165,11 @@ void TRxCustomSlider::Relayout() {
 }
 
 void TRxCustomSlider::RangeAltered() {}
+
+void TRxCustomSlider::ValueChanged() {
+    AnnounceSliderValue(this);
+    NotifyChange();
+}
 
 void TRxCustomSlider::NotifyChange() {
     emit OnChange();

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential binutils cmake ninja-build git clang-format
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
     fonts-noto-color-emoji fonts-dejavu-core
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config

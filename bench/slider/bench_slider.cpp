@@ -101,7 +101,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            const std::string name = run.benchmark_name();
+            // With --benchmark_repetitions the median stands for each benchmark; the other
+            // summaries (mean, spread) are not times of a run.
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") {
+                continue;
+            }
+            const std::string name = run.run_name.function_name;
             const double perIteration = run.GetAdjustedRealTime();
             if (name.find("QSliderMoves") != std::string::npos) {
                 baseline_ = perIteration;

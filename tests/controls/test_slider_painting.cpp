@@ -1,9 +1,13 @@
-// The slider's repainting: a moving thumb repaints only its old and new places, and frames
-// shown during a drag never lose the ruler (the control paints through an off-screen image).
+// The slider's repainting: a moving thumb repaints only its old and new places, frames shown
+// during a drag never lose the ruler (the control paints through an off-screen image), and with
+// the focus shown a thumb's repaint leaves the same picture as a repaint of the whole control.
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 #include "SliderProbe.h"
 
@@ -47,6 +51,31 @@ QRegion PaintedBy(SliderProbe& slider, const std::function<void()>& change) {
         painted += region;
     }
     return painted;
+}
+
+// Waits until the slider has had its queued repaints.
+void Settle() {
+    QCoreApplication::processEvents();
+    QTest::qWait(20);
+}
+
+// The first pixel where two pictures of the same size differ, as text; empty when they agree.
+QString FirstDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return QStringLiteral("sizes differ");
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                return QStringLiteral("pixel %1,%2: %3 against %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(a.pixel(x, y), 8, 16)
+                    .arg(b.pixel(x, y), 8, 16);
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -125,6 +154,64 @@ private slots:
         slider.setOptions(soShowPoints);
         const QImage plain = slider.grab().toImage();
         QVERIFY(focused != plain);
+    }
+
+    void focusedThumbRepaintsMatchAFullRepaint_data() {
+        QTest::addColumn<QString>("styleName");
+        QTest::newRow("default") << QString();
+        QTest::newRow("Fusion") << QStringLiteral("Fusion");
+        QTest::newRow("Windows") << QStringLiteral("Windows");
+    }
+
+    // Keys and mouse moves with the focus shown repaint only the thumb's places; what is left
+    // on the screen must be what a repaint of the whole control draws.
+    void focusedThumbRepaintsMatchAFullRepaint() {
+        QFETCH(QString, styleName);
+        std::unique_ptr<QStyle> style;
+        SliderProbe slider;
+        if (!styleName.isEmpty()) {
+            style.reset(QStyleFactory::create(styleName));
+            QVERIFY(style != nullptr);
+            slider.setStyle(style.get());
+        }
+        QVERIFY(ShownAsOptionsSlider(slider));
+        slider.setValue(500);
+        slider.setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(slider.hasFocus());
+        Settle();
+        slider.paintedRegions.clear();
+
+        for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_Home}) {
+            SendKey(slider, key);
+            Settle();
+        }
+        QCOMPARE(slider.Value(), 0);
+        const QPoint grab = slider.ThumbArea().center();
+        Press(slider, grab);
+        Settle();
+        for (int dx = 7; dx <= 140; dx += 19) {
+            Drag(slider, grab + QPoint(dx, 0));
+            Settle();
+        }
+        Release(slider, grab + QPoint(140, 0));
+        Settle();
+        // A press on the ruler right of the thumb steps once at once.
+        Press(slider, QPoint(260, 14));
+        Release(slider, QPoint(260, 14));
+        Settle();
+        QVERIFY(slider.Value() > 0);
+        for (const QRegion& region : slider.paintedRegions) {
+            QVERIFY(!(QRegion(slider.rect()) - region).isEmpty());  // only partial repaints came
+        }
+
+        const QImage shown = OnScreen(slider);
+        slider.repaint();
+        const QImage full = OnScreen(slider);
+        QVERIFY2(FirstDifference(shown, full).isEmpty(), qPrintable(FirstDifference(shown, full)));
+        // The focus is still to be seen.
+        slider.setOptions(soShowPoints);
+        slider.repaint();
+        QVERIFY(OnScreen(slider) != full);
     }
 
     void onDrawPointsReplacesTheTicks() {

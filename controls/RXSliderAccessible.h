@@ -1,0 +1,16 @@
+// The slider as screen readers see it: a Slider with a value, a range and a step (Qt's value
+// interface), named by its accessible name or by the label whose buddy it is, and announcing
+// every change of its value.
+#pragma once
+
+namespace tavro {
+
+class TRxCustomSlider;
+
+// Registers, once, the factory that gives every slider its accessible interface.
+void InstallSliderAccessibility();
+
+// Raises the value-change event for the slider's current value.
+void AnnounceSliderValue(TRxCustomSlider* slider);
+
+}  // namespace tavro
