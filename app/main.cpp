@@ -4,15 +4,16 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "app/AppIcon.h"
 #include "app/FirstPaintProbe.h"
 #include "app/ProgramWindows.h"
+#include "widgets/AppIcon.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Only the name: an explicit display name would be appended to every window caption.
     QApplication::setApplicationName(QStringLiteral("Tavro Memory"));
     QApplication::setWindowIcon(tavro::AppIcon());
+    QApplication::setDesktopFileName(QString::fromLatin1(tavro::kDesktopId));
 
     tavro::ProgramWindows windows;
     tavro::TForm1& form1 = windows.form1;

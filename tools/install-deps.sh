@@ -1,16 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Tavro Memory need, and only
-# those that are missing. Uses sudo when not run as root.
+# Installs the Debian 12 packages that Tavro Memory needs, and only those that are missing. Uses
+# sudo when not run as root.
+# Usage: install-deps.sh [--build]
+#   --build  only what building and running the game needs (tools/play.sh)
+#   (none)   that and everything the tests, benchmarks and packaging need (tools/test.sh)
 set -euo pipefail
 
-packages=(
-    build-essential cmake ninja-build git clang-format
+# Building and running the game.
+build_packages=(
+    build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    fonts-noto-color-emoji fonts-dejavu-core
+    fonts-noto-color-emoji fonts-dejavu-core xdg-utils
+)
+
+# Testing, benchmarking and packaging.
+test_packages=(
+    clang-format
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
     xvfb xdotool imagemagick x11-utils xxd time
+    dpkg-dev lintian desktop-file-utils appstream file
 )
+
+packages=("${build_packages[@]}")
+if [ "${1:-}" != --build ]; then
+    packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

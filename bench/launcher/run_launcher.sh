@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Start-up benchmark of the installed game: the time from starting the launcher (in a temporary
+# install of the build, started from an unrelated folder) until the game's main window is mapped,
+# against the bare Qt board baseline (bench/startup/baseline.cpp) until its window is mapped,
+# alternately in the same run under one Xvfb server. Both are watched from outside, by polling
+# the server for a visible window of their caption, and ended once it is there. Prints the
+# medians and their ratio; fails when the ratio is above 1.3.
+# Usage: run_launcher.sh <build folder> [runs]
+set -euo pipefail
+build=$(realpath "$1")
+runs=${2:-21}
+here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/e2e/xvfb.sh
+source "$here/../../tests/e2e/xvfb.sh"
+
+baseline="$build/bench/startup/startup_baseline"
+[ -x "$baseline" ] || { echo "missing $baseline: build startup_baseline" >&2; exit 2; }
+
+work=$(mktemp -d)
+start_xvfb
+trap 'stop_xvfb; rm -rf "$work"' EXIT
+cmake --install "$build" --prefix "$work/usr" --strip >/dev/null
+launcher="$work/usr/games/tavro-memory"
+card_back="$work/usr/lib/games/tavro-memory/gfx/animals/space.bmp"
+mkdir -p "$work/elsewhere" "$work/home" "$work/user" "$work/system" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
+export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/home/.local/share"
+export QT_QPA_PLATFORM=xcb
+unset TAVRO_EXIT_AFTER_FIRST_PAINT
+cd "$work/elsewhere"
+
+# One run: starts the command in the remaining arguments, waits until a visible window whose
+# caption matches $1 exists, prints the milliseconds that took, and ends the program.
+measure() {
+    local caption=$1 start end pid
+    shift
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    until xdotool search --onlyvisible --name "$caption" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "$* ended before its window was mapped" >&2; exit 1; }
+    done
+    end=$(date +%s%N)
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    echo $(((end - start) / 1000))
+}
+game() { measure '^Tavro Memory: ' "$launcher"; }
+base() { measure '^Baseline$' "$baseline" "$card_back"; }
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+
+for warm_up in 1 2; do
+    game >/dev/null
+    base >/dev/null
+done
+: >"$work/game" && : >"$work/base"
+for run in $(seq 1 "$runs"); do
+    game >>"$work/game"
+    base >>"$work/base"
+done
+game_us=$(median <"$work/game")
+base_us=$(median <"$work/base")
+awk -v g="$game_us" -v b="$base_us" -v n="$runs" 'BEGIN {
+    ratio = g / b
+    printf "start-up until the window is mapped, median of %d runs: game through the launcher %.1f ms, baseline %.1f ms, ratio %.3f (limit 1.30)\n", n, g / 1000, b / 1000, ratio
+    exit ratio <= 1.30 ? 0 : 1
+}'
