@@ -48,6 +48,11 @@ ln -s "$launcher" "$work/link"
 out=$(HOME=$home XDG_DATA_HOME=$data "$work/link") || fail "the launcher failed through a link"
 [ "$(head -n 1 <<<"$out")" = "$data/tavro-memory" ] || fail "through a link: \"$out\""
 
+# Run by sh from its own folder, where $0 has no folder part.
+out=$(cd "$root/usr/games" && HOME=$home XDG_DATA_HOME=$data sh tavro-memory) ||
+    fail "the launcher failed when run as \"sh tavro-memory\""
+[ "$(head -n 1 <<<"$out")" = "$data/tavro-memory" ] || fail "run as sh tavro-memory: \"$out\""
+
 # A data folder that cannot be made (a file is in the way, also for root): a message, status 1.
 touch "$work/blocker"
 status=0
