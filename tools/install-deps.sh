@@ -2,24 +2,25 @@
 # Installs the Debian 12 packages that Tavro Memory needs, and only those that are missing. Uses
 # sudo when not run as root.
 # Usage: install-deps.sh [--build]
-#   --build  only what building and running the game needs (tools/play.sh)
-#   (none)   that and everything the tests, benchmarks and packaging need (tools/test.sh)
+#   --build  only what building, running and packaging the game needs (tools/play.sh)
+#   (none)   that and everything the tests, benchmarks and package checks need (tools/test.sh)
 set -euo pipefail
 
-# Building and running the game.
+# Building and running the game, and making its package (tools/package.sh).
 build_packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-noto-color-emoji fonts-dejavu-core xdg-utils
+    dpkg-dev file
 )
 
-# Testing, benchmarking and packaging.
+# Testing, benchmarking and checking the package.
 test_packages=(
     clang-format
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
     xvfb xdotool imagemagick x11-utils xxd time
-    dpkg-dev lintian desktop-file-utils appstream file
+    lintian desktop-file-utils appstream man-db
 )
 
 packages=("${build_packages[@]}")

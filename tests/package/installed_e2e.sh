@@ -17,6 +17,7 @@ find_package "$1"  # skips before Xvfb is started when there is no package
 start_session
 unpack_package "$1"
 launcher=$root/usr/games/tavro-memory
+desktop=$(ls "$root"/usr/share/applications/*.desktop)
 mkdir -p "$work/elsewhere" "$work/data"
 export XDG_DATA_HOME=$work/data
 
@@ -25,6 +26,10 @@ play_and_exit() {
     start_program "$launcher" "$work/elsewhere" "$work/program.log"
     wait_for_main_window || { cat "$work/program.log" >&2; fail "the main window did not appear"; }
     [ "$WIDTH" -eq 500 ] || fail "window width $WIDTH, expected 500"
+    # On X11 docks and task bars group the window with the desktop entry by its class.
+    class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+    grep -qx "StartupWMClass=$class" "$desktop" ||
+        fail "the window's class \"$class\" is not the desktop entry's StartupWMClass"
     focus_main_window
     xdotool key F10
     wait_for_exit 10 "$app_pid" || fail "F10 did not end the program"
