@@ -74,9 +74,14 @@ done
 game_us=$(median <"$work/game")
 base_us=$(median <"$work/base")
 direct_us=$(median <"$work/direct")
-awk -v g="$game_us" -v b="$base_us" -v d="$direct_us" -v n="$runs" 'BEGIN {
+# The fastest runs, less disturbed by other load on the machine; for information.
+game_min=$(sort -n "$work/game" | head -n 1)
+base_min=$(sort -n "$work/base" | head -n 1)
+awk -v g="$game_us" -v b="$base_us" -v d="$direct_us" -v n="$runs" -v gm="$game_min" \
+    -v bm="$base_min" 'BEGIN {
     ratio = g / b
     printf "start-up until the window is mapped, median of %d runs: game through the launcher %.1f ms, baseline %.1f ms, ratio %.3f (limit 1.30)\n", n, g / 1000, b / 1000, ratio
     printf "the game started directly: %.1f ms, ratio %.3f to the baseline\n", d / 1000, d / b
+    printf "fastest runs: game through the launcher %.1f ms, baseline %.1f ms, ratio %.3f\n", gm / 1000, bm / 1000, gm / bm
     exit ratio <= 1.30 ? 0 : 1
 }'
