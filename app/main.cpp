@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "app/AppIcon.h"
 #include "app/ProgramWindows.h"
+#include "widgets/AppIcon.h"
 #ifdef TAVRO_FIRST_PAINT_PROBE
 #include "app/FirstPaintProbe.h"
 #endif
@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     // Only the name: an explicit display name would be appended to every window caption.
     QApplication::setApplicationName(QStringLiteral("Tavro Memory"));
     QApplication::setWindowIcon(tavro::AppIcon());
+    QApplication::setDesktopFileName(QString::fromLatin1(tavro::kDesktopId));
 
     tavro::ProgramWindows windows;
     tavro::TForm1& form1 = windows.form1;

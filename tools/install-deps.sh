@@ -1,16 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Tavro Memory need, and only
-# those that are missing. Uses sudo when not run as root.
+# Installs the Debian 12 packages that Tavro Memory needs, and only those that are missing. Uses
+# sudo when not run as root.
+# Usage: install-deps.sh [--build]
+#   --build  only what building, running and packaging the game needs (tools/play.sh)
+#   (none)   that and everything the tests, benchmarks and package checks need (tools/test.sh)
 set -euo pipefail
 
-packages=(
-    build-essential binutils cmake ninja-build git clang-format
-    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
-    fonts-noto-color-emoji fonts-dejavu-core
+# Building and running the game, and making its package (tools/package.sh).
+build_packages=(
+    build-essential cmake ninja-build git
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-noto-color-emoji fonts-dejavu-core xdg-utils
+    dpkg-dev file
+)
+
+# Testing, benchmarking and checking the package.
+test_packages=(
+    clang-format binutils qt6-base-private-dev
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
     xvfb xdotool imagemagick x11-utils xxd time
+    lintian desktop-file-utils appstream man-db
 )
+
+packages=("${build_packages[@]}")
+if [ "${1:-}" != --build ]; then
+    packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

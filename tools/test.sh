@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a normal build with warnings
 # as errors (build-test), and a build under AddressSanitizer and UndefinedBehaviorSanitizer
-# (build-asan). Ends with the bounded fuzzing run. Fails on the first failure.
+# (build-asan). The normal build is also packaged (tools/package.sh), and its ctest checks the
+# package. Ends with the bounded fuzzing run. Fails on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -13,6 +14,7 @@ git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRO_WERROR=ON -DTAVRO_BENCH=ON
 cmake --build build-test -j "$jobs"
+bash tools/package.sh build-test
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_WERROR=ON -DTAVRO_SANITIZE=ON

@@ -1,19 +1,18 @@
 // Draws the application icon at each of its sizes rather than shipping picture files: a grey
 // card back with a blue border behind a white card with a red heart-like face, on a transparent
 // ground.
-#include "app/AppIcon.h"
+#include "widgets/AppIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 
 namespace tavro {
-namespace {
 
-QPixmap DrawIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage DrawAppIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, size > 16);
     const qreal unit = size / 16.0;
     const qreal pen = std::max<qreal>(1.0, unit * 0.75);
@@ -39,15 +38,13 @@ QPixmap DrawIcon(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(220, 0, 0));
     painter.drawPath(heart);
-    return pixmap;
+    return image;
 }
-
-}  // namespace
 
 QIcon AppIcon() {
     QIcon icon;
     for (const int size : {16, 32, 48, 64}) {
-        icon.addPixmap(DrawIcon(size));
+        icon.addPixmap(QPixmap::fromImage(DrawAppIcon(size)));
     }
     return icon;
 }

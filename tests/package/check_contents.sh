@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks the built package without installing it: its dependencies (computed ones and the font
+# package), the Debian games layout of its files, and that the installed desktop entry, AppStream
+# metainfo and icons validate and agree on the one desktop id.
+# Usage: check_contents.sh <build folder> <desktop id> <font package>
+set -euo pipefail
+build=$1 id=$2 font_package=$3
+here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/package/unpack.sh
+source "$here/unpack.sh"
+unpack_package "$build"
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Dependencies: dpkg-shlibdeps found the Qt libraries; the font package and xdg-utils are added.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for needed in libqt6widgets6 libqt6gui6 libc6 "$font_package"; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
+done
+[ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "Recommends is not xdg-utils"
+[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "Section is not games"
+
+# The layout: the game beside its card sets in a private folder, the launcher on the PATH.
+game_dir=$root/usr/lib/games/tavro-memory
+[ -x "$game_dir/TavroMemory" ] || fail "no executable usr/lib/games/tavro-memory/TavroMemory"
+for set in animals shapes; do
+    for picture in space $(seq 1 18); do
+        [ -s "$game_dir/gfx/$set/$picture.bmp" ] || fail "missing gfx/$set/$picture.bmp"
+    done
+done
+[ -x "$root/usr/games/tavro-memory" ] || fail "no launcher usr/games/tavro-memory"
+head -n 1 "$root/usr/games/tavro-memory" | grep -qx '#!/bin/sh' || fail "the launcher is no sh script"
+sh -n "$root/usr/games/tavro-memory" || fail "the launcher does not parse"
+[ -s "$root/usr/share/man/man6/tavro-memory.6.gz" ] || fail "no man page tavro-memory.6.gz"
+man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
+    "$root/usr/share/man/man6/tavro-memory.6.gz" 2>&1 >/dev/null || true)
+[ -z "$man_warnings" ] || fail "the man page has warnings: $man_warnings"
+[ -s "$root/usr/share/doc/tavro-memory/copyright" ] || fail "no copyright file"
+# Nothing of the build's own leaks in: no stray scores, no test or tool programs.
+stray=$(cd "$root" && find . -name leads.dat -o -name 'make_*' -o -name '*test*' | head)
+[ -z "$stray" ] || fail "files that do not belong in the package: $stray"
+
+# The desktop entry, named by the id, starts the launcher and shows the id's icon.
+desktop=$root/usr/share/applications/$id.desktop
+if [ -f "$desktop" ]; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $id.desktop"
+    grep -qx 'Exec=tavro-memory' "$desktop" || fail "the desktop entry does not run the launcher"
+    grep -qx "Icon=$id" "$desktop" || fail "the desktop entry's icon is not $id"
+    grep -qx 'Categories=Game;CardGame;' "$desktop" || fail "the categories are not Game;CardGame;"
+else
+    fail "no desktop entry usr/share/applications/$id.desktop"
+fi
+
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+if [ -f "$metainfo" ]; then
+    appstreamcli validate --no-net --explain "$metainfo" || fail "appstreamcli rejects the metainfo"
+    grep -q "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+        fail "the metainfo does not launch $id.desktop"
+else
+    fail "no metainfo usr/share/metainfo/$id.metainfo.xml"
+fi
+
+# Icons: a square PNG with alpha at each size of the hicolor theme, and no other icon files.
+for size in 16 32 48 64 128 256; do
+    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
+    if [ -f "$icon" ]; then
+        file -b "$icon" | grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" ||
+            fail "$(basename "$icon") at $size px is $(file -b "$icon")"
+    else
+        fail "no icon ${size}x${size}/apps/$id.png"
+    fi
+done
+icons=$(find "$root/usr/share/icons" -type f | wc -l)
+[ "$icons" -eq 6 ] || fail "$icons icon files instead of 6"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "package contents: $(basename "$deb") holds the games layout; its desktop entry," \
+    "metainfo and icons validate under the id $id"
