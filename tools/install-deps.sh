@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build git clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-noto-color-emoji fonts-dejavu-core
+    fonts-liberation2
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
     xvfb xdotool imagemagick x11-utils xxd time
