@@ -18,6 +18,7 @@
 #include <QStyleOption>
 #include <QTextDocument>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
 namespace tavro::test {
@@ -86,7 +87,11 @@ DrawnText Measure(const QWidget& control, const Layout& layout, const QString& n
                       static_cast<int>(std::ceil(document.size().height())));
     } else {
         const QFontMetrics metrics(control.font());
-        needs = QSize(metrics.horizontalAdvance(drawn.text), metrics.height());
+        const QStringList lines = drawn.text.split(u'\n');
+        for (const QString& line : lines) {
+            needs.setWidth(std::max(needs.width(), metrics.horizontalAdvance(line)));
+        }
+        needs.setHeight(metrics.height() + metrics.lineSpacing() * (lines.size() - 1));
     }
     drawn.needsWidth = needs.width();
     drawn.needsHeight = needs.height();
@@ -154,7 +159,11 @@ QList<Layout> LabelLayout(const QLabel& label) {
     }
     const bool richText = label.textFormat() == Qt::RichText ||
                           (label.textFormat() == Qt::AutoText && Qt::mightBeRichText(label.text()));
-    return {{label.text(), room, label.alignment(), richText}};
+    QString text = label.text();
+    if (!richText && label.buddy() == nullptr) {
+        text.replace(u'&', QStringLiteral("&&"));  // a label without a buddy shows "&" as such
+    }
+    return {{text, room, label.alignment(), richText}};
 }
 
 QList<Layout> GroupBoxLayout(const QGroupBox& box) {
@@ -186,7 +195,7 @@ QList<Layout> ComboBoxLayout(const QComboBox& combo) {
                                                      QStyle::SC_ComboBoxEditField, &combo);
     QList<Layout> layouts;
     for (int index = 0; index < combo.count(); ++index) {
-        // Any entry may become the current one; the current one's text is escaped by none.
+        // Any entry may become the current one; the box shows an "&" in it as such.
         QString text = combo.itemText(index);
         text.replace(u'&', QStringLiteral("&&"));
         layouts.append({text, room, Qt::AlignLeft | Qt::AlignVCenter});

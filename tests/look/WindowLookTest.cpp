@@ -1,18 +1,22 @@
 // The look of the five windows as the program wires them: the fonts the tests see, every caption
 // inside its control, the "Cards" frame around the preview, a visible focus on the card set
-// list, and readable texts on a dark desktop. The frame and focus checks run under every style
-// Qt offers here (Fusion, the default on this platform, and Windows).
+// list, and readable texts on a dark desktop. The fit, frame and focus checks run under every
+// style Qt offers here (Fusion, the default on this platform, and Windows).
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QSet>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QToolButton>
 #include <QtTest>
 #include <functional>
 
@@ -114,7 +118,54 @@ private slots:
         QCOMPARE(QFontInfo(LargeBoldFont()).family(), QStringLiteral("Liberation Sans"));
     }
 
+    // The walk itself: each kind of control with a caption too wide for it is reported.
+    void walkReportsEveryCutCaption() {
+        QMainWindow window;
+        auto* central = new QWidget(&window);
+        window.setCentralWidget(central);
+        window.menuBar()->addMenu(QStringLiteral("&A rather long menu caption"));
+        window.menuBar()->addMenu(QStringLiteral("&Another rather long menu caption"));
+        window.setFixedSize(120, 120);
+        const QString caption = QStringLiteral("A caption much too wide for its control");
+        auto* button = new QToolButton(central);
+        button->setObjectName(QStringLiteral("button"));
+        button->setText(caption);
+        button->setGeometry(0, 0, 60, 20);
+        auto* label = new QLabel(caption, central);
+        label->setObjectName(QStringLiteral("label"));
+        label->setGeometry(0, 20, 60, 20);
+        auto* box = new QGroupBox(caption, central);
+        box->setObjectName(QStringLiteral("box"));
+        box->setGeometry(0, 40, 60, 40);
+        auto* combo = new QComboBox(central);
+        combo->setObjectName(QStringLiteral("combo"));
+        combo->addItem(caption);
+        combo->setGeometry(0, 80, 60, 20);
+        auto* check = new QCheckBox(caption, central);
+        check->setObjectName(QStringLiteral("check"));
+        check->setGeometry(60, 0, 60, 20);
+        auto* fits = new QLabel(QStringLiteral("OK"), central);
+        fits->setObjectName(QStringLiteral("fits"));
+        fits->setGeometry(60, 20, 60, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QStringList names;
+        for (const QString& clipped : TextsThatDoNotFit(window)) {
+            names << clipped.section(u':', 0, 0);
+        }
+        names.removeDuplicates();
+        names.sort();
+        const QString bar = QStringLiteral("QMainWindow/QMenuBar");
+        QCOMPARE(names, QStringList({bar, QStringLiteral("box"), QStringLiteral("button"),
+                                     QStringLiteral("check"), QStringLiteral("combo"),
+                                     QStringLiteral("label")}));
+    }
+
+    void everyCaptionFitsItsControl_data() { AddStyleRows(); }
     void everyCaptionFitsItsControl() {
+        QFETCH(QString, style);
+        StyleAndPalette look(style);
         ShownWindows shown;
         // The preview frame's caption after a picture failed to load.
         shown.program.form4.Panel1()->setText(QStringLiteral("ERROR"));
