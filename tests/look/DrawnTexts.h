@@ -1,16 +1,14 @@
 // The texts a window's controls draw, each with the room its control gives it, found the way the
-// control itself lays the text out (its font, its style's margins and sub-rectangles). Two
-// checks build on it: texts cut off by their control, and texts that hardly stand out from the
-// background they are drawn on. Both can run on any top-level widget, in any language.
+// control itself lays the text out (its font, its style's margins and sub-rectangles), and the
+// check for texts cut off by their control, which can run on any top-level widget, in any
+// language. TextContrast.h checks the same texts' contrast.
 #pragma once
 
-#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 
-class QAbstractItemView;
 class QWidget;
 
 namespace tavro::test {
@@ -34,18 +32,5 @@ QList<DrawnText> DrawnTexts(const QWidget& window);
 // "name: text (needs N px, has M px)" for every text wider (or, with " high", taller) than its
 // room; empty when all fit.
 QStringList TextsThatDoNotFit(const QWidget& window);
-
-// The contrast ratio of two colours as text guidelines define it: 1 (equal) to 21.
-double ContrastRatio(const QColor& first, const QColor& second);
-
-// Looks at a rendering of the window: within each text's ink box the background is the colour
-// most pixels have, the text's colour the one that differs most from it. Lists
-// "name: text (contrast R:1 of #text on #background)" for each text whose contrast is below
-// the minimum, or below what its own colour gives on white where the window was made to draw
-// it in one of the colours in fixedColours.
-QStringList TextsHardToRead(QWidget& window, double minimumRatio,
-                            const QList<QColor>& fixedColours = {});
-// The same for the entries of a list (the drop-down list of a combo box, say), each in its row.
-QStringList EntriesHardToRead(QAbstractItemView& view, double minimumRatio);
 
 }  // namespace tavro::test

@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "DrawnTexts.h"
+#include "TextContrast.h"
 #include "app/ProgramUnderTest.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
