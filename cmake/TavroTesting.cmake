@@ -1,7 +1,19 @@
-# Helpers for the tests: every test runs with Qt's offscreen platform and, in a sanitizer build,
-# with the leak suppressions for Qt's and the system libraries' own allocations.
+# Helpers for the tests: every test runs with Qt's offscreen platform, with only the fonts of the
+# packages tools/install-deps.sh installs (a fontconfig file of our own, with its cache in the
+# build tree), and, in a sanitizer build, with the leak suppressions for Qt's and the system
+# libraries' own allocations.
+set(TAVRO_TEST_FONT_CACHE ${PROJECT_BINARY_DIR}/tests/fonts/cache)
+set(TAVRO_TEST_FONTS_CONF ${PROJECT_BINARY_DIR}/tests/fonts/fonts.conf)
+file(MAKE_DIRECTORY ${TAVRO_TEST_FONT_CACHE})
+configure_file(${PROJECT_SOURCE_DIR}/tests/fonts/fonts.conf.in ${TAVRO_TEST_FONTS_CONF} @ONLY)
+if(NOT EXISTS /usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf)
+    message(WARNING "fonts-liberation2 is missing: run tools/install-deps.sh, or the window "
+                    "tests see captions in a wider face than the program is made for")
+endif()
+
 set(TAVRO_TEST_ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen"
+    "FONTCONFIG_FILE=${TAVRO_TEST_FONTS_CONF}"
     "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0"
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")

@@ -3,6 +3,7 @@
 // the chosen delay.
 #include "dialogs/Unit4.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -54,15 +55,20 @@ void TForm4::BuildControls() {
 
     QGroupBox* groupBox = controls_.groupBox = new QGroupBox(QStringLiteral("Cards"), this);
     groupBox->setGeometry(9, 8, 297, 73);
+    ApplyClassicFrame(*groupBox);  // the preview frame stands just below the caption's middle
 
     QComboBox* comboBox = controls_.comboBox = new QComboBox(groupBox);
     comboBox->setGeometry(8, 27, 217, 21);
     comboBox->setEditable(false);
     comboBox->setFrame(false);
+    // The flat frame takes the selection colour while the list has the keyboard focus.
     comboBox->setStyleSheet(
-        QStringLiteral("QComboBox { border: 1px solid #808080; background: white; "
-                       "padding-left: 3px; }"));
+        QStringLiteral("QComboBox { border: 1px solid #808080; background: white; color: black; "
+                       "padding-left: 3px; }"
+                       "QComboBox:focus { border-color: palette(highlight); }"));
     comboBox->setItemDelegate(new PlainTextItemDelegate(comboBox));
+    // The drop-down list is white with dark text like the box, whatever the desktop's colours.
+    comboBox->view()->setPalette(FixedPalette(*comboBox, Qt::white));
     comboBox->setCursor(Qt::PointingHandCursor);
     connect(comboBox, &QComboBox::activated, this, &TForm4::ComboBox1Change);
 
@@ -74,8 +80,7 @@ void TForm4::BuildControls() {
     frame->setLineWidth(1);
     frame->setAlignment(Qt::AlignCenter);
     frame->setAutoFillBackground(true);
-    QPalette framePalette = frame->palette();
-    framePalette.setColor(QPalette::Window, Qt::white);
+    QPalette framePalette = FixedPalette(*frame, Qt::white);
     framePalette.setColor(QPalette::WindowText, Qt::red);
     frame->setPalette(framePalette);
     QFont frameFont = StandardFont();

@@ -10,7 +10,7 @@ set -euo pipefail
 build_packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    fonts-noto-color-emoji fonts-dejavu-core xdg-utils
+    fonts-noto-color-emoji fonts-dejavu-core fonts-liberation2 xdg-utils
     dpkg-dev file
 )
 

@@ -1,0 +1,269 @@
+// The look of the five windows as the program wires them: the fonts the tests see, every caption
+// inside its control, the "Cards" frame around the preview, a visible focus on the card set
+// list, and readable texts on a dark desktop. The fit, frame and focus checks run under every
+// style Qt offers here (Fusion, the default on this platform, and Windows).
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QSet>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+
+#include "DrawnTexts.h"
+#include "TextContrast.h"
+#include "app/ProgramUnderTest.h"
+#include "controls/PictureBox.h"
+#include "controls/RXSlider.h"
+#include "widgets/DialogLook.h"
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+// The program's five windows on a sandbox, all shown at once (without modality, so that the
+// test keeps control).
+struct ShownWindows {
+    Sandbox sandbox;
+    ProgramUnderTest program{sandbox};
+
+    ShownWindows() {
+        program.form4.setExecutableFolder(sandbox.programFolder());
+        for (QWidget* window : windows()) {
+            window->show();
+        }
+    }
+    QList<QWidget*> windows() {
+        return {&program.form1, &program.form2, &program.form3, &program.form4, &program.form5};
+    }
+};
+
+// Runs the test under one style and puts the application's style and palette back afterwards.
+class StyleAndPalette {
+public:
+    explicit StyleAndPalette(const QString& style)
+        : previousStyle_(QApplication::style()->name()), previousPalette_(QApplication::palette()) {
+        QApplication::setStyle(style);
+    }
+    ~StyleAndPalette() {
+        QApplication::setStyle(previousStyle_);
+        QApplication::setPalette(previousPalette_);
+    }
+    StyleAndPalette(const StyleAndPalette&) = delete;
+    StyleAndPalette& operator=(const StyleAndPalette&) = delete;
+
+private:
+    QString previousStyle_;
+    QPalette previousPalette_;
+};
+
+// A dark desktop: light text on dark windows and fields.
+QPalette DarkDesktop() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, QColor(0xE6, 0xE6, 0xE6));
+    }
+    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
+    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    return dark;
+}
+
+// The first row, from the top, in which column x of the picture has the colour; -1 if none.
+int FirstRowOf(const QImage& picture, int x, int fromY, const std::function<bool(QRgb)>& is) {
+    for (int y = fromY; y < picture.height(); ++y) {
+        if (is(picture.pixel(x, y))) {
+            return y;
+        }
+    }
+    return -1;
+}
+
+void AddStyleRows() {
+    QTest::addColumn<QString>("style");
+    for (const QString& style : QStyleFactory::keys()) {
+        QTest::newRow(qPrintable(style)) << style;
+    }
+}
+
+}  // namespace
+
+class WindowLookTest : public ModalCheckedTest {
+    Q_OBJECT
+
+private slots:
+    // The tests see the faces of the declared font packages and nothing else.
+    void onlyTheDeclaredFontsAreSeen() {
+        // Qt adds its names for the generic families.
+        const QSet<QString> declared{
+            QStringLiteral("DejaVu Sans"),      QStringLiteral("DejaVu Sans Mono"),
+            QStringLiteral("DejaVu Serif"),     QStringLiteral("Liberation Sans"),
+            QStringLiteral("Liberation Serif"), QStringLiteral("Liberation Mono"),
+            QStringLiteral("Sans Serif"),       QStringLiteral("Serif"),
+            QStringLiteral("Monospace")};
+        for (const QString& family : QFontDatabase::families()) {
+            QVERIFY2(declared.contains(family), qPrintable(family));
+        }
+        QCOMPARE(QFontInfo(StandardFont()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(LargeBoldFont()).family(), QStringLiteral("Liberation Sans"));
+    }
+
+    // The walk itself: each kind of control with a caption too wide for it is reported.
+    void walkReportsEveryCutCaption() {
+        QMainWindow window;
+        auto* central = new QWidget(&window);
+        window.setCentralWidget(central);
+        window.menuBar()->addMenu(QStringLiteral("&A rather long menu caption"));
+        window.menuBar()->addMenu(QStringLiteral("&Another rather long menu caption"));
+        window.setFixedSize(120, 120);
+        const QString caption = QStringLiteral("A caption much too wide for its control");
+        auto* button = new QToolButton(central);
+        button->setObjectName(QStringLiteral("button"));
+        button->setText(caption);
+        button->setGeometry(0, 0, 60, 20);
+        auto* label = new QLabel(caption, central);
+        label->setObjectName(QStringLiteral("label"));
+        label->setGeometry(0, 20, 60, 20);
+        auto* box = new QGroupBox(caption, central);
+        box->setObjectName(QStringLiteral("box"));
+        box->setGeometry(0, 40, 60, 40);
+        auto* combo = new QComboBox(central);
+        combo->setObjectName(QStringLiteral("combo"));
+        combo->addItem(caption);
+        combo->setGeometry(0, 80, 60, 20);
+        auto* check = new QCheckBox(caption, central);
+        check->setObjectName(QStringLiteral("check"));
+        check->setGeometry(60, 0, 60, 20);
+        auto* fits = new QLabel(QStringLiteral("OK"), central);
+        fits->setObjectName(QStringLiteral("fits"));
+        fits->setGeometry(60, 20, 60, 20);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QStringList names;
+        for (const QString& clipped : TextsThatDoNotFit(window)) {
+            names << clipped.section(u':', 0, 0);
+        }
+        names.removeDuplicates();
+        names.sort();
+        const QString bar = QStringLiteral("QMainWindow/QMenuBar");
+        QCOMPARE(names, QStringList({bar, QStringLiteral("box"), QStringLiteral("button"),
+                                     QStringLiteral("check"), QStringLiteral("combo"),
+                                     QStringLiteral("label")}));
+    }
+
+    void everyCaptionFitsItsControl_data() { AddStyleRows(); }
+    void everyCaptionFitsItsControl() {
+        QFETCH(QString, style);
+        StyleAndPalette look(style);
+        ShownWindows shown;
+        // The preview frame's caption after a picture failed to load.
+        shown.program.form4.Panel1()->setText(QStringLiteral("ERROR"));
+        QStringList clipped;
+        QStringList seen;
+        for (QWidget* window : shown.windows()) {
+            clipped += TextsThatDoNotFit(*window);
+            for (const DrawnText& text : DrawnTexts(*window)) {
+                seen << text.text;
+            }
+        }
+        // The walk found the captions of every window.
+        for (const char* caption :
+             {"Game", "Options", "Help", "Points", "Name", "Clear", "10", "Cards", "Delay",
+              "animals", "ERROR", "Tavro Memory 1.0", "Visit Tavro Memory Homepage",
+              "Mail To Tavro Memory Autors", "OK"}) {
+            QVERIFY2(seen.contains(QLatin1String(caption)), caption);
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
+    }
+
+    void cardsFrameHoldsThePreview_data() { AddStyleRows(); }
+    void cardsFrameHoldsThePreview() {
+        QFETCH(QString, style);
+        StyleAndPalette look(style);
+        ShownWindows shown;
+        TForm4& options = shown.program.form4;
+        QTRY_VERIFY(!options.Image1()->picture().isNull());  // the card back, at the first tick
+        const QImage picture = options.grab().toImage();
+        const QRgb white = qRgb(255, 255, 255);
+        const QRect box = options.GroupBox1()->geometry();
+        // The frame's top line, in a column that meets neither the caption nor the preview.
+        const int frameTop = FirstRowOf(picture, box.left() + box.width() / 2, box.top(),
+                                        [white](QRgb pixel) { return pixel != white; });
+        // The preview frame's top: one pixel above the first row of the card back.
+        const QRect preview(options.Panel1()->mapTo(&options, QPoint(0, 0)),
+                            options.Panel1()->size());
+        const QRgb cardBack = CardBackColour().rgb();
+        const int pictureTop = FirstRowOf(picture, preview.center().x(), box.top(),
+                                          [cardBack](QRgb pixel) { return pixel == cardBack; });
+        QCOMPARE(pictureTop - 1, preview.top());
+        QVERIFY2(frameTop >= box.top() && frameTop < preview.top(),
+                 qPrintable(QStringLiteral("frame line at %1, preview frame at %2")
+                                .arg(frameTop)
+                                .arg(preview.top())));
+    }
+
+    void cardSetListShowsItsFocus_data() { AddStyleRows(); }
+    void cardSetListShowsItsFocus() {
+        QFETCH(QString, style);
+        StyleAndPalette look(style);
+        ShownWindows shown;
+        TForm4& options = shown.program.form4;
+        options.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        QComboBox* list = options.ComboBox1();
+        list->setFocus();
+        QTRY_VERIFY(list->hasFocus());
+        const QImage focused = list->grab().toImage();
+        options.RxSlider1()->setFocus();
+        QTRY_VERIFY(!list->hasFocus());
+        const QImage unfocused = list->grab().toImage();
+        QVERIFY(focused != unfocused);
+    }
+
+    void textsStayReadableOnADarkDesktop_data() {
+        QTest::addColumn<bool>("darkFromTheStart");
+        QTest::newRow("dark at start-up") << true;
+        QTest::newRow("turned dark later") << false;
+    }
+    void textsStayReadableOnADarkDesktop() {
+        QFETCH(bool, darkFromTheStart);
+        StyleAndPalette look(QApplication::style()->name());
+        if (darkFromTheStart) {
+            QApplication::setPalette(DarkDesktop());
+        }
+        ShownWindows shown;
+        if (!darkFromTheStart) {
+            QApplication::setPalette(DarkDesktop());
+        }
+        QTRY_VERIFY(!shown.program.form4.Image1()->picture().isNull());
+        // The colours the windows are made to draw in: the points display and the links in
+        // blue, the Leads rows in red, green and blue.
+        const QList<QColor> fixed{QColor(Qt::red), QColor(0, 128, 0), QColor(Qt::blue)};
+        QStringList unreadable;
+        for (QWidget* window : shown.windows()) {
+            unreadable += TextsHardToRead(*window, 4.5, fixed);
+        }
+        // The card set list's drop-down entries, the picked one highlighted.
+        QComboBox* list = shown.program.form4.ComboBox1();
+        list->showPopup();
+        QTRY_VERIFY(list->view()->isVisible());
+        unreadable += EntriesHardToRead(*list->view(), 4.5);
+        list->hidePopup();
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
+    }
+};
+
+TAVRO_WIDGET_TEST_MAIN(WindowLookTest)
+#include "WindowLookTest.moc"
