@@ -3,14 +3,17 @@
 // ground.
 #include "app/AppIcon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 
 namespace tavro {
 namespace {
 
 QPixmap DrawIcon(int size) {
+    size = std::max(size, 1);
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -42,14 +45,36 @@ QPixmap DrawIcon(int size) {
     return pixmap;
 }
 
+// Draws the icon at the size asked for instead of scaling one of a few fixed pictures, which
+// would blur it at 1.5 or 2 device pixels per pixel.
+class AppIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        return DrawIcon(std::min(size.width(), size.height()));
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio =
+            painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1;
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
+    }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+    QString key() const override { return QStringLiteral("TavroAppIcon"); }
+};
+
 }  // namespace
 
 QIcon AppIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addPixmap(DrawIcon(size));
-    }
-    return icon;
+    return QIcon(new AppIconEngine);
+}
+
+QPixmap DrawAppIcon(int size) {
+    return DrawIcon(size);
 }
 
 }  // namespace tavro

@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build git clang-format
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
     fonts-noto-color-emoji fonts-dejavu-core
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
     xvfb xdotool imagemagick x11-utils xxd time
+    at-spi2-core dbus-x11 python3-pyatspi
 )
 
 missing=()
