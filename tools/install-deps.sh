@@ -10,7 +10,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
     xvfb xdotool imagemagick x11-utils xxd time
-    at-spi2-core dbus-x11 python3-pyatspi
+    at-spi2-core dbus-daemon python3-pyatspi
 )
 
 missing=()
