@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "controls/PictureBox.h"
+#include "game/GameState.h"
 
 namespace tavro {
 namespace {
@@ -26,7 +27,7 @@ Marked MarkOf(const QObject* object) {
 
 // The board's cards in tile order, then the points label.
 QList<QWidget*> BoardChildren(const QWidget* board) {
-    QList<QWidget*> cards(36, nullptr);
+    QList<QWidget*> cards(kTileCount, nullptr);
     QWidget* points = nullptr;
     for (QWidget* widget : board->findChildren<QWidget*>()) {
         if (MarkOf(widget) == Marked::Card) {

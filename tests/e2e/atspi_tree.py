@@ -1,12 +1,15 @@
 """Reads the running Tavro Memory over AT-SPI, as a screen reader would: finds the 36 cards and
-the points by name, checks that no face-down card names a picture, presses card 1 through its
-accessible action and reads its new name. Exits non-zero with a message on the first fault.
+the points by name, checks that no face-down card names a picture, then plays a whole game as a
+blind player could, pressing cards through their accessible action and remembering the names
+they show face up, and listens for the score's value changes and the announcement of the end.
+Exits non-zero with a message on the first fault.
 Usage: atspi_tree.py <names.txt of the card set in use>"""
 import re
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 CARD = re.compile(r"^Card (\d+), row (\d), column (\d): (face down|face up: (.+)|matched: (.+))$")
 
@@ -36,6 +39,18 @@ def walk(node, depth=0):
         child = node.getChildAtIndex(index)
         if child is not None:
             yield from walk(child, depth + 1)
+
+
+def pump(seconds):
+    """Lets the accessibility events that have arrived reach the listeners."""
+    context = GLib.MainContext.default()
+    deadline = time.time() + seconds
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.time() >= deadline:
+            return
+        time.sleep(0.02)
 
 
 def read_tree(app):
@@ -78,20 +93,75 @@ def main():
     if value.currentValue != 0:
         fail("the points' value is %s at the start, expected 0" % value.currentValue)
 
-    # Card 1 pressed through its accessible action turns face up, showing a named picture.
-    action = cards[1].queryAction()
-    names = [action.getName(index).lower() for index in range(action.nActions)]
-    if "press" not in names:
-        fail("card 1 offers the actions %s, without press" % names)
-    action.doAction(names.index("press"))
-    deadline = time.time() + 10
-    while time.time() < deadline and cards[1].name.endswith("face down"):
-        time.sleep(0.2)
-    match = CARD.match(cards[1].name)
-    if not match or not match.group(5) or match.group(5) not in picture_names:
-        fail("card 1 did not turn up to a named picture: %r" % cards[1].name)
-    print("atspi: 36 cards and the points found; card 1 turned up as %r" % match.group(5))
+    heard = []
+    pyatspi.Registry.registerEventListener(
+        lambda event: heard.append((event.type, event.source.name, event.source.description)),
+        "object:property-change:accessible-value",
+        "object:property-change:accessible-description")
+    pump(1.0)  # the program learns of the listener through the registry
 
+    action = cards[1].queryAction()
+    actions = [action.getName(index).lower() for index in range(action.nActions)]
+    if "press" not in actions:
+        fail("card 1 offers the actions %s, without press" % actions)
+    press = actions.index("press")
+
+    def turn(tile):
+        """Presses the card and returns the picture it shows, as its name tells."""
+        cards[tile].queryAction().doAction(press)
+        deadline = time.time() + 10
+        while time.time() < deadline:
+            match = CARD.match(cards[tile].name)
+            if match and (match.group(5) or match.group(6)):
+                return match.group(5) or match.group(6)
+            pump(0.02)
+        fail("card %d did not turn up: %r" % (tile, cards[tile].name))
+
+    def wait_face_down(tile):
+        deadline = time.time() + 10
+        while not cards[tile].name.endswith("face down"):
+            if time.time() > deadline:
+                fail("card %d did not turn back" % tile)
+            pump(0.05)
+
+    seen, matched, mismatches = {}, set(), 0
+
+    def turn_pair(first, second):
+        nonlocal mismatches
+        seen[first] = turn(first)
+        seen[second] = turn(second)
+        if seen[first] == seen[second]:
+            matched.update((first, second))
+        else:
+            mismatches += 1
+            wait_face_down(first)
+            wait_face_down(second)
+
+    for first in range(1, 36, 2):
+        turn_pair(first, first + 1)
+    for tile in range(1, 37):
+        if tile in matched:
+            continue
+        partner = next(t for t in range(tile + 1, 37) if t not in matched and seen[t] == seen[tile])
+        turn_pair(tile, partner)
+    if any(name not in picture_names for name in seen.values()):
+        fail("cards showed names not in names.txt: %s" % sorted(set(seen.values())))
+    score = 1800 - 10 * mismatches
+
+    deadline = time.time() + 10
+    told = []
+    while time.time() < deadline and not told:
+        pump(0.1)
+        told = [h for h in heard if h[0].endswith("accessible-description") and h[1] == "Points"]
+    if not told or told[-1][2] != "Game over: %d points" % score:
+        fail("the end of the game was not announced on Points: %s" % told)
+    values = [h for h in heard if h[0].endswith("accessible-value") and h[1] == "Points"]
+    if len(values) != 18 + mismatches:
+        fail("heard %d value changes of Points for %d turns" % (len(values), 18 + mismatches))
+    if points[0].queryValue().currentValue != score:
+        fail("Points tells %s, expected %d" % (points[0].queryValue().currentValue, score))
+    print("atspi: 36 cards and the points found; a game of %d mismatches played over AT-SPI, "
+          "%d value changes and the end announced" % (mismatches, len(values)))
 
 if __name__ == "__main__":
     main()
