@@ -35,9 +35,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (cursorTile_ == 0) {
-                MoveCursor(0, 0);  // nothing to turn yet: show where the cursor is
-            } else {
+            if (cursorTile_ != 0) {  // before the first arrow key there is no card to turn
                 ImageClick(cursorTile_);
             }
             break;

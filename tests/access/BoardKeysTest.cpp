@@ -125,13 +125,17 @@ private slots:
         QCOMPARE(form.CursorTile(), 30);
     }
 
-    void spaceOrEnterBeforeAnyArrowOnlyShowsTheRing() {
+    void spaceOrEnterBeforeAnyArrowDoNothing() {
         SandboxedProgram program;
         QVERIFY(program.show());
         TForm1& form = program.form;
         QTest::keyClick(&form, Qt::Key_Space);
-        QCOMPARE(form.CursorTile(), 1);
+        QTest::keyClick(&form, Qt::Key_Return);
+        QCOMPARE(form.CursorTile(), 0);
         QCOMPARE(form.state().Game.FirstPick, 0);
+        for (int tile = 1; tile <= kTileCount; ++tile) {
+            QVERIFY(!form.Image(tile)->cursorRingShown());
+        }
     }
 
     void spaceAndEnterTurnCardsLikeClicks() {
