@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/BoardAccessible.h"
 #include "controls/PictureBox.h"
 #include "widgets/DialogLook.h"
 
@@ -75,6 +76,7 @@ TForm1::TForm1(StartupOptions options)
               [this] { return state_.Leads.LeadPoints[kLeadPlaces - 1]; }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavro Memory"));
+    InstallBoardAccessibility();
     BuildBoard();
     BuildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
@@ -98,6 +100,7 @@ void TForm1::BuildBoard() {
     Panel1->setFixedSize(kClientWidth, kClientHeight);
     SetBackground(Panel1, Qt::white);
     setCentralWidget(Panel1);
+    MarkBoard(Panel1);
 
     for (int tile = 1; tile <= kTileCount; ++tile) {
         auto* frame = new QFrame(Panel1);
@@ -112,6 +115,7 @@ void TForm1::BuildBoard() {
         picture->setObjectName(QStringLiteral("Image%1").arg(tile));
         picture->setGeometry(kPictureInset, kPictureInset, kPictureSize, kPictureSize);
         picture->setCursor(Qt::PointingHandCursor);
+        MarkCard(picture, tile);
         connect(picture, &PictureBox::clicked, this, [this, tile] { ImageClick(tile); });
 
         frames_[static_cast<std::size_t>(tile)] = frame;
@@ -127,6 +131,7 @@ void TForm1::BuildBoard() {
     // same 8-pixel gap after the caption instead.
     const int valueLeft = std::max(kPointsValueLeft, Label1->x() + Label1->width() + kPointsGap);
     Label2 = PointsLabel(Panel1, "Label2", valueLeft);
+    MarkPoints(Label2);
 }
 
 void TForm1::BuildMenu() {

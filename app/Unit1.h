@@ -1,9 +1,11 @@
 // The main window TForm1: the 6 x 6 board of tile frames and pictures, the points display and the
 // main menu. It owns the program's shared state and the game engine, and it is the engine's
-// BoardView: pictures, frame colours, the points label and the timed continuations.
+// BoardView: pictures, frame colours, the points label and the timed continuations. The board can
+// also be played from the keyboard, and screen readers get a name and state for every card.
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -67,8 +69,13 @@ public:
     QMenu* Help1 = nullptr;
     QAction* About1 = nullptr;
 
-    // Image1Click .. Image36Click: picture k was clicked.
+    // Image1Click .. Image36Click: picture k was clicked. Space or Enter on the keyboard cursor
+    // comes here too.
     void ImageClick(int tile);
+    // The tile under the keyboard cursor ring; 0 until the first arrow key.
+    int CursorTile() const { return cursorTile_; }
+    // What a screen reader is told about tile k, such as "Card 7, row 2, column 1: face down".
+    QString CardAccessibleName(int tile) const;
     void new1Click();
     void Leads1Click();
     void Showmeplease1Click();
@@ -90,6 +97,8 @@ public:
 protected:
     // FormClose: saves the settings; closing is never refused.
     void closeEvent(QCloseEvent* event) override;
+    // The arrow keys move the cursor ring over the board; Space and Enter turn its card.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildBoard();
@@ -97,6 +106,10 @@ private:
     void FormCreate();
     // Runs a menu command when the gate is open, reporting what it throws.
     void RunCommand(const std::function<void()>& command);
+    void MoveCursor(int rowStep, int columnStep);
+    // Brings the cards' accessible names up to date and announces the end of a game.
+    void RefreshAccessibleState();
+    QString PictureName(int face) const;
 
     StartupOptions startup_;
     SharedState state_;
@@ -107,6 +120,11 @@ private:
     TForm2* nameDialog_ = nullptr;
     TForm4* optionsDialog_ = nullptr;
     TForm5* aboutDialog_ = nullptr;
+    int cursorTile_ = 0;
+    std::array<bool, kTileCount + 1> faceShown_{};  // by TileIndex: the card shows its face
+    bool gameEndAnnounced_ = false;
+    QStringList pictureNames_;  // of the card set in pictureNamesFolder_
+    std::string pictureNamesFolder_;
 };
 
 }  // namespace tavro

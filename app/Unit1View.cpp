@@ -1,5 +1,6 @@
 // The main window as the game core's BoardView: tile pictures, frame colours, the points label,
 // the hint command, and the timed continuations of the mismatch wait and the hint.
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -28,6 +29,8 @@ QColor FromBgr(std::uint32_t bgr) {
 
 void TForm1::loadTilePicture(int tile, const std::string& fileName) {
     LoadPicture(*Image(tile), QString::fromUtf8(fileName));
+    faceShown_[static_cast<std::size_t>(tile)] = fileName != engine_.CardBackFile();
+    RefreshAccessibleState();
 }
 
 void TForm1::repaintTile(int tile) {
@@ -38,6 +41,9 @@ void TForm1::showPoints(const std::string& text) {
     Label2->setText(QString::fromStdString(text));
     Label2->adjustSize();
     Label2->resize(Label2->width(), kPointsHeight);
+    QAccessibleValueChangeEvent changed(Label2, state_.Game.Points);
+    QAccessible::updateAccessibility(&changed);
+    RefreshAccessibleState();
 }
 
 void TForm1::setHintCommandEnabled(bool enabled) {
@@ -66,6 +72,7 @@ void TForm1::runAfter(int milliseconds, std::function<void()> continuation) {
 }
 
 void TForm1::qualifyingGameEnded() {
+    RefreshAccessibleState();  // the last pair is matched: tell before the dialog opens
     if (nameDialog_ != nullptr) {
         nameDialog_->exec();  // enters the name, reopens the gate and shows the Leads
     } else {

@@ -1,6 +1,8 @@
 // The picture control: draws its picture stretched over the whole control (never cropped, the
 // aspect ratio is not kept) and turns a left press followed by a left release inside the control
-// into clicked(). With no picture it draws nothing, so whatever lies behind stays visible.
+// into clicked(). With no picture it draws nothing, so whatever lies behind stays visible. The
+// keyboard cursor ring is drawn over the picture in black and white dashes, so that it shows on
+// any picture and is never taken for the hint's blue frame around it.
 #include "controls/PictureBox.h"
 
 #include <QMouseEvent>
@@ -15,13 +17,30 @@ void PictureBox::setPicture(const QImage& picture) {
     update();
 }
 
+void PictureBox::setCursorRingShown(bool shown) {
+    if (ringShown_ != shown) {
+        ringShown_ = shown;
+        update();
+    }
+}
+
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
-    if (picture_.isNull()) {
+    if (picture_.isNull() && !ringShown_) {
         return;
     }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), picture_);
+    if (!picture_.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), picture_);
+    }
+    if (ringShown_) {
+        constexpr int kWidth = 3;
+        const QRectF ring = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+        painter.setPen(QPen(Qt::white, kWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(ring);
+        painter.setPen(QPen(Qt::black, kWidth, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.drawRect(ring);
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

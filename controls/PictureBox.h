@@ -1,4 +1,5 @@
-// A picture control: shows a picture stretched to its whole size and reports clicks.
+// A picture control: shows a picture stretched to its whole size and reports clicks. It can draw
+// a keyboard cursor ring over its picture.
 #pragma once
 
 #include <QImage>
@@ -13,6 +14,9 @@ public:
 
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
+    // The keyboard cursor: a black-and-white dashed ring just inside the picture's edge.
+    void setCursorRingShown(bool shown);
+    bool cursorRingShown() const { return ringShown_; }
 
 signals:
     // A left-button click: pressed and released over the picture.
@@ -26,6 +30,7 @@ protected:
 private:
     QImage picture_;
     bool pressed_ = false;
+    bool ringShown_ = false;
 };
 
 }  // namespace tavro

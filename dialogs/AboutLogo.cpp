@@ -78,15 +78,18 @@ void DrawCardAt(QPainter& painter, QPointF centre, qreal degrees, bool faceUp) {
 
 }  // namespace
 
-QImage DrawAboutLogo() {
-    QImage logo(kAboutLogoWidth, kAboutLogoHeight, QImage::Format_RGB888);
+QImage DrawAboutLogo(qreal devicePixelRatio) {
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    QImage logo(qCeil(kAboutLogoWidth * ratio), qCeil(kAboutLogoHeight * ratio),
+                QImage::Format_RGB888);
+    logo.setDevicePixelRatio(ratio);  // the painter then works in the logo's own pixels
     QPainter painter(&logo);
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient ground(0, 0, 0, kAboutLogoHeight);
     ground.setColorAt(0.0, QColor(225, 238, 255));
     ground.setColorAt(1.0, QColor(150, 185, 235));
-    painter.fillRect(logo.rect(), ground);
+    painter.fillRect(QRectF(0, 0, kAboutLogoWidth, kAboutLogoHeight), ground);
 
     DrawCardAt(painter, QPointF(42, 68), -18, false);
     DrawCardAt(painter, QPointF(103, 68), 18, true);

@@ -70,6 +70,7 @@ void TForm4::BuildControls() {
     // The drop-down list is white with dark text like the box, whatever the desktop's colours.
     comboBox->view()->setPalette(FixedPalette(*comboBox, Qt::white));
     comboBox->setCursor(Qt::PointingHandCursor);
+    comboBox->setAccessibleName(QStringLiteral("Cards"));  // not the set it shows
     connect(comboBox, &QComboBox::activated, this, &TForm4::ComboBox1Change);
 
     // The preview frame: a raised one-pixel bevel around the picture. Its caption ("ERROR"
@@ -107,6 +108,8 @@ void TForm4::BuildControls() {
     slider->setCursor(Qt::PointingHandCursor);
     // Connected only now, so that building the dialog leaves FlipDelay alone.
     connect(slider, &TRxCustomSlider::OnChange, this, &TForm4::RxSlider1Change);
+    controls_.delayCaption->setBuddy(slider);  // the caption names the slider
+    slider->setAccessibleName(QStringLiteral("Delay"));
 
     controls_.ok = MakeSpeedButton(this, QStringLiteral("OK"), QRect(233, 146, 73, 25), Qt::black);
     connect(controls_.ok, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);

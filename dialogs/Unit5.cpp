@@ -11,6 +11,7 @@
 #include "dialogs/AboutLogo.h"
 #include "game/InputGate.h"
 #include "widgets/DialogLook.h"
+#include "widgets/KeyboardReach.h"
 
 namespace tavro {
 namespace {
@@ -41,6 +42,9 @@ void TForm5::BuildControls() {
     controls_.mail = MakeSpeedButton(this, QStringLiteral("Mail To Tavro Memory Autors"),
                                      QRect(160, 72, 185, 25), Qt::blue);
     controls_.ok = MakeSpeedButton(this, QStringLiteral("OK"), QRect(272, 144, 73, 25), Qt::black);
+    for (QToolButton* button : {controls_.homepage, controls_.mail, controls_.ok}) {
+        ReachByKeyboard(button);
+    }
     connect(controls_.ok, &QToolButton::clicked, this, &TForm5::SpeedButton2Click);
     connect(controls_.homepage, &QToolButton::clicked, this, &TForm5::SpeedButton3Click);
     connect(controls_.mail, &QToolButton::clicked, this, &TForm5::SpeedButton4Click);
@@ -48,6 +52,11 @@ void TForm5::BuildControls() {
 
 void TForm5::FormShow() {
     inputState_ = kInputBusy;
+    // Drawn at the screen's pixel ratio, so that the logo is as sharp there as at 96 dpi.
+    if (controls_.logo->picture().devicePixelRatio() != controls_.logo->devicePixelRatioF()) {
+        controls_.logo->setPicture(DrawAboutLogo(controls_.logo->devicePixelRatioF()));
+    }
+    setFocus();  // the dialog itself takes the keys; Tab goes on to the buttons
 }
 
 void TForm5::FormHide() {

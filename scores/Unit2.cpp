@@ -13,6 +13,7 @@
 #include "scores/Unit3.h"
 #include "widgets/DialogLook.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/KeyboardReach.h"
 
 namespace tavro {
 
@@ -54,6 +55,7 @@ void TForm2::BuildControls() {
 
     okButton_ = MakeSpeedButton(this, QStringLiteral("OK"), QRect(168, 64, 73, 25), Qt::black,
                                 QStringLiteral("SpeedButton1"));
+    ReachByKeyboard(okButton_);  // Tab from the name box
     connect(okButton_, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
     setFocusProxy(edit_);
 }

@@ -12,8 +12,10 @@
 
 #include "game/InputGate.h"
 #include "scores/LeadsFile.h"
+#include "scores/Unit3Access.h"
 #include "widgets/DialogLook.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/KeyboardReach.h"
 #include "widgets/ShownText.h"
 
 namespace tavro {
@@ -99,6 +101,7 @@ TForm3::TForm3(LeadsTable& leads, std::uint8_t& inputState, QWidget* mainWindow)
 
 void TForm3::BuildControls() {
     ApplyDialogLook(*this);
+    InstallLeadsAccessibility();
 
     // Raised outer bevel on the panel itself, lowered inner bevel just inside it.
     QFrame* panel = controls_.panel = new QFrame(this);
@@ -106,6 +109,7 @@ void TForm3::BuildControls() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setGeometry(0, 0, kClientWidth, kClientHeight);
     SetBackground(panel, Qt::white);
+    MarkLeadsTable(panel);
     auto* innerBevel = new QFrame(panel);
     innerBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     innerBevel->setGeometry(1, 1, kClientWidth - 2, kClientHeight - 2);
@@ -118,6 +122,8 @@ void TForm3::BuildControls() {
                                       Qt::black, QStringLiteral("SpeedButton1"));
     controls_.ok = MakeSpeedButton(panel, QStringLiteral("OK"), QRect(120, 200, 73, 25), Qt::black,
                                    QStringLiteral("SpeedButton2"));
+    ReachByKeyboard(controls_.clear);
+    ReachByKeyboard(controls_.ok);
     connect(controls_.clear, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
     connect(controls_.ok, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
 }
@@ -134,6 +140,9 @@ void TForm3::BuildRows() {
             RowLabel(controls_.panel, 18 + place, QString(), kNameLeft, top, colour);
         controls_.points[index] =
             RowLabel(controls_.panel, 28 + place, QString(), kPointsLeft, top, colour);
+        MarkLeadsCell(controls_.ranks[index], place, 0);
+        MarkLeadsCell(controls_.names[index], place, 1);
+        MarkLeadsCell(controls_.points[index], place, 2);
     }
 }
 
@@ -153,6 +162,7 @@ void TForm3::FillRows() {
 
 void TForm3::FormShow() {
     inputState_ = kInputBusy;
+    setFocus();  // the dialog itself takes the keys; Tab goes on to the buttons
     FillRows();
 }
 

@@ -21,6 +21,7 @@ test_packages=(
     clang libclang-rt-14-dev pkg-config
     xvfb xdotool imagemagick x11-utils xxd time
     lintian desktop-file-utils appstream man-db
+    at-spi2-core dbus-daemon python3-pyatspi
 )
 
 packages=("${build_packages[@]}")

@@ -3,13 +3,16 @@
 // ground.
 #include "widgets/AppIcon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 
 namespace tavro {
 
 QImage DrawAppIcon(int size) {
+    size = std::max(size, 1);
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -41,12 +44,34 @@ QImage DrawAppIcon(int size) {
     return image;
 }
 
-QIcon AppIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        icon.addPixmap(QPixmap::fromImage(DrawAppIcon(size)));
+namespace {
+
+// Draws the icon at the size asked for instead of scaling one of a few fixed pictures, which
+// would blur it at 1.5 or 2 device pixels per pixel.
+class AppIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        return QPixmap::fromImage(DrawAppIcon(std::min(size.width(), size.height())));
     }
-    return icon;
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio =
+            painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1;
+        QPixmap picture = pixmap(rect.size() * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), picture);
+    }
+    QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
+        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
+    }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+    QString key() const override { return QStringLiteral("TavroAppIcon"); }
+};
+
+}  // namespace
+
+QIcon AppIcon() {
+    return QIcon(new AppIconEngine);
 }
 
 }  // namespace tavro

@@ -1,7 +1,8 @@
 // The application icon: two playing cards, one face down and one face up, drawn by code. The
-// window icon holds it at 16, 32, 48 and 64 pixels; the icon tool (tools/icons) draws the same
-// picture at the sizes of the installed icon theme. Also the one desktop id of the program,
-// which names its desktop entry, metainfo and icon files.
+// window icon offers it at 16, 32, 48 and 64 pixels and draws it afresh at whatever size a screen
+// with more device pixels per pixel asks for, so it stays sharp there; the icon tool (tools/icons)
+// draws the same picture at the sizes of the installed icon theme. Also the one desktop id of the
+// program, which names its desktop entry, metainfo and icon files.
 #pragma once
 
 #include <QIcon>

@@ -108,9 +108,10 @@ QImage RenderGlyph(const QFont& font, const Animal& animal) {
 
 CardSetArt AnimalSet() {
     const QFont font = EmojiFont();
-    CardSetArt set{QStringLiteral("animals"), CardBack(kStyle), {}};
+    CardSetArt set{QStringLiteral("animals"), CardBack(kStyle), {}, {}};
     for (const Animal& animal : kAnimals) {
         set.faces.push_back(FaceWithPicture(kStyle, RenderGlyph(font, animal), kPictureSide));
+        set.names.append(QString::fromLatin1(animal.name));
     }
     return set;
 }

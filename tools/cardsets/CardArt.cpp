@@ -88,6 +88,18 @@ void SaveBitmap(const QImage& picture, const QString& fileName) {
     CheckWrittenBitmap(fileName);
 }
 
+// One name a line, in UTF-8: the game reads it back with the same rules as any names file.
+void SaveNames(const CardSetArt& set, const QString& fileName) {
+    if (set.names.size() != kFacesPerSet) {
+        throw std::runtime_error("card set " + set.name.toStdString() + " needs 18 names");
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(set.names.join(u'\n').toUtf8() + '\n') < 0 || !file.flush()) {
+        throw std::runtime_error("cannot write " + Where(fileName).toStdString());
+    }
+}
+
 }  // namespace
 
 QImage BlankFace(const CardStyle& style) {
@@ -139,6 +151,7 @@ void SaveCardSet(const CardSetArt& set, const QString& gfxFolder) {
     for (int n = 1; n <= kFacesPerSet; ++n) {
         SaveBitmap(set.faces[n - 1], folder + QString::number(n) + QStringLiteral(".bmp"));
     }
+    SaveNames(set, folder + QStringLiteral("names.txt"));
 }
 
 }  // namespace tavro::cardsets

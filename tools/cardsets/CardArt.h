@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace tavro::cardsets {
@@ -26,6 +27,7 @@ struct CardSetArt {
     QString name;
     QImage back;
     std::vector<QImage> faces;  // face n at index n - 1
+    QStringList names;          // what face n shows, for screen readers ("fox"); at index n - 1
 };
 
 // A blank card face: light rounded card with a coloured border on the tile-frame grey.
@@ -36,7 +38,8 @@ QImage CardBack(const CardStyle& style);
 QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide);
 
 // Writes gfxFolder/<set>/space.bmp and 1.bmp..18.bmp as uncompressed 24-bit bitmaps and checks
-// each file's header. Throws std::runtime_error on failure.
+// each file's header, and the faces' names into names.txt, one a line. Throws
+// std::runtime_error on failure.
 void SaveCardSet(const CardSetArt& set, const QString& gfxFolder);
 
 // The sets themselves. Throw std::runtime_error when a picture cannot be made.

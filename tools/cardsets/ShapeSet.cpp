@@ -190,6 +190,7 @@ QPainterPath FlowerHeart() {
 }
 
 struct Figure {
+    const char* name;  // what a screen reader calls it
     std::function<QPainterPath()> path;
     QColor colour;
     std::function<QPainterPath()> detail = nullptr;  // drawn on top in its own colour
@@ -197,27 +198,27 @@ struct Figure {
 };
 
 const Figure kFigures[kFacesPerSet] = {
-    {Circle, QColor(0xE5, 0x39, 0x35)},  // red circle
-    {Square, QColor(0x1E, 0x88, 0xE5)},  // blue square
-    // green triangle, amber star
-    {[] { return Polygon(RegularPolygon(3, 1.0, -90)); }, QColor(0x43, 0xA0, 0x47)},
-    {[] { return Polygon(StarPolygon(5, 1.0, 0.42)); }, QColor(0xFF, 0xC1, 0x07)},
-    {Heart, QColor(0xF0, 0x62, 0x92)},  // pink heart
-    // purple diamond, orange hexagon
-    {[] { return Polygon(RegularPolygon(4, 1.0, -90)); }, QColor(0x8E, 0x24, 0xAA)},
-    {[] { return Polygon(RegularPolygon(6, 0.98, 0)); }, QColor(0xFB, 0x8C, 0x00)},
-    {Plus, QColor(0x00, 0x89, 0x7B)},       // teal cross
-    {Crescent, QColor(0x39, 0x49, 0xAB)},   // indigo moon
-    {Ring, QColor(0x79, 0x55, 0x48)},       // brown ring
-    {Arrow, QColor(0x7C, 0xB3, 0x42)},      // lime arrow
-    {Lightning, QColor(0xFD, 0xD8, 0x35)},  // yellow bolt
-    {Drop, QColor(0x29, 0xB6, 0xF6)},       // sky-blue drop
-    // magenta flower with a yellow heart
-    {Flower, QColor(0xD8, 0x1B, 0x60), FlowerHeart, QColor(0xFF, 0xEB, 0x3B)},
-    {Sun, QColor(0xFF, 0x70, 0x43)},                 // coral sun
-    {Spade, QColor(0x26, 0x32, 0x38)},               // black spade
-    {House, QColor(0x6D, 0x4C, 0x41).lighter(150)},  // tan house
-    {Cloud, QColor(0x90, 0xA4, 0xAE)},               // grey cloud
+    {"red circle", Circle, QColor(0xE5, 0x39, 0x35)},
+    {"blue square", Square, QColor(0x1E, 0x88, 0xE5)},
+    {"green triangle", [] { return Polygon(RegularPolygon(3, 1.0, -90)); },
+     QColor(0x43, 0xA0, 0x47)},
+    {"amber star", [] { return Polygon(StarPolygon(5, 1.0, 0.42)); }, QColor(0xFF, 0xC1, 0x07)},
+    {"pink heart", Heart, QColor(0xF0, 0x62, 0x92)},
+    {"purple diamond", [] { return Polygon(RegularPolygon(4, 1.0, -90)); },
+     QColor(0x8E, 0x24, 0xAA)},
+    {"orange hexagon", [] { return Polygon(RegularPolygon(6, 0.98, 0)); },
+     QColor(0xFB, 0x8C, 0x00)},
+    {"teal cross", Plus, QColor(0x00, 0x89, 0x7B)},
+    {"indigo moon", Crescent, QColor(0x39, 0x49, 0xAB)},
+    {"brown ring", Ring, QColor(0x79, 0x55, 0x48)},
+    {"lime arrow", Arrow, QColor(0x7C, 0xB3, 0x42)},
+    {"yellow lightning bolt", Lightning, QColor(0xFD, 0xD8, 0x35)},
+    {"sky-blue drop", Drop, QColor(0x29, 0xB6, 0xF6)},
+    {"magenta flower", Flower, QColor(0xD8, 0x1B, 0x60), FlowerHeart, QColor(0xFF, 0xEB, 0x3B)},
+    {"coral sun", Sun, QColor(0xFF, 0x70, 0x43)},
+    {"black spade", Spade, QColor(0x26, 0x32, 0x38)},
+    {"tan house", House, QColor(0x6D, 0x4C, 0x41).lighter(150)},
+    {"grey cloud", Cloud, QColor(0x90, 0xA4, 0xAE)},
 };
 
 // The outline is stroked at twice its width first and the figure filled over it, so figures
@@ -245,9 +246,10 @@ QImage DrawFigure(const Figure& figure) {
 }  // namespace
 
 CardSetArt ShapeSet() {
-    CardSetArt set{QStringLiteral("shapes"), CardBack(kStyle), {}};
+    CardSetArt set{QStringLiteral("shapes"), CardBack(kStyle), {}, {}};
     for (const Figure& figure : kFigures) {
         set.faces.push_back(DrawFigure(figure));
+        set.names.append(QString::fromLatin1(figure.name));
     }
     return set;
 }

@@ -1,0 +1,22 @@
+// What screen readers see of the main window: the board as a pane of 36 cards (buttons named by
+// the main window) followed by one "Points" object whose value is the score. The frames around
+// the cards and the caption "Points" are left out, so that nothing is read twice.
+#pragma once
+
+class QLabel;
+class QWidget;
+
+namespace tavro {
+
+class PictureBox;
+
+// Installs the accessibility factory for the widgets marked below; once per program, before the
+// first of them is made.
+void InstallBoardAccessibility();
+// board: the panel holding the tile frames; cards: the pictures in tile order; points: the label
+// with the score.
+void MarkBoard(QWidget* board);
+void MarkCard(PictureBox* card, int tile);
+void MarkPoints(QLabel* points);
+
+}  // namespace tavro

@@ -1,0 +1,167 @@
+"""Reads the running Tavro Memory over AT-SPI, as a screen reader would: finds the 36 cards and
+the points by name, checks that no face-down card names a picture, then plays a whole game as a
+blind player could, pressing cards through their accessible action and remembering the names
+they show face up, and listens for the score's value changes and the announcement of the end.
+Exits non-zero with a message on the first fault.
+Usage: atspi_tree.py <names.txt of the card set in use>"""
+import re
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+CARD = re.compile(r"^Card (\d+), row (\d), column (\d): (face down|face up: (.+)|matched: (.+))$")
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def find_application(name, seconds=30):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            app = desktop.getChildAtIndex(index)
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.5)
+    fail("no application named %r on the accessibility bus" % name)
+
+
+def walk(node, depth=0):
+    yield node
+    if depth > 30:
+        return
+    for index in range(node.childCount):
+        child = node.getChildAtIndex(index)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+def pump(seconds):
+    """Lets the accessibility events that have arrived reach the listeners."""
+    context = GLib.MainContext.default()
+    deadline = time.time() + seconds
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.time() >= deadline:
+            return
+        time.sleep(0.02)
+
+
+def read_tree(app):
+    cards, points = {}, []
+    for node in walk(app):
+        name = node.name or ""
+        match = CARD.match(name)
+        if match:
+            cards[int(match.group(1))] = node
+        elif name == "Points":
+            points.append(node)
+    return cards, points
+
+
+def main():
+    picture_names = open(sys.argv[1], encoding="utf-8").read().split("\n")[:18]
+    app = find_application("Tavro Memory")
+    cards, points = {}, []
+    deadline = time.time() + 20
+    while time.time() < deadline and (len(cards) < 36 or not points):
+        cards, points = read_tree(app)
+        time.sleep(0.5)
+    if sorted(cards) != list(range(1, 37)):
+        fail("found cards %s, expected 1..36" % sorted(cards))
+    if len(points) != 1:
+        fail("found %d objects named Points, expected one" % len(points))
+
+    for tile, card in cards.items():
+        expected = "Card %d, row %d, column %d: face down" % (tile, (tile - 1) // 6 + 1,
+                                                             (tile - 1) % 6 + 1)
+        if card.name != expected:
+            fail("card %d is named %r, expected %r" % (tile, card.name, expected))
+        if card.getRole() != pyatspi.ROLE_PUSH_BUTTON:
+            fail("card %d has the role %s" % (tile, card.getRoleName()))
+        told = " ".join([card.name or "", card.description or ""])
+        if any(name and name in told for name in picture_names):
+            fail("face-down card %d tells its picture: %r" % (tile, told))
+
+    value = points[0].queryValue()
+    if value.currentValue != 0:
+        fail("the points' value is %s at the start, expected 0" % value.currentValue)
+
+    heard = []
+    pyatspi.Registry.registerEventListener(
+        lambda event: heard.append((event.type, event.source.name, event.source.description)),
+        "object:property-change:accessible-value",
+        "object:property-change:accessible-description")
+    pump(1.0)  # the program learns of the listener through the registry
+
+    action = cards[1].queryAction()
+    actions = [action.getName(index).lower() for index in range(action.nActions)]
+    if "press" not in actions:
+        fail("card 1 offers the actions %s, without press" % actions)
+    press = actions.index("press")
+
+    def turn(tile):
+        """Presses the card and returns the picture it shows, as its name tells."""
+        cards[tile].queryAction().doAction(press)
+        deadline = time.time() + 10
+        while time.time() < deadline:
+            match = CARD.match(cards[tile].name)
+            if match and (match.group(5) or match.group(6)):
+                return match.group(5) or match.group(6)
+            pump(0.02)
+        fail("card %d did not turn up: %r" % (tile, cards[tile].name))
+
+    def wait_face_down(tile):
+        deadline = time.time() + 10
+        while not cards[tile].name.endswith("face down"):
+            if time.time() > deadline:
+                fail("card %d did not turn back" % tile)
+            pump(0.05)
+
+    seen, matched, mismatches = {}, set(), 0
+
+    def turn_pair(first, second):
+        nonlocal mismatches
+        seen[first] = turn(first)
+        seen[second] = turn(second)
+        if seen[first] == seen[second]:
+            matched.update((first, second))
+        else:
+            mismatches += 1
+            wait_face_down(first)
+            wait_face_down(second)
+
+    for first in range(1, 36, 2):
+        turn_pair(first, first + 1)
+    for tile in range(1, 37):
+        if tile in matched:
+            continue
+        partner = next(t for t in range(tile + 1, 37) if t not in matched and seen[t] == seen[tile])
+        turn_pair(tile, partner)
+    if any(name not in picture_names for name in seen.values()):
+        fail("cards showed names not in names.txt: %s" % sorted(set(seen.values())))
+    score = 1800 - 10 * mismatches
+
+    deadline = time.time() + 10
+    told = []
+    while time.time() < deadline and not told:
+        pump(0.1)
+        told = [h for h in heard if h[0].endswith("accessible-description") and h[1] == "Points"]
+    if not told or told[-1][2] != "Game over: %d points" % score:
+        fail("the end of the game was not announced on Points: %s" % told)
+    values = [h for h in heard if h[0].endswith("accessible-value") and h[1] == "Points"]
+    if len(values) != 18 + mismatches:
+        fail("heard %d value changes of Points for %d turns" % (len(values), 18 + mismatches))
+    if points[0].queryValue().currentValue != score:
+        fail("Points tells %s, expected %d" % (points[0].queryValue().currentValue, score))
+    print("atspi: 36 cards and the points found; a game of %d mismatches played over AT-SPI, "
+          "%d value changes and the end announced" % (mismatches, len(values)))
+
+if __name__ == "__main__":
+    main()

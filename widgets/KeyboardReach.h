@@ -1,0 +1,14 @@
+// Lets the keyboard reach a dialog's flat speed buttons without changing what a mouse player
+// sees: Tab and Shift+Tab move the focus onto a button (a click never does), its focus frame is
+// drawn only after the focus was moved by key, and Space or Enter on it presses it. The dialog
+// itself keeps the focus when it is shown, so its own keys work as before.
+#pragma once
+
+class QToolButton;
+
+namespace tavro {
+
+// Makes the button reachable with Tab, and pressed with Space or Enter while it has the focus.
+void ReachByKeyboard(QToolButton* button);
+
+}  // namespace tavro
