@@ -18,31 +18,28 @@ stop_xvfb() {
     done
 }
 
-# Starts the server, exports DISPLAY and stops the server when the sourcing script exits.
+# Starts the server, exports DISPLAY and stops the server when the sourcing script exits. The
+# server picks a free display number itself (-displayfd) and writes it once it accepts
+# connections, so tests started together never share or steal a display.
 start_xvfb() {
-    local display
-    for display in $(seq 91 199); do
-        # A display is free when no lock file and no socket claim it.
-        [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ] && continue
-        Xvfb ":${display}" -screen 0 800x700x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 1 100); do
-            if [ -S "/tmp/.X11-unix/X${display}" ]; then
-                export DISPLAY=":${display}"
-                trap stop_xvfb EXIT
-                return 0
-            fi
-            if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-                break  # lost the race for this display: try the next one
-            fi
-            sleep 0.05
-        done
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-        xvfb_pid=""
+    local number_file display=""
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp -noreset 3>"$number_file" \
+        >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap stop_xvfb EXIT
+    for _ in $(seq 1 200); do
+        display=$(head -n 1 "$number_file" 2>/dev/null)
+        [ -n "$display" ] && [ "$(wc -l <"$number_file")" -ge 1 ] && break
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.05
     done
-    echo "no free X display for Xvfb" >&2
-    return 1
+    rm -f "$number_file"
+    if [ -z "$display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":${display}"
 }
 
 stop_session() {
@@ -63,7 +60,6 @@ start_session() {
     export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
     export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/home/.local/share"
     export QT_QPA_PLATFORM=xcb
-    unset TAVRO_EXIT_AFTER_FIRST_PAINT  # the start-up benchmark's switch: the program must stay
 }
 
 fail() {
