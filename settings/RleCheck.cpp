@@ -60,12 +60,12 @@ QString CheckRleStream(const QByteArray& bytes, const BitmapHeader& header, qint
                 break;
             }
             default: {  // `second` literal pixels, padded to whole 16-bit words
+                if (y >= height || x + second > width) {
+                    return OutsideText();
+                }
                 const qint64 dataBytes = fourBits ? (second + 3) / 4 * 2 : (second + 1) / 2 * 2;
                 if (at + dataBytes > end) {
                     return CutOffText();
-                }
-                if (y >= height || x + second > width) {
-                    return OutsideText();
                 }
                 x += second;
                 at += dataBytes;
