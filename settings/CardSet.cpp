@@ -84,11 +84,42 @@ void BuildCardFolder(Settings& settings) {
     BuildCardFolder(settings, ExecutableFolder());
 }
 
+bool IsCardSetName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") {
+        return false;
+    }
+    const QString text = QString::fromStdString(name);
+    if (text.toStdString() != name) {
+        return false;  // not UTF-8: the bytes were replaced while decoding
+    }
+    for (const QChar character : text) {
+        const QChar::Category category = character.category();
+        if (character == u'/' || character == u'\\' || category == QChar::Other_Control ||
+            category == QChar::Separator_Line || category == QChar::Separator_Paragraph) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CardSetExists(const std::string& name, const QString& executableFolder) {
+    if (!IsCardSetName(name)) {
+        return false;
+    }
+    const QString setsFolder = CardSetsFolder(executableFolder);
+    const QString folderName = FolderNameIgnoringCase(setsFolder, QString::fromStdString(name));
+    return QFileInfo(setsFolder + folderName).isDir();
+}
+
 void BuildCardFolder(Settings& settings, const QString& executableFolder) {
     const QString setsFolder = CardSetsFolder(executableFolder);
-    const QString setName = QString::fromStdString(settings.CardSetName);
-    settings.CardFolder =
-        (setsFolder + FolderNameIgnoringCase(setsFolder, setName) + u'/').toStdString();
+    const std::string& name = settings.CardSetName;
+    // Percent-encoding leaves only letters, digits and "-_~%": one plain folder name.
+    const QString folderName =
+        IsCardSetName(name)
+            ? FolderNameIgnoringCase(setsFolder, QString::fromStdString(name))
+            : QString::fromLatin1(QByteArray::fromStdString(name).toPercentEncoding({}, "."));
+    settings.CardFolder = (setsFolder + folderName + u'/').toStdString();
 }
 
 QImage ReadBitmap(const QString& fileName) {
