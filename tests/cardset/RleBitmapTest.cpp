@@ -122,10 +122,9 @@ TEST_P(RleBitmap, StreamOutsideThePictureIsRefused) {
     ExpectRefused(folder, "longrun.bmp", Cropped(bits(), QByteArray("\x09\x01\x00\x01", 4), 4),
                   outside);
     // A literal block of 9.
-    ExpectRefused(
-        folder, "longliteral.bmp",
-        Cropped(bits(), QByteArray("\x00\x09" + QByteArray(6, '\x11') + "\x00\x01", 10), 10),
-        outside);
+    const QByteArray literal =
+        QByteArray("\x00\x09", 2) + QByteArray(10, '\x11') + QByteArray("\x00\x01", 2);
+    ExpectRefused(folder, "longliteral.bmp", Cropped(bits(), literal, literal.size()), outside);
     // A jump above the top row, and one past the right edge.
     ExpectRefused(folder, "jumpup.bmp",
                   Cropped(bits(), QByteArray("\x00\x02\x00\x03\x01\x01\x00\x01", 8), 8), outside);
