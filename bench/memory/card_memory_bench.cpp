@@ -96,7 +96,7 @@ int Play(int argc, char** argv) {
 
 // gfx/huge beside a copy of the built-in sets: a 4000 x 4000 card back and faces (links to one
 // file, so the set costs one picture's disk space; every load still decodes it in full).
-QString MakeHugeSet(const QString& programFolder) {
+void MakeHugeSet(const QString& programFolder) {
     const QString set = programFolder + QStringLiteral("/gfx/huge/");
     QDir().mkpath(set);
     QImage picture(kHugeSide, kHugeSide, QImage::Format_RGB888);
@@ -113,7 +113,6 @@ QString MakeHugeSet(const QString& programFolder) {
     for (int face = 1; face <= kFaceCount; ++face) {
         QFile::link(original, set + QString::number(face) + QStringLiteral(".bmp"));
     }
-    return programFolder;
 }
 
 long PlayInChild(const QString& programFolder, const QString& set) {
@@ -132,16 +131,24 @@ long PlayInChild(const QString& programFolder, const QString& set) {
 
 }  // namespace
 
-// A child starts with the peak of this process's memory at the time it is started (Linux keeps
-// ru_maxrss across exec), so the picture is gone from memory before any child starts.
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--play") == 0) {
         return Play(argc, argv);
     }
+    if (argc == 3 && std::strcmp(argv[1], "--make-set") == 0) {
+        MakeHugeSet(QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     QCoreApplication app(argc, argv);
     QTemporaryDir folder;
     const QString builtIn = QStringLiteral(TAVRO_RUNTIME_DIR);
-    const QString huge = MakeHugeSet(folder.path());
+    // A child starts with this process's memory at the time it is started as its peak (Linux
+    // keeps ru_maxrss across exec), so even the huge picture is drawn in a child.
+    const QString huge = folder.path();
+    if (QProcess::execute(QCoreApplication::applicationFilePath(),
+                          {QStringLiteral("--make-set"), huge}) != 0) {
+        qFatal("cannot make the set of huge pictures");
+    }
     std::printf("Peak memory (ru_maxrss) of one whole game, 36 cards turned up:\n");
     const long animals = PlayInChild(builtIn, QStringLiteral("animals"));
     const long shapes = PlayInChild(builtIn, QStringLiteral("shapes"));
