@@ -20,11 +20,15 @@ void TForm1::FormCreate() {
     // The lookup tables images_ and frames_ were filled while the board was built.
     state_.InputState = kInputBusy;
     LoadSettings(state_.Config);
-    if (startup_.programFolder.isEmpty()) {
-        BuildCardFolder(state_.Config);
-    } else {
-        BuildCardFolder(state_.Config, startup_.programFolder);
+    const QString programFolder =
+        startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
+    // A stored set that names no set folder (a typo, a path, a set since removed) would stop
+    // every start at the missing card back, and nothing but editing the settings could mend it:
+    // the default set is dealt instead, and stored at the end of the run.
+    if (!CardSetExists(state_.Config.CardSetName, programFolder)) {
+        state_.Config.CardSetName = kDefaultCardSet;
     }
+    BuildCardFolder(state_.Config, programFolder);
     setWindowTitle(ShownCaption(QStringLiteral("Tavro Memory: ") +
                                 QString::fromStdString(state_.Config.CardSetName)));
     try {

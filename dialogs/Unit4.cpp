@@ -154,6 +154,9 @@ void TForm4::FormShow() {
             settings_.CardSetName = ComboBox1()->currentData().toString().toStdString();
             BuildCardFolder(settings_, executableFolder_);
         }
+        shownCardSetName_ = settings_.CardSetName;
+        shownCardFolder_ = settings_.CardFolder;
+        shownFlipDelay_ = settings_.FlipDelay;
         SetTimerEnabled(true);
         optionsChanged_ = false;  // also forgets the change the slider reported above
     } catch (...) {
@@ -244,6 +247,11 @@ void TForm4::SpeedButton1Click() {
 void TForm4::FormHide() {
     try {
         SetTimerEnabled(false);
+        if (optionsChanged_ && !KeepPickedSetIfItHasACardBack()) {
+            // Back to the set the dialog was shown with, and to its game in progress, unless
+            // the delay changed as well, which deals anew as ever.
+            optionsChanged_ = settings_.FlipDelay != shownFlipDelay_;
+        }
         if (optionsChanged_) {
             inputState_ = kInputBusy;
             engine_.NewGame();  // deals with the current card folder and opens the gate
@@ -254,6 +262,28 @@ void TForm4::FormHide() {
         inputState_ = kInputReady;  // never leave the game locked behind a failed deal
         ReportException(this, std::current_exception());
     }
+}
+
+// A set without a card back can't be dealt: the deal would end the program. Such a pick is
+// reported and undone (name, caption and card folder), and false is returned.
+bool TForm4::KeepPickedSetIfItHasACardBack() {
+    if (settings_.CardSetName == shownCardSetName_) {
+        return true;
+    }
+    try {
+        ReadBitmap(QString::fromStdString(settings_.CardFolder) + QStringLiteral("space.bmp"));
+        return true;
+    } catch (const PictureError&) {
+    }
+    const QString picked = QString::fromStdString(settings_.CardSetName);
+    settings_.CardSetName = shownCardSetName_;
+    settings_.CardFolder = shownCardFolder_;
+    if (mainWindow_ != nullptr) {
+        mainWindow_->setWindowTitle(
+            ShownCaption(kMainCaptionPrefix + QString::fromStdString(shownCardSetName_)));
+    }
+    ReportError(mainWindow_, QStringLiteral("The card set %1 has no card back.").arg(picked));
+    return false;
 }
 
 void TForm4::SetDelayLabel() {

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <string>
 
 #include "settings/Settings.h"
 #include "widgets/ToolDialog.h"
@@ -87,6 +88,7 @@ private:
     void SetTimerInterval(int milliseconds);
     void UpdateTimerRunning();
     void ShowPreviewPicture(const QString& fileName);
+    bool KeepPickedSetIfItHasACardBack();
 
     Settings& settings_;
     std::uint8_t& inputState_;
@@ -97,6 +99,10 @@ private:
     bool optionsChanged_ = false;
     std::int32_t previewStep_ = 0;  // 0 = card back next, 1..18 = face n next
     bool timerEnabled_ = false;
+    // The set, its folder and the delay as they were when the dialog was last shown.
+    std::string shownCardSetName_;
+    std::string shownCardFolder_;
+    std::int32_t shownFlipDelay_ = 0;
 };
 
 }  // namespace tavro

@@ -5,6 +5,7 @@
 #include "files/SafeFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -16,6 +17,11 @@
 #endif
 
 namespace tavro {
+namespace {
+
+constexpr qint64 kReadChunk = 64 * 1024;
+
+}  // namespace
 
 QString NotRegularFileText() {
     return QStringLiteral("not a regular file");
@@ -102,7 +108,18 @@ BoundedRead ReadRegularFile(const QString& path, qint64 maxBytes) {
                                                              : BoundedRead::Status::Failed;
         return result;
     }
-    result.bytes = file.read(maxBytes + 1);
+    // QIODevice::read(n) sets aside n bytes before it reads, and the result keeps them: read what
+    // the file holds by its size, then on up to the bound in case it has grown since.
+    const qint64 limit = maxBytes + 1;
+    result.bytes = file.read(std::min(std::max<qint64>(file.size(), 0) + 1, limit));
+    while (result.bytes.size() < limit && file.error() == QFileDevice::NoError) {
+        const QByteArray more =
+            file.read(std::min<qint64>(kReadChunk, limit - result.bytes.size()));
+        if (more.isEmpty()) {
+            break;
+        }
+        result.bytes += more;
+    }
     if (file.error() != QFileDevice::NoError) {
         result.status = BoundedRead::Status::Failed;
         result.error = file.errorString();

@@ -4,7 +4,15 @@
 #include <QtEndian>
 #include <algorithm>
 
+#include "settings/BitfieldDecode.h"
+#include "settings/RleCheck.h"
+
 namespace tavro {
+
+QString CutOffText() {
+    return QStringLiteral("the bitmap's pixel data is cut off");
+}
+
 namespace {
 
 // Windows bitmap layout: a 14-byte file header ("BM", file size, pixel data offset), an info
@@ -13,7 +21,7 @@ namespace {
 constexpr qint64 kFileHeaderSize = 14;
 constexpr quint32 kCoreHeaderSize = 12;  // BITMAPCOREHEADER (OS/2 and Windows 2)
 constexpr quint32 kInfoHeaderSize = 40;  // BITMAPINFOHEADER; later versions only grow it
-constexpr qint64 kMaxSide = 32768;
+constexpr quint32 kOs2HeaderSize = 64;   // OS/2 2.x, where compression 3 means Huffman coding
 
 quint16 ReadU16(const QByteArray& bytes, qint64 at) {
     return qFromLittleEndian<quint16>(bytes.constData() + at);
@@ -63,9 +71,15 @@ BitmapHeader ParseBitmapHeader(const QByteArray& bytes) {
 namespace {
 
 QString CheckFormat(const BitmapHeader& header) {
-    if (header.width <= 0 || header.width > kMaxSide || header.height == 0 ||
-        header.height < -kMaxSide || header.height > kMaxSide) {
+    if (header.width <= 0 || header.height == 0) {
         return QStringLiteral("the bitmap's size is impossible");
+    }
+    // Only the total counts: a picture of 1 x 64000 is as fine as one of 250 x 256.
+    const qint64 rows = header.height < 0 ? -header.height : header.height;
+    if (header.width > kMaxBitmapPixels / rows) {
+        return QStringLiteral("the bitmap is too large (%1 x %2 pixels)")
+            .arg(header.width)
+            .arg(rows);
     }
     if (header.planes != 1) {
         return QStringLiteral("the bitmap header is damaged");
@@ -78,7 +92,8 @@ QString CheckFormat(const BitmapHeader& header) {
     }
     const bool compressionFits =
         header.compression == kBiRgb ||
-        (header.compression == kBiBitfields && (bits == 16 || bits == 32)) ||
+        (header.compression == kBiBitfields && (bits == 16 || bits == 32) &&
+         header.infoSize != kOs2HeaderSize) ||
         (header.compression == kBiRle8 && bits == 8 && header.height > 0) ||
         (header.compression == kBiRle4 && bits == 4 && header.height > 0);
     if (!compressionFits) {
@@ -90,8 +105,16 @@ QString CheckFormat(const BitmapHeader& header) {
     return {};
 }
 
-// Where the pixel rows start: the stated offset, but never inside the headers or the colour
-// table, because the reader does not go back to read them.
+qint64 PixelDataSize(const BitmapHeader& header) {
+    if (header.compression == kBiRle8 || header.compression == kBiRle4) {
+        return header.imageSize;
+    }
+    const qint64 stride = (header.width * header.bitCount + 31) / 32 * 4;
+    return stride * (header.height < 0 ? -header.height : header.height);
+}
+
+}  // namespace
+
 qint64 PixelDataStart(const BitmapHeader& header) {
     qint64 end = kFileHeaderSize + header.infoSize;
     if (header.compression == kBiBitfields && header.infoSize == kInfoHeaderSize) {
@@ -104,16 +127,6 @@ qint64 PixelDataStart(const BitmapHeader& header) {
     }
     return std::max(end, header.pixelOffset);
 }
-
-qint64 PixelDataSize(const BitmapHeader& header) {
-    if (header.compression == kBiRle8 || header.compression == kBiRle4) {
-        return header.imageSize;
-    }
-    const qint64 stride = (header.width * header.bitCount + 31) / 32 * 4;
-    return stride * (header.height < 0 ? -header.height : header.height);
-}
-
-}  // namespace
 
 QString CheckBitmapHeader(const QByteArray& bytes) {
     const qint64 length = bytes.size();
@@ -147,7 +160,15 @@ QString CheckBitmapHeader(const QByteArray& bytes) {
         return QStringLiteral("the compressed bitmap does not state its data size");
     }
     if (PixelDataStart(header) + PixelDataSize(header) > length) {
-        return QStringLiteral("the bitmap's pixel data is cut off");
+        return CutOffText();
+    }
+    if (header.compression == kBiRle8 || header.compression == kBiRle4) {
+        // The reader stops quietly where compressed data ends early, so the whole stream is
+        // walked first.
+        return CheckRleStream(bytes, header, PixelDataStart(header));
+    }
+    if (header.compression == kBiBitfields) {
+        return CheckColourMasks(ReadColourMasks(bytes, header), header.bitCount);
     }
     return {};
 }

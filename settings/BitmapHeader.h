@@ -16,6 +16,10 @@ constexpr quint32 kBiRle8 = 1;
 constexpr quint32 kBiRle4 = 2;
 constexpr quint32 kBiBitfields = 3;
 
+// The most pixels a picture may have: its decoded 32-bit image then stays within the 128 MB that
+// Qt's image readers allocate at most.
+constexpr qint64 kMaxBitmapPixels = qint64{32} * 1024 * 1024;
+
 struct BitmapHeader {
     qint64 declaredFileSize = 0;
     qint64 pixelOffset = 0;
@@ -32,7 +36,12 @@ struct BitmapHeader {
 // Checks that `bytes` is a complete Windows bitmap of a kind the reader handles. Returns the
 // reason when it is not, an empty text when it is.
 QString CheckBitmapHeader(const QByteArray& bytes);
-// The headers of a file that passed CheckBitmapHeader.
+// The headers of a file that passed CheckBitmapHeader (or at least holds its whole info header).
 BitmapHeader ParseBitmapHeader(const QByteArray& bytes);
+// Where the pixel data of a file that passed CheckBitmapHeader starts: the stated offset, but
+// never inside the headers or the colour table, because the reader does not go back to read them.
+qint64 PixelDataStart(const BitmapHeader& header);
+// The reason given for a file whose pixel data ends early.
+QString CutOffText();
 
 }  // namespace tavro

@@ -4,11 +4,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 #include "controls/PictureBox.h"
-#include "settings/BitmapHeader.h"
+#include "files/SafeFile.h"
+#include "settings/BitmapDecode.h"
 
 namespace tavro {
 namespace {
@@ -46,22 +47,22 @@ QString FolderNameIgnoringCase(const QString& folder, const QString& name) {
         QStringLiteral("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
 }
 
+// At most the size cap plus one byte is read, whatever the file claims to be, and only from a
+// regular file: a FIFO would block the game for good and a device could be read without end.
 QByteArray ReadWholeFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.exists()) {
-        ThrowPictureError(fileName, QStringLiteral("the file does not exist"));
+    BoundedRead read = ReadRegularFile(fileName, kMaxBitmapFileSize);
+    switch (read.status) {
+        case BoundedRead::Status::Ok:
+            return std::move(read.bytes);
+        case BoundedRead::Status::TooLarge:
+            ThrowPictureError(fileName, QStringLiteral("the file is too large for a picture"));
+        case BoundedRead::Status::NotRegular:
+            ThrowPictureError(fileName, QStringLiteral("it is not a regular file"));
+        case BoundedRead::Status::Missing:
+        case BoundedRead::Status::Failed:
+            break;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        ThrowPictureError(fileName, file.errorString());
-    }
-    if (file.size() > kMaxBitmapFileSize) {
-        ThrowPictureError(fileName, QStringLiteral("the file is too large for a picture"));
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        ThrowPictureError(fileName, file.errorString());
-    }
-    return bytes;
+    ThrowPictureError(fileName, read.error);
 }
 
 }  // namespace
@@ -83,30 +84,58 @@ void BuildCardFolder(Settings& settings) {
     BuildCardFolder(settings, ExecutableFolder());
 }
 
+bool IsCardSetName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") {
+        return false;
+    }
+    const QString text = QString::fromStdString(name);
+    if (text.toStdString() != name) {
+        return false;  // not UTF-8: the bytes were replaced while decoding
+    }
+    for (const QChar character : text) {
+        const QChar::Category category = character.category();
+        if (character == u'/' || character == u'\\' || category == QChar::Other_Control ||
+            category == QChar::Separator_Line || category == QChar::Separator_Paragraph) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CardSetExists(const std::string& name, const QString& executableFolder) {
+    if (!IsCardSetName(name)) {
+        return false;
+    }
+    const QString setsFolder = CardSetsFolder(executableFolder);
+    const QString folderName = FolderNameIgnoringCase(setsFolder, QString::fromStdString(name));
+    return QFileInfo(setsFolder + folderName).isDir();
+}
+
 void BuildCardFolder(Settings& settings, const QString& executableFolder) {
     const QString setsFolder = CardSetsFolder(executableFolder);
-    const QString setName = QString::fromStdString(settings.CardSetName);
-    settings.CardFolder =
-        (setsFolder + FolderNameIgnoringCase(setsFolder, setName) + u'/').toStdString();
+    const std::string& name = settings.CardSetName;
+    // Percent-encoding leaves only letters, digits and "-_~%": one plain folder name.
+    const QString folderName =
+        IsCardSetName(name)
+            ? FolderNameIgnoringCase(setsFolder, QString::fromStdString(name))
+            : QString::fromLatin1(QByteArray::fromStdString(name).toPercentEncoding({}, "."));
+    settings.CardFolder = (setsFolder + folderName + u'/').toStdString();
 }
 
 QImage ReadBitmap(const QString& fileName) {
-    const QByteArray bytes = ReadWholeFile(fileName);
-    // Qt's reader accepts a cut-off file and fills the missing rows with whatever memory held,
-    // so the header is checked against the file's real length before decoding.
-    const QString problem = CheckBitmapHeader(bytes);
-    if (!problem.isEmpty()) {
+    QString problem;
+    QImage image = DecodeBitmap(ReadWholeFile(fileName), problem);
+    if (image.isNull()) {
         ThrowPictureError(fileName, problem);
-    }
-    QImage image;
-    if (!image.loadFromData(bytes, "BMP") || image.isNull()) {
-        ThrowPictureError(fileName, QStringLiteral("the bitmap cannot be decoded"));
     }
     return image;
 }
 
 void LoadPicture(PictureBox& target, const QString& fileName) {
-    target.setPicture(ReadBitmap(fileName));
+    // Only as many pixels as the control shows are kept: a set of huge pictures would otherwise
+    // hold all of them at full size for as long as they are shown.
+    const QSize shown = ShownPixelSize(target.size(), target.devicePixelRatioF());
+    target.setPicture(ScaleToShownSize(ReadBitmap(fileName), shown));
 }
 
 }  // namespace tavro

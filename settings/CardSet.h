@@ -25,8 +25,16 @@ QString ExecutableFolder();
 QString CardSetsFolder();
 // The same for the given executable folder (with or without a trailing '/').
 QString CardSetsFolder(const QString& executableFolder);
+// Whether the text can name a card set: one folder name directly under "gfx", valid UTF-8, not
+// empty, not "." or "..", without '/', '\\', control characters or line breaks.
+bool IsCardSetName(const std::string& name);
+// Whether the name is a card set name and "gfx" under the executable folder holds a folder of
+// that name (found without regard to letter case).
+bool CardSetExists(const std::string& name, const QString& executableFolder);
 // Sets settings.CardFolder = executable folder + "gfx/" + CardSetName + "/", each folder found
-// without regard to letter case where the file system tells case apart.
+// without regard to letter case where the file system tells case apart. A CardSetName that is
+// no card set name is percent-encoded into a folder name of "gfx" instead, so that nothing
+// outside "gfx" is ever read through it.
 void BuildCardFolder(Settings& settings);
 // The same with the given folder in place of the executable's (with or without a trailing '/').
 void BuildCardFolder(Settings& settings, const QString& executableFolder);

@@ -101,5 +101,39 @@ TEST(CardFolder, SetsFolderAndTrailingSlash) {
     EXPECT_EQ(FolderFor("ANIMALS", root.path().chopped(1)), FolderFor("animals", root.path()));
 }
 
+TEST(CardFolder, SetNameIsOneFolderNameUnderGfx) {
+    EXPECT_TRUE(IsCardSetName("animals"));
+    EXPECT_TRUE(IsCardSetName("My cards (2)"));
+    EXPECT_TRUE(IsCardSetName("tiere-\xc3\xa4\xc3\xb6"));  // UTF-8
+    for (const std::string& name :
+         {std::string(), std::string("."), std::string(".."), std::string("../gfx/solid"),
+          std::string("/tmp"), std::string("a\\b"), std::string("animals\n"),
+          std::string("tab\there"), std::string("anim\xe4ls"), std::string("nul\0x", 5),
+          std::string("line\xe2\x80\xa8sep")}) {
+        EXPECT_FALSE(IsCardSetName(name)) << name;
+    }
+}
+
+TEST(CardFolder, NameThatIsNoSetNameNeverLeavesGfx) {
+    TempFolder root;
+    root.makeFolder("gfx/animals");
+    root.makeFolder("elsewhere");
+    for (const std::string name : {"..", ".", "../elsewhere", "../gfx/animals", "/",
+                                   "animals/../../elsewhere", "x\ny", "\xff\xfe"}) {
+        SCOPED_TRACE(name);
+        const QString folder = FolderFor(name, root.path());
+        ASSERT_TRUE(folder.endsWith(u'/'));
+        // One plain folder name directly under gfx, and one that is not there.
+        const QString inside = folder.mid(root.path().size());
+        EXPECT_TRUE(inside.startsWith(QStringLiteral("gfx/")));
+        EXPECT_EQ(inside.count(u'/'), 2) << inside.toStdString();
+        EXPECT_FALSE(QFileInfo(folder).exists());
+        EXPECT_FALSE(CardSetExists(name, root.path()));
+    }
+    EXPECT_TRUE(CardSetExists("animals", root.path()));
+    EXPECT_TRUE(CardSetExists("ANIMALS", root.path()));
+    EXPECT_FALSE(CardSetExists("reptiles", root.path()));
+}
+
 }  // namespace
 }  // namespace tavro

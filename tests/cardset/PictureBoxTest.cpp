@@ -7,6 +7,7 @@
 #include "cardset/BmpWriter.h"
 #include "cardset/TempFolder.h"
 #include "controls/PictureBox.h"
+#include "settings/BitmapDecode.h"
 #include "settings/CardSet.h"
 
 namespace tavro {
@@ -106,6 +107,46 @@ TEST(PictureBox, LoadPictureKeepsThePictureOnFailure) {
         "other.bmp", testing::MakeBmp({3, 7, 24, {}}, [](int, int) { return kTopLeft; }));
     LoadPicture(box, other);
     EXPECT_EQ(box.picture().size(), QSize(3, 7));
+}
+
+// A picture of the given size in the four quarter colours.
+QByteArray QuarterBitmap(int width, int height) {
+    return testing::MakeBmp({width, height, 24, {}},
+                            [=](int x, int y) { return QuarterColour(x, y, width, height); });
+}
+
+TEST(PictureBox, KeepsNoMorePixelsThanItShows) {
+    TempFolder folder;
+    PictureBox tile;
+    tile.resize(60, 60);
+    LoadPicture(tile, folder.write("big.bmp", QuarterBitmap(400, 300)));
+    EXPECT_EQ(tile.picture().size(), QSize(60, 60) * tile.devicePixelRatioF());
+    // Long and thin: only the long side shrinks.
+    LoadPicture(tile, folder.write("thin.bmp", QuarterBitmap(2, 900)));
+    EXPECT_EQ(tile.picture().size(), QSize(2, 60) * tile.devicePixelRatioF());
+
+    // Still the whole picture, stretched: each corner shows its quarter's colour.
+    LoadPicture(tile, folder.write("big.bmp", QuarterBitmap(400, 300)));
+    const QImage shown = tile.grab().toImage();
+    EXPECT_EQ(shown.pixel(2, 2) | 0xFF000000u, kTopLeft);
+    EXPECT_EQ(shown.pixel(57, 2) | 0xFF000000u, kTopRight);
+    EXPECT_EQ(shown.pixel(2, 57) | 0xFF000000u, kBottomLeft);
+    EXPECT_EQ(shown.pixel(57, 57) | 0xFF000000u, kBottomRight);
+}
+
+TEST(PictureBox, ShownSizeCountsDevicePixels) {
+    EXPECT_EQ(ShownPixelSize(QSize(60, 60), 1.0), QSize(60, 60));
+    EXPECT_EQ(ShownPixelSize(QSize(60, 60), 2.0), QSize(120, 120));
+    EXPECT_EQ(ShownPixelSize(QSize(47, 47), 1.5), QSize(71, 71));
+
+    QImage big(4000, 30, QImage::Format_RGB32);
+    big.fill(Qt::blue);
+    const QImage scaled = ScaleToShownSize(big, QSize(120, 120));
+    EXPECT_EQ(scaled.size(), QSize(120, 30));
+    EXPECT_EQ(scaled.pixel(60, 15), qRgb(0, 0, 255));
+    // Small pictures and an empty shown size leave the picture as it is.
+    EXPECT_EQ(ScaleToShownSize(big, QSize()).size(), big.size());
+    EXPECT_EQ(ScaleToShownSize(big.copy(0, 0, 40, 10), QSize(47, 47)).size(), QSize(40, 10));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QBuffer>
 #include <QImage>
+#include <QPainter>
 #include <random>
 
 #include "cardset/BmpWriter.h"
@@ -204,6 +205,81 @@ TEST(ReadBitmap, RejectsDamagedHeaders) {
         MakeBmp({4, 4, 4, {kColours.begin(), kColours.end()}}, [](int, int) { return 1u; });
     testing::PutU32(paletted, 46, 17);
     ExpectRejected(folder.write("colours.bmp", paletted));
+}
+
+// The text of the PictureError that reading the file throws; empty when it reads.
+std::string RefusalOf(const QString& file) {
+    try {
+        ReadBitmap(file);
+    } catch (const PictureError& error) {
+        return error.what();
+    }
+    return {};
+}
+
+TEST(ReadBitmap, LongThinPicturesAreRead) {
+    TempFolder folder;
+    const auto colour = [](int x, int y) { return qRgb((x + y) % 256, 7, 9); };
+    const QImage wide = ReadBitmap(folder.write("wide.bmp", MakeBmp({64000, 1, 24, {}}, colour)));
+    EXPECT_EQ(wide.size(), QSize(64000, 1));
+    EXPECT_EQ(wide.pixel(63999, 0), qRgb(63999 % 256, 7, 9));
+    const QImage tall = ReadBitmap(folder.write("tall.bmp", MakeBmp({1, 64000, 24, {}}, colour)));
+    EXPECT_EQ(tall.size(), QSize(1, 64000));
+    EXPECT_EQ(tall.pixel(0, 63999), qRgb(63999 % 256, 7, 9));
+}
+
+TEST(ReadBitmap, OnlyImpossibleSizesAreCalledImpossible) {
+    TempFolder folder;
+    const auto sized = [&](const char* name, qint32 width, qint32 height) {
+        QByteArray bytes = Valid24Bit(2, 2);
+        testing::PutU32(bytes, 18, static_cast<quint32>(width));
+        testing::PutU32(bytes, 22, static_cast<quint32>(height));
+        return RefusalOf(folder.write(QLatin1String(name), bytes));
+    };
+    EXPECT_NE(sized("width0.bmp", 0, 2).find("impossible"), std::string::npos);
+    EXPECT_NE(sized("height0.bmp", 2, 0).find("impossible"), std::string::npos);
+    EXPECT_NE(sized("negative.bmp", -2, 2).find("impossible"), std::string::npos);
+    // Too many pixels to hold is "too large", whichever side is long.
+    for (const auto& [width, height] : {std::pair{40000, 40000}, std::pair{1 << 30, 1},
+                                        std::pair{1, 1 << 30}, std::pair{8192, -8192}}) {
+        const std::string refusal = sized("large.bmp", width, height);
+        EXPECT_NE(refusal.find("too large"), std::string::npos) << refusal;
+    }
+}
+
+// An 8-bit picture whose colour table holds one entry (green) while its pixels go up to 63.
+QByteArray ShortColourTable() {
+    return MakeBmp({8, 8, 8, {qRgb(0, 200, 0)}},
+                   [](int x, int y) { return static_cast<quint32>((x * 8 + y) % 64); });
+}
+
+TEST(ReadBitmap, PixelsPastAShortColourTableAreBlack) {
+    TempFolder folder;
+    const QImage image = ReadBitmap(folder.write("short.bmp", ShortColourTable()));
+    EXPECT_EQ(image.colorCount(), 0) << "a colour table is left to read past";
+    // Drawn as a tile draws it, enlarged and smoothed, twice: the same pixels every time.
+    QImage first;
+    for (int round = 0; round < 2; ++round) {
+        QImage tile(64, 64, QImage::Format_ARGB32_Premultiplied);
+        tile.fill(Qt::white);
+        QPainter painter(&tile);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(0, 0, 64, 64), image);
+        painter.end();
+        if (round == 0) {
+            first = tile;
+        } else {
+            EXPECT_EQ(tile, first);
+        }
+    }
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const QRgb expected = (x * 8 + y) % 64 == 0 ? qRgb(0, 200, 0) : qRgb(0, 0, 0);
+            ASSERT_EQ(image.pixel(x, y), expected) << "at " << x << "," << y;
+        }
+    }
+    // The drawn tile's middle of pixel (3, 3), far from any green pixel, is black.
+    EXPECT_EQ(first.pixel(3 * 8 + 4, 3 * 8 + 4), qRgb(0, 0, 0));
 }
 
 }  // namespace

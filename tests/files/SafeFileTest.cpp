@@ -90,3 +90,17 @@ TEST_F(SafeFileTest, OpensForWritingWithoutCreating) {
 }
 
 }  // namespace
+
+namespace {
+
+// A generous bound costs nothing: a small file is read into a buffer of its own size, not of
+// the bound's (pictures are read with a bound of 256 MB, one after the other).
+TEST_F(SafeFileTest, SmallFileUnderALargeBoundTakesLittleMemory) {
+    const QString file = write("small", QByteArray(1000, 'x'));
+    const BoundedRead read = tavro::ReadRegularFile(file, qint64{1} << 30);
+    ASSERT_EQ(read.status, BoundedRead::Status::Ok);
+    EXPECT_EQ(read.bytes, QByteArray(1000, 'x'));
+    EXPECT_LT(read.bytes.capacity(), 1 << 20);
+}
+
+}  // namespace

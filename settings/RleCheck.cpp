@@ -1,0 +1,78 @@
+// The walk over a run-length compressed bitmap stream; see RleCheck.h. The stream is a series of
+// byte pairs: (n, c) with n > 0 is a run of n pixels; (0, 0) ends a row, (0, 1) ends the
+// picture, (0, 2) is followed by a jump of dx, dy pixels, and (0, n) with n >= 3 by n literal
+// pixels, padded to an even number of bytes.
+#include "settings/RleCheck.h"
+
+namespace tavro {
+namespace {
+
+QString OutsideText() {
+    return QStringLiteral("the bitmap's compressed data reaches outside the picture");
+}
+
+}  // namespace
+
+QString CheckRleStream(const QByteArray& bytes, const BitmapHeader& header, qint64 start) {
+    const bool fourBits = header.compression == kBiRle4;
+    const qint64 width = header.width;
+    const qint64 height = header.height;
+    const qint64 end = bytes.size();
+    const auto byteAt = [&](qint64 at) { return static_cast<quint8>(bytes[at]); };
+
+    qint64 at = start;
+    qint64 x = 0;
+    qint64 y = 0;  // rows counted from the bottom, as they are stored
+    while (true) {
+        if (at + 2 > end) {
+            return CutOffText();
+        }
+        const qint64 first = byteAt(at);
+        const qint64 second = byteAt(at + 1);
+        at += 2;
+        if (first > 0) {  // a run of `first` pixels
+            if (y >= height || x + first > width) {
+                return OutsideText();
+            }
+            x += first;
+            continue;
+        }
+        switch (second) {
+            case 0:  // end of the row
+                if (y >= height) {
+                    return OutsideText();
+                }
+                x = 0;
+                ++y;
+                break;
+            case 1:  // end of the picture
+                return {};
+            case 2: {  // a jump right and up
+                if (at + 2 > end) {
+                    return CutOffText();
+                }
+                x += byteAt(at);
+                y += byteAt(at + 1);
+                at += 2;
+                if (x > width || y >= height) {
+                    return OutsideText();
+                }
+                break;
+            }
+            default: {  // `second` literal pixels, padded to whole 16-bit words
+                if (y >= height || x + second > width) {
+                    return OutsideText();
+                }
+                const qint64 dataBytes = fourBits ? (second + 3) / 4 * 2 : (second + 1) / 2 * 2;
+                if (at + dataBytes > end) {
+                    return CutOffText();
+                }
+                x += second;
+                at += dataBytes;
+                break;
+            }
+        }
+    }
+}
+
+}  // namespace tavro
