@@ -92,14 +92,9 @@ bool IsCardSetName(const std::string& name) {
     if (text.toStdString() != name) {
         return false;  // not UTF-8: the bytes were replaced while decoding
     }
-    for (const QChar character : text) {
-        const QChar::Category category = character.category();
-        if (character == u'/' || character == u'\\' || category == QChar::Other_Control ||
-            category == QChar::Separator_Line || category == QChar::Separator_Paragraph) {
-            return false;
-        }
-    }
-    return true;
+    // Any other character a folder name may hold is allowed, controls included: such a folder
+    // is listed in Options and shown with "?" in their place, so it must stay usable.
+    return !text.contains(u'/') && !text.contains(u'\\') && !text.contains(QChar(u'\0'));
 }
 
 bool CardSetExists(const std::string& name, const QString& executableFolder) {

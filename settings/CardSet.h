@@ -26,7 +26,7 @@ QString CardSetsFolder();
 // The same for the given executable folder (with or without a trailing '/').
 QString CardSetsFolder(const QString& executableFolder);
 // Whether the text can name a card set: one folder name directly under "gfx", valid UTF-8, not
-// empty, not "." or "..", without '/', '\\', control characters or line breaks.
+// empty, not "." or "..", without '/', '\\' or NUL.
 bool IsCardSetName(const std::string& name);
 // Whether the name is a card set name and "gfx" under the executable folder holds a folder of
 // that name (found without regard to letter case).

@@ -105,11 +105,13 @@ TEST(CardFolder, SetNameIsOneFolderNameUnderGfx) {
     EXPECT_TRUE(IsCardSetName("animals"));
     EXPECT_TRUE(IsCardSetName("My cards (2)"));
     EXPECT_TRUE(IsCardSetName("tiere-\xc3\xa4\xc3\xb6"));  // UTF-8
+    // Folder names may hold controls and line breaks; they are shown with "?" in their place.
+    EXPECT_TRUE(IsCardSetName("tab\there"));
+    EXPECT_TRUE(IsCardSetName("line\xe2\x80\xa8sep"));
     for (const std::string& name :
          {std::string(), std::string("."), std::string(".."), std::string("../gfx/solid"),
-          std::string("/tmp"), std::string("a\\b"), std::string("animals\n"),
-          std::string("tab\there"), std::string("anim\xe4ls"), std::string("nul\0x", 5),
-          std::string("line\xe2\x80\xa8sep")}) {
+          std::string("/tmp"), std::string("a\\b"), std::string("anim\xe4ls"),
+          std::string("nul\0x", 5)}) {
         EXPECT_FALSE(IsCardSetName(name)) << name;
     }
 }
