@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Builds the Leads file fuzz target with libFuzzer (clang++, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs it for about 30 seconds in a temporary working folder.
-# Fails on a crash, a sanitizer report or a failed check.
+# UndefinedBehaviorSanitizer) and runs it in a temporary working folder for SECONDS seconds
+# (default 30, or TAVRO_FUZZ_SECONDS). Fails on a crash, a sanitizer report or a failed check.
+# Usage: tools/fuzz.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 out="${TAVRO_FUZZ_BUILD:-$root/build-fuzz}"
-seconds="${TAVRO_FUZZ_SECONDS:-30}"
+seconds="${1:-${TAVRO_FUZZ_SECONDS:-30}}"
 mkdir -p "$out"
 
 # shellcheck disable=SC2046
 clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
     -fno-sanitize-recover=undefined -I"$root" $(pkg-config --cflags Qt6Core) \
-    "$root"/scores/Leads*.cpp "$root"/tests/fuzz/LeadsFuzz.cpp \
+    "$root"/scores/Leads*.cpp "$root"/files/SafeFile.cpp "$root"/tests/fuzz/LeadsFuzz.cpp \
     $(pkg-config --libs Qt6Core) -o "$out/leads_fuzz"
 
 work=$(mktemp -d)
