@@ -220,8 +220,10 @@ TEST_F(SettingsFileKind, LinksToRegularFilesAreReadAndWrittenThrough) {
     EXPECT_EQ(LoadWithin(), (Loaded{"player", 450}));
 }
 
-TEST_F(SettingsFileKind, NewMachineFileIsReadableByEveryone) {
+TEST_F(SettingsFileKind, NewMachineFileIsReadableByEveryoneWhateverTheUmask) {
+    const mode_t previous = ::umask(077);
     SaveSettings(Settings{"birds", 100, {}});
+    ::umask(previous);
     const QFileDevice::Permissions permissions = QFileInfo(MachineFile()).permissions();
     EXPECT_TRUE(permissions.testFlag(QFileDevice::ReadGroup));
     EXPECT_TRUE(permissions.testFlag(QFileDevice::ReadOther));
