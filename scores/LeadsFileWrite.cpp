@@ -109,7 +109,8 @@ bool WriteAll(int fd, const char* bytes, std::size_t size) {
     return true;
 }
 
-// Writes the record at the start of fd and flushes it to disk; false (errno set) on failure.
+// Writes the record at fd's offset (the file's start here) and flushes it to disk; false (errno
+// set) on failure.
 bool WriteRecordTo(int fd, const LeadsTable& table) {
     return WriteAll(fd, RecordBytes(table), sizeof table) && ::fsync(fd) == 0;
 }
