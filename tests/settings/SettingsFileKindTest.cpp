@@ -173,6 +173,7 @@ TEST_F(SettingsFileKind, OddUserFileIsNeverWritten) {
 
 TEST_F(SettingsFileKind, OddUserFileAndLockedMachineFolderSaveNothing) {
     ASSERT_TRUE(GiveStore(UserFolder(), 0755, true));
+    ASSERT_TRUE(GiveStore(MachineFolder(), 0555, false));
     for (const OddKind& kind : OddKinds()) {
         SCOPED_TRACE(kind.Name);
         ASSERT_TRUE(kind.Make(UserFile()));
