@@ -1,19 +1,15 @@
 // Loading, inserting into and clearing the Leads table's file "leads.dat" in the current working
-// directory. Every rewrite goes to a temporary file in the same folder that then replaces the old
-// one (QSaveFile), so a failed or interrupted write leaves the previous file whole. A file that
-// cannot be opened for reading and writing is never replaced: that is reported as an error.
+// directory. How the file is written is LeadsFileWrite's business; a file that cannot be opened
+// for reading and writing, or that is not a regular file, is never replaced: that is reported.
 #include "scores/LeadsFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
+#include "files/SafeFile.h"
+#include "scores/LeadsFileWrite.h"
 #include "scores/LeadsText.h"
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace tavro {
 namespace {
@@ -22,16 +18,8 @@ constexpr char kDefaultName[] = "none";
 constexpr std::uint8_t kDefaultNameLength = sizeof(kDefaultName) - 1;
 constexpr qint64 kRecordSize = static_cast<qint64>(kLeadsFileSize);
 
-[[noreturn]] void ThrowFileError(const QString& platformText) {
-    throw LeadsFileError(
-        (QString::fromLatin1(kLeadsFileName) + QStringLiteral(": ") + platformText).toStdString());
-}
-
 char* RecordBytes(LeadsTable& table) {
     return reinterpret_cast<char*>(&table);
-}
-const char* RecordBytes(const LeadsTable& table) {
-    return reinterpret_cast<const char*>(&table);
 }
 
 // Sets the length byte and the first four characters to "none", leaving the other bytes.
@@ -52,8 +40,12 @@ void ApplyDefaultFields(LeadsTable& table) {
 // record straight into the table. Bytes delivered by a short read stay in the table.
 // Returns true when the whole record was read.
 bool ReadRecord(LeadsTable& table) {
-    QFile file(QString::fromLatin1(kLeadsFileName));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+    QFile file;
+    QString error;
+    if (!OpenRegularFile(file, QString::fromLatin1(kLeadsFileName), QIODevice::ReadWrite, error)) {
+        if (error == NotRegularFileText()) {
+            ThrowLeadsFileError(error);  // it changed since it was checked
+        }
         return false;
     }
     qint64 total = 0;
@@ -65,70 +57,6 @@ bool ReadRecord(LeadsTable& table) {
         total += got;
     }
     return total == kRecordSize;
-}
-
-// An existing file is replaced only when it could be opened for reading and writing, as a file
-// rewritten in place would have to be; a write-protected file thus stays as it is.
-void CheckReplaceable(const QString& fileName) {
-    QFile existing(fileName);
-    if (!existing.exists()) {
-        return;
-    }
-    if (!existing.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
-        ThrowFileError(existing.errorString());
-    }
-}
-
-// A new file gets what an ordinarily created file gets: read and write for everyone, less the
-// umask. QSaveFile (Qt 6.4) makes its temporary file, and so the new file, private to the owner.
-void SetNewFilePermissions(QSaveFile& file) {
-#ifdef Q_OS_UNIX
-    const mode_t mask = umask(0);
-    umask(mask);
-    QFileDevice::Permissions permissions;
-    const auto allow = [&](mode_t bit, QFileDevice::Permission permission) {
-        if (!(mask & bit)) {
-            permissions |= permission;
-        }
-    };
-    allow(S_IRUSR, QFileDevice::ReadOwner);
-    allow(S_IWUSR, QFileDevice::WriteOwner);
-    allow(S_IRGRP, QFileDevice::ReadGroup);
-    allow(S_IWGRP, QFileDevice::WriteGroup);
-    allow(S_IROTH, QFileDevice::ReadOther);
-    allow(S_IWOTH, QFileDevice::WriteOther);
-    file.setPermissions(permissions);
-#else
-    Q_UNUSED(file);
-#endif
-}
-
-// Replaces the file with the table's 152-byte image, or throws and leaves the old file whole.
-void WriteRecord(const LeadsTable& table) {
-    const QString fileName = QString::fromLatin1(kLeadsFileName);
-    const bool isNew = !QFile::exists(fileName);
-    CheckReplaceable(fileName);
-    QSaveFile file(fileName);
-    // Unbuffered, so that every failing write is seen here: a write error met only while the
-    // buffer is flushed inside commit() goes unnoticed, and a short file would replace the old.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        ThrowFileError(file.errorString());
-    }
-    if (isNew) {
-        SetNewFilePermissions(file);
-    }
-    // A write that stops part-way is continued, so that the failing call gives the error text.
-    qint64 written = 0;
-    while (written < kRecordSize) {
-        const qint64 count = file.write(RecordBytes(table) + written, kRecordSize - written);
-        if (count <= 0) {
-            ThrowFileError(file.errorString());  // QSaveFile drops the temporary file
-        }
-        written += count;
-    }
-    if (!file.commit()) {
-        ThrowFileError(file.errorString());
-    }
 }
 
 // Copies a name with its length byte clamped to 10; the bytes after the name are cleared.
@@ -160,12 +88,15 @@ QString LeadNameText(const LeadsTable& table, int placeIndex) {
 }
 
 void LoadLeads(LeadsTable& table) {
+    RemoveLeftoverTemporaries();
+    // Anything but a regular file is refused before it is opened, and never replaced.
+    CheckLeadsFileKind();
     if (ReadRecord(table)) {
         return;
     }
     // Missing, unreadable or short: a fresh file holds the default table. The table in memory
     // takes the default fields only once that file is in place.
-    WriteRecord(DefaultLeads());
+    WriteLeadsRecord(DefaultLeads());
     ApplyDefaultFields(table);
 }
 
@@ -185,7 +116,7 @@ void InsertLead(LeadsTable& table, const QString& name, std::int32_t points) {
     }
     SetName(table.LeadNames[place], name);
     scores[place] = points;
-    WriteRecord(table);
+    WriteLeadsRecord(table);
 }
 
 void ClearLeads() {

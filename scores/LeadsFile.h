@@ -1,6 +1,6 @@
 // The Leads table's file "leads.dat" in the current working directory: loading (re-creating it
 // with the default table when it is missing, unreadable or short), inserting an entry, clearing.
-// Every rewrite is atomic, so a failed write leaves the previous file whole.
+// A rewrite keeps the file's owner, mode and links (see LeadsFileWrite.h).
 #pragma once
 
 #include <QString>
@@ -24,8 +24,9 @@ LeadsTable DefaultLeads();
 // The name of place index 0..9 (place 1..10), decoded from Windows-1252, at most 10 characters.
 QString LeadNameText(const LeadsTable& table, int placeIndex);
 
-// Makes the table equal to the file, or re-creates the file with the default table.
-// Throws LeadsFileError when re-creating or writing fails; the table then keeps its content.
+// Makes the table equal to the file, or re-creates the file with the default table; first
+// removes what rewrites cut short by a kill left behind. Throws LeadsFileError when the name is
+// not a regular file, or when re-creating or writing fails; the table then keeps its content.
 void LoadLeads(LeadsTable& table);
 // Reloads, enters name (first 10 characters, Windows-1252, "?" for what it cannot hold) with
 // points if they beat place 10, and rewrites the file. Throws LeadsFileError.

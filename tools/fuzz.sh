@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with libFuzzer (clang++, AddressSanitizer and
 # UndefinedBehaviorSanitizer): the Leads file, and the card pictures from a file's bytes to a
-# drawn tile. Runs each for about 30 seconds (TAVRO_FUZZ_SECONDS) in a temporary working folder;
-# TAVRO_FUZZ_RUNS=N runs the picture target for N inputs instead, for long runs by hand.
+# drawn tile. Runs each for SECONDS seconds (default 30, or TAVRO_FUZZ_SECONDS) in a temporary
+# working folder; TAVRO_FUZZ_RUNS=N runs the picture target for N inputs instead.
 # Fails on a crash, a sanitizer report or a failed check.
+# Usage: tools/fuzz.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 out="${TAVRO_FUZZ_BUILD:-$root/build-fuzz}"
-seconds="${TAVRO_FUZZ_SECONDS:-30}"
+seconds="${1:-${TAVRO_FUZZ_SECONDS:-30}}"
 mkdir -p "$out"
 
 # shellcheck disable=SC2046
 clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
     -fno-sanitize-recover=undefined -I"$root" $(pkg-config --cflags Qt6Core) \
-    "$root"/scores/Leads*.cpp "$root"/tests/fuzz/LeadsFuzz.cpp \
+    "$root"/scores/Leads*.cpp "$root"/files/SafeFile.cpp "$root"/tests/fuzz/LeadsFuzz.cpp \
     $(pkg-config --libs Qt6Core) -o "$out/leads_fuzz"
 
 work=$(mktemp -d)

@@ -1,9 +1,11 @@
 // Fuzz target for the Leads file: arbitrary bytes as "leads.dat" go through LoadLeads and then
 // InsertLead, with the score and the name also taken from the input. It aborts when the file
-// is not what it must be afterwards, or when a well-ordered table loses its order.
+// is not what it must be afterwards, when a well-ordered table loses its order, or when anything
+// named like the file but the file is left in the folder.
 // Input: 4 bytes score (little-endian), 1 byte name length n, n bytes UTF-8 name, the file.
 // Runs in the current working folder, which tools/fuzz.sh makes a temporary one.
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <algorithm>
@@ -130,6 +132,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QByteArray fileBefore = FileBytes();
         tavro::InsertLead(table, input.Name, input.Points);
         CheckInsert(input, before, table, fileBefore);
+        const QStringList left = QDir().entryList({QStringLiteral("leads.dat*")},
+                                                  QDir::AllEntries | QDir::Hidden | QDir::System);
+        Check(left == QStringList{QString::fromLatin1(tavro::kLeadsFileName)},
+              "no temporary file is left");
     } catch (const tavro::LeadsFileError& error) {
         std::fprintf(stderr, "unexpected file error: %s\n", error.what());
         std::abort();

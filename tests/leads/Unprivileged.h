@@ -45,9 +45,9 @@ inline bool GiveTo(const QString& path, mode_t mode, bool toUnprivileged) {
 inline constexpr int kChildDropFailed = 125;
 inline constexpr int kChildCrashed = -1;
 
-// Runs body in a child process as the unprivileged identity and returns its exit code
-// (kChildCrashed when it died from a signal). The child leaves with _exit, running no handlers.
-inline int RunUnprivileged(const std::function<int()>& body) {
+// Starts body in a child process as the unprivileged identity and returns its process id. The
+// child leaves with _exit and body's result as its exit code, running no handlers.
+inline pid_t StartUnprivileged(const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0) {
         if (geteuid() == 0) {
@@ -65,6 +65,13 @@ inline int RunUnprivileged(const std::function<int()>& body) {
         }
         _exit(code);
     }
+    return child;
+}
+
+// Runs body in a child process as the unprivileged identity and returns its exit code
+// (kChildCrashed when it died from a signal, as when an alarm set in body ends a hang).
+inline int RunUnprivileged(const std::function<int()>& body) {
+    const pid_t child = StartUnprivileged(body);
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
         return kChildCrashed;
