@@ -51,7 +51,12 @@ bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode,
     flags |= reads && writes ? O_RDWR : (writes ? O_WRONLY : O_RDONLY);
     const int fd = ::open(QFile::encodeName(path).constData(), flags);
     if (fd < 0) {
-        error = QString::fromLocal8Bit(std::strerror(errno));
+        // A folder refuses writing and a FIFO without a reader refuses a non-blocking writer:
+        // both are told as what they are, like every other path that is no regular file.
+        const int openError = errno;
+        error = KindOfFile(path) == FileKind::Other
+                    ? NotRegularFileText()
+                    : QString::fromLocal8Bit(std::strerror(openError));
         return false;
     }
     struct stat status {};

@@ -66,7 +66,7 @@ TEST_F(SafeFileTest, RefusesWhatIsNotARegularFileWithoutBlocking) {
             QString error;
             EXPECT_FALSE(tavro::OpenRegularFile(file, odd, mode, error));
             EXPECT_FALSE(file.isOpen());
-            EXPECT_FALSE(error.isEmpty());
+            EXPECT_EQ(error, tavro::NotRegularFileText());
         }
     }
 }
