@@ -44,14 +44,14 @@ TForm4::TForm4(Settings& settings, std::uint8_t& inputState, GameEngine& engine,
       engine_(engine),
       mainWindow_(mainWindow),
       executableFolder_(ExecutableFolder()) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(kClientSize);
 }
 
 void TForm4::BuildControls() {
     ApplyDialogLook(*this);
 
-    QGroupBox* groupBox = controls_.groupBox = new QGroupBox(QStringLiteral("Cards"), this);
+    QGroupBox* groupBox = controls_.groupBox = new QGroupBox(tr("Cards"), this);
     groupBox->setGeometry(9, 8, 297, 73);
 
     QComboBox* comboBox = controls_.comboBox = new QComboBox(groupBox);
@@ -84,7 +84,7 @@ void TForm4::BuildControls() {
     controls_.preview = new PictureBox(frame);
     controls_.preview->setGeometry(1, 1, 47, 47);
 
-    controls_.delayCaption = new QLabel(QStringLiteral("Delay"), this);
+    controls_.delayCaption = new QLabel(tr("Delay"), this);
     controls_.delayCaption->move(16, 88);
     controls_.delayCaption->adjustSize();
 
@@ -102,7 +102,7 @@ void TForm4::BuildControls() {
     // Connected only now, so that building the dialog leaves FlipDelay alone.
     connect(slider, &TRxCustomSlider::OnChange, this, &TForm4::RxSlider1Change);
 
-    controls_.ok = MakeSpeedButton(this, QStringLiteral("OK"), QRect(233, 146, 73, 25), Qt::black);
+    controls_.ok = MakeSpeedButton(this, tr("OK"), QRect(233, 146, 73, 25), Qt::black);
     connect(controls_.ok, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
 
     setTabOrder(comboBox, slider);
@@ -122,8 +122,7 @@ void TForm4::setExecutableFolder(const QString& folder) {
 
 QString TForm4::DelayText(std::int32_t flipDelay) {
     const double seconds = flipDelay / 1000.0;
-    return QLocale().toString(seconds, 'g', QLocale::FloatingPointShortest) +
-           QStringLiteral(" sec");
+    return QLocale().toString(seconds, 'g', QLocale::FloatingPointShortest) + tr(" sec");
 }
 
 void TForm4::FormCreate() {
@@ -216,7 +215,7 @@ void TForm4::Timer1Timer() {
         }
     } catch (...) {
         // The same picture is tried again at the next tick; the frame says why nothing moves.
-        Panel1()->setText(QStringLiteral("ERROR"));
+        Panel1()->setText(tr("ERROR"));
     }
 }
 

@@ -15,6 +15,11 @@ namespace {
 
 const QString kGfxFolderName = QStringLiteral("gfx");
 
+// The translation context of the picture errors.
+struct PictureText {
+    Q_DECLARE_TR_FUNCTIONS(CardSet)
+};
+
 // Larger files are refused before reading: no card picture comes near this size, and reading a
 // huge file by mistake would only stall the game.
 constexpr qint64 kMaxBitmapFileSize = qint64{256} * 1024 * 1024;
@@ -43,19 +48,19 @@ QString FolderNameIgnoringCase(const QString& folder, const QString& name) {
 
 [[noreturn]] void ThrowPictureError(const QString& fileName, const QString& reason) {
     throw PictureError(
-        QStringLiteral("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
+        PictureText::tr("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
 }
 
 QByteArray ReadWholeFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.exists()) {
-        ThrowPictureError(fileName, QStringLiteral("the file does not exist"));
+        ThrowPictureError(fileName, PictureText::tr("the file does not exist"));
     }
     if (!file.open(QIODevice::ReadOnly)) {
         ThrowPictureError(fileName, file.errorString());
     }
     if (file.size() > kMaxBitmapFileSize) {
-        ThrowPictureError(fileName, QStringLiteral("the file is too large for a picture"));
+        ThrowPictureError(fileName, PictureText::tr("the file is too large for a picture"));
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
@@ -100,7 +105,7 @@ QImage ReadBitmap(const QString& fileName) {
     }
     QImage image;
     if (!image.loadFromData(bytes, "BMP") || image.isNull()) {
-        ThrowPictureError(fileName, QStringLiteral("the bitmap cannot be decoded"));
+        ThrowPictureError(fileName, PictureText::tr("the bitmap cannot be decoded"));
     }
     return image;
 }
