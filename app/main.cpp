@@ -1,18 +1,21 @@
-// The program entry: the application, its name and icon, the five windows created once in their
-// order (main window, Leads, name entry, Options, About), and the event loop, which ends when the
-// main window closes.
+// The program entry: the application, its name, icon and language, the five windows created once in
+// their order (main window, Leads, name entry, Options, About), and the event loop, which ends when
+// the main window closes.
 #include <QApplication>
 #include <QScreen>
 
 #include "app/AppIcon.h"
 #include "app/FirstPaintProbe.h"
 #include "app/ProgramWindows.h"
+#include "translations/Translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Only the name: an explicit display name would be appended to every window caption.
     QApplication::setApplicationName(QStringLiteral("Tavro Memory"));
     QApplication::setWindowIcon(tavro::AppIcon());
+    // The system locale's language (LANGUAGE, LANG), before any window makes its texts.
+    tavro::InstallTranslations();
 
     tavro::ProgramWindows windows;
     tavro::TForm1& form1 = windows.form1;

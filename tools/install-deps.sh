@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build git clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-noto-color-emoji fonts-dejavu-core
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
