@@ -91,6 +91,7 @@ struct LanguageRun {
         texts;  // per window: main window, Leads, name, Options, About, question
     QStringList clipped;
     QStringList clashes;
+    QStringList failures;  // windows that could not be shown as the test needs
     QString delayText;
 };
 
@@ -103,25 +104,21 @@ LanguageRun RunWindows(const QLocale& locale) {
     QFile::remove(program.sandbox.cardFolder() + QStringLiteral("1.bmp"));
     ProgramUnderTest& windows = program.windows;
     if (!program.show()) {
-        run.clipped << QStringLiteral("the main window did not become active");
+        run.failures << QStringLiteral("the main window did not become active");
         return run;
     }
-    const QList<QDialog*> dialogs = {&windows.form3, &windows.form2, &windows.form4,
-                                     &windows.form5};
-    QList<QWidget*> all = {&windows.form1};
-    for (QDialog* dialog : dialogs) {
-        all << dialog;
-    }
+    const QList<QWidget*> all = {&windows.form1, &windows.form3, &windows.form2, &windows.form4,
+                                 &windows.form5};
     for (QWidget* window : all) {
         if (window != &windows.form1) {
             window->show();
             if (!QTest::qWaitForWindowExposed(window)) {
-                run.clipped << window->objectName() + QStringLiteral(" was not shown");
+                run.failures << window->objectName() + QStringLiteral(" was not shown");
             }
         }
         if (window == &windows.form4) {
             if (!QTest::qWaitFor([&] { return !windows.form4.Panel1()->text().isEmpty(); }, 5000)) {
-                run.clipped << QStringLiteral("the preview never showed its error caption");
+                run.failures << QStringLiteral("the preview never showed its error caption");
             }
             run.delayText = windows.form4.Label3()->text();
         }
@@ -134,8 +131,9 @@ LanguageRun RunWindows(const QLocale& locale) {
     }
     // The Leads dialog's question, with Qt's own Yes and No.
     QList<ShownText> question;
-    WhenModal<QMessageBox>([&question](QMessageBox* box) {
+    WhenModal<QMessageBox>([&question, &run](QMessageBox* box) {
         question = TextsOf(box);
+        run.clashes << AccessKeyClashes(box);
         box->button(QMessageBox::No)->click();
     });
     windows.form3.show();
@@ -153,7 +151,7 @@ private slots:
     void initTestCase() {
         qInfo() << "dialog font:" << QFontInfo(QFont(QStringLiteral("MS Sans Serif"))).family();
         english_ = RunWindows(QLocale(QLocale::English, QLocale::UnitedStates));
-        QVERIFY(!english_.texts.isEmpty());
+        QVERIFY2(english_.failures.isEmpty(), qPrintable(english_.failures.join(u'\n')));
     }
 
     void cleanupTestCase() {
@@ -175,6 +173,7 @@ private slots:
         QFETCH(QString, yes);
         const QLocale locale(localeName);
         const LanguageRun run = RunWindows(locale);
+        QVERIFY2(run.failures.isEmpty(), qPrintable(run.failures.join(u'\n')));
 
         // Nothing left in English, window by window, text by text.
         QCOMPARE(run.texts.size(), english_.texts.size());
