@@ -7,6 +7,7 @@
 #include "app/BoardAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVariant>
 #include <limits>
@@ -83,7 +84,9 @@ public:
         return nullptr;
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Board") : QString();
+        return t == QAccessible::Name
+                   ? QCoreApplication::translate("tavro::BoardAccessible", "Board")
+                   : QString();
     }
 };
 
@@ -137,7 +140,7 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
             case QAccessible::Name:
-                return QStringLiteral("Points");
+                return QCoreApplication::translate("tavro::BoardAccessible", "Points");
             case QAccessible::Value:
                 return Label()->text();
             case QAccessible::Description:

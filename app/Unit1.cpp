@@ -123,7 +123,7 @@ void TForm1::BuildBoard() {
     }
 
     Label1 = PointsLabel(Panel1, "Label1", 248);
-    Label1->setText(QStringLiteral("Points"));
+    Label1->setText(tr("Points"));
     Label1->adjustSize();
     Label1->resize(Label1->width(), kPointsHeight);
     // The value stands at 326, 8 pixels after "Points" in the designed font. Where that font is
@@ -137,21 +137,21 @@ void TForm1::BuildBoard() {
 void TForm1::BuildMenu() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
 
-    Game1 = menuBar()->addMenu(QStringLiteral("&Game"));
+    Game1 = menuBar()->addMenu(tr("&Game"));
     Game1->setObjectName(QStringLiteral("Game1"));
-    new1 = MenuAction(Game1, "new1", QStringLiteral("&New"), Qt::Key_F2);
-    Leads1 = MenuAction(Game1, "Leads1", QStringLiteral("&Leads"), Qt::Key_F3);
+    new1 = MenuAction(Game1, "new1", tr("&New"), Qt::Key_F2);
+    Leads1 = MenuAction(Game1, "Leads1", tr("&Leads"), Qt::Key_F3);
     N2 = Separator(Game1, "N2");
-    Showmeplease1 = MenuAction(Game1, "Showmeplease1", QStringLiteral("&Show!"), Qt::Key_F4);
+    Showmeplease1 = MenuAction(Game1, "Showmeplease1", tr("&Show!"), Qt::Key_F4);
     N1 = Separator(Game1, "N1");
-    ExitF101 = MenuAction(Game1, "ExitF101", QStringLiteral("E&xit"), Qt::Key_F10);
+    ExitF101 = MenuAction(Game1, "ExitF101", tr("E&xit"), Qt::Key_F10);
 
-    Options1 = menuBar()->addAction(QStringLiteral("&Options"));
+    Options1 = menuBar()->addAction(tr("&Options"));
     Options1->setObjectName(QStringLiteral("Options1"));
 
-    Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
+    Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
-    About1 = MenuAction(Help1, "About1", QStringLiteral("&About"), Qt::Key_unknown);
+    About1 = MenuAction(Help1, "About1", tr("&About"), Qt::Key_unknown);
 
     connect(new1, &QAction::triggered, this, &TForm1::new1Click);
     connect(Leads1, &QAction::triggered, this, &TForm1::Leads1Click);

@@ -16,19 +16,19 @@ QString TForm1::PictureName(int face) const {
 }
 
 QString TForm1::CardAccessibleName(int tile) const {
-    const QString place = QStringLiteral("Card %1, row %2, column %3: ")
+    const QString place = tr("Card %1, row %2, column %3: ")
                               .arg(tile)
                               .arg((tile - 1) / 6 + 1)
                               .arg((tile - 1) % 6 + 1);
     if (!faceShown_[Slot(tile)]) {
-        return place + QStringLiteral("face down");
+        return place + tr("face down");
     }
     const GameState& game = state_.Game;
     bool matched = false;
     for (int slot = 1; slot <= game.MatchedCount; ++slot) {
         matched = matched || game.MatchedTiles[Slot(slot)] == tile;
     }
-    return place + (matched ? QStringLiteral("matched: ") : QStringLiteral("face up: ")) +
+    return place + (matched ? tr("matched: ") : tr("face up: ")) +
            PictureName(game.BoardFaces[Slot(tile)]);
 }
 
@@ -46,8 +46,7 @@ void TForm1::RefreshAccessibleState() {
     const bool over = state_.Game.MatchedCount >= kTileCount;
     if (over && !gameEndAnnounced_) {
         gameEndAnnounced_ = true;
-        Label2->setAccessibleDescription(
-            QStringLiteral("Game over: %1 points").arg(state_.Game.Points));
+        Label2->setAccessibleDescription(tr("Game over: %1 points").arg(state_.Game.Points));
     } else if (!over && gameEndAnnounced_) {
         gameEndAnnounced_ = false;
         Label2->setAccessibleDescription(QString());

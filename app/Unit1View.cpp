@@ -81,8 +81,8 @@ void TForm1::qualifyingGameEnded() {
 }
 
 void TForm1::missingCardBack() {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavro Memory: Error!"),
-                    QStringLiteral("Please reinstall Tavro Memory"), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, tr("Tavro Memory: Error!"),
+                    tr("Please reinstall Tavro Memory"), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
     // Settings are deliberately not saved. The exit code says that the program failed.

@@ -1,10 +1,11 @@
-// The program entry: the application, its name and icon, the five windows created once in their
-// order (main window, Leads, name entry, Options, About), and the event loop, which ends when the
-// main window closes.
+// The program entry: the application, its name, icon and language, the five windows created once in
+// their order (main window, Leads, name entry, Options, About), and the event loop, which ends when
+// the main window closes.
 #include <QApplication>
 #include <QScreen>
 
 #include "app/ProgramWindows.h"
+#include "translations/Translations.h"
 #include "widgets/AppIcon.h"
 #ifdef TAVRO_FIRST_PAINT_PROBE
 #include "app/FirstPaintProbe.h"
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tavro Memory"));
     QApplication::setWindowIcon(tavro::AppIcon());
     QApplication::setDesktopFileName(QString::fromLatin1(tavro::kDesktopId));
+    // The system locale's language (LANGUAGE, LANG), before any window makes its texts.
+    tavro::InstallTranslations();
 
     tavro::ProgramWindows windows;
     tavro::TForm1& form1 = windows.form1;

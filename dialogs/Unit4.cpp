@@ -46,14 +46,14 @@ TForm4::TForm4(Settings& settings, std::uint8_t& inputState, GameEngine& engine,
       engine_(engine),
       mainWindow_(mainWindow),
       executableFolder_(ExecutableFolder()) {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setFixedSize(kClientSize);
 }
 
 void TForm4::BuildControls() {
     ApplyDialogLook(*this);
 
-    QGroupBox* groupBox = controls_.groupBox = new QGroupBox(QStringLiteral("Cards"), this);
+    QGroupBox* groupBox = controls_.groupBox = new QGroupBox(tr("Cards"), this);
     groupBox->setGeometry(9, 8, 297, 73);
     ApplyClassicFrame(*groupBox);  // the preview frame stands just below the caption's middle
 
@@ -70,7 +70,7 @@ void TForm4::BuildControls() {
     // The drop-down list is white with dark text like the box, whatever the desktop's colours.
     comboBox->view()->setPalette(FixedPalette(*comboBox, Qt::white));
     comboBox->setCursor(Qt::PointingHandCursor);
-    comboBox->setAccessibleName(QStringLiteral("Cards"));  // not the set it shows
+    comboBox->setAccessibleName(tr("Cards"));  // not the set it shows
     connect(comboBox, &QComboBox::activated, this, &TForm4::ComboBox1Change);
 
     // The preview frame: a raised one-pixel bevel around the picture. Its caption ("ERROR"
@@ -91,7 +91,7 @@ void TForm4::BuildControls() {
     controls_.preview = new PictureBox(frame);
     controls_.preview->setGeometry(1, 1, 47, 47);
 
-    controls_.delayCaption = new QLabel(QStringLiteral("Delay"), this);
+    controls_.delayCaption = new QLabel(tr("Delay"), this);
     controls_.delayCaption->move(16, 88);
     controls_.delayCaption->adjustSize();
 
@@ -109,9 +109,9 @@ void TForm4::BuildControls() {
     // Connected only now, so that building the dialog leaves FlipDelay alone.
     connect(slider, &TRxCustomSlider::OnChange, this, &TForm4::RxSlider1Change);
     controls_.delayCaption->setBuddy(slider);  // the caption names the slider
-    slider->setAccessibleName(QStringLiteral("Delay"));
+    slider->setAccessibleName(tr("Delay"));
 
-    controls_.ok = MakeSpeedButton(this, QStringLiteral("OK"), QRect(233, 146, 73, 25), Qt::black);
+    controls_.ok = MakeSpeedButton(this, tr("OK"), QRect(233, 146, 73, 25), Qt::black);
     connect(controls_.ok, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
 
     setTabOrder(comboBox, slider);
@@ -131,8 +131,7 @@ void TForm4::setExecutableFolder(const QString& folder) {
 
 QString TForm4::DelayText(std::int32_t flipDelay) {
     const double seconds = flipDelay / 1000.0;
-    return QLocale().toString(seconds, 'g', QLocale::FloatingPointShortest) +
-           QStringLiteral(" sec");
+    return QLocale().toString(seconds, 'g', QLocale::FloatingPointShortest) + tr(" sec");
 }
 
 void TForm4::FormCreate() {
@@ -230,7 +229,7 @@ void TForm4::Timer1Timer() {
         }
     } catch (...) {
         // The same picture is tried again at the next tick; the frame says why nothing moves.
-        Panel1()->setText(QStringLiteral("ERROR"));
+        Panel1()->setText(tr("ERROR"));
     }
 }
 
@@ -282,7 +281,7 @@ bool TForm4::KeepPickedSetIfItHasACardBack() {
         mainWindow_->setWindowTitle(
             ShownCaption(kMainCaptionPrefix + QString::fromStdString(shownCardSetName_)));
     }
-    ReportError(mainWindow_, QStringLiteral("The card set %1 has no card back.").arg(picked));
+    ReportError(mainWindow_, tr("The card set %1 has no card back.").arg(picked));
     return false;
 }
 

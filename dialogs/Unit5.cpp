@@ -22,7 +22,7 @@ constexpr QSize kClientSize{356, 178};
 
 TForm5::TForm5(std::uint8_t& inputState, QWidget* mainWindow)
     : ToolDialog(mainWindow, TitleButtons::CloseBox), inputState_(inputState) {
-    setWindowTitle(QStringLiteral("About Tavro Memory"));
+    setWindowTitle(tr("About Tavro Memory"));
     setFixedSize(kClientSize);
 }
 
@@ -37,11 +37,11 @@ void TForm5::BuildControls() {
     controls_.title->move(160, 8);
     controls_.title->adjustSize();
 
-    controls_.homepage = MakeSpeedButton(this, QStringLiteral("Visit Tavro Memory Homepage"),
-                                         QRect(160, 40, 185, 25), Qt::blue);
-    controls_.mail = MakeSpeedButton(this, QStringLiteral("Mail To Tavro Memory Autors"),
-                                     QRect(160, 72, 185, 25), Qt::blue);
-    controls_.ok = MakeSpeedButton(this, QStringLiteral("OK"), QRect(272, 144, 73, 25), Qt::black);
+    controls_.homepage =
+        MakeSpeedButton(this, tr("Visit Tavro Memory Homepage"), QRect(160, 40, 185, 25), Qt::blue);
+    controls_.mail =
+        MakeSpeedButton(this, tr("Mail To Tavro Memory Autors"), QRect(160, 72, 185, 25), Qt::blue);
+    controls_.ok = MakeSpeedButton(this, tr("OK"), QRect(272, 144, 73, 25), Qt::black);
     for (QToolButton* button : {controls_.homepage, controls_.mail, controls_.ok}) {
         ReachByKeyboard(button);
     }

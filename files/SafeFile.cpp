@@ -4,6 +4,7 @@
 // which the path could be replaced.
 #include "files/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -21,10 +22,15 @@ namespace {
 
 constexpr qint64 kReadChunk = 64 * 1024;
 
+// The translation context of the file errors.
+struct FileText {
+    Q_DECLARE_TR_FUNCTIONS(SafeFile)
+};
+
 }  // namespace
 
 QString NotRegularFileText() {
-    return QStringLiteral("not a regular file");
+    return FileText::tr("not a regular file");
 }
 
 FileKind KindOfFile(const QString& path) {
@@ -98,7 +104,7 @@ BoundedRead ReadRegularFile(const QString& path, qint64 maxBytes) {
     switch (KindOfFile(path)) {
         case FileKind::Missing:
             result.status = BoundedRead::Status::Missing;
-            result.error = QStringLiteral("the file does not exist");
+            result.error = FileText::tr("the file does not exist");
             return result;
         case FileKind::Other:
             result.status = BoundedRead::Status::NotRegular;
@@ -133,7 +139,7 @@ BoundedRead ReadRegularFile(const QString& path, qint64 maxBytes) {
     }
     if (result.bytes.size() > maxBytes) {
         result.status = BoundedRead::Status::TooLarge;
-        result.error = QStringLiteral("the file is too large");
+        result.error = FileText::tr("the file is too large");
         result.bytes.clear();
         return result;
     }

@@ -7,6 +7,7 @@
 //   of a killed rewrite from one that a running copy is still writing.
 #include "scores/LeadsFileWrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "files/SafeFile.h"
@@ -271,7 +272,8 @@ void CheckLeadsFileKind() {
             ThrowLeadsFileError(NotRegularFileText());
         case FileKind::Missing:
             if (IsDanglingLink()) {
-                ThrowLeadsFileError(QStringLiteral("a link to a file that does not exist"));
+                ThrowLeadsFileError(QCoreApplication::translate(
+                    "SafeFile", "a link to a file that does not exist"));
             }
             return;
     }

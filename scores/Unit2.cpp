@@ -25,7 +25,7 @@ TForm2::TForm2(LeadsTable& leads, const GameState& game, std::uint8_t& inputStat
       inputState_(inputState),
       leadsDialog_(leadsDialog) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Enter your name"));
+    setWindowTitle(tr("Enter your name"));
     setFixedSize(250, 97);
 }
 
@@ -53,7 +53,7 @@ void TForm2::BuildControls() {
                        "padding: 0 2px; }"));
     connect(edit_, &QLineEdit::returnPressed, this, &TForm2::Edit1KeyPress);
 
-    okButton_ = MakeSpeedButton(this, QStringLiteral("OK"), QRect(168, 64, 73, 25), Qt::black,
+    okButton_ = MakeSpeedButton(this, tr("OK"), QRect(168, 64, 73, 25), Qt::black,
                                 QStringLiteral("SpeedButton1"));
     ReachByKeyboard(okButton_);  // Tab from the name box
     connect(okButton_, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);

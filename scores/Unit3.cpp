@@ -95,7 +95,7 @@ void SetPointsText(QLabel* label, const QString& text) {
 TForm3::TForm3(LeadsTable& leads, std::uint8_t& inputState, QWidget* mainWindow)
     : ToolDialog(mainWindow, TitleButtons::CloseBox), leads_(leads), inputState_(inputState) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Leads"));
+    setWindowTitle(tr("Leads"));
     setFixedSize(kClientWidth, kClientHeight);
 }
 
@@ -114,13 +114,13 @@ void TForm3::BuildControls() {
     innerBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     innerBevel->setGeometry(1, 1, kClientWidth - 2, kClientHeight - 2);
 
-    controls_.nameHead = RowLabel(panel, 7, QStringLiteral("Name"), kNameLeft, 8, Qt::black);
-    controls_.pointsHead = RowLabel(panel, 8, QStringLiteral("Points"), kPointsLeft, 8, Qt::black);
+    controls_.nameHead = RowLabel(panel, 7, tr("Name"), kNameLeft, 8, Qt::black);
+    controls_.pointsHead = RowLabel(panel, 8, tr("Points"), kPointsLeft, 8, Qt::black);
     BuildRows();
 
-    controls_.clear = MakeSpeedButton(panel, QStringLiteral("Clear"), QRect(8, 200, 73, 25),
-                                      Qt::black, QStringLiteral("SpeedButton1"));
-    controls_.ok = MakeSpeedButton(panel, QStringLiteral("OK"), QRect(120, 200, 73, 25), Qt::black,
+    controls_.clear = MakeSpeedButton(panel, tr("Clear"), QRect(8, 200, 73, 25), Qt::black,
+                                      QStringLiteral("SpeedButton1"));
+    controls_.ok = MakeSpeedButton(panel, tr("OK"), QRect(120, 200, 73, 25), Qt::black,
                                    QStringLiteral("SpeedButton2"));
     ReachByKeyboard(controls_.clear);
     ReachByKeyboard(controls_.ok);
@@ -184,8 +184,8 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 
 void TForm3::SpeedButton1Click() {
     try {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Tavro Memory"),
-                        QStringLiteral("Are you shure?"), QMessageBox::Yes | QMessageBox::No, this);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Tavro Memory"), tr("Are you shure?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
         box.setWindowModality(Qt::ApplicationModal);
         if (box.exec() == QMessageBox::Yes) {
             ClearLeads();

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "scores/LeadsTable.h"
@@ -55,7 +56,8 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Leads") : QString();
+        return t == QAccessible::Name ? QCoreApplication::translate("tavro::TForm3", "Leads")
+                                      : QString();
     }
 
     int childCount() const override { return static_cast<int>(TableChildren(widget()).size()); }
@@ -92,11 +94,11 @@ public:
     QString columnDescription(int column) const override {
         switch (column) {
             case 0:
-                return QStringLiteral("Place");
+                return QCoreApplication::translate("tavro::LeadsTableAccessible", "Place");
             case 1:
-                return QStringLiteral("Name");
+                return QCoreApplication::translate("tavro::TForm3", "Name");
             case 2:
-                return QStringLiteral("Points");
+                return QCoreApplication::translate("tavro::TForm3", "Points");
             default:
                 return QString();
         }

@@ -3,6 +3,7 @@
 // full range.
 #include "settings/BitfieldDecode.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <bit>
 
@@ -63,14 +64,17 @@ ColourMasks ReadColourMasks(const QByteArray& bytes, const BitmapHeader& header)
 QString CheckColourMasks(const ColourMasks& masks, quint16 bitCount) {
     const quint32 all = masks.red | masks.green | masks.blue | masks.alpha;
     if ((masks.red | masks.green | masks.blue) == 0) {
-        return QStringLiteral("the bitmap's colour masks hold no colour");
+        return QCoreApplication::translate("BitmapHeader",
+                                           "the bitmap's colour masks hold no colour");
     }
     if (bitCount < 32 && (all >> bitCount) != 0) {
-        return QStringLiteral("the bitmap's colour masks are wider than its pixels");
+        return QCoreApplication::translate("BitmapHeader",
+                                           "the bitmap's colour masks are wider than its pixels");
     }
     for (const quint32 mask : {masks.red, masks.green, masks.blue, masks.alpha}) {
         if (!IsOneRun(mask)) {
-            return QStringLiteral("the bitmap's colour masks with gaps are not supported");
+            return QCoreApplication::translate(
+                "BitmapHeader", "the bitmap's colour masks with gaps are not supported");
         }
     }
     return {};

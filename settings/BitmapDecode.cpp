@@ -1,6 +1,7 @@
 // Bitmap decoding and the steps that make the result safe and small; see BitmapDecode.h.
 #include "settings/BitmapDecode.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <cmath>
 
@@ -24,12 +25,12 @@ QImage DecodeBitmap(const QByteArray& bytes, QString& problem) {
         image = QImage();
     }
     if (image.isNull()) {
-        problem = QStringLiteral("the bitmap cannot be decoded");
+        problem = QCoreApplication::translate("CardSet", "the bitmap cannot be decoded");
         return {};
     }
     image = MakeDrawable(image);
     if (image.isNull()) {
-        problem = QStringLiteral("the bitmap cannot be decoded");
+        problem = QCoreApplication::translate("CardSet", "the bitmap cannot be decoded");
     }
     return image;
 }

@@ -1,6 +1,7 @@
 // Reading and checking the headers of a Windows bitmap file against the file's real length.
 #include "settings/BitmapHeader.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 
@@ -10,7 +11,7 @@
 namespace tavro {
 
 QString CutOffText() {
-    return QStringLiteral("the bitmap's pixel data is cut off");
+    return QCoreApplication::translate("BitmapHeader", "the bitmap's pixel data is cut off");
 }
 
 namespace {
@@ -22,6 +23,11 @@ constexpr qint64 kFileHeaderSize = 14;
 constexpr quint32 kCoreHeaderSize = 12;  // BITMAPCOREHEADER (OS/2 and Windows 2)
 constexpr quint32 kInfoHeaderSize = 40;  // BITMAPINFOHEADER; later versions only grow it
 constexpr quint32 kOs2HeaderSize = 64;   // OS/2 2.x, where compression 3 means Huffman coding
+
+// The translation context of the reasons a bitmap is refused.
+struct BitmapText {
+    Q_DECLARE_TR_FUNCTIONS(BitmapHeader)
+};
 
 quint16 ReadU16(const QByteArray& bytes, qint64 at) {
     return qFromLittleEndian<quint16>(bytes.constData() + at);
@@ -72,23 +78,23 @@ namespace {
 
 QString CheckFormat(const BitmapHeader& header) {
     if (header.width <= 0 || header.height == 0) {
-        return QStringLiteral("the bitmap's size is impossible");
+        return BitmapText::tr("the bitmap's size is impossible");
     }
     // Only the total counts: a picture of 1 x 64000 is as fine as one of 250 x 256.
     const qint64 rows = header.height < 0 ? -header.height : header.height;
     if (header.width > kMaxBitmapPixels / rows) {
-        return QStringLiteral("the bitmap is too large (%1 x %2 pixels)")
+        return BitmapText::tr("the bitmap is too large (%1 x %2 pixels)")
             .arg(header.width)
             .arg(rows);
     }
     if (header.planes != 1) {
-        return QStringLiteral("the bitmap header is damaged");
+        return BitmapText::tr("the bitmap header is damaged");
     }
     const quint16 bits = header.bitCount;
     const bool core = header.infoSize == kCoreHeaderSize;
     if (!(bits == 1 || bits == 4 || bits == 8 || bits == 24 ||
           (!core && (bits == 16 || bits == 32)))) {
-        return QStringLiteral("the bitmap's colour depth of %1 bits is not supported").arg(bits);
+        return BitmapText::tr("the bitmap's colour depth of %1 bits is not supported").arg(bits);
     }
     const bool compressionFits =
         header.compression == kBiRgb ||
@@ -97,10 +103,10 @@ QString CheckFormat(const BitmapHeader& header) {
         (header.compression == kBiRle8 && bits == 8 && header.height > 0) ||
         (header.compression == kBiRle4 && bits == 4 && header.height > 0);
     if (!compressionFits) {
-        return QStringLiteral("the bitmap's compression is not supported");
+        return BitmapText::tr("the bitmap's compression is not supported");
     }
     if (bits <= 8 && header.coloursUsed > (qint64{1} << bits)) {
-        return QStringLiteral("the bitmap's colour table is damaged");
+        return BitmapText::tr("the bitmap's colour table is damaged");
     }
     return {};
 }
@@ -131,24 +137,24 @@ qint64 PixelDataStart(const BitmapHeader& header) {
 QString CheckBitmapHeader(const QByteArray& bytes) {
     const qint64 length = bytes.size();
     if (length == 0) {
-        return QStringLiteral("the file is empty");
+        return BitmapText::tr("the file is empty");
     }
     if (length < 2 || bytes[0] != 'B' || bytes[1] != 'M') {
-        return QStringLiteral("the file is not a Windows bitmap");
+        return BitmapText::tr("the file is not a Windows bitmap");
     }
     if (length < kFileHeaderSize + 4) {
-        return QStringLiteral("the bitmap header is cut off");
+        return BitmapText::tr("the bitmap header is cut off");
     }
     const quint32 infoSize = ReadU32(bytes, kFileHeaderSize);
     if (!IsKnownInfoHeaderSize(infoSize)) {
-        return QStringLiteral("the bitmap header is of an unknown kind");
+        return BitmapText::tr("the bitmap header is of an unknown kind");
     }
     if (length < kFileHeaderSize + infoSize) {
-        return QStringLiteral("the bitmap header is cut off");
+        return BitmapText::tr("the bitmap header is cut off");
     }
     const BitmapHeader header = ParseBitmapHeader(bytes);
     if (header.declaredFileSize > length) {
-        return QStringLiteral("the file is cut off (%1 of %2 bytes)")
+        return BitmapText::tr("the file is cut off (%1 of %2 bytes)")
             .arg(length)
             .arg(header.declaredFileSize);
     }
@@ -157,7 +163,7 @@ QString CheckBitmapHeader(const QByteArray& bytes) {
     }
     if (header.compression != kBiRgb && header.compression != kBiBitfields &&
         header.imageSize == 0) {
-        return QStringLiteral("the compressed bitmap does not state its data size");
+        return BitmapText::tr("the compressed bitmap does not state its data size");
     }
     if (PixelDataStart(header) + PixelDataSize(header) > length) {
         return CutOffText();

@@ -1,6 +1,7 @@
 // Reading a card set's picture names from "names.txt", with the file treated as untrusted.
 #include "settings/CardNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -107,7 +108,7 @@ QString CardPictureName(const QStringList& names, int picture) {
     if (picture >= 1 && picture <= names.size() && !names[picture - 1].isEmpty()) {
         return names[picture - 1];
     }
-    return QStringLiteral("picture %1").arg(picture);
+    return QCoreApplication::translate("CardNames", "picture %1").arg(picture);
 }
 
 }  // namespace tavro

@@ -16,6 +16,11 @@ namespace {
 
 const QString kGfxFolderName = QStringLiteral("gfx");
 
+// The translation context of the picture errors.
+struct PictureText {
+    Q_DECLARE_TR_FUNCTIONS(CardSet)
+};
+
 // Larger files are refused before reading: no card picture comes near this size, and reading a
 // huge file by mistake would only stall the game.
 constexpr qint64 kMaxBitmapFileSize = qint64{256} * 1024 * 1024;
@@ -44,7 +49,7 @@ QString FolderNameIgnoringCase(const QString& folder, const QString& name) {
 
 [[noreturn]] void ThrowPictureError(const QString& fileName, const QString& reason) {
     throw PictureError(
-        QStringLiteral("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
+        PictureText::tr("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
 }
 
 // At most the size cap plus one byte is read, whatever the file claims to be, and only from a
@@ -55,9 +60,9 @@ QByteArray ReadWholeFile(const QString& fileName) {
         case BoundedRead::Status::Ok:
             return std::move(read.bytes);
         case BoundedRead::Status::TooLarge:
-            ThrowPictureError(fileName, QStringLiteral("the file is too large for a picture"));
+            ThrowPictureError(fileName, PictureText::tr("the file is too large for a picture"));
         case BoundedRead::Status::NotRegular:
-            ThrowPictureError(fileName, QStringLiteral("it is not a regular file"));
+            ThrowPictureError(fileName, PictureText::tr("it is not a regular file"));
         case BoundedRead::Status::Missing:
         case BoundedRead::Status::Failed:
             break;

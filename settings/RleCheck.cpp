@@ -4,11 +4,14 @@
 // pixels, padded to an even number of bytes.
 #include "settings/RleCheck.h"
 
+#include <QCoreApplication>
+
 namespace tavro {
 namespace {
 
 QString OutsideText() {
-    return QStringLiteral("the bitmap's compressed data reaches outside the picture");
+    return QCoreApplication::translate("BitmapHeader",
+                                       "the bitmap's compressed data reaches outside the picture");
 }
 
 }  // namespace

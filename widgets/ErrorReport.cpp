@@ -1,6 +1,7 @@
 // The program's error message box, and the full-stop rule for its text.
 #include "widgets/ErrorReport.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace tavro {
@@ -28,7 +29,7 @@ void ReportException(QWidget* parent, std::exception_ptr error) {
     } catch (const std::exception& e) {
         ReportError(parent, QString::fromUtf8(e.what()));
     } catch (...) {
-        ReportError(parent, QStringLiteral("Unknown error"));
+        ReportError(parent, QCoreApplication::translate("tavro::ErrorReport", "Unknown error"));
     }
 }
 

@@ -1,0 +1,227 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BitmapHeader</name>
+    <message>
+        <source>the bitmap&apos;s size is impossible</source>
+        <translation>die Bildgröße ist ungültig</translation>
+    </message>
+    <message>
+        <source>the bitmap header is damaged</source>
+        <translation>der Bitmap-Kopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s colour depth of %1 bits is not supported</source>
+        <translation>eine Farbtiefe von %1 Bit wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compression is not supported</source>
+        <translation>die Kompression der Bitmap wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s colour table is damaged</source>
+        <translation>die Farbtabelle der Bitmap ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file is not a Windows bitmap</source>
+        <translation>die Datei ist keine Windows-Bitmap</translation>
+    </message>
+    <message>
+        <source>the bitmap header is cut off</source>
+        <translation>der Bitmap-Kopf ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the bitmap header is of an unknown kind</source>
+        <translation>der Bitmap-Kopf ist von unbekannter Art</translation>
+    </message>
+    <message>
+        <source>the file is cut off (%1 of %2 bytes)</source>
+        <translation>die Datei ist abgeschnitten (%1 von %2 Byte)</translation>
+    </message>
+    <message>
+        <source>the compressed bitmap does not state its data size</source>
+        <translation>die komprimierte Bitmap nennt ihre Datengröße nicht</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s pixel data is cut off</source>
+        <translation>die Bilddaten der Bitmap sind abgeschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>CardSet</name>
+    <message>
+        <source>Cannot load the picture %1: %2</source>
+        <translation>Das Bild %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the file is too large for a picture</source>
+        <translation>die Datei ist für ein Bild zu groß</translation>
+    </message>
+    <message>
+        <source>the bitmap cannot be decoded</source>
+        <translation>die Bitmap lässt sich nicht dekodieren</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ErrorReport</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TForm1</name>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Leads</source>
+        <translation>Besten&amp;liste</translation>
+    </message>
+    <message>
+        <source>&amp;Show!</source>
+        <translation>&amp;Tipp!</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über Tavro Memory</translation>
+    </message>
+    <message>
+        <source>Tavro Memory: Error!</source>
+        <translation>Tavro Memory: Fehler!</translation>
+    </message>
+    <message>
+        <source>Please reinstall Tavro Memory</source>
+        <translation>Bitte installieren Sie Tavro Memory neu</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TForm2</name>
+    <message>
+        <source>Enter your name</source>
+        <translation>Name eingeben</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TForm3</name>
+    <message>
+        <source>Leads</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you shure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TForm4</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source> sec</source>
+        <translation> Sek.</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TForm5</name>
+    <message>
+        <source>About Tavro Memory</source>
+        <translation>Über Tavro Memory</translation>
+    </message>
+    <message>
+        <source>Visit Tavro Memory Homepage</source>
+        <translation>Homepage besuchen</translation>
+    </message>
+    <message>
+        <source>Mail To Tavro Memory Autors</source>
+        <translation>E-Mail an die Autoren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
