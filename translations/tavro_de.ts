@@ -51,6 +51,33 @@
         <source>the bitmap&apos;s pixel data is cut off</source>
         <translation>die Bilddaten der Bitmap sind abgeschnitten</translation>
     </message>
+    <message>
+        <source>the bitmap&apos;s colour masks hold no colour</source>
+        <translation>die Farbmasken der Bitmap enthalten keine Farbe</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s colour masks are wider than its pixels</source>
+        <translation>die Farbmasken der Bitmap sind breiter als ihre Pixel</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s colour masks with gaps are not supported</source>
+        <translation>Farbmasken mit Lücken werden nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the bitmap is too large (%1 x %2 pixels)</source>
+        <translation>die Bitmap ist zu groß (%1 × %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compressed data reaches outside the picture</source>
+        <translation>die komprimierten Daten der Bitmap reichen über das Bild hinaus</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
 </context>
 <context>
     <name>CardSet</name>
@@ -59,16 +86,16 @@
         <translation>Das Bild %1 kann nicht geladen werden: %2</translation>
     </message>
     <message>
-        <source>the file does not exist</source>
-        <translation>die Datei existiert nicht</translation>
-    </message>
-    <message>
         <source>the file is too large for a picture</source>
         <translation>die Datei ist für ein Bild zu groß</translation>
     </message>
     <message>
         <source>the bitmap cannot be decoded</source>
         <translation>die Bitmap lässt sich nicht dekodieren</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
 </context>
 <context>
@@ -85,12 +112,34 @@
         <source>the file is too large</source>
         <translation>die Datei ist zu groß</translation>
     </message>
+    <message>
+        <source>a link to a file that does not exist</source>
+        <translation>ein Verweis auf eine Datei, die es nicht gibt</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
 </context>
 <context>
     <name>tavro::ErrorReport</name>
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::LeadsTableAccessible</name>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
     </message>
 </context>
 <context>
@@ -138,6 +187,26 @@
     <message>
         <source>Please reinstall Tavro Memory</source>
         <translation>Bitte installieren Sie Tavro Memory neu</translation>
+    </message>
+    <message>
+        <source>Card %1, row %2, column %3: </source>
+        <translation>Karte %1, Zeile %2, Spalte %3: </translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>verdeckt</translation>
+    </message>
+    <message>
+        <source>matched: </source>
+        <translation>Paar gefunden: </translation>
+    </message>
+    <message>
+        <source>face up: </source>
+        <translation>aufgedeckt: </translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Spiel beendet: %1 Punkte</translation>
     </message>
 </context>
 <context>
@@ -203,6 +272,10 @@
     <message>
         <source>ERROR</source>
         <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>The card set %1 has no card back.</source>
+        <translation>Der Kartensatz %1 hat keine Kartenrückseite.</translation>
     </message>
 </context>
 <context>

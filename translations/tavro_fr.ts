@@ -51,6 +51,33 @@
         <source>the bitmap&apos;s pixel data is cut off</source>
         <translation>les données de pixels du bitmap sont tronquées</translation>
     </message>
+    <message>
+        <source>the bitmap&apos;s colour masks hold no colour</source>
+        <translation>les masques de couleur de l’image ne contiennent aucune couleur</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s colour masks are wider than its pixels</source>
+        <translation>les masques de couleur de l’image sont plus larges que ses pixels</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s colour masks with gaps are not supported</source>
+        <translation>les masques de couleur discontinus ne sont pas pris en charge</translation>
+    </message>
+    <message>
+        <source>the bitmap is too large (%1 x %2 pixels)</source>
+        <translation>l’image est trop grande (%1 × %2 pixels)</translation>
+    </message>
+    <message>
+        <source>the bitmap&apos;s compressed data reaches outside the picture</source>
+        <translation>les données compressées de l’image débordent de l’image</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>picture %1</source>
+        <translation>image %1</translation>
+    </message>
 </context>
 <context>
     <name>CardSet</name>
@@ -59,16 +86,16 @@
         <translation>Impossible de charger l’image %1&#xa0;: %2</translation>
     </message>
     <message>
-        <source>the file does not exist</source>
-        <translation>le fichier n’existe pas</translation>
-    </message>
-    <message>
         <source>the file is too large for a picture</source>
         <translation>le fichier est trop volumineux pour une image</translation>
     </message>
     <message>
         <source>the bitmap cannot be decoded</source>
         <translation>le bitmap ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -85,12 +112,34 @@
         <source>the file is too large</source>
         <translation>le fichier est trop volumineux</translation>
     </message>
+    <message>
+        <source>a link to a file that does not exist</source>
+        <translation>un lien vers un fichier qui n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::BoardAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
 </context>
 <context>
     <name>tavro::ErrorReport</name>
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::LeadsTableAccessible</name>
+    <message>
+        <source>Place</source>
+        <translation>Rang</translation>
     </message>
 </context>
 <context>
@@ -138,6 +187,26 @@
     <message>
         <source>Please reinstall Tavro Memory</source>
         <translation>Veuillez réinstaller Tavro Memory</translation>
+    </message>
+    <message>
+        <source>Card %1, row %2, column %3: </source>
+        <translation>Carte %1, ligne %2, colonne %3 : </translation>
+    </message>
+    <message>
+        <source>face down</source>
+        <translation>face cachée</translation>
+    </message>
+    <message>
+        <source>matched: </source>
+        <translation>paire trouvée : </translation>
+    </message>
+    <message>
+        <source>face up: </source>
+        <translation>face visible : </translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Partie terminée : %1 points</translation>
     </message>
 </context>
 <context>
@@ -203,6 +272,10 @@
     <message>
         <source>ERROR</source>
         <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <source>The card set %1 has no card back.</source>
+        <translation>Le jeu de cartes %1 n’a pas de dos de carte.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // Checks of a window's captions that hold in every language: each caption fits its control, and
-// no two access keys clash within one menu or one window. The caption check is a small local one
-// until the shared caption-fit check of the window tests takes its place.
+// no two access keys clash within one menu or one window. The caption check here also finds
+// captions that run into a neighbour; the shared check (look/DrawnTexts.h) measures each text
+// against its own control the way the control lays it out.
 #pragma once
 
 #include <QStringList>

@@ -17,6 +17,7 @@
 #include "CaptionFit.h"
 #include "app/AppTestSupport.h"
 #include "app/ProgramUnderTest.h"
+#include "look/DrawnTexts.h"
 #include "translations/Translations.h"
 
 using namespace tavro;
@@ -123,7 +124,7 @@ LanguageRun RunWindows(const QLocale& locale) {
             run.delayText = windows.form4.Label3()->text();
         }
         run.texts << TextsOf(window);
-        run.clipped << ClippedCaptions(window);
+        run.clipped << TextsThatDoNotFit(*window) << ClippedCaptions(window);
         run.clashes << AccessKeyClashes(window);
         if (window != &windows.form1) {
             window->hide();
