@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accessible interfaces of the board, its cards and the points display, handed to Qt by a
 // factory for the widgets the main window marks with a dynamic property.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up timing hook: an event filter on the window that quits the event loop once the
 // window has been painted for the first time. The window and its children paint in one pass
 // and are flushed to the screen right after, so a quit posted from the paint ends the run as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's five windows, created once each in their order (main window, Leads, name entry,
 // Options, About) and wired together: the main window owns the shared state, and each dialog is
 // handed the parts of it that it uses. The program entry and the window tests both build this.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one shared state: the game, the settings, the input gate and the Leads table.
 // The main window owns the single instance and hands it to the dialogs by reference.
 #pragma once

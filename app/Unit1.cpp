@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's construction: the fixed-size board (Panel1 with the frames p1..p36 and the
 // pictures Image1..Image36), the points labels and the main menu MainMenu1.
 #include "app/Unit1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window TForm1: the 6 x 6 board of tile frames and pictures, the points display and the
 // main menu. It owns the program's shared state and the game engine, and it is the engine's
 // BoardView: pictures, frame colours, the points label and the timed continuations. The board can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's side of screen reader support: the cards' accessible names, the score as the
 // value of the "Points" object, and the end of a game told through that object's description.
 // A face-down card is named by its place only, never by its picture.

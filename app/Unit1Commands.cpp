@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up (FormCreate), its close (FormClose) and its commands: the tile
 // clicks and the menu items. Every command but Exit does nothing while the input gate is closed,
 // and every one reports what it throws instead of letting it reach the event loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the board from the keyboard. The cursor ring appears with the first arrow key (until
 // then the board looks exactly as it does to a mouse player); the arrow keys move it, stopping at
 // the edges, and Space or Enter turn its card through the same handler as a click on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the game core's BoardView: tile pictures, frame colours, the points label,
 // the hint command, and the timed continuations of the mismatch wait and the hint.
 #include <QAccessible>

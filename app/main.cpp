@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program entry: the application, its name, icon and language, the five windows created once in
 // their order (main window, Leads, name entry, Options, About), and the event loop, which ends when
 // the main window closes.

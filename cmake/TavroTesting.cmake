@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the tests: every test runs with Qt's offscreen platform, with only the fonts of the
 # packages tools/install-deps.sh installs (a fontconfig file of our own, with its cache in the
 # build tree), and, in a sanitizer build, with the leak suppressions for Qt's and the system

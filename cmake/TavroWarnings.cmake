@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warning flags for every target of ours: tavro_warnings(<target>).
 function(tavro_warnings target)
     if(MSVC)

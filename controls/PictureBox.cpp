@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture control: draws its picture stretched over the whole control (never cropped, the
 // aspect ratio is not kept) and turns a left press followed by a left release inside the control
 // into clicked(). With no picture it draws nothing, so whatever lies behind stays visible. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture control: shows a picture stretched to its whole size and reports clicks. It can draw
 // a keyboard cursor ring over its picture.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit RXSlider: a track-bar control drawn entirely from bitmaps. A ruler composed at layout
 // time from a short pattern image, a thumb picture with a normal and a highlighted state, and an
 // optional row of tick marks. It holds an integer Value within MinValue..MaxValue that moves in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider's accessible interface: QAccessibleWidget gives the name (the accessible name, else
 // the text of the label whose buddy the slider is), the states and the place in the tree; this
 // adds the role and the value interface. A value set by a screen reader counts as a user action:

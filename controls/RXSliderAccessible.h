@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider as screen readers see it: a Slider with a value, a range and a step (Qt's value
 // interface), named by its accessible name or by the label whose buddy it is, and announcing
 // every change of its value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRxCustomSlider: the ruler's composition, the layout of ruler, thumb and tick row, and the
 // mapping between values and thumb positions.
 //

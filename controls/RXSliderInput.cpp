@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRxCustomSlider: the keyboard, the mouse (thumb drag and repeating ruler presses), the hand
 // cursor over the thumb, and the focus and enabled changes.
 //

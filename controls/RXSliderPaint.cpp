@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRxCustomSlider: painting (double-buffered, in seven steps) and the row of tick marks.
 //
 // The control is pixel art, so it is painted in device pixels: on a scaled screen every logical

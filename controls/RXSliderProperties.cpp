@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TRxCustomSlider: creation, destruction and the property setters with their checks.
 //
 // This program never stores or reads forms, so there is no "reading a stored form" state: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads the slider's built-in pictures and keeps the program's cursor registry.
 //
 // Qt has no numbered cursor table like the one the slider expects, so the registry is ours: a

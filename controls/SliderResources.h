@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider's built-in pictures and the program's own cursors, loaded by name from the
 // program's resources (the XPM files under controls/SliderResources/).
 #pragma once

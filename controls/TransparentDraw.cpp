@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyed (transparent-colour) bitmap drawing on a QPainter.
 //
 // How: the source rectangle is copied into a 32-bit image whose key-coloured pixels get alpha 0

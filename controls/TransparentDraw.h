@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing a bitmap, or a part of it, with one key colour left out: the pixels of the key colour
 // leave the destination unchanged, every other pixel is copied, stretched (nearest neighbour)
 // where the destination size differs from the source size. The slider control draws its ruler

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the About logo: a card back and two matching faces fanned over a soft blue ground.
 // Drawing it at run time keeps the picture ours and the executable free of binary resources.
 #include "dialogs/AboutLogo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog's logo: three fanned cards of a memory game, drawn in code.
 #pragma once
 

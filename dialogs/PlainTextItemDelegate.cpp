@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain-text list entries for the card set list.
 #include "dialogs/PlainTextItemDelegate.h"
 

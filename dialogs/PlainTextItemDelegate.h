@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws list entries as plain text in the list's font, one 13-pixel line each, with the selection
 // colour behind the highlighted entry: the card set list needs nothing more than the names.
 #pragma once

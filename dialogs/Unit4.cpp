@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog. The card set list is read from the "gfx" folder every time the dialog is
 // shown; the preview timer shows the set's card back and its 18 faces in turn at the speed of
 // the chosen delay.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog: picks the card set (with a live preview of its pictures) and the delay for
 // which a mismatched pair stays face up. A change takes effect at once for the main window's
 // caption and the card folder; hiding the dialog after any change deals a new game.

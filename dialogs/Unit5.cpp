@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog. The links go through the desktop's URL handlers; when none can open an
 // address, nothing happens and the dialog stays as it was.
 #include "dialogs/Unit5.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog: the logo, the program's name with its version, and two links, one to the
 // homepage and one starting a mail to the authors. It holds the input gate closed while shown.
 #pragma once

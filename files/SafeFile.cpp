@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regular-file checks and bounded reads; see SafeFile.h. On POSIX systems the file is opened with
 // O_NONBLOCK and checked with fstat before anything reads from it: a plain QFile::open of a FIFO
 // blocks until a writer appears, and QFileInfo checked before the open would leave a window in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and reading files that come from outside the program (the Leads file, card pictures,
 // settings files) as the hostile input they may be: only regular files are ever opened, a FIFO
 // or device can't block the program while it is opened, and reads stop at a bound, whatever the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one interface through which the game core reaches the board. The main window implements it
 // with widgets and timers; tests implement it with a fake. Nothing here knows about drawing.
 #pragma once

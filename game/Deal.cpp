@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal: the shuffle that spreads 36 values over the tiles and the fold that turns them into
 // 18 pairs of faces. The shuffle draws r from 0..i-1 (never i itself), which makes the result
 // a single cycle; this is the program's own deal, so it is kept exactly as it is.

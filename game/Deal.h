@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal's shuffle and fold, apart from the engine so that they can be checked on their own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's shared pieces: construction, the score, the card pictures and the queries on the
 // board that the turn engine and the hint both use.
 #include "game/GameEngine.h"

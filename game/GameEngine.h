@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game core: the deal (NewGame), the turn engine (SelectTile), the score (SetPoints) and the
 // hint (HintPair). It works on the shared state and reaches the board only through BoardView.
 // It never sleeps: the waits after a mismatch and during a hint keep the input gate closed and

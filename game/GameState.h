@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of one game: the deal, the matched tiles, the pick in progress, the score and the
 // hints left. One instance lives for the whole run (inside SharedState). Arrays are indexed by
 // TileIndex 1..36; slot 0 is unused so that the indices read as the rules state them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint: colours the frames of a matching pair for 600 ms, at a cost of 75 points and one of
 // the game's 50 hints. With a card face up it points out that card's partner; otherwise the
 // lowest unmatched tile and its partner. The gate stays closed for the whole 600 ms, which pass

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's input gate, InputState: one byte that every tile click and every main-menu
 // command except Exit checks first. The turn engine, the hint and each dialog close it while
 // they are busy or shown, and open it again afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NewGame: clears the board, turns every card face down, deals and resets score and hints.
 #include <exception>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's random source: a 32-bit linear congruential generator. The deal depends on its
 // exact sequence, so the multiplier, the increment and the way a bounded value is drawn are
 // fixed here rather than taken from <random>, whose engines and distributions differ.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's random source: a 32-bit linear congruential generator reseeded from the clock
 // (milliseconds since midnight, UTC) at every deal. The clock is injectable for tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Index conversion for the tile-indexed arrays of GameState (slot 0 unused).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn engine: a click on tile k turns a first card up, or compares a second card with it
 // and keeps the pair (+100) or shows it for FlipDelay milliseconds and turns both back (-10).
 // The input gate stays closed while a step runs and during the wait; the wait goes through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading, inserting into and clearing the Leads table's file "leads.dat" in the current working
 // directory. How the file is written is LeadsFileWrite's business; a file that cannot be opened
 // for reading and writing, or that is not a regular file, is never replaced: that is reported.

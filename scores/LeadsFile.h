@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Leads table's file "leads.dat" in the current working directory: loading (re-creating it
 // with the default table when it is missing, unreadable or short), inserting an entry, clearing.
 // A rewrite keeps the file's owner, mode and links (see LeadsFileWrite.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rewriting "leads.dat"; see LeadsFileWrite.h. On POSIX systems:
 // - a missing file is created with O_EXCL and mode 0666, so the kernel applies the umask and no
 //   link or file that appears meanwhile is followed or replaced;

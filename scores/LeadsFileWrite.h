@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the Leads file "leads.dat" so that a rewrite never costs more than the table being
 // written: a file that the player owns alone, in a folder the player may write, is replaced
 // atomically (a temporary file beside it, then a rename); any other file is rewritten in place,

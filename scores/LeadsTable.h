@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten-place high-score table, held in memory in exactly the 152-byte layout of "leads.dat":
 // ten 11-byte name slots, a 2-byte filler, then ten little-endian signed 32-bit scores.
 // Arrays are indexed 0..9 for places 1..10.

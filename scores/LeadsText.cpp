@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 encoding and decoding, written out here because Qt 6 offers this code page only
 // through ICU, which the game does not depend on. Bytes 0x00..0x7F and 0xA0..0xFF are the
 // characters of the same number; only 0x80..0x9F need a table.

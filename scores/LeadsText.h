@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-byte text of the Leads table's name slots: Windows-1252, the single-byte code page the
 // file has always used, so that ASCII and Latin letters round-trip exactly.
 #pragma once

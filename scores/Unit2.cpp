@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name entry dialog: an empty name box on every showing, confirm on Enter or OK (enter the
 // name with the points, reopen the gate, close), no close before a name was confirmed, and the
 // Leads dialog shown while it closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name entry dialog TForm2: takes the player's name after a game that beats the tenth place,
 // enters it with the points into the Leads file, and shows the Leads dialog on its way out.
 // It cannot be declined: every close is refused until a name (possibly empty) is confirmed.

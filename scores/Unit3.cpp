@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Leads dialog: builds the table of ten rows, fills it from "leads.dat" on every showing and
 // after Clear, and closes on Enter, Escape, OK or the close box.
 #include "scores/Unit3.h"

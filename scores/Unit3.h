@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Leads dialog TForm3: the ten places of the high-score table with names and points, a
 // Clear button that empties the table after asking, and an OK button. Every showing reloads the
 // table from "leads.dat", so the dialog always shows what the file holds.

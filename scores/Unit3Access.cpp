@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accessible table of the Leads dialog: a table interface over the dialog's panel and a cell
 // interface over each row label, handed to Qt by a factory for the widgets Unit3 marks with
 // dynamic properties. Nothing about the dialog's look changes.

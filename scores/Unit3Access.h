@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What screen readers see of the Leads dialog: its panel as a table of ten rows with the columns
 // place, name and points (the labels of each row are its cells), followed by the buttons, rather
 // than some thirty loose labels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour-mask bitmaps; see BitfieldDecode.h. A mask is one run of set bits; the channel's value
 // is scaled from the run's width to 0..255 with rounding, so 5, 6, 8, 10 or 11 bits all give the
 // full range.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding 16- and 32-bit bitmaps with colour masks (BI_BITFIELDS). Qt's reader gets masks wider
 // than 8 bits wrong (10-11-10 bits per channel draws all black), so these pictures are decoded
 // here, each channel scaled to 8 bits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap decoding and the steps that make the result safe and small; see BitmapDecode.h.
 #include "settings/BitmapDecode.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The way from a bitmap file's bytes to a picture that is safe to draw: the header check, the
 // decoding, colour tables made whole, and the picture scaled down to the size it is shown at.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and checking the headers of a Windows bitmap file against the file's real length.
 #include "settings/BitmapHeader.h"
 

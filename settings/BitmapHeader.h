@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headers of a Windows bitmap file: the 14-byte file header ("BM", file size, pixel data
 // offset), then an info header whose first four bytes give its own size. Qt's reader accepts a
 // cut-off file and fills the missing rows with whatever memory held, so files are checked here,

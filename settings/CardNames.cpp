@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a card set's picture names from "names.txt", with the file treated as untrusted.
 #include "settings/CardNames.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optional names of a card set's pictures, for screen readers: a plain text file
 // "names.txt" in the set's folder with one name per line, line n for picture n.bmp (1..18).
 // The file is treated as untrusted: only a regular file is read, only its first few kilobytes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card sets: locating the current set's folder under "gfx" beside the executable, and reading
 // the sets' Windows bitmap files into picture controls.
 #include "settings/CardSet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card sets: folders of bitmap pictures under "gfx" beside the executable. Derives the current
 // set's folder and loads a picture file into a picture control, checking that it is a complete,
 // readable Windows bitmap first.

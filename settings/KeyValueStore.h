@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store behind a small interface of our own: the registry key
 // "\Software\Tavro\Tavro Memory" under HKEY_LOCAL_MACHINE on Windows, key-value files with the
 // same key path and value names elsewhere. It reads and writes raw values; the defaults and the

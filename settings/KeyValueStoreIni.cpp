@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store on systems without a registry: QSettings ini files, one per user and one
 // per machine, both holding the group "Software/Tavro/Tavro Memory". An ordinary player cannot
 // write the per-machine file, and settings that silently never persist would be lost, so:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store on Windows: the registry key "\Software\Tavro\Tavro Memory" under
 // HKEY_LOCAL_MACHINE, with "cards" and "path" as strings (REG_SZ) and "delay" as a 32-bit
 // integer (REG_DWORD). A value of another type reads as absent.

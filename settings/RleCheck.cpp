@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walk over a run-length compressed bitmap stream; see RleCheck.h. The stream is a series of
 // byte pairs: (n, c) with n > 0 is a run of n pixels; (0, 0) ends a row, (0, 1) ends the
 // picture, (0, 2) is followed by a jump of dx, dy pixels, and (0, n) with n >= 3 by n literal

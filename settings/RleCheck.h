@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking a run-length compressed (RLE4 or RLE8) bitmap's data stream before it is decoded.
 // The reader stops without a word where the data ends early and shows the rest of the picture
 // as blank, so a cut-off file would look like a complete one; and a run or a jump that leaves the

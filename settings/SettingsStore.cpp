@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the two stored settings with their defaults and validation, and saving them with the
 // program's folder. A value that is absent or of the wrong type takes its default, and a store
 // that cannot be read or written never stops the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the two stored settings ("cards", "delay", and the written-only "path")
 // under the key "\Software\Tavro\Tavro Memory": the registry on Windows, key-value files on Linux.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with libFuzzer (clang++, AddressSanitizer and
 # UndefinedBehaviorSanitizer): the Leads file, and the card pictures from a file's bytes to a
 # drawn tile. Runs each for SECONDS seconds (default 30, or TAVRO_FUZZ_SECONDS) in a temporary

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that Tavro Memory needs, and only those that are missing. Uses
 # sudo when not run as root.
 # Usage: install-deps.sh [--build]

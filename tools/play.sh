@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and running needs and is missing, builds Tavro Memory in build/ and
 # starts it as the installed launcher does: in the player's data folder
 # ($XDG_DATA_HOME/tavro-memory, by default ~/.local/share/tavro-memory), which keeps the high

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then builds and runs every test twice: a normal build with warnings
 # as errors (build-test), and a build under AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan). The normal build is also packaged (tools/package.sh), and its ctest checks the

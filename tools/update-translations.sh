@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings the translation files translations/tavro_*.ts up to date with the sources. lupdate adds
 # every new text as an unfinished entry and marks texts that went away as vanished; existing
 # translations are kept. Translate the unfinished entries afterwards (in Qt Linguist, or by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the translators. They are children of the application object, so they live as long as
 // it does; deleting one also takes it out of the application.
 #include "translations/Translations.h"

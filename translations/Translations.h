@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's language: installs Qt's own translations (the standard buttons' Yes, No and OK)
 // from Qt's translations folder and the game's own, which are built into the program as
 // resources, for a locale. The program entry and the translation tests both call this.

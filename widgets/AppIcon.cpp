@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the application icon at each of its sizes rather than shipping picture files: a grey
 // card back with a blue border behind a white card with a red heart-like face, on a transparent
 // ground.

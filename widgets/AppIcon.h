@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: two playing cards, one face down and one face up, drawn by code. The
 // window icon offers it at 16, 32, 48 and 64 pixels and draws it afresh at whatever size a screen
 // with more device pixels per pixel asks for, so it stays sharp there; the icon tool (tools/icons)

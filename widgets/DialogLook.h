@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look our windows share: the standard font, white backgrounds with text colours to match,
 // a classic group box frame, and flat "speed buttons" with bold underlined captions that never
 // take the keyboard focus (so the dialog keeps the keys). A QToolButton rather than a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's error message box, and the full-stop rule for its text.
 #include "widgets/ErrorReport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place that tells the player about an error: a message box with the error icon and the
 // caption "Tavro Memory". Every handler that can fail catches at its own boundary and calls this.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets the keyboard reach a dialog's flat speed buttons without changing what a mouse player
 // sees: Tab and Shift+Tab move the focus onto a button (a click never does), its focus frame is
 // drawn only after the focus was moved by key, and Space or Enter on it presses it. The dialog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text the program did not write itself - names from the Leads file, card set folder names -
 // as it goes on screen: one line, every character seen. Such text is always shown as plain text
 // as well, never as markup.

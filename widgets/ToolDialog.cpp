@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal, stay-on-top tool windows that remember where they were and build their controls on
 // first use.
 #include "widgets/ToolDialog.h"

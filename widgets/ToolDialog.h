@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common frame of the program's dialogs: a modal tool window (small caption) that stays on
 // top, centred over the main window the first time it is shown and shown where it was left
 // after that. Each dialog builds its controls once, on first use, runs FormShow just before it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the game core with real picture files: NewGame (36 card-back loads through
 // ReadBitmap plus the deal) against 36 plain QImage loads of the same file, and one matching
 // turn (two clicks, one face load each) against two plain QImage loads. Run it and compare the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory (ru_maxrss) of one whole game, played through the main window's tile clicks: every
 // face turned up and left up, as in a won game. Run without arguments it plays the built-in
 // sets and a generated set of 4000 x 4000 pictures, each in a child process of its own (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times 1000 thumb moves, each with its repaint, of the slider in the Options dialog's set-up,
 // against the same 1000 moves of a plain QSlider of the same size and range (the baseline).
 // The ratio of the two is printed after the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up baseline: a bare Qt program that shows what the game's board shows - a window
 // with a menu bar and 36 pictures in the same 6 x 6 layout, each loading the same card back
 // file on its own - and nothing else. It quits right after its first paint, as the benchmark's

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: the time from process start to the first painted board, and the peak
 # memory (max RSS), of the game against startup_baseline, alternately in the same run under one
 # Xvfb server. The game runs as TavroMemoryFirstPaint, its benchmark build, which like the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers of the keyboard and screen reader tests: walking the keyboard cursor to a tile, the
 // partner of a card, and a recorder of the accessibility events the program raises.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader gets from the main window, through QAccessible: the board as 36 named
 // card buttons and one "Points" object, the cards' names following the game, no face-down card
 // giving its picture away by any text, the score as a value with change events, and the end of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the board from the keyboard: the cursor ring appears only with the first arrow key (a
 // mouse player's board is unchanged), it is drawn in black and white (never the hint's blue),
 // the arrows move it and stop at the edges, and Space or Enter turn its card the way a click

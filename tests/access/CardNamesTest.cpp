@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card sets' picture names (names.txt): read line by line with control characters dropped,
 // names kept short, and a missing line called "picture n"; a file that is not plain UTF-8 text,
 // or not a regular file at all (a folder, a pipe, a device), gives no names and never blocks;

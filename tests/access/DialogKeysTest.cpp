@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs from the keyboard and for screen readers: every command of the Leads, About and
 // name entry dialogs is reached with Tab and pressed with Space or Enter, while a shown dialog
 // keeps the focus itself (its own keys work as before and no button looks focused); the Leads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sharp pictures on screens with more device pixels per pixel: run at a scale of 2, the About
 // logo shows exactly the logo drawn at twice the size (not the small one stretched), and the
 // window icon at 1.5 and 2 is the icon drawn at the device size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: a sandbox (a card set of small generated bitmaps beside a fake
 // program folder, a temporary working folder for leads.dat, a redirected settings store), and
 // helpers that answer modal dialogs from the event loop so that no test can hang.

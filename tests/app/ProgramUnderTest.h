@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five windows wired together as the program entry does, on a sandbox's card set, with the
 // process exit replaced by a recorder.
 #pragma once

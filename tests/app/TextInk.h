@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a widget actually puts on screen as text, measured by its ink: the box around every pixel
 // it paints that is not the background. Comparing a label's ink with the ink of its text drawn
 // plainly in the label's font tells whether the label showed the text literally, whole, and on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card sets that can't be used as they are: pictures that are not regular files (a FIFO, a link
 // to an endless device, a folder) as a face, as the card back and in the Options preview; a
 // stored set name that names no set folder; and a set without a card back picked in Options.

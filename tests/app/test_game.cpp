@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing through the main window: the hint's blue frames, cost and allowance, a whole game won
 // through clicks on the pictures up to the name entry and the Leads, and a face picture that
 // cannot be loaded.

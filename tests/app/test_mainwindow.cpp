@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its layout and menu, the input gate on every command but Exit, Exit saving
 // the settings, the first deal at start-up (also when the Leads file cannot be made), and the
 // missing card back.

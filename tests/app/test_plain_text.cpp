@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text the program did not write itself, shown literally: card set folder names in the Options
 // list and in the main window's caption (at start-up and after a pick), and a file name inside an
 // error message. Names that look like markup or like a caption's "[*]" show as they are; control

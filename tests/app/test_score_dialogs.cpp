@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Leads dialog (rows, colours, Clear with Yes and No, the keys that close it, a file that
 // cannot be made, names that look like markup or hold controls, the widest score) and the name
 // entry dialog (no way out without a name, the 10-character box, an empty name, controls in a

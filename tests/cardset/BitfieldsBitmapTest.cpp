@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures with colour masks (BI_BITFIELDS): each channel is scaled from its mask's width to
 // 8 bits, for the usual 5-6-5 and 8-8-8 masks as for 10-11-10, with or without an alpha mask;
 // masks that can't describe a picture are refused with a reason.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes Windows bitmap files byte by byte for the loader tests and the picture fuzz target's
 // seeds, including the kinds QImage does not write itself (top-down rows, palettes of 1, 4 and 8
 // bits, the old core header, run-length compression, colour masks).

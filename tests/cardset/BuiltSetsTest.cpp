@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card sets the build draws: every set under the build's gfx folder is complete, stored as
 // uncompressed 24-bit square bitmaps of at least 60 pixels, and its pictures are easy to tell
 // apart at the 60 x 60 tile size.

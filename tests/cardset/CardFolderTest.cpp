@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deriving the card folder: executable folder + "gfx/" + set + "/", with both folders looked up
 // without regard to letter case on a file system that tells case apart.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures that are not regular files (a FIFO, a link to an endless device, a folder) are
 // refused at once as unreadable pictures; none of them may block or read without end. A hang is
 // the failure here, so each read runs under a deadline that ends the test program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture control shows its whole picture stretched to its size, shows nothing without a
 // picture, reports left clicks, and keeps its picture when LoadPicture fails.
 #include <gtest/gtest.h>

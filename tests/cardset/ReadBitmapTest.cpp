@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading bitmap files: the depths and row orders a card set may use decode to the right pixels,
 // and every file that is missing, cut off or not a bitmap fails with a PictureError naming it.
 #include <gtest/gtest.h>

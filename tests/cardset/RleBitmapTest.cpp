@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run-length compressed pictures (RLE4 and RLE8): a complete stream decodes to the right pixels,
 // and a stream that is cut short, misses its end marker or leads outside the picture is refused,
 // even when the headers were made to agree with the shorter file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A temporary folder for one test, with helpers to write files and make sub-folders in it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry: the picture control needs a QApplication, ExecutableFolder a core application.
 #include <gtest/gtest.h>
 #include <QApplication>

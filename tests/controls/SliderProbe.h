@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helpers for the slider: a subclass that opens the protected operations and records its
 // paint events, the Options dialog's configuration, and direct mouse and key events.
 #pragma once

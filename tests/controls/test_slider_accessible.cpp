@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider as a screen reader sees it through QAccessible: a named Slider whose value, range
 // and step can be read and set, and which announces every change of its value.
 #include <private/qguiapplication_p.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider on a scaled screen (run by ctest with QT_SCALE_FACTOR 2 and 1.5): its pixel art is
 // drawn with whole device pixels, never blended, and looks the same wherever the thumb stands;
 // the tick marks are evenly spaced in device pixels; a moving thumb leaves no trail.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider's behaviour: the setters and their errors, the keyboard, the mouse (thumb drags and
 // repeating ruler presses), the hand cursor, and a seeded random run checking the invariants.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider's layout: the Options dialog's geometry, the composed ruler, the tick marks on the
 // painted control, the vertical mirror, the built-in pictures and cursors.
 #include <QtTest>

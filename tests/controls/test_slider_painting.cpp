@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slider's repainting: a moving thumb repaints only its old and new places, frames shown
 // during a drag never lose the ruler (the control paints through an off-screen image), and with
 // the focus shown a thumb's repaint leaves the same picture as a repaint of the whole control.

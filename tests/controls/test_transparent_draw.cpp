@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyed bitmap drawing: key-coloured pixels keep the destination, all others are copied, and
 // stretched copies fill exactly the rectangle asked for.
 #include <QPainter>

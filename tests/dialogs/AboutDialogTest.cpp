@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog on the offscreen platform: its layout and logo (built at the first showing),
 // the input gate while it is shown, and the two links, caught by URL handlers of the test so
 // that no browser starts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A throw-away executable folder for the dialog tests: "gfx" with card sets whose pictures are
 // small single-colour bitmaps, the colour telling the set and the picture apart.
 #pragma once

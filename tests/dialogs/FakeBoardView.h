@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A board that only remembers what the game core asked of it: enough to tell whether, and with
 // which card folder, a new game was dealt.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog on the offscreen platform: controls built at the first showing, when hiding
 // it deals a new game, how the caption and the card folder follow the picked set, the preview's
 // speed and its stop at a missing picture, the card set list, the kept set name, and the delay

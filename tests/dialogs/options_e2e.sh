@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of the Options dialog in the real program under Xvfb: open it from the menu
 # with Alt+O, pick another card set and move the slider with the keyboard, close it with Escape,
 # check that the new deal shows the new set's card back, leave with F10, and check that the

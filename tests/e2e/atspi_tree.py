@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running Tavro Memory over AT-SPI, as a screen reader would: finds the 36 cards and
 the points by name, checks that no face-down card names a picture, then plays a whole game as a
 blind player could, pressing cards through their accessible action and remembering the names

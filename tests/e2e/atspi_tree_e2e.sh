@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of the real program under Xvfb, read over AT-SPI as a screen reader reads it:
 # a private session bus and accessibility bus of the test's own, the program with accessibility
 # on, and atspi_tree.py finding the 36 cards and the points by name and playing a whole game

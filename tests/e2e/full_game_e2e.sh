@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of a whole game with the real program under Xvfb, played as a person would:
 # turn the cards over two at a time and remember what they showed, match all 18 pairs, type a
 # name into the name entry dialog, find it at place 1 of the Leads dialog and in "leads.dat",

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of a whole game played with the keyboard alone, under Xvfb: the arrow keys walk
 # the cursor ring over the board and Space turns the card under it, the cards are learnt from
 # screenshots, the name is typed into the name entry dialog, and the Leads table is cleared with

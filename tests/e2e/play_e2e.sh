@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of the real program under Xvfb: starts TavroMemory from the build tree in an
 # empty working folder with the settings store redirected to temporary folders, turns cards with
 # real mouse clicks, checks on a screenshot that a card shows its face and that F3 shows the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of the real program under Xvfb: docs/board.png (a fresh deal) and
 # docs/game.png (a game in progress: some pairs found, one card waiting for its partner).
 # Not a test. Usage: take_screenshots.sh <path of TavroMemory> <output folder>

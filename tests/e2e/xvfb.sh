@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests, the README screenshots and the start-up benchmark: an Xvfb
 # server of our own on a free display number, a session whose settings and runtime folders are
 # temporary, the program started in it, and what the scripts read from its window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regular-file checks and bounded reads: every kind of path that is not a regular file is refused
 // without blocking (a hang is the failure here, caught by the test's time limit), links are
 // followed to what they name, and no read goes past its bound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the Leads file: arbitrary bytes as "leads.dat" go through LoadLeads and then
 // InsertLead, with the score and the name also taken from the input. It aborts when the file
 // is not what it must be afterwards, when a well-ordered table loses its order, or when anything

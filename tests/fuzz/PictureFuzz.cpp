@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the card pictures: arbitrary bytes as a bitmap file go the whole way a tile's
 // picture goes: the header check, the decoding, the colour table made whole, the scaling to the
 // shown size and the smooth drawing onto a 60 x 60 tile. It aborts when a picture that was

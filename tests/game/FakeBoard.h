@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A board for the game core's tests: records every call in order, remembers which file each
 // tile shows, fails the loads it is told to fail, and keeps runAfter continuations queued until
 // the test runs them, so that the waits are stepped through explicitly.

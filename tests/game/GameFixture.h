@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dealt game on a FakeBoard with a fixed clock, and small helpers to find tiles by face.
 #pragma once
 

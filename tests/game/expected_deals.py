@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Computes the expected deals for fixed seeds, straight from the generator's definition.
 
 Written apart from the C++ code on purpose, so that the test compares the engine with an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The random source and the deal: the generator's exact sequence, deals for fixed seeds checked
 // against an independent computation, the single cycle before the fold, the pairs after it, and
 // the state NewGame leaves (including a missing card back).

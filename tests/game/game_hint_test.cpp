@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hint: which frames flash and in what order, the 600 ms with the gate closed, the cost, a
 // finished game, and the 51st use that disables the command until the next deal.
 #include <gtest/gtest.h>

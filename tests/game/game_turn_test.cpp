@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn engine and the score: first card, match, mismatch with its wait, the clicks that are
 // ignored, the end of a game against the tenth lead, a whole game, and pictures that fail.
 #include <gtest/gtest.h>

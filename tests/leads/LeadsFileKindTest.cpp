@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "leads.dat" that is not a regular file (a FIFO, a link to a device, a folder, a link to
 // nothing) is reported as an error before it is opened, and nothing is created or replaced. A
 // hang is the failure here: the child that loads has an alarm set. A link to a regular file is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering a score into the Leads table: the place it takes, ties, what drops out, names, and
 // that the file is re-read first and rewritten (or left untouched) afterwards.
 #include <sys/stat.h>

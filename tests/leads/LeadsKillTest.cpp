@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rewrite of the Leads file killed at any moment leaves the old table or the new one, never a
 // torn or short file, and the next load removes the temporary file a killed replace left behind.
 // A child without privileges inserts one entry after another until it is killed at a random

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and clearing the Leads file: the default file image, short and long files, hand-made
 // content, and which file clearing removes.
 #include <sys/stat.h>

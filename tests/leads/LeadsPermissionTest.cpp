@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures of the Leads file that must never cost stored scores: a write-protected file, a
 // folder without a file that the player may not write, and a rewrite cut short by the file size
 // limit. Each case runs in a child that cannot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rewriting the Leads file keeps everything about it: a file the player may write takes a new
 // entry even in a folder the player may not write; the owner, group and mode stay, and so do
 // hard links and symbolic links. Each insertion runs in a child that cannot bypass permission

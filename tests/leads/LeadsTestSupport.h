@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the Leads file tests: a fixture that runs each test in a fresh temporary
 // working folder, byte-level file helpers, and builders for hand-made tables.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names in the one-byte slots: Windows-1252 both ways, "?" for what it cannot hold, and the
 // cut to ten characters, through the file as well.
 #include "leads/LeadsTestSupport.h"

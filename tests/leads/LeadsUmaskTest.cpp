@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creating the Leads file must not change the umask of the whole process: a file that another
 // thread created meanwhile would get the wrong mode. This test's own umask() stands in for the C
 // library's (the program's calls resolve to it), counts the calls and passes them on.

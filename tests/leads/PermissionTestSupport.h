@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the Leads permission tests: a working folder that a child without privileges
 // may or may not write, files handed to that child's user, and checks of what a call throws.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a piece of a test in a forked child that cannot bypass file permission bits: when the
 // test runs as root (as CI does), the child first drops to the user "nobody". The child reports
 // through its exit code, so the body returns 0 for success and a distinct number per failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds the texts of a window the way its controls lay them out, and checks their fit.
 #include "DrawnTexts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts a window's controls draw, each with the room its control gives it, found the way the
 // control itself lays the text out (its font, its style's margins and sub-rectangles), and the
 // check for texts cut off by their control, which can run on any top-level widget, in any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contrast of the texts a window draws, read from a rendering of the window.
 #include "TextContrast.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the texts of a window stand out from the background they are drawn on, as text
 // contrast guidelines measure it, judged from a rendering of the window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look of the five windows as the program wires them: the fonts the tests see, every caption
 // inside its control, the "Cards" frame around the preview, a visible focus on the card set
 // list, and readable texts on a dark desktop. The fit, frame and focus checks run under every

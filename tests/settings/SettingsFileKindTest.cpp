@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files that are not regular files: a FIFO, a link to /dev/zero, a folder or a link to
 // nothing, as the per-user or the per-machine file, count as absent when loading and are never
 // written when saving; the same holds for the lock file QSettings takes beside the file it

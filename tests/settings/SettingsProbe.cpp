@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A helper the settings tests run as a fresh process, so that what was saved is read back
 // without this process's QSettings cache. Both store scopes are redirected to the given folders.
 //   settings_probe USER_FOLDER MACHINE_FOLDER load          prints "cards=...", "delay=..."

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings store: the defaults and validation of stored values, values of the wrong type,
 // saving read back by a fresh process and from the file itself, and which of the per-user and
 // per-machine files is read first and which is written.

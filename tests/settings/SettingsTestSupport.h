@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the settings tests: a fixture whose per-user and per-machine stores are
 // folders of a fresh temporary folder, hand-written store files, and the probe process.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that includes point down the layers: app/ on top, then the dialogs (dialogs/, scores/),
 # then the shared widgets and the core (widgets/, controls/, settings/, game/). Nothing includes a
 # folder above its own, and the game core includes nothing from Qt.

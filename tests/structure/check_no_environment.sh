@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the game as shipped reads no environment variable: neither the start-up benchmark's
 # exit switch nor any getenv-style lookup may be in the executable. The lookups are searched for
 # after the debug information is stripped, as packaging does, since that names every declaration

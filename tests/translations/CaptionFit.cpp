@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caption checks: text widths measured with the font each control really gets.
 #include "CaptionFit.h"
 

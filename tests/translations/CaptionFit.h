@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of a window's captions that hold in every language: each caption fits its control, and
 // no two access keys clash within one menu or one window. The caption check here also finds
 // captions that run into a neighbour; the shared check (look/DrawnTexts.h) measures each text

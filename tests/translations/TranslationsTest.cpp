@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows in German and French: every text the player sees is translated (apart
 // from names and numbers), every caption fits its control in the test fonts, no two access keys
 // clash, the delay uses the language's decimal separator, and Qt's own buttons speak the language

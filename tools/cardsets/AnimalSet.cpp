@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "animals" set: animal glyphs of the Noto Color Emoji font on light cards with a deep blue
 // back. Each glyph is checked to have really rendered in colour, because a missing glyph would
 // silently come out as a blank or as a monochrome fallback box.

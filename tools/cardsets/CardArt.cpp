@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card face and card back shared by all generated sets, and saving a set as bitmaps.
 #include "tools/cardsets/CardArt.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the card set generator: the card size, the blank card face and the patterned
 // card back every set is drawn on, and writing a finished set as Windows bitmaps.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "shapes" set: 18 simple figures, each in a colour of its own, drawn with QPainter on light
 // cards with a deep red back. Every figure is a path in a box from -1 to 1, scaled to the card.
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_cardsets: draws the card sets the game ships with and writes them as Windows bitmaps.
 // Usage: make_cardsets <gfx folder>. Run by the build with Qt's offscreen platform.
 #include <QGuiApplication>
