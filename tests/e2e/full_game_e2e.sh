@@ -26,58 +26,10 @@ digest_of() {
     tile_digest "$shot" "$1"
 }
 card_back=$(digest_of 36)
-declare -A seen     # tile -> digest of its face
-declare -A matched  # tile -> 1
-mismatches=0
-
-# Waits until tile $1 shows the card back ($2 = back) or a face ($2 = face; the face's digest is
-# printed once two screenshots in a row agree on it).
-wait_for_tile() {
-    local digest previous=""
-    for _ in $(seq 1 100); do
-        digest=$(digest_of "$1")
-        if [ "$2" = back ]; then
-            [ "$digest" = "$card_back" ] && return 0
-        elif [ "$digest" != "$card_back" ] && [ "$digest" = "$previous" ]; then
-            echo "$digest"
-            return 0
-        fi
-        previous=$digest
-        sleep 0.05
-    done
-    fail "tile $1 did not turn ($2)"
-}
-
-# One turn: tiles $1 and $2; remembers both faces and waits for a mismatch to turn back.
-turn_pair() {
-    click_tile "$1"
-    seen[$1]=$(wait_for_tile "$1" face)
-    click_tile "$2"
-    seen[$2]=$(wait_for_tile "$2" face)
-    if [ "${seen[$1]}" = "${seen[$2]}" ]; then
-        matched[$1]=1
-        matched[$2]=1
-    else
-        mismatches=$((mismatches + 1))
-        wait_for_tile "$2" back
-        wait_for_tile "$1" back
-    fi
-}
-
-# Learn every card by turning neighbours over, then match the pairs that are left.
-for first in $(seq 1 2 35); do
-    turn_pair "$first" $((first + 1))
-done
-for tile in $(seq 1 36); do
-    [ -n "${matched[$tile]:-}" ] && continue
-    for other in $(seq $((tile + 1)) 36); do
-        if [ -z "${matched[$other]:-}" ] && [ "${seen[$other]}" = "${seen[$tile]}" ]; then
-            turn_pair "$tile" "$other"
-            break
-        fi
-    done
-done
-[ "${#matched[@]}" -eq 36 ] || fail "only ${#matched[@]} cards were matched"
+turn_tile() { click_tile "$1"; }
+# shellcheck source=tests/e2e/board_play.sh
+source "$here/board_play.sh"
+play_whole_game
 score=$((18 * 100 - 10 * mismatches))
 
 # The score beats the default table, so the name entry dialog asks for a name.

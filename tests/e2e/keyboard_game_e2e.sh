@@ -53,45 +53,12 @@ walk_to() {
     while [ "$columns" -lt 0 ]; do press Left; columns=$((columns + 1)); done
     cursor=$1
 }
-turn() {
+turn_tile() {
     walk_to "$1"
     press space
 }
-
-declare -A seen     # tile -> digest of its face
-declare -A matched  # tile -> 1
-mismatches=0
-
-wait_for_tile() {
-    local digest previous=""
-    for _ in $(seq 1 100); do
-        digest=$(digest_of "$1")
-        if [ "$2" = back ]; then
-            [ "$digest" = "$card_back" ] && return 0
-        elif [ "$digest" != "$card_back" ] && [ "$digest" = "$previous" ]; then
-            echo "$digest"
-            return 0
-        fi
-        previous=$digest
-        sleep 0.05
-    done
-    fail "tile $1 did not turn ($2)"
-}
-
-turn_pair() {
-    turn "$1"
-    seen[$1]=$(wait_for_tile "$1" face)
-    turn "$2"
-    seen[$2]=$(wait_for_tile "$2" face)
-    if [ "${seen[$1]}" = "${seen[$2]}" ]; then
-        matched[$1]=1
-        matched[$2]=1
-    else
-        mismatches=$((mismatches + 1))
-        wait_for_tile "$2" back
-        wait_for_tile "$1" back
-    fi
-}
+# shellcheck source=tests/e2e/board_play.sh
+source "$here/board_play.sh"
 
 # The ring is there now, in black and white inside the grey frame: no blue (the hint's colour) in
 # tile 1's frame, and the picture's middle is unchanged.
@@ -106,19 +73,7 @@ blue=$(convert "$shot" -crop "70x70+$(($(tile_left 1) - 5))+$(($(tile_top 1) - 5
 [ "$(tile_digest "$shot" 1)" != "$(tile_digest "$shot" 2)" ] || fail "no cursor ring on tile 1"
 [ "$(digest_of 1)" = "$card_back" ] || fail "the ring covers the middle of the card"
 
-for first in $(seq 1 2 35); do
-    turn_pair "$first" $((first + 1))
-done
-for tile in $(seq 1 36); do
-    [ -n "${matched[$tile]:-}" ] && continue
-    for other in $(seq $((tile + 1)) 36); do
-        if [ -z "${matched[$other]:-}" ] && [ "${seen[$other]}" = "${seen[$tile]}" ]; then
-            turn_pair "$tile" "$other"
-            break
-        fi
-    done
-done
-[ "${#matched[@]}" -eq 36 ] || fail "only ${#matched[@]} cards were matched"
+play_whole_game
 score=$((18 * 100 - 10 * mismatches))
 
 name_window() { xdotool search --onlyvisible --name '^Enter your name$' | head -n 1 | grep .; }
