@@ -68,45 +68,10 @@ void RemovePath(const QString& path) {
 
 class SettingsFileKind : public SettingsStoreTest {
 protected:
-    // Loads in a fresh process; "(hung)" when it does not end within the time limit.
-    Loaded LoadWithin() const {
-        QProcess probe;
-        probe.start(QStringLiteral(TAVRO_SETTINGS_PROBE), ProbeArguments({"load"}));
-        if (!probe.waitForFinished(kTimeLimitSeconds * 1000)) {
-            probe.kill();
-            probe.waitForFinished();
-            return {"(hung)", -1};
-        }
-        Loaded loaded;
-        for (const QString& line : QString::fromUtf8(probe.readAllStandardOutput()).split('\n')) {
-            if (line.startsWith(QStringLiteral("cards="))) {
-                loaded.CardSetName = line.mid(6).toStdString();
-            } else if (line.startsWith(QStringLiteral("delay="))) {
-                loaded.FlipDelay = line.mid(6).toInt();
-            }
-        }
-        return loaded;
-    }
-
-    // Saves in a fresh process that cannot bypass permission bits (nor write to /dev through a
-    // link); kChildCrashed when it hung and the alarm ended it.
+    Loaded LoadWithin() const { return LoadInFreshProcess(kTimeLimitSeconds); }
+    // Also cannot write to /dev through a link.
     int SaveWithin(const QString& cards, int delay) const {
-        const QStringList arguments = QStringList{QStringLiteral(TAVRO_SETTINGS_PROBE)} +
-                                      ProbeArguments({"save", cards, QString::number(delay)});
-        std::vector<QByteArray> bytes;
-        for (const QString& argument : arguments) {
-            bytes.push_back(argument.toLocal8Bit());
-        }
-        std::vector<char*> argv;
-        for (QByteArray& argument : bytes) {
-            argv.push_back(argument.data());
-        }
-        argv.push_back(nullptr);
-        return RunUnprivileged([&] {
-            ::alarm(kTimeLimitSeconds);  // kept across exec
-            execv(argv[0], argv.data());
-            return 126;
-        });
+        return SaveAsUnprivileged(cards, delay, kTimeLimitSeconds);
     }
 
     // Both store folders belong to the saving process's user.

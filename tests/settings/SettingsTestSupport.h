@@ -83,11 +83,16 @@ protected:
         return QStringList{UserFolder(), MachineFolder()} + command;
     }
 
-    // Loads the settings in a fresh process.
-    Loaded LoadInFreshProcess() const {
+    // Loads the settings in a fresh process; "(hung)" when it does not end within the limit.
+    Loaded LoadInFreshProcess(int timeLimitSeconds = 60) const {
         QProcess probe;
         probe.start(QStringLiteral(TAVRO_SETTINGS_PROBE), ProbeArguments({"load"}));
-        if (!probe.waitForFinished(60000) || probe.exitCode() != 0) {
+        if (!probe.waitForFinished(timeLimitSeconds * 1000)) {
+            probe.kill();
+            probe.waitForFinished();
+            return {"(hung)", -1};
+        }
+        if (probe.exitCode() != 0) {
             return {"(probe failed)", -1};
         }
         Loaded loaded;
@@ -101,8 +106,9 @@ protected:
         return loaded;
     }
 
-    // Saves in a fresh process that cannot bypass permission bits; returns its exit code.
-    int SaveAsUnprivileged(const QString& cards, int delay) const {
+    // Saves in a fresh process that cannot bypass permission bits; returns its exit code. With a
+    // time limit, an alarm ends the process when it hangs (the result is then kChildCrashed).
+    int SaveAsUnprivileged(const QString& cards, int delay, unsigned timeLimitSeconds = 0) const {
         const QStringList arguments = QStringList{QStringLiteral(TAVRO_SETTINGS_PROBE)} +
                                       ProbeArguments({"save", cards, QString::number(delay)});
         std::vector<QByteArray> bytes;
@@ -115,6 +121,9 @@ protected:
         }
         argv.push_back(nullptr);
         return RunUnprivileged([&] {
+            if (timeLimitSeconds > 0) {
+                ::alarm(timeLimitSeconds);  // kept across exec
+            }
             execv(argv[0], argv.data());
             return 126;
         });
