@@ -19,8 +19,8 @@ QString TForm1::PictureName(int face) const {
 QString TForm1::CardAccessibleName(int tile) const {
     const QString place = tr("Card %1, row %2, column %3: ")
                               .arg(tile)
-                              .arg((tile - 1) / 6 + 1)
-                              .arg((tile - 1) % 6 + 1);
+                              .arg((tile - 1) / kBoardSide + 1)
+                              .arg((tile - 1) % kBoardSide + 1);
     if (!faceShown_[Slot(tile)]) {
         return place + tr("face down");
     }

@@ -6,14 +6,15 @@
 #include <exception>
 
 #include "app/Unit1.h"
+#include "dialogkit/ErrorReport.h"
+#include "dialogkit/ShownText.h"
 #include "dialogs/Unit4.h"
 #include "dialogs/Unit5.h"
 #include "scores/LeadsFile.h"
 #include "scores/Unit3.h"
 #include "settings/CardSet.h"
 #include "settings/SettingsStore.h"
-#include "widgets/ErrorReport.h"
-#include "widgets/ShownText.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 
@@ -30,7 +31,7 @@ void TForm1::FormCreate() {
         state_.Config.CardSetName = kDefaultCardSet;
     }
     BuildCardFolder(state_.Config, programFolder);
-    setWindowTitle(ShownCaption(QStringLiteral("Tavro Memory: ") +
+    setWindowTitle(ShownCaption(QStringLiteral(TAVRO_PROGRAM_NAME ": ") +
                                 QString::fromStdString(state_.Config.CardSetName)));
     try {
         LoadLeads(state_.Leads);

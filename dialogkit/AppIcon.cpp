@@ -2,7 +2,7 @@
 // Draws the application icon at each of its sizes rather than shipping picture files: a grey
 // card back with a blue border behind a white card with a red heart-like face, on a transparent
 // ground.
-#include "widgets/AppIcon.h"
+#include "dialogkit/AppIcon.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shared look of the main window and the dialogs.
-#include "widgets/DialogLook.h"
+#include "dialogkit/DialogLook.h"
 
 #include <QDialog>
 #include <QFontMetrics>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's error message box, and the full-stop rule for its text.
-#include "widgets/ErrorReport.h"
+#include "dialogkit/ErrorReport.h"
+#include "tavro/ProgramInfo.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -15,7 +16,7 @@ QString WithFullStop(const QString& text) {
 }
 
 void ReportError(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tavro Memory"), WithFullStop(text),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral(TAVRO_PROGRAM_NAME), WithFullStop(text),
                     QMessageBox::Ok, parent);
     // The text often names a file, and file names are anyone's: never markup.
     box.setTextFormat(Qt::PlainText);

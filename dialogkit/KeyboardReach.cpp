@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard reach for speed buttons: an event filter that presses a focused button on Enter, on
 // top of the Tab focus and the Space key every button already understands.
-#include "widgets/KeyboardReach.h"
+#include "dialogkit/KeyboardReach.h"
 
 #include <QKeyEvent>
 #include <QToolButton>

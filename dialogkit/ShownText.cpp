@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Making foreign text safe to show: controls as "?", and captions with "[*]" kept literally.
-#include "widgets/ShownText.h"
+#include "dialogkit/ShownText.h"
 
 namespace tavro {
 namespace {

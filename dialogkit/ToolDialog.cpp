@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Modal, stay-on-top tool windows that remember where they were and build their controls on
 // first use.
-#include "widgets/ToolDialog.h"
+#include "dialogkit/ToolDialog.h"
 
 namespace tavro {
 

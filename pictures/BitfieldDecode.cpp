@@ -2,7 +2,7 @@
 // Colour-mask bitmaps; see BitfieldDecode.h. A mask is one run of set bits; the channel's value
 // is scaled from the run's width to 0..255 with rounding, so 5, 6, 8, 10 or 11 bits all give the
 // full range.
-#include "settings/BitfieldDecode.h"
+#include "pictures/BitfieldDecode.h"
 
 #include <QCoreApplication>
 #include <QtEndian>

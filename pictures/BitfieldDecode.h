@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QString>
 
-#include "settings/BitmapHeader.h"
+#include "pictures/BitmapHeader.h"
 
 namespace tavro {
 

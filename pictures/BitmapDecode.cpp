@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap decoding and the steps that make the result safe and small; see BitmapDecode.h.
-#include "settings/BitmapDecode.h"
+#include "pictures/BitmapDecode.h"
 
 #include <QCoreApplication>
 #include <QList>
 #include <cmath>
 
-#include "settings/BitfieldDecode.h"
-#include "settings/BitmapHeader.h"
+#include "pictures/BitfieldDecode.h"
+#include "pictures/BitmapHeader.h"
 
 namespace tavro {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and checking the headers of a Windows bitmap file against the file's real length.
-#include "settings/BitmapHeader.h"
+#include "pictures/BitmapHeader.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 
-#include "settings/BitfieldDecode.h"
-#include "settings/RleCheck.h"
+#include "pictures/BitfieldDecode.h"
+#include "pictures/RleCheck.h"
 
 namespace tavro {
 

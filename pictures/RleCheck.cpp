@@ -3,7 +3,7 @@
 // byte pairs: (n, c) with n > 0 is a run of n pixels; (0, 0) ends a row, (0, 1) ends the
 // picture, (0, 2) is followed by a jump of dx, dy pixels, and (0, n) with n >= 3 by n literal
 // pixels, padded to an even number of bytes.
-#include "settings/RleCheck.h"
+#include "pictures/RleCheck.h"
 
 #include <QCoreApplication>
 

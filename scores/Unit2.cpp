@@ -9,12 +9,12 @@
 #include <QToolButton>
 #include <exception>
 
+#include "dialogkit/DialogLook.h"
+#include "dialogkit/ErrorReport.h"
+#include "dialogkit/KeyboardReach.h"
 #include "game/InputGate.h"
 #include "scores/LeadsFile.h"
 #include "scores/Unit3.h"
-#include "widgets/DialogLook.h"
-#include "widgets/ErrorReport.h"
-#include "widgets/KeyboardReach.h"
 
 namespace tavro {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Card sets: locating the current set's folder under "gfx" beside the executable, and reading
-// the sets' Windows bitmap files into picture controls.
+// the sets' Windows bitmap files into images.
 #include "settings/CardSet.h"
 
 #include <QCoreApplication>
@@ -8,9 +8,8 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "controls/PictureBox.h"
 #include "files/SafeFile.h"
-#include "settings/BitmapDecode.h"
+#include "pictures/BitmapDecode.h"
 
 namespace tavro {
 namespace {
@@ -130,13 +129,6 @@ QImage ReadBitmap(const QString& fileName) {
         ThrowPictureError(fileName, problem);
     }
     return image;
-}
-
-void LoadPicture(PictureBox& target, const QString& fileName) {
-    // Only as many pixels as the control shows are kept: a set of huge pictures would otherwise
-    // hold all of them at full size for as long as they are shown.
-    const QSize shown = ShownPixelSize(target.size(), target.devicePixelRatioF());
-    target.setPicture(ScaleToShownSize(ReadBitmap(fileName), shown));
 }
 
 }  // namespace tavro

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Card sets: folders of bitmap pictures under "gfx" beside the executable. Derives the current
-// set's folder and loads a picture file into a picture control, checking that it is a complete,
-// readable Windows bitmap first.
+// set's folder and reads a picture file into an image, checking that it is a complete, readable
+// Windows bitmap first (the decoding is the picture library's, pictures/).
 #pragma once
 
 #include <QImage>
@@ -11,8 +11,6 @@
 #include "settings/Settings.h"
 
 namespace tavro {
-
-class PictureBox;
 
 // A picture file that is missing or not a complete, readable bitmap.
 class PictureError : public std::runtime_error {
@@ -41,8 +39,5 @@ void BuildCardFolder(Settings& settings);
 void BuildCardFolder(Settings& settings, const QString& executableFolder);
 // Reads a Windows bitmap file. Throws PictureError for a missing, short or unreadable file.
 QImage ReadBitmap(const QString& fileName);
-// Loads the named bitmap into the picture control, replacing what it showed. Throws PictureError;
-// the control then keeps its picture.
-void LoadPicture(PictureBox& target, const QString& fileName);
 
 }  // namespace tavro

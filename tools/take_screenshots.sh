@@ -2,22 +2,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's pictures of the real program under Xvfb: docs/board.png (a fresh deal) and
 # docs/game.png (a game in progress: some pairs found, one card waiting for its partner).
-# Not a test. Usage: take_screenshots.sh <path of TavroMemory> <output folder>
+# Usage: tools/take_screenshots.sh <path of TavroMemory> <output folder>
 set -euo pipefail
 program=$(realpath "$1")
 out=$(realpath "$2")
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=tests/e2e/xvfb.sh
-source "$here/xvfb.sh"
+source "$here/../tests/e2e/xvfb.sh"
 
 start_session
-mkdir -p "$work/play" "$work/system/Tavro"
 # A long delay, so that a pair that does not match can be photographed before it turns back.
-printf '[Software]\nTavro\\Tavro%%20Memory\\cards=animals\nTavro\\Tavro%%20Memory\\delay=1500\n' \
-    >"$work/system/Tavro/Tavro Memory.ini"
-
-start_program "$program" "$work/play" /dev/null
-wait_for_main_window
+write_settings animals 1500
+run_game "$program"
 sleep 0.5
 import -window "$window" "$out/board.png"
 

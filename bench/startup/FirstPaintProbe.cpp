@@ -3,7 +3,7 @@
 // window has been painted for the first time. The window and its children paint in one pass
 // and are flushed to the screen right after, so a quit posted from the paint ends the run as
 // soon as the board is on screen.
-#include "app/FirstPaintProbe.h"
+#include "bench/startup/FirstPaintProbe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The start-up benchmark's exit hook (bench/startup): quits the program as soon as the board has
 // been painted once, without saving anything. It is compiled only into the benchmark's own build
-// of the game (TAVRO_FIRST_PAINT_PROBE), never into TavroMemory itself.
+// of the game (FirstPaintMain.cpp), never into TavroMemory itself.
 #pragma once
 
 class QWidget;

@@ -245,4 +245,4 @@ private slots:
 };
 
 TAVRO_WIDGET_TEST_MAIN(CardSetFaultsTest)
-#include "test_card_set_faults.moc"
+#include "CardSetFaultsTest.moc"

@@ -185,4 +185,4 @@ private slots:
 };
 
 TAVRO_WIDGET_TEST_MAIN(GameTest)
-#include "test_game.moc"
+#include "GameTest.moc"

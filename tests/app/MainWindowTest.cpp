@@ -13,8 +13,8 @@
 
 #include "ProgramUnderTest.h"
 #include "controls/PictureBox.h"
+#include "dialogkit/ErrorReport.h"
 #include "settings/SettingsStore.h"
-#include "widgets/ErrorReport.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -218,4 +218,4 @@ private slots:
 };
 
 TAVRO_WIDGET_TEST_MAIN(MainWindowTest)
-#include "test_mainwindow.moc"
+#include "MainWindowTest.moc"

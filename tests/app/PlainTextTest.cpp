@@ -20,9 +20,10 @@
 #include "ProgramUnderTest.h"
 #include "TextInk.h"
 #include "controls/PictureBox.h"
+#include "controls/PictureLoad.h"
+#include "dialogkit/ErrorReport.h"
 #include "settings/CardSet.h"
 #include "settings/SettingsStore.h"
-#include "widgets/ErrorReport.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -185,4 +186,4 @@ private slots:
 };
 
 TAVRO_WIDGET_TEST_MAIN(PlainTextTest)
-#include "test_plain_text.moc"
+#include "PlainTextTest.moc"

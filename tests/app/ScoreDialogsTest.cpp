@@ -370,4 +370,4 @@ private slots:
 };
 
 TAVRO_WIDGET_TEST_MAIN(ScoreDialogsTest)
-#include "test_score_dialogs.moc"
+#include "ScoreDialogsTest.moc"

@@ -152,4 +152,4 @@ private slots:
 };
 
 QTEST_MAIN(SliderAccessibleTest)
-#include "test_slider_accessible.moc"
+#include "SliderAccessibleTest.moc"

@@ -214,4 +214,4 @@ private slots:
 };
 
 QTEST_MAIN(SliderHiDpiTest)
-#include "test_slider_hidpi.moc"
+#include "SliderHiDpiTest.moc"

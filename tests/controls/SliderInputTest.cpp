@@ -426,4 +426,4 @@ private slots:
 };
 
 QTEST_MAIN(SliderInputTest)
-#include "test_slider_input.moc"
+#include "SliderInputTest.moc"

@@ -294,4 +294,4 @@ private slots:
 };
 
 QTEST_MAIN(SliderLayoutTest)
-#include "test_slider_layout.moc"
+#include "SliderLayoutTest.moc"

@@ -236,4 +236,4 @@ private slots:
 };
 
 QTEST_MAIN(SliderPaintingTest)
-#include "test_slider_painting.moc"
+#include "SliderPaintingTest.moc"

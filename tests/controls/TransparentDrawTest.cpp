@@ -170,4 +170,4 @@ private slots:
 };
 
 QTEST_MAIN(TransparentDrawTest)
-#include "test_transparent_draw.moc"
+#include "TransparentDrawTest.moc"

@@ -18,7 +18,7 @@ for tool in Xvfb xdotool convert import; do
     fi
 done
 # shellcheck source=tests/e2e/xvfb.sh
-source "$(dirname "$(realpath "$0")")/../e2e/xvfb.sh"
+source "$(dirname "$(realpath "$0")")/xvfb.sh"
 start_session
 
 # --- the program with three card sets of its own -------------------------------------------

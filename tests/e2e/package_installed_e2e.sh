@@ -5,13 +5,13 @@
 # The window opens with its cards (found in "gfx" beside the game), "leads.dat" appears in the
 # per-user data folder and nowhere else, and F10 ends the game and saves the settings. A second
 # run without XDG_DATA_HOME uses ~/.local/share/tavro-memory.
-# Usage: installed_e2e.sh <build folder>
+# Usage: package_installed_e2e.sh <build folder>
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 # shellcheck source=tests/e2e/xvfb.sh
-source "$here/../e2e/xvfb.sh"
+source "$here/xvfb.sh"
 # shellcheck source=tests/package/unpack.sh
-source "$here/unpack.sh"
+source "$here/../package/unpack.sh"
 
 find_package "$1"  # skips before Xvfb is started when there is no package
 start_session

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "cardset/BmpWriter.h"
-#include "settings/BitmapDecode.h"
-#include "settings/BitmapHeader.h"
+#include "pictures/BitmapDecode.h"
+#include "pictures/BitmapHeader.h"
 
 namespace {
 

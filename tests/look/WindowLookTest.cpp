@@ -26,7 +26,7 @@
 #include "app/ProgramUnderTest.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
-#include "widgets/DialogLook.h"
+#include "dialogkit/DialogLook.h"
 
 using namespace tavro;
 using namespace tavro::test;

@@ -8,7 +8,7 @@
 #include <QPainterPath>
 #include <stdexcept>
 
-#include "settings/BitmapHeader.h"
+#include "pictures/BitmapHeader.h"
 
 namespace tavro::cardsets {
 namespace {

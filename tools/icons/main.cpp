@@ -8,7 +8,7 @@
 #include <QImage>
 #include <cstdio>
 
-#include "widgets/AppIcon.h"
+#include "dialogkit/AppIcon.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
     if (id != QLatin1String(tavro::kDesktopId)) {
         std::fprintf(stderr,
                      "make_icons: the build's desktop id %s differs from the program's %s "
-                     "(widgets/AppIcon.h)\n",
+                     "(dialogkit/AppIcon.h)\n",
                      qPrintable(id), tavro::kDesktopId);
         return 1;
     }
