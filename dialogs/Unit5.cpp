@@ -42,8 +42,8 @@ void TForm5::BuildControls() {
 
     controls_.homepage =
         MakeSpeedButton(this, tr("Visit Tavro Memory Homepage"), QRect(160, 40, 185, 25), Qt::blue);
+    // "Autors" is the program's own spelling of this caption: keep it.
     controls_.mail =
-        // "Autors" is the program's own spelling of this caption: keep it.
         MakeSpeedButton(this, tr("Mail To Tavro Memory Autors"), QRect(160, 72, 185, 25), Qt::blue);
     controls_.ok = MakeSpeedButton(this, tr("OK"), QRect(272, 144, 73, 25), Qt::black);
     for (QToolButton* button : {controls_.homepage, controls_.mail, controls_.ok}) {
