@@ -71,7 +71,7 @@ for kind in normal huge; do
     start_up $kind >/dev/null
     for what in start_up save; do : >"$work/$what.$kind"; done
 done
-for run in $(seq 1 "$runs"); do
+for _ in $(seq 1 "$runs"); do
     for kind in normal huge; do
         start_up $kind >>"$work/start_up.$kind"
         save $kind >>"$work/save.$kind"
