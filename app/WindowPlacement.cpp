@@ -8,7 +8,8 @@
 namespace tavro {
 
 QPoint FirstWindowPosition(const QSize& frameSize, const QRect& available) {
-    // Centred, a window taller than the area would start above it, out of reach.
+    // Centred, a window larger than the area would start above or left of it, with its caption
+    // and menu bar out of reach.
     if (frameSize.width() > available.width() || frameSize.height() > available.height()) {
         return available.topLeft();
     }
