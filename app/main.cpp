@@ -3,9 +3,9 @@
 // their order (main window, Leads, name entry, Options, About), and the event loop, which ends when
 // the main window closes.
 #include <QApplication>
-#include <QScreen>
 
 #include "app/ProgramWindows.h"
+#include "app/WindowPlacement.h"
 #include "translations/Translations.h"
 #include "widgets/AppIcon.h"
 #ifdef TAVRO_FIRST_PAINT_PROBE
@@ -24,13 +24,8 @@ int main(int argc, char* argv[]) {
     tavro::ProgramWindows windows;
     tavro::TForm1& form1 = windows.form1;
 
-    // Centred on the desktop when first shown.
-    form1.adjustSize();
-    if (const QScreen* screen = form1.screen()) {
-        QRect frame = form1.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        form1.move(frame.topLeft());
-    }
+    // Centred on the desktop when first shown (at its top left where it does not fit).
+    tavro::PlaceOnItsScreen(form1);
 #ifdef TAVRO_FIRST_PAINT_PROBE
     tavro::QuitAfterFirstPaint(form1);  // the start-up benchmark's build only
 #endif

@@ -19,13 +19,14 @@ stop_xvfb() {
     done
 }
 
-# Starts the server, exports DISPLAY and stops the server when the sourcing script exits. The
+# Starts the server (of 800 x 700 pixels, or the XVFB_SCREEN given as WxHxDEPTH), exports
+# DISPLAY and stops the server when the sourcing script exits. The
 # server picks a free display number itself (-displayfd) and writes it once it accepts
 # connections, so tests started together never share or steal a display.
 start_xvfb() {
     local number_file display=""
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp -noreset 3>"$number_file" \
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-800x700x24}" -nolisten tcp -noreset 3>"$number_file" \
         >/dev/null 2>&1 &
     xvfb_pid=$!
     trap stop_xvfb EXIT
