@@ -37,13 +37,15 @@ done
 # Hardened as Debian builds: position independent, full RELRO (every symbol bound at start-up,
 # then the GOT read-only) and the stack protector.
 if [ -x "$game_dir/TavroMemory" ]; then
+    # Read whole first: grep -q ending a pipe early would fail it under pipefail.
     dynamic=$(readelf -dW "$game_dir/TavroMemory")
+    segments=$(readelf -lW "$game_dir/TavroMemory")
+    header=$(readelf -hW "$game_dir/TavroMemory")
+    symbols=$(readelf --dyn-syms -W "$game_dir/TavroMemory")
     grep -q 'BIND_NOW' <<<"$dynamic" || fail "the game is not linked with -z now (no BIND_NOW)"
-    readelf -lW "$game_dir/TavroMemory" | grep -q 'GNU_RELRO' ||
-        fail "the game is not linked with -z relro (no GNU_RELRO)"
-    readelf -hW "$game_dir/TavroMemory" | grep -Eq 'Type: +DYN' || fail "the game is no PIE"
-    readelf --dyn-syms -W "$game_dir/TavroMemory" | grep -q '__stack_chk_fail' ||
-        fail "the game is not built with the stack protector"
+    grep -q 'GNU_RELRO' <<<"$segments" || fail "the game is not linked with -z relro (no GNU_RELRO)"
+    grep -Eq 'Type: +DYN' <<<"$header" || fail "the game is no PIE"
+    grep -q '__stack_chk_fail' <<<"$symbols" || fail "the game is not built with the stack protector"
 fi
 [ -x "$root/usr/games/tavro-memory" ] || fail "no launcher usr/games/tavro-memory"
 head -n 1 "$root/usr/games/tavro-memory" | grep -qx '#!/bin/sh' || fail "the launcher is no sh script"
