@@ -219,6 +219,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 can&apos;t be stored in the high scores</source>
+        <translation>Nicht in der Bestenliste speicherbar: %1</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm3</name>

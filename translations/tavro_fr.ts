@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Card %1, row %2, column %3: </source>
-        <translation>Carte %1, ligne %2, colonne %3 : </translation>
+        <translation>Carte %1, ligne %2, colonne %3&#xa0;: </translation>
     </message>
     <message>
         <source>face down</source>
@@ -198,15 +198,15 @@
     </message>
     <message>
         <source>matched: </source>
-        <translation>paire trouvée : </translation>
+        <translation>paire trouvée&#xa0;: </translation>
     </message>
     <message>
         <source>face up: </source>
-        <translation>face visible : </translation>
+        <translation>face visible&#xa0;: </translation>
     </message>
     <message>
         <source>Game over: %1 points</source>
-        <translation>Partie terminée : %1 points</translation>
+        <translation>Partie terminée&#xa0;: %1 points</translation>
     </message>
 </context>
 <context>
@@ -218,6 +218,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be stored in the high scores</source>
+        <translation>Impossible d&apos;enregistrer %1 dans les meilleurs scores</translation>
     </message>
 </context>
 <context>

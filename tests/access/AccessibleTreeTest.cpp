@@ -2,10 +2,11 @@
 // What a screen reader gets from the main window, through QAccessible: the board as 36 named
 // card buttons and one "Points" object, the cards' names following the game, no face-down card
 // giving its picture away by any text, the score as a value with change events, and the end of
-// a game announced on the points object.
+// a game announced on the points object, and letters the name box refuses told on the box.
 #include <QAccessible>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QtTest>
@@ -250,6 +251,27 @@ private slots:
         // A new deal takes the announcement back.
         QTest::keyClick(&form, Qt::Key_F2);
         QCOMPARE(Of(form.Label2)->text(QAccessible::Description), QString());
+    }
+
+    // The line that names a refused letter is also the name box's description, and its change
+    // is an event a screen reader hears; a new showing takes it back.
+    void aRefusedLetterIsToldOnTheNameBox() {
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm2& entry = program.windows.form2;
+        EventRecorder recorder;
+        entry.show();
+        QLineEdit* box = entry.Edit1();
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("Ł"),
+                            Qt::NoModifier);
+        const QList<RecordedEvent> told = recorder.Of(QAccessible::DescriptionChanged, box);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told.first().description, entry.RefusalLabel()->text());
+        QVERIFY(told.first().description.startsWith(QStringLiteral("Ł ")));
+        entry.hide();
+        entry.show();
+        QCOMPARE(Of(box)->text(QAccessible::Description), QString());
+        entry.hide();
     }
 
     void pressActionTurnsTheCardLikeAClick() {

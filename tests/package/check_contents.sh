@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the built package without installing it: its dependencies (computed ones and the font
-# package), the Debian games layout of its files, and that the installed desktop entry, AppStream
-# metainfo and icons validate and agree on the one desktop id.
+# package), the Debian games layout of its files, the hardening of the game's binary, and that the
+# installed desktop entry, AppStream metainfo and icons validate and agree on the one desktop id.
 # Usage: check_contents.sh <build folder> <desktop id> <font package>
 set -euo pipefail
 build=$1 id=$2 font_package=$3
@@ -34,6 +34,19 @@ for set in animals shapes; do
         [ -s "$game_dir/gfx/$set/$picture.bmp" ] || fail "missing gfx/$set/$picture.bmp"
     done
 done
+# Hardened as Debian builds: position independent, full RELRO (every symbol bound at start-up,
+# then the GOT read-only) and the stack protector.
+if [ -x "$game_dir/TavroMemory" ]; then
+    # Read whole first: grep -q ending a pipe early would fail it under pipefail.
+    dynamic=$(readelf -dW "$game_dir/TavroMemory")
+    segments=$(readelf -lW "$game_dir/TavroMemory")
+    header=$(readelf -hW "$game_dir/TavroMemory")
+    symbols=$(readelf --dyn-syms -W "$game_dir/TavroMemory")
+    grep -q 'BIND_NOW' <<<"$dynamic" || fail "the game is not linked with -z now (no BIND_NOW)"
+    grep -q 'GNU_RELRO' <<<"$segments" || fail "the game is not linked with -z relro (no GNU_RELRO)"
+    grep -Eq 'Type: +DYN' <<<"$header" || fail "the game is no PIE"
+    grep -q '__stack_chk_fail' <<<"$symbols" || fail "the game is not built with the stack protector"
+fi
 [ -x "$root/usr/games/tavro-memory" ] || fail "no launcher usr/games/tavro-memory"
 head -n 1 "$root/usr/games/tavro-memory" | grep -qx '#!/bin/sh' || fail "the launcher is no sh script"
 sh -n "$root/usr/games/tavro-memory" || fail "the launcher does not parse"
