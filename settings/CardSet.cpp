@@ -55,24 +55,6 @@ QString FolderNameIgnoringCase(const QString& folder, const QString& name) {
         PictureText::tr("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
 }
 
-// At most the size cap plus one byte is read, whatever the file claims to be, and only from a
-// regular file: a FIFO would block the game for good and a device could be read without end.
-QByteArray ReadWholeFile(const QString& fileName) {
-    BoundedRead read = ReadRegularFile(fileName, kMaxBitmapFileSize);
-    switch (read.status) {
-        case BoundedRead::Status::Ok:
-            return std::move(read.bytes);
-        case BoundedRead::Status::TooLarge:
-            ThrowPictureError(fileName, PictureText::tr("the file is too large for a picture"));
-        case BoundedRead::Status::NotRegular:
-            ThrowPictureError(fileName, PictureText::tr("it is not a regular file"));
-        case BoundedRead::Status::Missing:
-        case BoundedRead::Status::Failed:
-            break;
-    }
-    ThrowPictureError(fileName, read.error);
-}
-
 }  // namespace
 
 QString ExecutableFolder() {
@@ -147,12 +129,7 @@ void BuildCardFolder(Settings& settings, const QString& executableFolder) {
 }
 
 QImage ReadBitmap(const QString& fileName) {
-    QString problem;
-    QImage image = DecodeBitmap(ReadWholeFile(fileName), problem);
-    if (image.isNull()) {
-        ThrowPictureError(fileName, problem);
-    }
-    return image;
+    return ReadBitmapScaled(fileName, QSize());
 }
 
 QImage ReadBitmapScaled(const QString& fileName, const QSize& shownPixels) {
@@ -172,7 +149,9 @@ QImage ReadBitmapScaled(const QString& fileName, const QSize& shownPixels) {
                                         ? PictureText::tr("it is not a regular file")
                                         : problem);
     }
-    // Only the size the file had when opened is read, however it grows meanwhile.
+    // Only the size the file had when opened is read, however it grows meanwhile, and only a
+    // band of its rows at a time: a FIFO would block the game for good and a device could be
+    // read without end, so nothing but a regular file is opened.
     const qint64 length = file.size();
     if (length > kMaxBitmapFileSize) {
         ThrowPictureError(fileName, PictureText::tr("the file is too large for a picture"));

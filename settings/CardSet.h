@@ -44,11 +44,12 @@ bool CardSetExists(const std::string& name, const QString& executableFolder);
 void BuildCardFolder(Settings& settings);
 // The same with the given folder in place of the executable's (with or without a trailing '/').
 void BuildCardFolder(Settings& settings, const QString& executableFolder);
-// Reads a Windows bitmap file. Throws PictureError for a missing, short or unreadable file.
+// Reads a Windows bitmap file at full size. Throws PictureError for a missing, short or
+// unreadable file.
 QImage ReadBitmap(const QString& fileName);
 // The same, reduced smoothly to at most `shownPixels` in each direction as it is read, so that
-// neither the whole file nor the full-size picture is ever held in memory. An empty
-// `shownPixels` reads the picture at full size.
+// neither the whole file nor the full-size picture is ever held in memory (see BitmapStream.h).
+// An empty `shownPixels` reads the picture at full size.
 QImage ReadBitmapScaled(const QString& fileName, const QSize& shownPixels);
 // Loads the named bitmap into the picture control, replacing what it showed. Throws PictureError;
 // the control then keeps its picture.

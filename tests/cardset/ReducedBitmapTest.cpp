@@ -3,8 +3,8 @@
 // picture decoded and then scaled smoothly, for every kind of file (1, 4, 8, 24 and 32 bits, the
 // old core header, top-down and bottom-up rows, RLE4 and RLE8, colour masks with and without
 // alpha), reduced in one direction or both, over several bands; a picture that is not reduced
-// comes out exactly as decoded. Every file the whole-file reader refuses is refused with the same
-// reason.
+// comes out exactly as the whole file decodes at once. Every file the whole-file decoder refuses
+// is refused with the same reason.
 #include <gtest/gtest.h>
 #include <QBuffer>
 #include <QImage>
@@ -12,6 +12,7 @@
 
 #include "cardset/BmpWriter.h"
 #include "cardset/TempFolder.h"
+#include "settings/BitmapDecode.h"
 #include "settings/BitmapStream.h"
 #include "settings/CardSet.h"
 
@@ -70,7 +71,8 @@ void ExpectLikeSmoothScaling(const QByteArray& bytes, const char* what) {
     SCOPED_TRACE(what);
     TempFolder folder;
     const QString file = folder.write("picture.bmp", bytes);
-    const QImage whole = ReadBitmap(file);
+    QString problem;
+    const QImage whole = DecodeBitmap(bytes, problem);  // the whole file at once
     ASSERT_FALSE(whole.isNull());
     for (const QSize shown :
          {QSize(47, 47), QSize(60, 31), QSize(1000, 100), QSize(100, 1000), QSize(1, 1)}) {
@@ -143,7 +145,7 @@ TEST(ReducedBitmap, LooksLikeTheWholePictureScaledSmoothly) {
         "32-bit masks with alpha, top-down");
 }
 
-TEST(ReducedBitmap, RefusesWhatTheWholeFileReaderRefusesForTheSameReason) {
+TEST(ReducedBitmap, RefusesWhatTheWholeFileDecoderRefusesForTheSameReason) {
     const QByteArray good = TrueColourFile(24, 40);
     QByteArray huge = good;
     testing::PutU32(huge, 18, 100000);
@@ -164,13 +166,11 @@ TEST(ReducedBitmap, RefusesWhatTheWholeFileReaderRefusesForTheSameReason) {
     for (const QByteArray& bytes : cases) {
         SCOPED_TRACE(number);
         const QString file = folder.write(QString::number(number++) + ".bmp", bytes);
-        std::string whole;
+        QString problem;
+        EXPECT_TRUE(DecodeBitmap(bytes, problem).isNull());
+        const std::string whole =
+            QStringLiteral("Cannot load the picture %1: %2").arg(file, problem).toStdString();
         std::string reduced;
-        try {
-            ReadBitmap(file);
-        } catch (const PictureError& error) {
-            whole = error.what();
-        }
         try {
             ReadBitmapScaled(file, QSize(47, 47));
         } catch (const PictureError& error) {
