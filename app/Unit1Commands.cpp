@@ -11,6 +11,7 @@
 #include "scores/LeadsFile.h"
 #include "scores/Unit3.h"
 #include "settings/CardSet.h"
+#include "settings/CardSetInfo.h"
 #include "settings/SettingsStore.h"
 #include "widgets/ErrorReport.h"
 #include "widgets/ShownText.h"
@@ -30,8 +31,11 @@ void TForm1::FormCreate() {
         state_.Config.CardSetName = kDefaultCardSet;
     }
     BuildCardFolder(state_.Config, programFolder);
-    setWindowTitle(ShownCaption(QStringLiteral("Tavro Memory: ") +
-                                QString::fromStdString(state_.Config.CardSetName)));
+    // The set's name in the player's language; without one its folder name.
+    const CardSetInfo info = ReadCardSetInfo(QString::fromStdString(state_.Config.CardFolder));
+    setWindowTitle(
+        ShownCaption(QStringLiteral("Tavro Memory: ") +
+                     CardSetShownName(info, QString::fromStdString(state_.Config.CardSetName))));
     try {
         LoadLeads(state_.Leads);
     } catch (...) {

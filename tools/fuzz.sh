@@ -37,7 +37,8 @@ clang++ -std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined \
     -fno-sanitize-recover=undefined -I"$root" -I"$root/tests" $(pkg-config --cflags Qt6Gui) \
     "$root"/settings/BitmapHeader.cpp "$root"/settings/RleCheck.cpp \
     "$root"/settings/BitfieldDecode.cpp "$root"/settings/BitmapDecode.cpp \
-    "$root"/tests/fuzz/PictureFuzz.cpp $(pkg-config --libs Qt6Gui) -o "$out/picture_fuzz"
+    "$root"/settings/BitmapStream.cpp "$root"/tests/fuzz/PictureFuzz.cpp \
+    $(pkg-config --libs Qt6Gui) -o "$out/picture_fuzz"
 # Its seeds, small pictures of every kind the game reads, are written by the target itself.
 TAVRO_PICTURE_SEEDS="$work/pictures" "$out/picture_fuzz"
 

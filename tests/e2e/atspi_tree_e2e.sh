@@ -28,8 +28,8 @@ mkdir -p "$work/play"
 start_program "$program" "$work/play" "$work/program.log"
 wait_for_main_window || fail "the main window did not appear"
 
-names="$(dirname "$program")/gfx/animals/names.txt"
-[ -f "$names" ] || fail "no names.txt in the built animals set"
+names="$(dirname "$program")/gfx/animals/set.desktop"
+[ -f "$names" ] || fail "no set.desktop in the built animals set"
 # Debian's bindings, whatever python3 comes first on the path.
 /usr/bin/python3 "$here/atspi_tree.py" "$names" || fail "the accessibility tree is not as expected"
 # The game ended in the name entry dialog; the program is ended with the session.

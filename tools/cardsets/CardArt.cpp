@@ -89,14 +89,54 @@ void SaveBitmap(const QImage& picture, const QString& fileName) {
     CheckWrittenBitmap(fileName);
 }
 
-// One name a line, in UTF-8: the game reads it back with the same rules as any names file.
-void SaveNames(const CardSetArt& set, const QString& fileName) {
-    if (set.names.size() != kFacesPerSet) {
+// A key file value: a leading space and the characters that need it escaped.
+QString Escaped(QString value) {
+    value.replace(u'\\', QStringLiteral("\\\\"))
+        .replace(u'\n', QStringLiteral("\\n"))
+        .replace(u'\t', QStringLiteral("\\t"))
+        .replace(u'\r', QStringLiteral("\\r"));
+    if (value.startsWith(u' ')) {
+        value.replace(0, 1, QStringLiteral("\\s"));
+    }
+    return value;
+}
+
+void CheckNameCount(const CardSetArt& set, const QStringList& names) {
+    if (names.size() != kFacesPerSet) {
         throw std::runtime_error("card set " + set.name.toStdString() + " needs 18 names");
     }
+}
+
+// The set's and its pictures' names, in English and each further language, in the key file
+// syntax of desktop entries, UTF-8.
+QString InfoText(const CardSetArt& set) {
+    CheckNameCount(set, set.names);
+    QString text = QStringLiteral(
+        "# The names of the card set and its pictures, by language.\n"
+        "[Tavro Memory Card Set]\n");
+    const auto line = [&text](const QString& key, const QString& locale, const QString& value) {
+        text += key + (locale.isEmpty() ? QString() : u'[' + locale + u']') + u'=' +
+                Escaped(value) + u'\n';
+    };
+    line(QStringLiteral("Name"), {}, set.name);
+    for (const CardSetLanguage& language : set.languages) {
+        line(QStringLiteral("Name"), language.locale, language.name);
+    }
+    for (int n = 1; n <= kFacesPerSet; ++n) {
+        const QString key = QStringLiteral("Picture%1").arg(n);
+        line(key, {}, set.names[n - 1]);
+        for (const CardSetLanguage& language : set.languages) {
+            CheckNameCount(set, language.names);
+            line(key, language.locale, language.names[n - 1]);
+        }
+    }
+    return text;
+}
+
+void SaveInfo(const CardSetArt& set, const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(set.names.join(u'\n').toUtf8() + '\n') < 0 || !file.flush()) {
+        file.write(InfoText(set).toUtf8()) < 0 || !file.flush()) {
         throw std::runtime_error("cannot write " + Where(fileName).toStdString());
     }
 }
@@ -152,7 +192,7 @@ void SaveCardSet(const CardSetArt& set, const QString& gfxFolder) {
     for (int n = 1; n <= kFacesPerSet; ++n) {
         SaveBitmap(set.faces[n - 1], folder + QString::number(n) + QStringLiteral(".bmp"));
     }
-    SaveNames(set, folder + QStringLiteral("names.txt"));
+    SaveInfo(set, folder + QStringLiteral("set.desktop"));
 }
 
 }  // namespace tavro::cardsets

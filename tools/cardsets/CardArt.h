@@ -24,11 +24,19 @@ struct CardStyle {
     QColor backLattice;  // the lighter diagonal lattice on the back
 };
 
+// A set's names in one more language.
+struct CardSetLanguage {
+    QString locale;     // as in set.desktop keys: "de", "fr"
+    QString name;       // the set's name
+    QStringList names;  // the pictures' names, at index n - 1
+};
+
 struct CardSetArt {
-    QString name;
+    QString name;  // the folder name, also the set's English name
     QImage back;
     std::vector<QImage> faces;  // face n at index n - 1
     QStringList names;          // what face n shows, for screen readers ("fox"); at index n - 1
+    std::vector<CardSetLanguage> languages;
 };
 
 // A blank card face: light rounded card with a coloured border on the tile-frame grey.
@@ -39,7 +47,7 @@ QImage CardBack(const CardStyle& style);
 QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide);
 
 // Writes gfxFolder/<set>/space.bmp and 1.bmp..18.bmp as uncompressed 24-bit bitmaps and checks
-// each file's header, and the faces' names into names.txt, one a line. Throws
+// each file's header, and the set's and faces' names in every language into set.desktop. Throws
 // std::runtime_error on failure.
 void SaveCardSet(const CardSetArt& set, const QString& gfxFolder);
 
