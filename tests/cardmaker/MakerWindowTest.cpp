@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The maker's window, offscreen: pictures are added (files and a folder), one picture's square is
-// dragged to its other end, another is renamed and one removed, and the saved set shows the
-// dragged square and the new name.
+// The maker's window, offscreen: pictures are added (a file, then a folder and the same file
+// dropped onto the window), one picture's square is dragged to its other end, another is renamed
+// and one removed, and the saved set shows the dragged square and the new name.
 #include <QApplication>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 
@@ -71,7 +74,15 @@ TEST_F(MakerWindowTest, AddCropRenameRemoveAndSave) {
             image.save(Pictures() + QStringLiteral("more/p%1.png").arg(n, 2, 10, QChar(u'0'))));
     }
     ASSERT_TRUE(SaveFile(Pictures() + "more/zz.png", "no picture"));
-    window_->addFiles({Pictures() + "more", wide});
+    // Dropped onto the window: the folder and the wide picture once more.
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(Pictures() + "more"), QUrl::fromLocalFile(wide)});
+    const QPoint inside(window_->width() / 2, window_->height() / 2);
+    QDragEnterEvent enter(inside, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window_.get(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(inside), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window_.get(), &drop);
     EXPECT_EQ(faces->count(), 19);
     const QString notAdded = Find<QLabel>("saved")->text();
     EXPECT_TRUE(notAdded.contains("zz.png: it is not a picture")) << notAdded.toStdString();
