@@ -14,8 +14,8 @@
 namespace tavro::cardsets {
 namespace {
 
-std::string Where(const QString& fileName) {
-    return QDir::toNativeSeparators(fileName).toStdString();
+QString Where(const QString& fileName) {
+    return QDir::toNativeSeparators(fileName);
 }
 
 QByteArray EncodeBitmap(const QImage& picture) {
@@ -38,7 +38,7 @@ void WriteFileDurably(const QString& fileName, const QByteArray& bytes) {
     if (!written) {
         const QString reason = file.errorString();
         file.close();
-        throw CardBitmapError("cannot write " + Where(fileName) + ": " + reason.toStdString());
+        throw CardBitmapError(Where(fileName), reason);
     }
 }
 
@@ -59,12 +59,12 @@ QString CardBitmapProblem(const QByteArray& bytes) {
 
 void WriteCardBitmap(const QImage& picture, const QString& fileName) {
     if (picture.width() != kCardSize || picture.height() != kCardSize) {
-        throw CardBitmapError("wrong picture size for " + Where(fileName));
+        throw CardBitmapError(Where(fileName), QStringLiteral("the picture is not card-sized"));
     }
     const QByteArray bytes = EncodeBitmap(picture);
     const QString problem = CardBitmapProblem(bytes);
     if (bytes.isEmpty() || !problem.isEmpty()) {
-        throw CardBitmapError("cannot encode " + Where(fileName) + ": " + problem.toStdString());
+        throw CardBitmapError(Where(fileName), QStringLiteral("cannot encode it: ") + problem);
     }
     WriteFileDurably(fileName, bytes);
 }

@@ -9,10 +9,20 @@
 
 namespace tavro::cardsets {
 
-// A card picture that could not be written or did not read back as a card bitmap.
+// A card picture that could not be written, or not encoded as a card bitmap. The file and the
+// reason are kept apart, so that a program can word the message in the player's language.
 class CardBitmapError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    CardBitmapError(const QString& fileName, const QString& reason)
+        : std::runtime_error(("cannot write " + fileName + ": " + reason).toStdString()),
+          fileName_(fileName),
+          reason_(reason) {}
+    const QString& fileName() const { return fileName_; }
+    const QString& reason() const { return reason_; }
+
+private:
+    QString fileName_;
+    QString reason_;
 };
 
 // Writes the card-sized picture to the file, flushing it to the disk, and reads it back: a

@@ -2,6 +2,7 @@
 // The card-set maker's window.
 #include "cardmaker/MakerWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -213,6 +215,9 @@ QStringList MakerWindow::expandFolders(const QStringList& paths) const {
 }
 
 void MakerWindow::addFiles(const QStringList& paths) {
+    // Big photos take a moment each to read.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     QStringList refused;
     for (const QString& file : expandFolders(paths)) {
         PictureRead read = ReadPicture(file);

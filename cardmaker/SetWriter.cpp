@@ -54,8 +54,7 @@ void WriteMetadata(const CardSetFiles& files, const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() ||
         !file.flush() || ::fsync(file.handle()) != 0) {
-        throw cardsets::CardBitmapError(
-            (fileName + QStringLiteral(": ") + file.errorString()).toStdString());
+        throw cardsets::CardBitmapError(QDir::toNativeSeparators(fileName), file.errorString());
     }
 }
 
@@ -120,7 +119,8 @@ QString WriteCardSet(const CardSetFiles& files, const QString& setsFolder,
     try {
         WriteSetFiles(files, workFolder);
     } catch (const cardsets::CardBitmapError& error) {
-        Fail(setsFolder, QString::fromStdString(error.what()));
+        Fail(setsFolder,
+             WriteText::tr("cannot write %1: %2").arg(error.fileName(), error.reason()));
     }
     OpenUpFolder(work.path());
 

@@ -222,6 +222,10 @@
         <source>a set named &quot;%1&quot; appeared meanwhile</source>
         <translation>inzwischen gibt es einen Satz namens „%1“</translation>
     </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>

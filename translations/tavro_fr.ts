@@ -222,6 +222,10 @@
         <source>a set named &quot;%1&quot; appeared meanwhile</source>
         <translation>un jeu nommé « %1 » est apparu entre-temps</translation>
     </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>
