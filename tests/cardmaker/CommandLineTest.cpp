@@ -124,5 +124,18 @@ TEST_F(CommandLine, HelpVersionAndUsageErrors) {
     ExpectNothingWritten();
 }
 
+TEST_F(CommandLine, MessagesInThePlayersLanguage) {
+    const MakerRun german =
+        RunMaker(TAVRO_MAKER, DataHome(), QStringList{"--name", "Satz"} + PlainPictures(17), "de");
+    EXPECT_EQ(german.exitCode, 1);
+    EXPECT_TRUE(german.err.contains(QString::fromUtf8("F\xc3\xbcge noch 1 Bild hinzu.")))
+        << german.err.toStdString();
+    const MakerRun french =
+        RunMaker(TAVRO_MAKER, DataHome(), QStringList{"--name", "a/b"} + PlainPictures(18), "fr");
+    EXPECT_EQ(french.exitCode, 1);
+    EXPECT_TRUE(french.err.contains("Le nom du jeu doit")) << french.err.toStdString();
+    ExpectNothingWritten();
+}
+
 }  // namespace
 }  // namespace tavro::test

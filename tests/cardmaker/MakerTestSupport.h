@@ -83,13 +83,17 @@ struct MakerRun {
     QString err;
 };
 
-// Runs the maker's command line with the data folder as XDG_DATA_HOME.
-inline MakerRun RunMaker(const QString& maker, const QString& dataHome, const QStringList& args) {
+// Runs the maker's command line with the data folder as XDG_DATA_HOME, in the language.
+inline MakerRun RunMaker(const QString& maker, const QString& dataHome, const QStringList& args,
+                         const QString& language = QStringLiteral("en")) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"), language);
+    environment.insert(QStringLiteral("LC_ALL"),
+                       language == u"en"
+                           ? QStringLiteral("C.UTF-8")
+                           : language + u'_' + language.toUpper() + QStringLiteral(".UTF-8"));
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));

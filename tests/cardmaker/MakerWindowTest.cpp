@@ -16,6 +16,7 @@
 #include "cardmaker/CropView.h"
 #include "cardmaker/MakerFixture.h"
 #include "cardmaker/MakerWindow.h"
+#include "translations/Translations.h"
 
 namespace tavro::test {
 namespace {
@@ -135,6 +136,27 @@ TEST_F(MakerWindowTest, AddCropRenameRemoveAndSave) {
     // The name is now taken by the player's own set.
     EXPECT_TRUE(Rules().contains("You already have a card set named \"Family\"."))
         << Rules().toStdString();
+}
+
+TEST(MakerWindowLanguage, TheWindowSpeaksGermanAndFrench) {
+    QTemporaryDir folders;
+    ASSERT_TRUE(folders.isValid());
+    const cardmaker::SetFolders where{folders.path() + "/builtin/", folders.path() + "/own/"};
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::German)));
+    {
+        MakerWindow window(where);
+        EXPECT_EQ(window.windowTitle(), "Tavro Memory Kartenmacher");
+        EXPECT_EQ(window.findChild<QPushButton*>("save")->text(), "Satz &speichern");
+        EXPECT_EQ(
+            window.findChild<QLabel*>("rules")->text(),
+            QString::fromUtf8("F\xc3\xbcge noch 18 Bilder hinzu.\nGib dem Satz einen Namen."));
+    }
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::French)));
+    {
+        MakerWindow window(where);
+        EXPECT_EQ(window.findChild<QPushButton*>("save")->text(), "&Enregistrer le jeu");
+    }
+    InstallTranslations(QLocale(QLocale::English));
 }
 
 }  // namespace
