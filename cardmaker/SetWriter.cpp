@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -25,6 +27,11 @@ struct WriteText {
 };
 
 const QString kMetadataFile = QStringLiteral("set.desktop");
+const QString kNewPrefix = QStringLiteral(".tavro-new-");
+const QString kOldPrefix = QStringLiteral(".tavro-old-");
+// A temporary folder this old was left by a run that crashed or lost its power: no save takes
+// anywhere near this long, so no running copy still writes into it.
+constexpr qint64 kStaleSeconds = qint64{24} * 60 * 60;
 
 [[noreturn]] void Fail(const QString& setsFolder, const QString& reason) {
     throw SetWriteError(WriteText::tr("Cannot save the set in %1: %2")
@@ -87,7 +94,7 @@ void ReplaceFolder(const QString& newFolder, const QString& oldFolder, const QSt
                                            Native(target).constData(), RENAME_EXCHANGE) == 0) {
         return;
     }
-    QTemporaryDir aside(setsFolder + QStringLiteral(".tavro-old-XXXXXX"));
+    QTemporaryDir aside(setsFolder + kOldPrefix + QStringLiteral("XXXXXX"));
     if (!aside.isValid()) {
         Fail(setsFolder, aside.errorString());
     }
@@ -103,6 +110,19 @@ void ReplaceFolder(const QString& newFolder, const QString& oldFolder, const QSt
     // The old set is removed with `aside`.
 }
 
+// Removes the temporary folders that runs which never finished left in the sets folder.
+void RemoveStaleWork(const QString& setsFolder) {
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleSeconds);
+    const QFileInfoList entries = QDir(setsFolder)
+                                      .entryInfoList({kNewPrefix + u'*', kOldPrefix + u'*'},
+                                                     QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        if (entry.lastModified().toUTC() < staleBefore) {
+            QDir(entry.filePath()).removeRecursively();
+        }
+    }
+}
+
 }  // namespace
 
 QString WriteCardSet(const CardSetFiles& files, const QString& setsFolder,
@@ -110,8 +130,9 @@ QString WriteCardSet(const CardSetFiles& files, const QString& setsFolder,
     if (!QDir().mkpath(setsFolder)) {
         Fail(setsFolder, WriteText::tr("the folder cannot be made"));
     }
+    RemoveStaleWork(setsFolder);
     // Hidden, so that the game never lists the half-written set; removed on every failure.
-    QTemporaryDir work(setsFolder + QStringLiteral(".tavro-new-XXXXXX"));
+    QTemporaryDir work(setsFolder + kNewPrefix + QStringLiteral("XXXXXX"));
     if (!work.isValid()) {
         Fail(setsFolder, work.errorString());
     }

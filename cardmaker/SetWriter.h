@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a card set into the player's card sets folder so that no crash or full disk ever leaves
 // half a set under its name: the set is written into a hidden temporary folder beside its place
-// (hidden folders are not listed by the game) and then renamed into place in one step.
+// (hidden folders are not listed by the game) and then renamed into place in one step. Such
+// temporary folders that a crash left behind are removed by a later save once they are a day old.
 #pragma once
 
 #include <QString>

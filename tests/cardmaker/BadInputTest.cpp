@@ -3,7 +3,10 @@
 // non-zero exit: a wrong number of pictures, pictures it can't read or that repeat, a name that
 // is no folder name or is taken, a data folder it may not write to and a disk that fills up.
 // In every case nothing is left behind: no set, no temporary folder, an old set unchanged.
+#include <fcntl.h>
 #include <sys/stat.h>
+
+#include <ctime>
 
 #include <QDir>
 #include <QFile>
@@ -99,6 +102,26 @@ TEST_F(BadInput, TakenNamesAndReplacingTheirOwnSet) {
     ASSERT_EQ(renamed.exitCode, 0) << renamed.err.toStdString();
     expected.replaceInStrings("Family", "FAMILY");
     EXPECT_EQ(TreeOf(PlayerSets()).join(u' '), expected.join(u' '));
+}
+
+TEST_F(BadInput, TemporaryFoldersOfACrashAreRemovedOnceStale) {
+    // What a run that crashed while writing, and one that is writing now, leave behind.
+    for (const QString name : {".tavro-new-crashed", ".tavro-old-crashed", ".tavro-new-running"}) {
+        ASSERT_TRUE(QDir().mkpath(PlayerSets() + name));
+        ASSERT_TRUE(SaveFile(PlayerSets() + name + "/1.bmp", "cut off"));
+    }
+    const timespec twoDaysAgo{time(nullptr) - 2 * 24 * 60 * 60, 0};
+    const timespec times[2] = {twoDaysAgo, twoDaysAgo};
+    for (const QString name : {".tavro-new-crashed", ".tavro-old-crashed"}) {
+        const QByteArray path = QFile::encodeName(PlayerSets() + name);
+        ASSERT_EQ(utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+    }
+    ASSERT_EQ(Make(QStringList{"--name", "Family"} + PlainPictures(18)).exitCode, 0);
+    QStringList expected{".tavro-new-running", ".tavro-new-running/1.bmp", "Family"};
+    for (const QString& name : SetFileNames()) {
+        expected << "Family/" + name;
+    }
+    EXPECT_EQ(TreeOf(PlayerSets()), expected);
 }
 
 class BadPlace : public MakerFixture {
