@@ -176,14 +176,20 @@ QWidget* MakerWindow::buildBackPicker() {
         back_->addItem(ReadyBackName(id), id);
     }
     back_->addItem(tr("A picture of my own..."));
-    backPreview_ = new QLabel;
+    // A button: a back of the player's own picture is clicked to move its square.
+    backPreview_ = new QPushButton;
     backPreview_->setObjectName(QStringLiteral("backPreview"));
-    backPreview_->setFixedSize(cardsets::kCardSize, cardsets::kCardSize);
+    backPreview_->setFlat(true);
+    backPreview_->setIconSize(QSize(cardsets::kCardSize, cardsets::kCardSize));
+    backPreview_->setFixedSize(cardsets::kCardSize + 8, cardsets::kCardSize + 8);
+    backPreview_->setAccessibleName(tr("Card back"));
+    backPreview_->setToolTip(tr("Click to choose the part of your picture on the back."));
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(back_, 1);
     layout->addWidget(backPreview_);
     connect(back_, &QComboBox::activated, this,
             [this](int index) { Guarded(this, [this, index] { chooseBack(index); }); });
+    connect(backPreview_, &QPushButton::clicked, this, [this] { editBack(); });
     return box;
 }
 
@@ -264,6 +270,7 @@ int MakerWindow::selectedRow() const {
 }
 
 void MakerWindow::showSelected() {
+    editingBack_ = false;
     const int row = selectedRow();
     const bool any = row >= 0;
     cropView_->setPicture(any ? draft_.pictures[row].image : QImage(),
@@ -282,7 +289,23 @@ void MakerWindow::refreshFace(int row) {
     item->setToolTip(QDir::toNativeSeparators(picture.file));
 }
 
+void MakerWindow::editBack() {
+    if (!draft_.backPicture) {
+        return;
+    }
+    faces_->setCurrentRow(-1);  // shows no face, then the back
+    editingBack_ = true;
+    cropView_->setPicture(draft_.backPicture->image, draft_.backPicture->cropCentre);
+    cropView_->setEnabled(true);
+    cropView_->setFocus();
+}
+
 void MakerWindow::moveCrop(const QPointF& centre) {
+    if (editingBack_ && draft_.backPicture) {
+        draft_.backPicture->cropCentre = centre;
+        refreshBack();
+        return;
+    }
     const int row = selectedRow();
     if (row >= 0) {
         draft_.pictures[row].cropCentre = centre;
@@ -320,19 +343,27 @@ void MakerWindow::chooseBack(int index) {
     const QString file =
         QFileDialog::getOpenFileName(this, tr("Picture for the card back"), QDir::homePath(),
                                      tr("Pictures (%1)").arg(PictureFilePatterns()));
-    PictureRead read = file.isEmpty() ? PictureRead{} : ReadPicture(file);
-    if (!file.isEmpty() && read.problem.isEmpty()) {
-        draft_.backPicture = std::move(read.picture);
-    } else if (!file.isEmpty()) {
-        saved_->setText(tr("%1: %2").arg(QDir::toNativeSeparators(file), read.problem));
+    if (file.isEmpty() || !setBackPicture(file)) {
+        refreshBack();  // the list shows the back that stays
     }
+}
+
+bool MakerWindow::setBackPicture(const QString& file) {
+    PictureRead read = ReadPicture(file);
+    if (!read.problem.isEmpty()) {
+        saved_->setText(tr("%1: %2").arg(QDir::toNativeSeparators(file), read.problem));
+        return false;
+    }
+    draft_.backPicture = std::move(read.picture);
     refreshBack();
+    editBack();
+    return true;
 }
 
 void MakerWindow::refreshBack() {
     const QImage back =
         draft_.backPicture ? MakeFace(*draft_.backPicture) : ReadyBack(draft_.readyBack);
-    backPreview_->setPixmap(CardPixmap(back));
+    backPreview_->setIcon(CardPixmap(back));
     const int ready = static_cast<int>(ReadyBackIds().indexOf(draft_.readyBack));
     back_->setCurrentIndex(draft_.backPicture ? back_->count() - 1 : ready);
 }

@@ -549,5 +549,9 @@
         <source>Saved in %1. The game&apos;s Options list the set the next time they open.</source>
         <translation>Gespeichert in %1. Die Optionen des Spiels führen den Satz auf, sobald sie das nächste Mal geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Click to choose the part of your picture on the back.</source>
+        <translation>Klicke, um den Teil deines Bildes auf der Rückseite zu wählen.</translation>
+    </message>
 </context>
 </TS>

@@ -549,5 +549,9 @@
         <source>Saved in %1. The game&apos;s Options list the set the next time they open.</source>
         <translation>Enregistré dans %1. Les options du jeu affichent le jeu la prochaine fois qu’elles s’ouvrent.</translation>
     </message>
+    <message>
+        <source>Click to choose the part of your picture on the back.</source>
+        <translation>Cliquez pour choisir la partie de votre image sur le dos.</translation>
+    </message>
 </context>
 </TS>

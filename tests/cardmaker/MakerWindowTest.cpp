@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's window, offscreen: pictures are added (a file, then a folder and the same file
 // dropped onto the window), one picture's square is dragged to its other end, another is renamed
-// and one removed, and the saved set shows the dragged square and the new name.
+// and one removed, a back picture's square is dragged, and the saved set shows the dragged
+// squares and the new name.
 #include <QApplication>
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -34,6 +35,20 @@ QImage ThreeSquares() {
     painter.fillRect(100, 0, 100, 100, kMiddleColour);
     painter.fillRect(200, 0, 100, 100, kRightColour);
     return image;
+}
+
+// Drags the crop view's square from the middle by `distance` pixels to the right (or left), in
+// steps, as a mouse does.
+void Drag(CropView* crop, int distance) {
+    const QPoint from = crop->pictureRect().center().toPoint();
+    QTest::mousePress(crop, Qt::LeftButton, {}, from);
+    for (int step = 1; step <= 5; ++step) {
+        const QPointF to(from + QPoint(step * distance / 5, 0));
+        QMouseEvent move(QEvent::MouseMove, to, crop->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(crop, &move);
+    }
+    QTest::mouseRelease(crop, Qt::LeftButton, {}, from + QPoint(distance, 0));
 }
 
 class MakerWindowTest : public MakerFixture {
@@ -98,16 +113,7 @@ TEST_F(MakerWindowTest, AddCropRenameRemoveAndSave) {
 
     // Drag the first picture's square from the middle all the way to the right.
     faces->setCurrentRow(0);
-    const QRectF shown = crop->pictureRect();
-    const QPoint from = shown.center().toPoint();
-    QTest::mousePress(crop, Qt::LeftButton, {}, from);
-    for (int step = 1; step <= 5; ++step) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(from + QPoint(step * 40, 0)),
-                         crop->mapToGlobal(QPointF(from + QPoint(step * 40, 0))), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(crop, &move);
-    }
-    QTest::mouseRelease(crop, Qt::LeftButton, {}, from + QPoint(200, 0));
+    Drag(crop, 200);
     EXPECT_NEAR(window_->draft().pictures[0].cropCentre.x(), 250.0 / 300, 0.01);
 
     // Rename the second picture by typing.
@@ -117,12 +123,22 @@ TEST_F(MakerWindowTest, AddCropRenameRemoveAndSave) {
     QTest::keyClicks(pictureName, "Grandma");
     EXPECT_EQ(faces->item(1)->text(), "Grandma");
 
+    // A back of a picture of the player's own, its square dragged to the left end.
+    ASSERT_TRUE(window_->setBackPicture(AddPicture("back.png", Encode(ThreeSquares(), "PNG"))));
+    EXPECT_EQ(Find<QComboBox>("back")->currentIndex(), Find<QComboBox>("back")->count() - 1);
+    Drag(crop, -200);
+    EXPECT_NEAR(window_->draft().backPicture->cropCentre.x(), 50.0 / 300, 0.01);
+    EXPECT_NEAR(window_->draft().pictures[0].cropCentre.x(), 250.0 / 300, 0.01);
+
     QTest::keyClicks(Find<QLineEdit>("setName"), "Family");
     EXPECT_EQ(Rules(), "Ready to save.");
     ASSERT_TRUE(save->isEnabled());
     QTest::mouseClick(save, Qt::LeftButton);
 
     const QString set = PlayerSets() + "Family/";
+    const QImage back(set + "space.bmp");
+    EXPECT_TRUE(Near(back.pixelColor(60, 60), kLeftColour))
+        << back.pixelColor(60, 60).name().toStdString();
     const QImage face(set + "1.bmp");
     ASSERT_FALSE(face.isNull()) << Find<QLabel>("saved")->text().toStdString();
     EXPECT_TRUE(Near(face.pixelColor(60, 60), kRightColour))
