@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every language of translations/ speaks in the package's metadata too: the desktop entry has
+# Every language of translations/ speaks in the package's metadata too: each desktop entry has
 # its Name, GenericName, Comment and Keywords, and the AppStream metainfo its summary, each
 # paragraph and list item of the description, each screenshot caption, and keywords.
 # Usage: check_metadata.sh <source folder>
 set -euo pipefail
 source=$1
-desktop=$source/packaging/tavro-memory.desktop.in
+desktops=("$source"/packaging/*.desktop.in)
 metainfo=$source/packaging/tavro-memory.metainfo.xml.in
 
 failures=0
@@ -25,9 +25,11 @@ done
 [ "${#languages[@]}" -gt 0 ] || fail "no languages in translations/"
 
 for language in "${languages[@]}"; do
-    for key in Name GenericName Comment Keywords; do
-        grep -Eq "^$key\[$language\]=[^[:space:]]" "$desktop" ||
-            fail "the desktop entry has no $key[$language]"
+    for desktop in "${desktops[@]}"; do
+        for key in Name GenericName Comment Keywords; do
+            grep -Eq "^$key\[$language\]=[^[:space:]]" "$desktop" ||
+                fail "$(basename "$desktop") has no $key[$language]"
+        done
     done
     for tag in summary p li caption; do
         english=$(count "$tag")
@@ -40,4 +42,4 @@ for language in "${languages[@]}"; do
 done
 
 [ "$failures" -eq 0 ] || exit 1
-echo "the desktop entry and the metainfo speak ${languages[*]}"
+echo "the desktop entries and the metainfo speak ${languages[*]}"
