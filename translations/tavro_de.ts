@@ -271,6 +271,10 @@
         <source>a link to a file that does not exist</source>
         <translation>ein Verweis auf eine Datei, die es nicht gibt</translation>
     </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>die Datei ist von einem anderen Programm gesperrt</translation>
+    </message>
 </context>
 <context>
     <name>tavro::BoardAccessible</name>

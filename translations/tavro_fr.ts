@@ -271,6 +271,10 @@
         <source>a link to a file that does not exist</source>
         <translation>un lien vers un fichier qui n’existe pas</translation>
     </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>le fichier est verrouillé par un autre programme</translation>
+    </message>
 </context>
 <context>
     <name>tavro::BoardAccessible</name>
