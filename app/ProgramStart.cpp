@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's start: application name, icon, desktop id and translations, and the main
-// window's first position.
+// The program's start: application name, icon, desktop id and translations.
 #include "app/ProgramStart.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <QWidget>
 
 #include "dialogkit/AppIcon.h"
 #include "tavro/ProgramInfo.h"
@@ -20,15 +17,6 @@ void SetUpApplication() {
     QApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     // The system locale's language (LANGUAGE, LANG), before any window makes its texts.
     InstallTranslations();
-}
-
-void CentreOnDesktop(QWidget& window) {
-    window.adjustSize();
-    if (const QScreen* screen = window.screen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
 }
 
 }  // namespace tavro

@@ -13,6 +13,7 @@
 #include "app/SharedState.h"
 #include "game/BoardView.h"
 #include "game/GameEngine.h"
+#include "settings/CardSetInfo.h"
 
 class QAction;
 class QFrame;
@@ -124,7 +125,7 @@ private:
     int cursorTile_ = 0;
     std::array<bool, kTileCount + 1> faceShown_{};  // by TileIndex: the card shows its face
     bool gameEndAnnounced_ = false;
-    QStringList pictureNames_;  // of the card set in pictureNamesFolder_
+    CardSetInfo pictureNames_;  // of the card set in pictureNamesFolder_
     std::string pictureNamesFolder_;
 };
 

@@ -7,13 +7,14 @@
 
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
+#include "dialogkit/ShownText.h"
 #include "game/TileSlot.h"
-#include "settings/CardNames.h"
+#include "settings/CardSetInfo.h"
 
 namespace tavro {
 
 QString TForm1::PictureName(int face) const {
-    return CardPictureName(pictureNames_, face);
+    return ShownText(CardPictureName(pictureNames_, face));
 }
 
 QString TForm1::CardAccessibleName(int tile) const {
@@ -36,7 +37,8 @@ QString TForm1::CardAccessibleName(int tile) const {
 void TForm1::RefreshAccessibleState() {
     if (pictureNamesFolder_ != state_.Config.CardFolder) {
         pictureNamesFolder_ = state_.Config.CardFolder;
-        pictureNames_ = ReadCardNames(QString::fromStdString(pictureNamesFolder_));
+        // In the player's language, from the set's set.desktop.
+        pictureNames_ = ReadCardSetInfo(QString::fromStdString(pictureNamesFolder_));
     }
     for (int tile = 1; tile <= kTileCount; ++tile) {
         const QString name = CardAccessibleName(tile);

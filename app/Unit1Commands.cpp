@@ -13,6 +13,7 @@
 #include "scores/LeadsFile.h"
 #include "scores/Unit3.h"
 #include "settings/CardSet.h"
+#include "settings/CardSetInfo.h"
 #include "settings/SettingsStore.h"
 #include "tavro/ProgramInfo.h"
 
@@ -31,8 +32,11 @@ void TForm1::FormCreate() {
         state_.Config.CardSetName = kDefaultCardSet;
     }
     BuildCardFolder(state_.Config, programFolder);
-    setWindowTitle(ShownCaption(QStringLiteral(TAVRO_PROGRAM_NAME ": ") +
-                                QString::fromStdString(state_.Config.CardSetName)));
+    // The set's name in the player's language; without one its folder name.
+    const CardSetInfo info = ReadCardSetInfo(QString::fromStdString(state_.Config.CardFolder));
+    setWindowTitle(
+        ShownCaption(QStringLiteral(TAVRO_PROGRAM_NAME ": ") +
+                     CardSetShownName(info, QString::fromStdString(state_.Config.CardSetName))));
     try {
         LoadLeads(state_.Leads);
     } catch (...) {

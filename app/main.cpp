@@ -6,14 +6,15 @@
 
 #include "app/ProgramStart.h"
 #include "app/ProgramWindows.h"
+#include "app/WindowPlacement.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     tavro::SetUpApplication();
 
     tavro::ProgramWindows windows;
-    // Centred on the desktop when first shown.
-    tavro::CentreOnDesktop(windows.form1);
+    // Centred on the desktop when first shown (at its top left where it does not fit).
+    tavro::PlaceOnItsScreen(windows.form1);
     windows.form1.show();
     return QApplication::exec();
 }

@@ -15,14 +15,16 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
        "on exactly two cards. Turn two cards over at a time and find the pairs."
        "A matching pair scores points, a mismatch costs a few, and a hint costs"
        "more. The ten best scores are kept with their players' names."
-       "Two card sets, animals and shapes, are included.")
+       "Two card sets, animals and shapes, are included, and a card maker"
+       "turns eighteen pictures of your own into a card set.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS ${TAVRO_FONT_PACKAGE})
+# The image plugins let the card-set maker read WebP and TIFF pictures as well.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "${TAVRO_FONT_PACKAGE}, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -8,8 +8,20 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace tavro {
+namespace {
+
+// The control's area grown to whole device pixels. At a pixel ratio that is not whole (1.5, say)
+// its right and bottom edges fall inside a device pixel; the picture covers that pixel too, the
+// way a picture drawn for the ratio (145 pixels as 218 device pixels at 1.5) is made.
+QRectF WholeDevicePixels(const QSize& size, qreal ratio) {
+    return {0.0, 0.0, std::ceil(size.width() * ratio) / ratio,
+            std::ceil(size.height() * ratio) / ratio};
+}
+
+}  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
@@ -32,7 +44,7 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (!picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), picture_);
+        painter.drawImage(WholeDevicePixels(size(), devicePixelRatioF()), picture_);
     }
     if (ringShown_) {
         constexpr int kWidth = 3;

@@ -90,7 +90,9 @@ QImage DrawAboutLogo(qreal devicePixelRatio) {
     QLinearGradient ground(0, 0, 0, kAboutLogoHeight);
     ground.setColorAt(0.0, QColor(225, 238, 255));
     ground.setColorAt(1.0, QColor(150, 185, 235));
-    painter.fillRect(QRectF(0, 0, kAboutLogoWidth, kAboutLogoHeight), ground);
+    // The whole picture: at a ratio that is not whole, its last column and row of device pixels
+    // reach past the logo's size in pixels and would otherwise keep whatever memory held.
+    painter.fillRect(QRectF(0, 0, logo.width() / ratio, logo.height() / ratio), ground);
 
     DrawCardAt(painter, QPointF(42, 68), -18, false);
     DrawCardAt(painter, QPointF(103, 68), 18, true);

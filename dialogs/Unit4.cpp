@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Options dialog. The card set list is read from the "gfx" folder every time the dialog is
-// shown; the preview timer shows the set's card back and its 18 faces in turn at the speed of
-// the chosen delay.
+// The Options dialog. The card set list is read from the two "gfx" folders (beside the program
+// and in the player's data folder) every time the dialog is shown, each set under its name in
+// the player's language; the preview timer shows the set's card back and its 18 faces in turn at
+// the speed of the chosen delay.
 #include "dialogs/Unit4.h"
 
 #include <QAbstractItemView>
@@ -25,6 +26,8 @@
 #include "game/GameEngine.h"
 #include "game/InputGate.h"
 #include "settings/CardSet.h"
+#include "settings/CardSetInfo.h"
+#include "settings/PlayerSets.h"
 #include "tavro/ProgramInfo.h"
 
 namespace tavro {
@@ -36,6 +39,29 @@ constexpr std::int32_t kDesignTimeDelay = 100;
 constexpr std::int32_t kSliderEdgeSize = 4;
 
 const QString kMainCaptionPrefix = QStringLiteral(TAVRO_PROGRAM_NAME ": ");
+
+// The set folders in `setsFolder`, in the order the file system lists them (deliberately
+// unsorted); hidden ones are left out.
+QStringList SetFolderNames(const QString& setsFolder) {
+    QStringList names;
+    QDirIterator folders(setsFolder, QDir::Dirs | QDir::NoDotAndDotDot);
+    while (folders.hasNext()) {
+        folders.next();
+        const QString name = folders.fileName();
+        if (!name.isEmpty() && !name.startsWith(u'.')) {
+            names.append(name);
+        }
+    }
+    return names;
+}
+
+// The set's name for the caption: from the set.desktop of the folder in use, else the stored
+// folder name.
+QString SetCaption(const Settings& settings) {
+    const CardSetInfo info = ReadCardSetInfo(QString::fromStdString(settings.CardFolder));
+    return ShownCaption(kMainCaptionPrefix +
+                        CardSetShownName(info, QString::fromStdString(settings.CardSetName)));
+}
 
 }  // namespace
 
@@ -164,18 +190,26 @@ void TForm4::FormShow() {
     }
 }
 
-// The set folders under "gfx", in the order the file system lists them (deliberately unsorted).
-// Each entry shows its folder's name as text to be seen, and keeps the name itself as its data.
+// The set folders beside the program, then the player's sets that are not among them, each in
+// the order the file system lists them (deliberately unsorted). A player's set of the same
+// folder name takes the place of the program's, as its folder is the one used. Each entry shows
+// the set's name in the player's language (its folder name without one) as text to be seen, and
+// keeps the folder name as its data.
 void TForm4::FillCardSetList() {
     QComboBox* list = ComboBox1();
     list->clear();
-    QDirIterator folders(CardSetsFolder(executableFolder_), QDir::Dirs | QDir::NoDotAndDotDot);
-    while (folders.hasNext()) {
-        folders.next();
-        const QString name = folders.fileName();
-        if (!name.isEmpty() && !name.startsWith(u'.')) {
-            list->addItem(ShownText(name), name);
+    const QString programSets = CardSetsFolder(executableFolder_);
+    const QString playerSets = PlayerCardSetsFolder();
+    const QStringList players = SetFolderNames(playerSets);
+    QStringList names = SetFolderNames(programSets);
+    for (const QString& name : players) {
+        if (!names.contains(name)) {
+            names.append(name);
         }
+    }
+    for (const QString& name : names) {
+        const QString folder = (players.contains(name) ? playerSets : programSets) + name;
+        list->addItem(ShownText(CardSetShownName(ReadCardSetInfo(folder), name)), name);
     }
 }
 
@@ -193,10 +227,10 @@ void TForm4::ComboBox1Change(int index) {
         previewStep_ = 0;  // the next tick shows the new set's card back
         const QString name = ComboBox1()->itemData(index).toString();
         settings_.CardSetName = name.toStdString();
-        if (mainWindow_ != nullptr) {
-            mainWindow_->setWindowTitle(ShownCaption(kMainCaptionPrefix + name));
-        }
         BuildCardFolder(settings_, executableFolder_);
+        if (mainWindow_ != nullptr) {
+            mainWindow_->setWindowTitle(SetCaption(settings_));
+        }
         SetTimerEnabled(true);
         optionsChanged_ = true;
     } catch (...) {
@@ -271,7 +305,9 @@ bool TForm4::KeepPickedSetIfItHasACardBack() {
         return true;
     }
     try {
-        ReadBitmap(QString::fromStdString(settings_.CardFolder) + QStringLiteral("space.bmp"));
+        // Read at a tile's size: a check needs no full-size picture.
+        ReadBitmapScaled(QString::fromStdString(settings_.CardFolder) + QStringLiteral("space.bmp"),
+                         Image1()->size());
         return true;
     } catch (const PictureError&) {
     }
@@ -279,8 +315,7 @@ bool TForm4::KeepPickedSetIfItHasACardBack() {
     settings_.CardSetName = shownCardSetName_;
     settings_.CardFolder = shownCardFolder_;
     if (mainWindow_ != nullptr) {
-        mainWindow_->setWindowTitle(
-            ShownCaption(kMainCaptionPrefix + QString::fromStdString(shownCardSetName_)));
+        mainWindow_->setWindowTitle(SetCaption(settings_));
     }
     ReportError(mainWindow_, tr("The card set %1 has no card back.").arg(picked));
     return false;

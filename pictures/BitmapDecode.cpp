@@ -4,12 +4,48 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "pictures/BitfieldDecode.h"
 #include "pictures/BitmapHeader.h"
+#include "pictures/RleCheck.h"
 
 namespace tavro {
+namespace {
+
+// Qt's reader leaves the pixels a run-length stream passes over (by a jump, or by ending a row or
+// the picture early) as whatever memory held. They take palette index 0, as in a bitmap cleared
+// before the stream is drawn into it. `image` is the reader's 8-bit palette picture.
+QImage ClearSkippedPixels(const QByteArray& bytes, const BitmapHeader& header, QImage image) {
+    const int width = image.width();
+    const int height = image.height();
+    if (image.format() != QImage::Format_Indexed8 || width != header.width ||
+        height != header.height) {
+        return {};
+    }
+    std::vector<bool> drawn(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    const QString problem = CheckRleStream(
+        bytes, header, PixelDataStart(header), [&](qint64 x, qint64 y, qint64 count) {
+            const auto row = static_cast<std::size_t>(height - 1 - y) * width;
+            std::fill_n(drawn.begin() + static_cast<std::ptrdiff_t>(row + x), count, true);
+        });
+    if (!problem.isEmpty()) {
+        return {};
+    }
+    for (int y = 0; y < height; ++y) {
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < width; ++x) {
+            if (!drawn[static_cast<std::size_t>(y) * width + x]) {
+                line[x] = 0;
+            }
+        }
+    }
+    return image;
+}
+
+}  // namespace
 
 QImage DecodeBitmap(const QByteArray& bytes, QString& problem) {
     // Qt's reader accepts a cut-off file and fills the missing rows with whatever memory held,
@@ -24,6 +60,8 @@ QImage DecodeBitmap(const QByteArray& bytes, QString& problem) {
         image = DecodeBitfields(bytes, header);
     } else if (!image.loadFromData(bytes, "BMP")) {
         image = QImage();
+    } else if (header.compression == kBiRle4 || header.compression == kBiRle8) {
+        image = ClearSkippedPixels(bytes, header, image);
     }
     if (image.isNull()) {
         problem = QCoreApplication::translate("CardSet", "the bitmap cannot be decoded");

@@ -122,7 +122,7 @@ qint64 PixelDataSize(const BitmapHeader& header) {
 
 }  // namespace
 
-qint64 PixelDataStart(const BitmapHeader& header) {
+qint64 HeadersAndTableEnd(const BitmapHeader& header) {
     qint64 end = kFileHeaderSize + header.infoSize;
     if (header.compression == kBiBitfields && header.infoSize == kInfoHeaderSize) {
         end += 3 * 4;  // red, green and blue masks after the header
@@ -132,11 +132,28 @@ qint64 PixelDataStart(const BitmapHeader& header) {
             header.coloursUsed != 0 ? header.coloursUsed : (qint64{1} << header.bitCount);
         end += entries * (header.infoSize == kCoreHeaderSize ? 3 : 4);
     }
-    return std::max(end, header.pixelOffset);
+    return end;
+}
+
+qint64 PixelDataStart(const BitmapHeader& header) {
+    return std::max(HeadersAndTableEnd(header), header.pixelOffset);
 }
 
 QString CheckBitmapHeader(const QByteArray& bytes) {
-    const qint64 length = bytes.size();
+    if (QString problem = CheckBitmapLayout(bytes, bytes.size()); !problem.isEmpty()) {
+        return problem;
+    }
+    const BitmapHeader header = ParseBitmapHeader(bytes);
+    if (header.compression == kBiRle8 || header.compression == kBiRle4) {
+        // The reader stops quietly where compressed data ends early, so the whole stream is
+        // walked first.
+        return CheckRleStream(bytes, header, PixelDataStart(header));
+    }
+    return {};
+}
+
+QString CheckBitmapLayout(const QByteArray& head, qint64 length) {
+    const QByteArray& bytes = head;
     if (length == 0) {
         return BitmapText::tr("the file is empty");
     }
@@ -168,11 +185,6 @@ QString CheckBitmapHeader(const QByteArray& bytes) {
     }
     if (PixelDataStart(header) + PixelDataSize(header) > length) {
         return CutOffText();
-    }
-    if (header.compression == kBiRle8 || header.compression == kBiRle4) {
-        // The reader stops quietly where compressed data ends early, so the whole stream is
-        // walked first.
-        return CheckRleStream(bytes, header, PixelDataStart(header));
     }
     if (header.compression == kBiBitfields) {
         return CheckColourMasks(ReadColourMasks(bytes, header), header.bitCount);

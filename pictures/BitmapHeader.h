@@ -37,11 +37,19 @@ struct BitmapHeader {
 // Checks that `bytes` is a complete Windows bitmap of a kind the reader handles. Returns the
 // reason when it is not, an empty text when it is.
 QString CheckBitmapHeader(const QByteArray& bytes);
+// The same checks but the walk over run-length compressed data, for a file of `length` bytes of
+// which `head` holds the first ones: at least kBitmapHeadBytes of them, or the whole file.
+QString CheckBitmapLayout(const QByteArray& head, qint64 length);
+// Enough of a file's first bytes for CheckBitmapLayout: all headers, colour masks and the
+// largest colour table.
+constexpr qint64 kBitmapHeadBytes = 2048;
 // The headers of a file that passed CheckBitmapHeader (or at least holds its whole info header).
 BitmapHeader ParseBitmapHeader(const QByteArray& bytes);
 // Where the pixel data of a file that passed CheckBitmapHeader starts: the stated offset, but
 // never inside the headers or the colour table, because the reader does not go back to read them.
 qint64 PixelDataStart(const BitmapHeader& header);
+// Where the headers, colour masks and colour table of such a file end.
+qint64 HeadersAndTableEnd(const BitmapHeader& header);
 // The reason given for a file whose pixel data ends early.
 QString CutOffText();
 

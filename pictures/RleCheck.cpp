@@ -17,7 +17,11 @@ QString OutsideText() {
 
 }  // namespace
 
-QString CheckRleStream(const QByteArray& bytes, const BitmapHeader& header, qint64 start) {
+// The walk may move to the column just past the right edge or to the row just past the top one
+// (encoders end a picture whose last rows are blank with a jump there), but not beyond; only a
+// pixel drawn there lies outside the picture.
+QString CheckRleStream(const QByteArray& bytes, const BitmapHeader& header, qint64 start,
+                       const RleSpan& drawn) {
     const bool fourBits = header.compression == kBiRle4;
     const qint64 width = header.width;
     const qint64 height = header.height;
@@ -38,11 +42,14 @@ QString CheckRleStream(const QByteArray& bytes, const BitmapHeader& header, qint
             if (y >= height || x + first > width) {
                 return OutsideText();
             }
+            if (drawn) {
+                drawn(x, y, first);
+            }
             x += first;
             continue;
         }
         switch (second) {
-            case 0:  // end of the row
+            case 0:  // end of the row; from the row past the top one it would lead beyond
                 if (y >= height) {
                     return OutsideText();
                 }
@@ -58,7 +65,7 @@ QString CheckRleStream(const QByteArray& bytes, const BitmapHeader& header, qint
                 x += byteAt(at);
                 y += byteAt(at + 1);
                 at += 2;
-                if (x > width || y >= height) {
+                if (x > width || y > height) {
                     return OutsideText();
                 }
                 break;
@@ -70,6 +77,9 @@ QString CheckRleStream(const QByteArray& bytes, const BitmapHeader& header, qint
                 const qint64 dataBytes = fourBits ? (second + 3) / 4 * 2 : (second + 1) / 2 * 2;
                 if (at + dataBytes > end) {
                     return CutOffText();
+                }
+                if (drawn) {
+                    drawn(x, y, second);
                 }
                 x += second;
                 at += dataBytes;

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading, inserting into and clearing the Leads table's file "leads.dat" in the current working
-// directory. How the file is written is LeadsFileWrite's business; a file that cannot be opened
-// for reading and writing, or that is not a regular file, is never replaced: that is reported.
+// directory, each under the file's lock (LeadsFileLock.h). How the file is written is
+// LeadsFileWrite's business; a file that cannot be opened for reading and writing, or that is
+// not a regular file, is never replaced: that is reported.
 #include "scores/LeadsFile.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <cstring>
 
 #include "files/SafeFile.h"
+#include "scores/LeadsFileLock.h"
 #include "scores/LeadsFileWrite.h"
 #include "scores/LeadsText.h"
 
@@ -67,6 +69,45 @@ void CopyName(const LeadName& from, LeadName& to) {
     std::copy_n(from.Chars.begin(), to.Length, to.Chars.begin());
 }
 
+// Whatever a load or a rewrite needs done first: the temporary files of rewrites cut short by a
+// kill are removed, and anything but a regular file is refused before it is opened, and never
+// replaced.
+void PrepareForUse() {
+    RemoveLeftoverTemporaries();
+    CheckLeadsFileKind();
+}
+
+// LoadLeads' work under the lock: the table from the file, or, where the file is unreadable or
+// short, the default table in a fresh file. The table in memory takes the default fields only
+// once that file is in place. Under the lock, a short file is damaged, not being written.
+void LoadLocked(LeadsTable& table) {
+    if (ReadRecord(table)) {
+        return;
+    }
+    WriteLeadsRecord(DefaultLeads());
+    ApplyDefaultFields(table);
+}
+
+// Ends a wait for a file that is removed again and again before it can be locked.
+void ThrowAfterDeadline(LeadsFileLock::Clock::time_point deadline) {
+    if (LeadsFileLock::Clock::now() >= deadline) {
+        ThrowLeadsFileError(LeadsLockTimeoutText());
+    }
+}
+
+// The lock on "leads.dat", which is first made with the default table where it is missing.
+LeadsFileLock LockExistingFile() {
+    const auto deadline = LeadsFileLock::Deadline();
+    for (;;) {
+        LeadsFileLock lock = LeadsFileLock::Acquire(deadline);
+        if (!lock.FileMissing()) {
+            return lock;
+        }
+        WriteNewLeadsFile(DefaultLeads());  // false: another copy made it meanwhile
+        ThrowAfterDeadline(deadline);
+    }
+}
+
 void SetName(LeadName& slot, const QString& name) {
     const QByteArray bytes = EncodeWindows1252(name, kLeadNameLength);
     slot.Length = static_cast<std::uint8_t>(bytes.size());
@@ -89,20 +130,30 @@ QString LeadNameText(const LeadsTable& table, int placeIndex) {
 }
 
 void LoadLeads(LeadsTable& table) {
-    RemoveLeftoverTemporaries();
-    // Anything but a regular file is refused before it is opened, and never replaced.
-    CheckLeadsFileKind();
-    if (ReadRecord(table)) {
-        return;
+    PrepareForUse();
+    const auto deadline = LeadsFileLock::Deadline();
+    for (;;) {
+        const LeadsFileLock lock = LeadsFileLock::Acquire(deadline);
+        if (!lock.FileMissing()) {
+            LoadLocked(table);
+            return;
+        }
+        // Missing: a fresh file holds the default table. It comes into being whole, so no lock
+        // is needed; when another copy made one meanwhile, that one is loaded under its lock.
+        if (WriteNewLeadsFile(DefaultLeads())) {
+            ApplyDefaultFields(table);
+            return;
+        }
+        ThrowAfterDeadline(deadline);
     }
-    // Missing, unreadable or short: a fresh file holds the default table. The table in memory
-    // takes the default fields only once that file is in place.
-    WriteLeadsRecord(DefaultLeads());
-    ApplyDefaultFields(table);
 }
 
 void InsertLead(LeadsTable& table, const QString& name, std::int32_t points) {
-    LoadLeads(table);
+    PrepareForUse();
+    // One lock around the reload, the insertion and the write, so that no other copy's entry
+    // made in between is written over.
+    const LeadsFileLock lock = LockExistingFile();
+    LoadLocked(table);
     auto& scores = table.LeadPoints;
     if (scores[kLeadPlaces - 1] >= points) {
         return;
@@ -121,8 +172,24 @@ void InsertLead(LeadsTable& table, const QString& name, std::int32_t points) {
 }
 
 void ClearLeads() {
-    // The same name LoadLeads reads, so a case-sensitive file system removes that very file.
-    QFile::remove(QString::fromLatin1(kLeadsFileName));
+    const LeadsFileLock lock = LeadsFileLock::Acquire(LeadsFileLock::Deadline());
+    // The same name LoadLeads reads, so a case-sensitive file system clears that very file.
+    if (lock.FileMissing() || RemoveReplaceableLeadsFile()) {
+        return;
+    }
+    // A link, a file with other names or another owner, or a folder that keeps its files: the
+    // default table is written into the file, as a save would write a table, so that the links
+    // and everything else about the file stay.
+    try {
+        WriteLeadsRecord(DefaultLeads());
+        return;
+    } catch (const LeadsFileError&) {
+    }
+    // A file that takes no writes (write-protected) is removed, unless the name is a link: that
+    // would leave the table in the file it leads to and put a new file in the link's place.
+    if (!LeadsFileIsLink()) {
+        QFile::remove(QString::fromLatin1(kLeadsFileName));
+    }
 }
 
 }  // namespace tavro

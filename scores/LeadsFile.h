@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Leads table's file "leads.dat" in the current working directory: loading (re-creating it
 // with the default table when it is missing, unreadable or short), inserting an entry, clearing.
-// A rewrite keeps the file's owner, mode and links (see LeadsFileWrite.h).
+// A rewrite keeps the file's owner, mode and links (see LeadsFileWrite.h). Running copies of the
+// program take turns through the file's lock (LeadsFileLock.h), so none loses another's entry,
+// and a load never takes a table being written for a damaged one.
 #pragma once
 
 #include <QString>
@@ -27,12 +29,17 @@ QString LeadNameText(const LeadsTable& table, int placeIndex);
 
 // Makes the table equal to the file, or re-creates the file with the default table; first
 // removes what rewrites cut short by a kill left behind. Throws LeadsFileError when the name is
-// not a regular file, or when re-creating or writing fails; the table then keeps its content.
+// not a regular file, when the lock is not granted in time, or when re-creating or writing
+// fails; the table then keeps its content.
 void LoadLeads(LeadsTable& table);
 // Reloads, enters name (first 10 characters, Windows-1252, "?" for what it cannot hold) with
-// points if they beat place 10, and rewrites the file. Throws LeadsFileError.
+// points if they beat place 10, and rewrites the file, all under one lock. Throws
+// LeadsFileError.
 void InsertLead(LeadsTable& table, const QString& name, std::int32_t points);
-// Removes the file; never throws, a failure is passed over.
+// Resets the table to the default one, after which a load finds the default table: removes the
+// file where that loses nothing else, and otherwise (a link, other names, another owner, a
+// folder that keeps its files) writes the default table into it. A failure is passed over;
+// throws LeadsFileError only when the lock is not granted in time.
 void ClearLeads();
 
 }  // namespace tavro

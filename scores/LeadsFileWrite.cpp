@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Rewriting "leads.dat"; see LeadsFileWrite.h. On POSIX systems:
-// - a missing file is created with O_EXCL and mode 0666, so the kernel applies the umask and no
-//   link or file that appears meanwhile is followed or replaced;
+// Rewriting "leads.dat"; see LeadsFileWrite.h. Callers hold the file's lock (LeadsFileLock.h).
+// On POSIX systems:
+// - a missing file is written whole under a temporary name and then linked to "leads.dat",
+//   which fails rather than replace a file that appeared meanwhile; no reader ever finds a new
+//   file empty, and the kernel applies the umask to its mode 0666;
 // - an existing file is opened for reading and writing first (a write-protected one is never
-//   replaced), then replaced through a temporary file only when nothing about it would change;
+//   replaced), then replaced through a temporary file beside it, or beside the file a symbolic
+//   link leads to, only when nothing about it would change;
+// - any other file is written over in place without being cut first, so that it never holds
+//   fewer than 152 bytes, not even for a moment;
 // - a temporary file is locked (flock) while it is written, so a later load can tell a leftover
 //   of a killed rewrite from one that a running copy is still writing.
 #include "scores/LeadsFileWrite.h"
@@ -24,10 +29,14 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 #else
+#include <QFileInfo>
 #include <QSaveFile>
 #endif
 
@@ -91,6 +100,39 @@ QByteArray NativeName() {
     return QFile::encodeName(FileName());
 }
 
+// Where a file lies: its folder ("." for the working folder) and its name there.
+struct Place {
+    QByteArray Folder;
+    QByteArray Name;
+    QByteArray Path() const { return Folder + '/' + Name; }
+};
+
+Place WorkingPlace() {
+    return {QByteArrayLiteral("."), NativeName()};
+}
+
+bool NameIsLink() {
+    struct stat status {};
+    return ::lstat(NativeName().constData(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+// Where the file lies that the symbolic link "leads.dat" leads to, every link on the way
+// resolved. None when the name is no link or the way can't be followed.
+std::optional<Place> LinkTargetPlace() {
+    if (!NameIsLink()) {
+        return std::nullopt;
+    }
+    // A buffer of PATH_MAX (the longest path realpath resolves in any case) lets the hardened
+    // build check the call (__realpath_chk).
+    char resolved[PATH_MAX];
+    if (::realpath(NativeName().constData(), resolved) == nullptr) {
+        return std::nullopt;
+    }
+    const QByteArray path(resolved);
+    const qsizetype slash = path.lastIndexOf('/');
+    return Place{slash == 0 ? QByteArrayLiteral("/") : path.left(slash), path.mid(slash + 1)};
+}
+
 // Writes all of the bytes, going on after a write that stops part-way, so that the failing call
 // sets errno. False on failure.
 bool WriteAll(int fd, const char* bytes, std::size_t size) {
@@ -117,85 +159,80 @@ bool WriteRecordTo(int fd, const LeadsTable& table) {
     return WriteAll(fd, RecordBytes(table), sizeof table) && ::fsync(fd) == 0;
 }
 
-// Flushes a rename or a new name in the working folder to disk; a failure is of no consequence
-// for what the folder holds now, so it is passed over.
-void SyncFolder() {
-    const Descriptor folder(::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+// Flushes a rename or a new name in the folder to disk; a failure is of no consequence for what
+// the folder holds now, so it is passed over.
+void SyncFolder(const QByteArray& path) {
+    const Descriptor folder(::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.IsOpen()) {
         ::fsync(folder.Get());
     }
 }
 
-// True when fd is still the file that the name in the working folder names (not a link).
-bool StillNamedBy(int fd, const QByteArray& name) {
+// True when fd is still the file that the path names (the path itself, not a link on it).
+bool StillNamedBy(int fd, const QByteArray& path) {
     struct stat open {};
     struct stat named {};
-    return ::fstat(fd, &open) == 0 && ::lstat(name.constData(), &named) == 0 &&
+    return ::fstat(fd, &open) == 0 && ::lstat(path.constData(), &named) == 0 &&
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
-// Creates a missing file holding the record. False when a file of that name appeared meanwhile.
-bool CreateNew(const LeadsTable& table) {
-    Descriptor file(::open(NativeName().constData(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-    if (!file.IsOpen()) {
-        if (errno == EEXIST) {
-            return false;
-        }
-        ThrowErrno(errno);
-    }
-    // A short new file is no loss: the next load replaces it with the default table.
-    if (!WriteRecordTo(file.Get(), table) || !file.Close()) {
-        ThrowErrno(errno);
-    }
-    SyncFolder();
-    return true;
-}
-
-// Replacing the file loses nothing only when the name is no link, the file has no other name,
-// and it belongs to whoever replaces it (a replacement belongs to its creator).
-bool ReplaceKeepsEverything(int fd) {
+// Where the file open as fd may be replaced by a new one without losing anything, if anywhere:
+// it has no other name, it belongs to whoever replaces it (a replacement belongs to its
+// creator), and "leads.dat" names it, or is a symbolic link to it, which then stays as it is.
+std::optional<Place> ReplaceablePlace(int fd) {
     struct stat status {};
-    return ::fstat(fd, &status) == 0 && StillNamedBy(fd, NativeName()) && status.st_nlink == 1 &&
-           status.st_uid == ::geteuid();
+    if (::fstat(fd, &status) != 0 || status.st_nlink != 1 || status.st_uid != ::geteuid()) {
+        return std::nullopt;
+    }
+    std::optional<Place> place =
+        StillNamedBy(fd, NativeName()) ? std::optional(WorkingPlace()) : LinkTargetPlace();
+    if (place && StillNamedBy(fd, place->Path())) {
+        return place;
+    }
+    return std::nullopt;
 }
 
-// Our own temporary files only: the prefix and exactly six letters or digits.
-bool IsTemporaryName(const char* name) {
-    const std::size_t prefix = std::strlen(kLeadsTemporaryPrefix);
-    if (std::strlen(name) != prefix + kTemporarySuffixLength ||
-        std::strncmp(name, kLeadsTemporaryPrefix, prefix) != 0) {
+QByteArray TemporaryPrefix(const QByteArray& name) {
+    return name + kLeadsTemporaryMark;
+}
+
+// Our own temporary files for the file `name` only: its prefix and exactly six letters or digits.
+bool IsTemporaryName(const char* entry, const QByteArray& name) {
+    const QByteArray prefix = TemporaryPrefix(name);
+    const std::size_t length = static_cast<std::size_t>(prefix.size());
+    if (std::strlen(entry) != length + kTemporarySuffixLength ||
+        std::strncmp(entry, prefix.constData(), length) != 0) {
         return false;
     }
-    return std::all_of(name + prefix, name + prefix + kTemporarySuffixLength, [](char c) {
+    return std::all_of(entry + length, entry + length + kTemporarySuffixLength, [](char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
     });
 }
 
 struct Temporary {
     Descriptor File;
-    QByteArray Name;
+    QByteArray Path;
     int Error = 0;  // errno when the file could not be created
 };
 
-QByteArray NewTemporaryName() {
+QByteArray NewTemporaryPath(const Place& place) {
     static constexpr char kAlphabet[] =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray name(kLeadsTemporaryPrefix);
+    QByteArray name = TemporaryPrefix(place.Name);
     for (int i = 0; i < kTemporarySuffixLength; ++i) {
         name.append(kAlphabet[QRandomGenerator::global()->bounded(int{sizeof kAlphabet} - 1)]);
     }
-    return name;
+    return Place{place.Folder, name}.Path();
 }
 
-// A new temporary file beside "leads.dat", private to its owner until it takes the old file's
-// mode, and locked for as long as it is open. Not open when it can't be created.
-Temporary CreateTemporary() {
+// A new temporary file beside the place, with the mode (less the umask), locked for as long as
+// it is open. Not open when it can't be created.
+Temporary CreateTemporary(const Place& place, mode_t mode) {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        Temporary temporary{Descriptor(), NewTemporaryName(), 0};
+        Temporary temporary{Descriptor(), NewTemporaryPath(place), 0};
         temporary.File =
-            Descriptor(::open(temporary.Name.constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+            Descriptor(::open(temporary.Path.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode));
         if (!temporary.File.IsOpen()) {
             if (errno == EEXIST) {
                 continue;
@@ -207,30 +244,86 @@ Temporary CreateTemporary() {
         // no locks, no load ever removes it either.
         ::flock(temporary.File.Get(), LOCK_EX);
         // A load may have removed it as a leftover between the creation and the lock.
-        if (StillNamedBy(temporary.File.Get(), temporary.Name)) {
+        if (StillNamedBy(temporary.File.Get(), temporary.Path)) {
             return temporary;
         }
     }
     return {Descriptor(), {}, EEXIST};
 }
 
-// Replaces the file behind fd (the open "leads.dat") with a new one holding the record, with the
-// same group and mode. False, with nothing changed, when the folder takes no new file or the new
-// one can't be made like the old one; throws when writing or renaming fails, leaving the old file.
-bool ReplaceAtomically(int fd, const LeadsTable& table) {
+// Errors of creating a file that mean: not in this folder (the caller goes another way).
+bool FolderRefuses(int error) {
+    return error == EACCES || error == EPERM || error == EROFS || error == ENAMETOOLONG;
+}
+
+// Where the file system has no hard links: the file is made empty, locked at once (a load that
+// came by before the lock finds it short and writes the default table: no stored score is
+// lost), and written. False when a file of that name appeared meanwhile.
+bool CreateInPlace(const LeadsTable& table) {
+    Descriptor file(::open(NativeName().constData(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+    if (!file.IsOpen()) {
+        if (errno == EEXIST) {
+            return false;
+        }
+        ThrowErrno(errno);
+    }
+    ::flock(file.Get(), LOCK_EX);
+    if (!WriteRecordTo(file.Get(), table) || !file.Close()) {
+        ThrowErrno(errno);
+    }
+    SyncFolder(QByteArrayLiteral("."));
+    return true;
+}
+
+// Creates the missing file holding the record: written whole under a temporary name, then given
+// the name "leads.dat" by a hard link, which never replaces a file. False when a file of that
+// name appeared meanwhile.
+bool CreateNew(const LeadsTable& table) {
+    Temporary temporary = CreateTemporary(WorkingPlace(), 0666);
+    if (!temporary.File.IsOpen()) {
+        ThrowErrno(temporary.Error);
+    }
+    const auto discard = [&] { ::unlink(temporary.Path.constData()); };
+    if (!WriteRecordTo(temporary.File.Get(), table)) {
+        const int error = errno;
+        discard();
+        ThrowErrno(error);
+    }
+    const bool linked = ::link(temporary.Path.constData(), NativeName().constData()) == 0;
+    const int error = errno;
+    discard();
+    if (linked) {
+        SyncFolder(QByteArrayLiteral("."));
+        return true;
+    }
+    if (error == EEXIST) {
+        return false;
+    }
+    if (error == EPERM || error == EOPNOTSUPP || error == EMLINK || error == ENOSYS) {
+        return CreateInPlace(table);
+    }
+    ThrowErrno(error);
+}
+
+// Replaces the file behind fd (the open "leads.dat") at its place with a new one holding the
+// record, with the same group and mode. False, with nothing changed, when the folder takes no new
+// file or the new one can't be made like the old one; throws when writing or renaming fails,
+// leaving the old file.
+bool ReplaceAtomically(int fd, const LeadsTable& table, const Place& place) {
     struct stat old {};
     if (::fstat(fd, &old) != 0) {
         return false;
     }
-    Temporary temporary = CreateTemporary();
+    // Private to its owner until it takes the old file's mode.
+    Temporary temporary = CreateTemporary(place, 0600);
     if (!temporary.File.IsOpen()) {
-        const int error = temporary.Error;
-        if (error == EACCES || error == EPERM || error == EROFS) {
-            return false;  // a folder the player may not write
+        if (FolderRefuses(temporary.Error)) {
+            return false;
         }
-        ThrowErrno(error);
+        ThrowErrno(temporary.Error);
     }
-    const auto discard = [&] { ::unlink(temporary.Name.constData()); };
+    const auto discard = [&] { ::unlink(temporary.Path.constData()); };
     struct stat made {};
     const int tmp = temporary.File.Get();
     // The group first: changing it may clear the set-group-ID bit of the mode.
@@ -241,26 +334,52 @@ bool ReplaceAtomically(int fd, const LeadsTable& table) {
         return false;
     }
     if (!WriteRecordTo(tmp, table) ||
-        ::rename(temporary.Name.constData(), NativeName().constData()) != 0) {
+        ::rename(temporary.Path.constData(), place.Path().constData()) != 0) {
         const int error = errno;
         discard();
         ThrowErrno(error);
     }
-    SyncFolder();
+    SyncFolder(place.Folder);
     return true;
 }
 
-// Cuts the open file to length 0 and writes the record into it.
+// Writes the record over the first 152 bytes of the open file, without cutting it first, so
+// that the file never holds fewer than 152 bytes: a kill leaves the old table or the new one,
+// as one write of 152 bytes at the start of a file is never cut short by a signal. A longer
+// hand-made file is cut to 152 bytes after the record is in place.
 void RewriteInPlace(int fd, const LeadsTable& table) {
-    if (::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 || !WriteRecordTo(fd, table)) {
+    struct stat status {};
+    constexpr off_t kRecordSize = off_t{sizeof table};
+    if (::lseek(fd, 0, SEEK_SET) != 0 || !WriteAll(fd, RecordBytes(table), sizeof table) ||
+        ::fstat(fd, &status) != 0 ||
+        (status.st_size > kRecordSize && ::ftruncate(fd, kRecordSize) != 0) || ::fsync(fd) != 0) {
         ThrowErrno(errno);
     }
 }
 
-// "leads.dat" names a symbolic link that leads nowhere.
-bool IsDanglingLink() {
-    struct stat status {};
-    return ::lstat(NativeName().constData(), &status) == 0 && S_ISLNK(status.st_mode);
+// Removes the temporary files of the file at the place that a killed rewrite left behind.
+void RemoveLeftoversAt(const Place& place) {
+    DIR* folder = ::opendir(place.Folder.constData());
+    if (!folder) {
+        return;
+    }
+    std::vector<QByteArray> leftovers;
+    while (const dirent* entry = ::readdir(folder)) {
+        if (IsTemporaryName(entry->d_name, place.Name)) {
+            leftovers.push_back(Place{place.Folder, entry->d_name}.Path());
+        }
+    }
+    ::closedir(folder);
+    for (const QByteArray& path : leftovers) {
+        const Descriptor file(
+            ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+        struct stat status {};
+        // One still locked is being written right now.
+        if (file.IsOpen() && ::fstat(file.Get(), &status) == 0 && S_ISREG(status.st_mode) &&
+            ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0 && StillNamedBy(file.Get(), path)) {
+            ::unlink(path.constData());
+        }
+    }
 }
 
 }  // namespace
@@ -272,7 +391,7 @@ void CheckLeadsFileKind() {
         case FileKind::Other:
             ThrowLeadsFileError(NotRegularFileText());
         case FileKind::Missing:
-            if (IsDanglingLink()) {
+            if (NameIsLink()) {
                 ThrowLeadsFileError(QCoreApplication::translate(
                     "SafeFile", "a link to a file that does not exist"));
             }
@@ -293,34 +412,48 @@ void WriteLeadsRecord(const LeadsTable& table) {
         ThrowLeadsFileError(error);
     }
     const int fd = file.handle();
-    if (ReplaceKeepsEverything(fd) && ReplaceAtomically(fd, table)) {
+    if (const std::optional<Place> place = ReplaceablePlace(fd);
+        place && ReplaceAtomically(fd, table, *place)) {
         return;
     }
     RewriteInPlace(fd, table);
     file.close();
 }
 
+bool WriteNewLeadsFile(const LeadsTable& table) {
+    if (CreateNew(table)) {
+        return true;
+    }
+    CheckLeadsFileKind();  // what appeared meanwhile may be no regular file, or a link to nothing
+    return false;
+}
+
+bool RemoveReplaceableLeadsFile() {
+    const Descriptor file(::open(NativeName().constData(),
+                                 O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    struct stat status {};
+    if (!file.IsOpen() || ::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return false;
+    }
+    const std::optional<Place> place = ReplaceablePlace(file.Get());
+    if (!place || place->Folder != ".") {
+        return false;
+    }
+    if (::unlink(NativeName().constData()) != 0) {
+        return false;
+    }
+    SyncFolder(QByteArrayLiteral("."));
+    return true;
+}
+
+bool LeadsFileIsLink() {
+    return NameIsLink();
+}
+
 void RemoveLeftoverTemporaries() {
-    DIR* folder = ::opendir(".");
-    if (!folder) {
-        return;
-    }
-    std::vector<QByteArray> leftovers;
-    while (const dirent* entry = ::readdir(folder)) {
-        if (IsTemporaryName(entry->d_name)) {
-            leftovers.emplace_back(entry->d_name);
-        }
-    }
-    ::closedir(folder);
-    for (const QByteArray& name : leftovers) {
-        const Descriptor file(
-            ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
-        struct stat status {};
-        // One still locked is being written right now.
-        if (file.IsOpen() && ::fstat(file.Get(), &status) == 0 && S_ISREG(status.st_mode) &&
-            ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0 && StillNamedBy(file.Get(), name)) {
-            ::unlink(name.constData());
-        }
+    RemoveLeftoversAt(WorkingPlace());
+    if (const std::optional<Place> target = LinkTargetPlace()) {
+        RemoveLeftoversAt(*target);
     }
 }
 
@@ -348,6 +481,22 @@ void WriteLeadsRecord(const LeadsTable& table) {
     if (file.write(RecordBytes(table), sizeof table) != qint64{sizeof table} || !file.commit()) {
         ThrowLeadsFileError(file.errorString());
     }
+}
+
+bool WriteNewLeadsFile(const LeadsTable& table) {
+    if (QFileInfo::exists(FileName())) {
+        return false;
+    }
+    WriteLeadsRecord(table);
+    return true;
+}
+
+bool RemoveReplaceableLeadsFile() {
+    return !LeadsFileIsLink() && QFile::remove(FileName());
+}
+
+bool LeadsFileIsLink() {
+    return QFileInfo(FileName()).isSymLink();
 }
 
 void RemoveLeftoverTemporaries() {}

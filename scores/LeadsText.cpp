@@ -48,6 +48,10 @@ std::uint8_t EncodeCharacter(char32_t character) {
 
 }  // namespace
 
+bool FitsLeadName(char32_t character) {
+    return character == kReplacement || EncodeCharacter(character) != kReplacement;
+}
+
 QByteArray EncodeWindows1252(const QString& text, int maxChars) {
     QByteArray bytes;
     // Composing first turns a letter followed by a combining accent into the one accented

@@ -14,6 +14,9 @@ namespace tavro {
 // Windows-1252 bytes; a control character (tab, line break, ...) becomes a space, and a character
 // the code page cannot hold becomes '?'.
 QByteArray EncodeWindows1252(const QString& text, int maxChars);
+// Whether the name slot can hold the character: one the code page has, or a control character
+// (which is kept as a space). A letter with a combining accent must be composed first.
+bool FitsLeadName(char32_t character);
 // The bytes decoded as Windows-1252. The five bytes the code page leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) decode as the C1 control characters of the same number.
 QString DecodeWindows1252(const std::uint8_t* bytes, std::size_t count);

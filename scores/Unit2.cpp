@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The name entry dialog: an empty name box on every showing, confirm on Enter or OK (enter the
-// name with the points, reopen the gate, close), no close before a name was confirmed, and the
-// Leads dialog shown while it closes.
+// name with the points, reopen the gate, close), no close before a name was confirmed, the
+// Leads dialog shown while it closes, and a line that names the letters the box refuses because
+// the Leads file cannot hold them.
 #include "scores/Unit2.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 #include <exception>
@@ -13,6 +15,7 @@
 #include "dialogkit/ErrorReport.h"
 #include "dialogkit/KeyboardReach.h"
 #include "game/InputGate.h"
+#include "scores/LeadNameValidator.h"
 #include "scores/LeadsFile.h"
 #include "scores/Unit3.h"
 
@@ -40,6 +43,11 @@ QToolButton* TForm2::SpeedButton1() {
     return okButton_;
 }
 
+QLabel* TForm2::RefusalLabel() {
+    EnsureBuilt();
+    return refusal_;
+}
+
 void TForm2::BuildControls() {
     ApplyDialogLook(*this);
 
@@ -54,6 +62,17 @@ void TForm2::BuildControls() {
                        "padding: 0 2px; }"));
     connect(edit_, &QLineEdit::returnPressed, this, &TForm2::Edit1KeyPress);
 
+    // Below the box, beside the OK button, in the space the dialog leaves free.
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(QStringLiteral("RefusalLabel"));
+    refusal_->setGeometry(8, 55, 156, 40);
+    refusal_->setTextFormat(Qt::PlainText);
+    refusal_->setWordWrap(true);
+    refusal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    refusal_->hide();
+    edit_->setValidator(
+        new LeadNameValidator([this](const QStringList& refused) { ShowRefused(refused); }, edit_));
+
     okButton_ = MakeSpeedButton(this, tr("OK"), QRect(168, 64, 73, 25), Qt::black,
                                 QStringLiteral("SpeedButton1"));
     ReachByKeyboard(okButton_);  // Tab from the name box
@@ -64,9 +83,28 @@ void TForm2::BuildControls() {
 void TForm2::FormShow() {
     inputState_ = kInputBusy;
     edit_->clear();
+    HideRefused();
     nameEntered_ = false;
     closing_ = false;
     edit_->setFocus();
+}
+
+// Shows the characters the last edit dropped, and gives the same text to the name box as its
+// description, so that a screen reader tells it too.
+void TForm2::ShowRefused(const QStringList& refused) {
+    const QString text =
+        tr("%1 can't be stored in the high scores").arg(refused.join(QLatin1Char(' ')));
+    refusal_->setText(text);
+    refusal_->show();
+    edit_->setAccessibleDescription(text);
+}
+
+void TForm2::HideRefused() {
+    refusal_->hide();
+    refusal_->clear();
+    if (!edit_->accessibleDescription().isEmpty()) {  // no needless event for a screen reader
+        edit_->setAccessibleDescription(QString());
+    }
 }
 
 void TForm2::FormHide() {

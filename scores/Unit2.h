@@ -12,6 +12,7 @@
 #include "game/GameState.h"
 #include "scores/LeadsTable.h"
 
+class QLabel;
 class QLineEdit;
 class QToolButton;
 
@@ -29,6 +30,9 @@ public:
     // The controls, built on first use (at the latest when the dialog is first shown).
     QLineEdit* Edit1();
     QToolButton* SpeedButton1();  // OK
+    // The line below the name box that tells which characters the Leads file cannot hold;
+    // hidden until the box refuses one.
+    QLabel* RefusalLabel();
 
     void SpeedButton1Click();
     // Enter in the name box (the other keys are edited as usual).
@@ -46,6 +50,8 @@ protected:
 
 private:
     void Confirm();
+    void ShowRefused(const QStringList& refused);
+    void HideRefused();
     void FormClose();
 
     LeadsTable& leads_;
@@ -56,6 +62,7 @@ private:
     bool closing_ = false;
     QLineEdit* edit_ = nullptr;
     QToolButton* okButton_ = nullptr;
+    QLabel* refusal_ = nullptr;
 };
 
 }  // namespace tavro

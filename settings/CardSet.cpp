@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Card sets: locating the current set's folder under "gfx" beside the executable, and reading
-// the sets' Windows bitmap files into images.
+// Card sets: locating the current set's folder under "gfx" in the player's data folder or beside
+// the executable, and reading the sets' Windows bitmap files into images (decoded by the picture
+// library, pictures/).
 #include "settings/CardSet.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 
 #include "files/SafeFile.h"
 #include "pictures/BitmapDecode.h"
+#include "pictures/BitmapStream.h"
+#include "settings/PlayerSets.h"
 
 namespace tavro {
 namespace {
@@ -52,24 +55,6 @@ QString FolderNameIgnoringCase(const QString& folder, const QString& name) {
         PictureText::tr("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
 }
 
-// At most the size cap plus one byte is read, whatever the file claims to be, and only from a
-// regular file: a FIFO would block the game for good and a device could be read without end.
-QByteArray ReadWholeFile(const QString& fileName) {
-    BoundedRead read = ReadRegularFile(fileName, kMaxBitmapFileSize);
-    switch (read.status) {
-        case BoundedRead::Status::Ok:
-            return std::move(read.bytes);
-        case BoundedRead::Status::TooLarge:
-            ThrowPictureError(fileName, PictureText::tr("the file is too large for a picture"));
-        case BoundedRead::Status::NotRegular:
-            ThrowPictureError(fileName, PictureText::tr("it is not a regular file"));
-        case BoundedRead::Status::Missing:
-        case BoundedRead::Status::Failed:
-            break;
-    }
-    ThrowPictureError(fileName, read.error);
-}
-
 }  // namespace
 
 QString ExecutableFolder() {
@@ -102,29 +87,76 @@ bool IsCardSetName(const std::string& name) {
     return !text.contains(u'/') && !text.contains(u'\\') && !text.contains(QChar(u'\0'));
 }
 
-bool CardSetExists(const std::string& name, const QString& executableFolder) {
+QString CardSetFolder(const std::string& name, const QString& executableFolder) {
     if (!IsCardSetName(name)) {
-        return false;
+        return {};
     }
-    const QString setsFolder = CardSetsFolder(executableFolder);
-    const QString folderName = FolderNameIgnoringCase(setsFolder, QString::fromStdString(name));
-    return QFileInfo(setsFolder + folderName).isDir();
+    const QString wanted = QString::fromStdString(name);
+    // The player's sets come first, as in every XDG data folder search; an exact name comes
+    // before one that differs only in letter case.
+    const QStringList places{PlayerCardSetsFolder(), CardSetsFolder(executableFolder)};
+    for (const QString& place : places) {
+        if (QFileInfo(place + wanted).isDir()) {
+            return place + wanted + u'/';
+        }
+    }
+    for (const QString& place : places) {
+        const QString folderName = FolderNameIgnoringCase(place, wanted);
+        if (QFileInfo(place + folderName).isDir()) {
+            return place + folderName + u'/';
+        }
+    }
+    return {};
+}
+
+bool CardSetExists(const std::string& name, const QString& executableFolder) {
+    return !CardSetFolder(name, executableFolder).isEmpty();
 }
 
 void BuildCardFolder(Settings& settings, const QString& executableFolder) {
     const QString setsFolder = CardSetsFolder(executableFolder);
     const std::string& name = settings.CardSetName;
+    if (const QString found = CardSetFolder(name, executableFolder); !found.isEmpty()) {
+        settings.CardFolder = found.toStdString();
+        return;
+    }
     // Percent-encoding leaves only letters, digits and "-_~%": one plain folder name.
     const QString folderName =
         IsCardSetName(name)
-            ? FolderNameIgnoringCase(setsFolder, QString::fromStdString(name))
+            ? QString::fromStdString(name)
             : QString::fromLatin1(QByteArray::fromStdString(name).toPercentEncoding({}, "."));
     settings.CardFolder = (setsFolder + folderName + u'/').toStdString();
 }
 
 QImage ReadBitmap(const QString& fileName) {
+    return ReadBitmapScaled(fileName, QSize());
+}
+
+QImage ReadBitmapScaled(const QString& fileName, const QSize& shownPixels) {
+    switch (KindOfFile(fileName)) {
+        case FileKind::Missing:
+            ThrowPictureError(fileName,
+                              QCoreApplication::translate("SafeFile", "the file does not exist"));
+        case FileKind::Other:
+            ThrowPictureError(fileName, PictureText::tr("it is not a regular file"));
+        case FileKind::Regular:
+            break;
+    }
+    QFile file;
     QString problem;
-    QImage image = DecodeBitmap(ReadWholeFile(fileName), problem);
+    if (!OpenRegularFile(file, fileName, QIODevice::ReadOnly, problem)) {
+        ThrowPictureError(fileName, problem == NotRegularFileText()
+                                        ? PictureText::tr("it is not a regular file")
+                                        : problem);
+    }
+    // Only the size the file had when opened is read, however it grows meanwhile, and only a
+    // band of its rows at a time: a FIFO would block the game for good and a device could be
+    // read without end, so nothing but a regular file is opened.
+    const qint64 length = file.size();
+    if (length > kMaxBitmapFileSize) {
+        ThrowPictureError(fileName, PictureText::tr("the file is too large for a picture"));
+    }
+    QImage image = DecodeBitmapScaled(file, length, shownPixels, problem);
     if (image.isNull()) {
         ThrowPictureError(fileName, problem);
     }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Card sets: folders of bitmap pictures under "gfx" beside the executable. Derives the current
-// set's folder and reads a picture file into an image, checking that it is a complete, readable
-// Windows bitmap first (the decoding is the picture library's, pictures/).
+// Card sets: folders of bitmap pictures under "gfx" beside the executable and under "gfx" in the
+// player's data folder (PlayerCardSetsFolder), where a set of the same name wins. Derives the
+// current set's folder and reads a picture file into an image, checking that it is a complete,
+// readable Windows bitmap first (the decoding is the picture library's, pictures/).
 #pragma once
 
 #include <QImage>
@@ -27,17 +28,26 @@ QString CardSetsFolder(const QString& executableFolder);
 // Whether the text can name a card set: one folder name directly under "gfx", valid UTF-8, not
 // empty, not "." or "..", without '/', '\\' or NUL.
 bool IsCardSetName(const std::string& name);
-// Whether the name is a card set name and "gfx" under the executable folder holds a folder of
-// that name (found without regard to letter case).
+// The folder of the named set with a trailing '/': the player's set of that name, else the one
+// beside the executable; an exact name before one that differs only in letter case. Empty when
+// the name is no card set name or neither place holds such a folder.
+QString CardSetFolder(const std::string& name, const QString& executableFolder);
+// Whether the name is a card set name and one of the two "gfx" folders holds a folder of that
+// name (found without regard to letter case).
 bool CardSetExists(const std::string& name, const QString& executableFolder);
-// Sets settings.CardFolder = executable folder + "gfx/" + CardSetName + "/", each folder found
-// without regard to letter case where the file system tells case apart. A CardSetName that is
-// no card set name is percent-encoded into a folder name of "gfx" instead, so that nothing
-// outside "gfx" is ever read through it.
+// Sets settings.CardFolder to CardSetFolder(CardSetName), or without such a folder to executable
+// folder + "gfx/" + CardSetName + "/". A CardSetName that is no card set name is
+// percent-encoded into a folder name of the executable's "gfx" instead, so that nothing outside
+// "gfx" is ever read through it.
 void BuildCardFolder(Settings& settings);
 // The same with the given folder in place of the executable's (with or without a trailing '/').
 void BuildCardFolder(Settings& settings, const QString& executableFolder);
-// Reads a Windows bitmap file. Throws PictureError for a missing, short or unreadable file.
+// Reads a Windows bitmap file at full size. Throws PictureError for a missing, short or
+// unreadable file.
 QImage ReadBitmap(const QString& fileName);
+// The same, reduced smoothly to at most `shownPixels` in each direction as it is read, so that
+// neither the whole file nor the full-size picture is ever held in memory (see BitmapStream.h).
+// An empty `shownPixels` reads the picture at full size.
+QImage ReadBitmapScaled(const QString& fileName, const QSize& shownPixels);
 
 }  // namespace tavro

@@ -9,16 +9,26 @@
 //   otherwise to the per-user file.
 // A file that is there but is not a regular file (a FIFO, a device, a folder, a link to one of
 // them or to nothing) counts as absent and is never written: QSettings would block on a FIFO, or
-// write through a link to nothing. It is checked before QSettings opens anything.
+// write through a link to nothing.
+// The files are hostile input like any other: each is read by us, on its own handle, up to a
+// bound far above what the game writes, and QSettings parses and edits a private copy of the
+// bytes, since it would otherwise open the file again by its name and read all of it. A file
+// above the bound holds no values, as one that cannot be read; a save rewrites it whole. Every
+// save replaces the file at once, under the lock file QSettings itself takes beside it.
 #ifndef _WIN32
 
 #include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QString>
+#include <QTemporaryFile>
 #include <QVariant>
+#include <functional>
 #include <limits>
 
 #include "files/SafeFile.h"
@@ -34,6 +44,9 @@ const QString kKeyPath = QStringLiteral("Software/" TAVRO_ORGANISATION "/" TAVRO
 const QString kCards = QStringLiteral("cards");
 const QString kDelay = QStringLiteral("delay");
 const QString kPath = QStringLiteral("path");
+
+// The game writes a few hundred bytes; anything far beyond that is no settings file of ours.
+constexpr qint64 kMaxFileSize = 64 * 1024;
 
 // The scope's ini file, as QSettings names it. A QSettings reads its files as soon as it is made,
 // so the name is asked of one whose organisation is a folder that does not exist: it reads
@@ -65,20 +78,51 @@ bool RegularOrAbsent(const QString& name) {
     return false;
 }
 
-enum class Use { Read, Write };
-
-// One scope's file only, so that the order in which the two files are consulted is ours; none
-// when the file is not a regular file (or, for writing, neither is the lock file QSettings
-// takes beside it).
-std::unique_ptr<QSettings> OpenFile(QSettings::Scope scope, Use use = Use::Read) {
-    const QString name = ScopeFileName(scope);
-    if (name.isEmpty() || !RegularOrAbsent(name) ||
-        (use == Use::Write && !RegularOrAbsent(name + QStringLiteral(".lock")))) {
-        return nullptr;
+// QSettings over a private copy of a store file's bytes, in the key's group: what it parses is
+// what was read and checked, and what it writes can be checked before it replaces the file.
+class IniCopy {
+public:
+    explicit IniCopy(const QByteArray& bytes) {
+        if (file_.open() && file_.write(bytes) == bytes.size() && file_.flush()) {
+            settings_ = std::make_unique<QSettings>(file_.fileName(), QSettings::IniFormat);
+            settings_->beginGroup(kKeyPath);
+        }
     }
-    auto file = std::make_unique<QSettings>(name, QSettings::IniFormat);
-    file->beginGroup(kKeyPath);
-    return file;
+    IniCopy(const IniCopy&) = delete;
+    IniCopy& operator=(const IniCopy&) = delete;
+
+    // None when the copy could not be made.
+    QSettings* Values() { return settings_.get(); }
+
+    // The text QSettings wrote for the edited values; none when it failed.
+    std::optional<QByteArray> Text() {
+        if (!settings_) {
+            return std::nullopt;
+        }
+        settings_->sync();
+        if (settings_->status() != QSettings::NoError) {
+            return std::nullopt;
+        }
+        const BoundedRead written = ReadRegularFile(file_.fileName(), kMaxFileSize);
+        if (written.status != BoundedRead::Status::Ok) {
+            return std::nullopt;
+        }
+        return written.bytes;
+    }
+
+private:
+    QTemporaryFile file_;
+    std::unique_ptr<QSettings> settings_;  // made and gone while the copy is there
+};
+
+// The bytes of a scope's file that may be read: none when it is absent, is not a regular file,
+// cannot be read or is too large.
+std::optional<QByteArray> ReadableBytes(const QString& name) {
+    BoundedRead read = ReadRegularFile(name, kMaxFileSize);
+    if (read.status != BoundedRead::Status::Ok) {
+        return std::nullopt;
+    }
+    return std::move(read.bytes);
 }
 
 // Ini files hold text, so plain text is a string; a list ("a, b") or another @Variant is not.
@@ -121,47 +165,84 @@ std::optional<std::int32_t> Int32Value(const QVariant& value) {
     return static_cast<std::int32_t>(number);
 }
 
+// Changes the values of a scope's file, as QSettings would, under its lock file. An edit that
+// returns false leaves the file as it is. A file too large or unreadable is replaced by one
+// holding only the edited values. False when the file could not be written.
+bool EditScope(QSettings::Scope scope, const std::function<bool(QSettings&)>& edit, bool& created) {
+    const QString name = ScopeFileName(scope);
+    const QString lockName = name + QStringLiteral(".lock");
+    if (name.isEmpty() || !RegularOrAbsent(name) || !RegularOrAbsent(lockName)) {
+        return false;
+    }
+    // The folders are made as QSettings makes them, for a first save.
+    QLockFile lock(lockName);
+    if (!QDir().mkpath(QFileInfo(name).absolutePath()) || !lock.lock()) {
+        return false;
+    }
+    const BoundedRead current = ReadRegularFile(name, kMaxFileSize);
+    if (current.status == BoundedRead::Status::NotRegular) {
+        return false;  // swapped for something else since the check
+    }
+    created = current.status == BoundedRead::Status::Missing;
+    IniCopy copy(current.status == BoundedRead::Status::Ok ? current.bytes : QByteArray());
+    if (!copy.Values()) {
+        return false;
+    }
+    if (!edit(*copy.Values())) {
+        return true;
+    }
+    const std::optional<QByteArray> text = copy.Text();
+    if (!text) {
+        return false;
+    }
+    // Written beside the file and renamed over it (through a link, to what it names), so the
+    // old file stays whole until the new one is.
+    QSaveFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(*text) == text->size() && file.commit();
+}
+
 bool WriteScope(QSettings::Scope scope, const std::string& cards, std::int32_t delay,
                 const std::string& path) {
-    const auto file = OpenFile(scope, Use::Write);
-    // isWritable() opens an existing file for writing, or tries to create one.
-    if (!file || !file->isWritable()) {
-        return false;
-    }
-    const bool created = !QFileInfo::exists(file->fileName());
-    file->setValue(kCards, QString::fromStdString(cards));
-    file->setValue(kDelay, delay);
-    file->setValue(kPath, QString::fromStdString(path));
-    file->sync();
-    if (file->status() != QSettings::NoError) {
-        return false;
-    }
+    bool created = false;
+    const bool written = EditScope(
+        scope,
+        [&](QSettings& values) {
+            values.setValue(kCards, QString::fromStdString(cards));
+            values.setValue(kDelay, delay);
+            values.setValue(kPath, QString::fromStdString(path));
+            return true;
+        },
+        created);
     // Everyone may read a new per-machine file, as QSettings makes it for that scope.
-    if (created && scope == QSettings::SystemScope) {
-        QFile(file->fileName())
-            .setPermissions(QFileInfo(file->fileName()).permissions() | QFileDevice::ReadGroup |
-                            QFileDevice::ReadOther);
+    if (written && created && scope == QSettings::SystemScope) {
+        const QString name = ScopeFileName(scope);
+        QFile(name).setPermissions(QFileInfo(name).permissions() | QFileDevice::ReadGroup |
+                                   QFileDevice::ReadOther);
     }
-    return true;
+    return written;
 }
 
 // After a per-machine save, per-user values left from earlier runs would hide what was just
-// saved, since they are read first; they are removed.
+// saved, since they are read first; they are removed. A per-user file that holds no values the
+// game reads (none, unreadable or too large) is left alone.
 void RemoveUserValues() {
-    const auto file = OpenFile(QSettings::UserScope, Use::Write);
-    if (!file || !QFileInfo::exists(file->fileName())) {
+    if (!ReadableBytes(ScopeFileName(QSettings::UserScope))) {
         return;
     }
-    bool removed = false;
-    for (const QString& name : {kCards, kDelay, kPath}) {
-        if (file->contains(name)) {
-            file->remove(name);
-            removed = true;
-        }
-    }
-    if (removed) {
-        file->sync();
-    }
+    bool created = false;
+    EditScope(
+        QSettings::UserScope,
+        [](QSettings& values) {
+            bool removed = false;
+            for (const QString& name : {kCards, kDelay, kPath}) {
+                if (values.contains(name)) {
+                    values.remove(name);
+                    removed = true;
+                }
+            }
+            return removed;
+        },
+        created);
 }
 
 class IniSettingsStore : public KeyValueStore {
@@ -172,9 +253,16 @@ public:
         bool cardsFound = false;
         bool delayFound = false;
         for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
-            const auto file = OpenFile(scope);
+            const QString name = ScopeFileName(scope);
+            const std::optional<QByteArray> bytes =
+                name.isEmpty() ? std::nullopt : ReadableBytes(name);
+            if (!bytes) {
+                continue;  // as if absent
+            }
+            IniCopy copy(*bytes);
+            QSettings* file = copy.Values();
             if (!file) {
-                continue;  // not a regular file: as if absent
+                continue;
             }
             if (!cardsFound && file->contains(kCards)) {
                 cardsFound = true;

@@ -3,7 +3,8 @@
 # Installs what is missing, then builds and runs every test twice: a normal build with warnings
 # as errors (build-test), and a build under AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan). The normal build is also packaged (tools/package.sh), and its ctest checks the
-# package. Ends with the bounded fuzzing run. Fails on the first failure.
+# package; its privilege-dropping tests also run from a build in a 0700 folder
+# (tools/test-unprivileged.sh). Ends with the bounded fuzzing run. Fails on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -17,13 +18,15 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRO_WERR
 cmake --build build-test -j "$jobs"
 bash tools/package.sh build-test
 ctest --test-dir build-test --output-on-failure -j "$jobs"
+# The privilege-dropping tests once more, from a build inside a folder only root may enter.
+bash tools/test-unprivileged.sh
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_WERROR=ON -DTAVRO_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
-# The three whole-game runs (about three minutes) play through the same code as the sanitized
-# widget tests; they run in the normal build only, to keep the whole run within minutes.
+# The whole-game runs (a minute or more each) play through the same code as the sanitized widget
+# tests; they run in the normal build only, to keep the whole run within minutes.
 ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE no-sanitizer \
-    -E '^(e2e_full_game|e2e_keyboard_game|e2e_atspi_tree)$'
+    -E '^(e2e_full_game|e2e_keyboard_game|e2e_atspi_tree|e2e_cardmaker|e2e_two_games)$'
 
 if [ -x tools/fuzz.sh ]; then
     bash tools/fuzz.sh

@@ -73,6 +73,161 @@
     </message>
 </context>
 <context>
+    <name>CardMaker</name>
+    <message>
+        <source>Give the set a name.</source>
+        <translation>Gib dem Satz einen Namen.</translation>
+    </message>
+    <message>
+        <source>The set name cannot be &quot;%1&quot;.</source>
+        <translation>Der Name des Satzes darf nicht „%1“ sein.</translation>
+    </message>
+    <message>
+        <source>The set name cannot begin with &quot;.&quot;: the game does not list such sets.</source>
+        <translation>Der Name des Satzes darf nicht mit „.“ beginnen: Das Spiel führt solche Sätze nicht auf.</translation>
+    </message>
+    <message>
+        <source>The set name must be one folder name: leave out &quot;/&quot; and &quot;\&quot;.</source>
+        <translation>Der Name des Satzes muss ein Ordnername sein: ohne „/“ und „\“.</translation>
+    </message>
+    <message>
+        <source>A card set named &quot;%1&quot; comes with the game: choose another name.</source>
+        <translation>Ein Kartensatz namens „%1“ gehört zum Spiel: Wähle einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>You already have a card set named &quot;%1&quot;.</source>
+        <translation>Du hast schon einen Kartensatz namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Add 1 more picture.</source>
+        <translation>Füge noch 1 Bild hinzu.</translation>
+    </message>
+    <message>
+        <source>Add %1 more pictures.</source>
+        <translation>Füge noch %1 Bilder hinzu.</translation>
+    </message>
+    <message>
+        <source>Remove 1 picture: a set has exactly 18.</source>
+        <translation>Entferne 1 Bild: Ein Satz hat genau 18.</translation>
+    </message>
+    <message>
+        <source>Remove %1 pictures: a set has exactly 18.</source>
+        <translation>Entferne %1 Bilder: Ein Satz hat genau 18.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the set.</source>
+        <translation>%1 ist schon im Satz.</translation>
+    </message>
+    <message>
+        <source>%1 shows the same picture as %2.</source>
+        <translation>%1 zeigt dasselbe Bild wie %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Choose another name, or add --replace to replace it.</source>
+        <translation>Wähle einen anderen Namen oder gib --replace an, um ihn zu ersetzen.</translation>
+    </message>
+    <message>
+        <source>Makes a Tavro Memory card set from 18 pictures. Without arguments it opens its window.</source>
+        <translation>Macht aus 18 Bildern einen Kartensatz für Tavro Memory. Ohne Argumente öffnet es sein Fenster.</translation>
+    </message>
+    <message>
+        <source>The name of the card set, as the game lists it.</source>
+        <translation>Der Name des Kartensatzes, wie das Spiel ihn aufführt.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>The card back: %1, or a picture file.</source>
+        <translation>Die Kartenrückseite: %1 oder eine Bilddatei.</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>rückseite</translation>
+    </message>
+    <message>
+        <source>Replace your own card set of the same name.</source>
+        <translation>Deinen eigenen Kartensatz gleichen Namens ersetzen.</translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <translation>bilder</translation>
+    </message>
+    <message>
+        <source>The 18 pictures, one for each pair of cards.</source>
+        <translation>Die 18 Bilder, eines für jedes Kartenpaar.</translation>
+    </message>
+    <message>
+        <source>PICTURE...</source>
+        <translation>BILD...</translation>
+    </message>
+    <message>
+        <source>Give the set a name with --name.</source>
+        <translation>Gib dem Satz mit --name einen Namen.</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>das ist keine Datei</translation>
+    </message>
+    <message>
+        <source>the file is too large for a picture</source>
+        <translation>die Datei ist zu groß für ein Bild</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format this program can read</source>
+        <translation>das ist kein Bild in einem Format, das dieses Programm lesen kann</translation>
+    </message>
+    <message>
+        <source>the picture cannot be read (%1)</source>
+        <translation>das Bild kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot save the set in %1: %2</source>
+        <translation>Der Satz kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>a set named &quot;%1&quot; appeared meanwhile</source>
+        <translation>inzwischen gibt es einen Satz namens „%1“</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CardNames</name>
     <message>
         <source>picture %1</source>
@@ -115,6 +270,10 @@
     <message>
         <source>a link to a file that does not exist</source>
         <translation>ein Verweis auf eine Datei, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>die Datei ist von einem anderen Programm gesperrt</translation>
     </message>
 </context>
 <context>
@@ -219,6 +378,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 can&apos;t be stored in the high scores</source>
+        <translation>Nicht in der Bestenliste speicherbar: %1</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm3</name>
@@ -295,6 +458,108 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::cardmaker::CropView</name>
+    <message>
+        <source>Part of the picture on the card</source>
+        <translation>Teil des Bildes auf der Karte</translation>
+    </message>
+    <message>
+        <source>Drag the square, or move it with the arrow keys.</source>
+        <translation>Ziehe das Quadrat oder verschiebe es mit den Pfeiltasten.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::cardmaker::MakerWindow</name>
+    <message>
+        <source>Tavro Memory Card Maker</source>
+        <translation>Tavro Memory Kartenmacher</translation>
+    </message>
+    <message>
+        <source>Set &amp;name:</source>
+        <translation>&amp;Name des Satzes:</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <translation>Bilder &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Card faces</source>
+        <translation>Kartenbilder</translation>
+    </message>
+    <message>
+        <source>A card set needs exactly 18 different pictures, one for each pair of cards, and a name no other set has. Drop pictures or a folder of pictures onto this window, or add them with the button.</source>
+        <translation>Ein Kartensatz braucht genau 18 verschiedene Bilder, eines für jedes Kartenpaar, und einen Namen, den kein anderer Satz hat. Zieh Bilder oder einen Ordner mit Bildern auf dieses Fenster oder füge sie mit der Schaltfläche hinzu.</translation>
+    </message>
+    <message>
+        <source>&amp;Save set</source>
+        <translation>Satz &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Drag the square to choose the part on the card.</source>
+        <translation>Ziehe das Quadrat auf den Teil, der auf die Karte soll.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>Na&amp;me:</translation>
+    </message>
+    <message>
+        <source>&amp;Remove picture</source>
+        <translation>Bild &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Card back</source>
+        <translation>Kartenrückseite</translation>
+    </message>
+    <message>
+        <source>A picture of my own...</source>
+        <translation>Ein eigenes Bild...</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Bilder (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>These pictures were not added:</source>
+        <translation>Diese Bilder wurden nicht hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>Picture for the card back</source>
+        <translation>Bild für die Kartenrückseite</translation>
+    </message>
+    <message>
+        <source>Saving replaces it.</source>
+        <translation>Speichern ersetzt ihn.</translation>
+    </message>
+    <message>
+        <source>Ready to save.</source>
+        <translation>Bereit zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Replace your card set &quot;%1&quot; with the new one?</source>
+        <translation>Deinen Kartensatz „%1“ durch den neuen ersetzen?</translation>
+    </message>
+    <message>
+        <source>Saved in %1. The game&apos;s Options list the set the next time they open.</source>
+        <translation>Gespeichert in %1. Die Optionen des Spiels führen den Satz auf, sobald sie das nächste Mal geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Click to choose the part of your picture on the back.</source>
+        <translation>Klicke, um den Teil deines Bildes auf der Rückseite zu wählen.</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,161 @@
     </message>
 </context>
 <context>
+    <name>CardMaker</name>
+    <message>
+        <source>Give the set a name.</source>
+        <translation>Donnez un nom au jeu.</translation>
+    </message>
+    <message>
+        <source>The set name cannot be &quot;%1&quot;.</source>
+        <translation>Le nom du jeu ne peut pas être « %1 ».</translation>
+    </message>
+    <message>
+        <source>The set name cannot begin with &quot;.&quot;: the game does not list such sets.</source>
+        <translation>Le nom du jeu ne peut pas commencer par « . » : le jeu n’affiche pas ces jeux.</translation>
+    </message>
+    <message>
+        <source>The set name must be one folder name: leave out &quot;/&quot; and &quot;\&quot;.</source>
+        <translation>Le nom du jeu doit être un nom de dossier : sans « / » ni « \ ».</translation>
+    </message>
+    <message>
+        <source>A card set named &quot;%1&quot; comes with the game: choose another name.</source>
+        <translation>Un jeu de cartes nommé « %1 » est fourni avec le jeu : choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>You already have a card set named &quot;%1&quot;.</source>
+        <translation>Vous avez déjà un jeu de cartes nommé « %1 ».</translation>
+    </message>
+    <message>
+        <source>Add 1 more picture.</source>
+        <translation>Ajoutez encore 1 image.</translation>
+    </message>
+    <message>
+        <source>Add %1 more pictures.</source>
+        <translation>Ajoutez encore %1 images.</translation>
+    </message>
+    <message>
+        <source>Remove 1 picture: a set has exactly 18.</source>
+        <translation>Retirez 1 image : un jeu en a exactement 18.</translation>
+    </message>
+    <message>
+        <source>Remove %1 pictures: a set has exactly 18.</source>
+        <translation>Retirez %1 images : un jeu en a exactement 18.</translation>
+    </message>
+    <message>
+        <source>%1 is already in the set.</source>
+        <translation>%1 est déjà dans le jeu.</translation>
+    </message>
+    <message>
+        <source>%1 shows the same picture as %2.</source>
+        <translation>%1 montre la même image que %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Choose another name, or add --replace to replace it.</source>
+        <translation>Choisissez un autre nom, ou ajoutez --replace pour le remplacer.</translation>
+    </message>
+    <message>
+        <source>Makes a Tavro Memory card set from 18 pictures. Without arguments it opens its window.</source>
+        <translation>Crée un jeu de cartes Tavro Memory à partir de 18 images. Sans arguments, ouvre sa fenêtre.</translation>
+    </message>
+    <message>
+        <source>The name of the card set, as the game lists it.</source>
+        <translation>Le nom du jeu de cartes, tel que le jeu l’affiche.</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>The card back: %1, or a picture file.</source>
+        <translation>Le dos des cartes : %1, ou un fichier image.</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>dos</translation>
+    </message>
+    <message>
+        <source>Replace your own card set of the same name.</source>
+        <translation>Remplacer votre propre jeu de cartes du même nom.</translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <translation>images</translation>
+    </message>
+    <message>
+        <source>The 18 pictures, one for each pair of cards.</source>
+        <translation>Les 18 images, une par paire de cartes.</translation>
+    </message>
+    <message>
+        <source>PICTURE...</source>
+        <translation>IMAGE...</translation>
+    </message>
+    <message>
+        <source>Give the set a name with --name.</source>
+        <translation>Donnez un nom au jeu avec --name.</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>the file is too large for a picture</source>
+        <translation>le fichier est trop grand pour une image</translation>
+    </message>
+    <message>
+        <source>it is not a picture in a format this program can read</source>
+        <translation>ce n’est pas une image dans un format que ce programme sait lire</translation>
+    </message>
+    <message>
+        <source>the picture cannot be read (%1)</source>
+        <translation>l’image ne peut pas être lue (%1)</translation>
+    </message>
+    <message>
+        <source>Cannot save the set in %1: %2</source>
+        <translation>Impossible d’enregistrer le jeu dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>a set named &quot;%1&quot; appeared meanwhile</source>
+        <translation>un jeu nommé « %1 » est apparu entre-temps</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>CardNames</name>
     <message>
         <source>picture %1</source>
@@ -115,6 +270,10 @@
     <message>
         <source>a link to a file that does not exist</source>
         <translation>un lien vers un fichier qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>the file is locked by another program</source>
+        <translation>le fichier est verrouillé par un autre programme</translation>
     </message>
 </context>
 <context>
@@ -190,7 +349,7 @@
     </message>
     <message>
         <source>Card %1, row %2, column %3: </source>
-        <translation>Carte %1, ligne %2, colonne %3 : </translation>
+        <translation>Carte %1, ligne %2, colonne %3&#xa0;: </translation>
     </message>
     <message>
         <source>face down</source>
@@ -198,15 +357,15 @@
     </message>
     <message>
         <source>matched: </source>
-        <translation>paire trouvée : </translation>
+        <translation>paire trouvée&#xa0;: </translation>
     </message>
     <message>
         <source>face up: </source>
-        <translation>face visible : </translation>
+        <translation>face visible&#xa0;: </translation>
     </message>
     <message>
         <source>Game over: %1 points</source>
-        <translation>Partie terminée : %1 points</translation>
+        <translation>Partie terminée&#xa0;: %1 points</translation>
     </message>
 </context>
 <context>
@@ -218,6 +377,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be stored in the high scores</source>
+        <translation>Impossible d&apos;enregistrer %1 dans les meilleurs scores</translation>
     </message>
 </context>
 <context>
@@ -295,6 +458,108 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::cardmaker::CropView</name>
+    <message>
+        <source>Part of the picture on the card</source>
+        <translation>Partie de l’image sur la carte</translation>
+    </message>
+    <message>
+        <source>Drag the square, or move it with the arrow keys.</source>
+        <translation>Faites glisser le carré, ou déplacez-le avec les flèches.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::cardmaker::MakerWindow</name>
+    <message>
+        <source>Tavro Memory Card Maker</source>
+        <translation>Créateur de cartes Tavro Memory</translation>
+    </message>
+    <message>
+        <source>Set &amp;name:</source>
+        <translation>&amp;Nom du jeu :</translation>
+    </message>
+    <message>
+        <source>&amp;Add pictures...</source>
+        <translation>&amp;Ajouter des images...</translation>
+    </message>
+    <message>
+        <source>Card faces</source>
+        <translation>Faces des cartes</translation>
+    </message>
+    <message>
+        <source>A card set needs exactly 18 different pictures, one for each pair of cards, and a name no other set has. Drop pictures or a folder of pictures onto this window, or add them with the button.</source>
+        <translation>Un jeu de cartes demande exactement 18 images différentes, une par paire de cartes, et un nom qu’aucun autre jeu ne porte. Déposez des images ou un dossier d’images sur cette fenêtre, ou ajoutez-les avec le bouton.</translation>
+    </message>
+    <message>
+        <source>&amp;Save set</source>
+        <translation>&amp;Enregistrer le jeu</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Drag the square to choose the part on the card.</source>
+        <translation>Faites glisser le carré sur la partie à mettre sur la carte.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>No&amp;m :</translation>
+    </message>
+    <message>
+        <source>&amp;Remove picture</source>
+        <translation>&amp;Retirer l’image</translation>
+    </message>
+    <message>
+        <source>Card back</source>
+        <translation>Dos des cartes</translation>
+    </message>
+    <message>
+        <source>A picture of my own...</source>
+        <translation>Une image à moi...</translation>
+    </message>
+    <message>
+        <source>Add pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Pictures (%1)</source>
+        <translation>Images (%1)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>These pictures were not added:</source>
+        <translation>Ces images n’ont pas été ajoutées :</translation>
+    </message>
+    <message>
+        <source>Picture for the card back</source>
+        <translation>Image pour le dos des cartes</translation>
+    </message>
+    <message>
+        <source>Saving replaces it.</source>
+        <translation>L’enregistrement le remplace.</translation>
+    </message>
+    <message>
+        <source>Ready to save.</source>
+        <translation>Prêt à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Replace your card set &quot;%1&quot; with the new one?</source>
+        <translation>Remplacer votre jeu de cartes « %1 » par le nouveau ?</translation>
+    </message>
+    <message>
+        <source>Saved in %1. The game&apos;s Options list the set the next time they open.</source>
+        <translation>Enregistré dans %1. Les options du jeu affichent le jeu la prochaine fois qu’elles s’ouvrent.</translation>
+    </message>
+    <message>
+        <source>Click to choose the part of your picture on the back.</source>
+        <translation>Cliquez pour choisir la partie de votre image sur le dos.</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory (ru_maxrss) of one whole game, played through the main window's tile clicks: every
 // face turned up and left up, as in a won game. Run without arguments it plays the built-in
-// sets and a generated set of 4000 x 4000 pictures, each in a child process of its own (the
+// sets and a generated set of 2000 x 2000 pictures, each in a child process of its own (the
 // peak can only grow within a process), and prints the figures side by side.
 // Child mode: card_memory_bench --play <program folder> <set name>.
 #include <sys/resource.h>
@@ -27,7 +27,7 @@ namespace {
 
 using namespace tavro;
 
-constexpr int kHugeSide = 4000;
+constexpr int kHugeSide = 2000;
 
 long PeakKilobytes() {
     rusage usage{};
@@ -35,11 +35,12 @@ long PeakKilobytes() {
     return usage.ru_maxrss;
 }
 
-// Keeps the settings store and leads.dat in a temporary folder.
+// Keeps the settings store, leads.dat and the player's card sets in a temporary folder.
 void Sandbox(const QString& folder) {
     qputenv("HOME", folder.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (folder + QStringLiteral("/user")).toLocal8Bit());
     qputenv("XDG_CONFIG_DIRS", (folder + QStringLiteral("/system")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toLocal8Bit());
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(format, QSettings::UserScope, folder + QStringLiteral("/user"));
         QSettings::setPath(format, QSettings::SystemScope, folder + QStringLiteral("/system"));
@@ -95,7 +96,7 @@ int Play(int argc, char** argv) {
     return 0;
 }
 
-// gfx/huge beside a copy of the built-in sets: a 4000 x 4000 card back and faces (links to one
+// gfx/huge beside a copy of the built-in sets: a 2000 x 2000 card back and faces (links to one
 // file, so the set costs one picture's disk space; every load still decodes it in full).
 void MakeHugeSet(const QString& programFolder) {
     const QString set = programFolder + QStringLiteral("/gfx/huge/");

@@ -5,6 +5,7 @@
 
 #include "app/ProgramStart.h"
 #include "app/ProgramWindows.h"
+#include "app/WindowPlacement.h"
 #include "bench/startup/FirstPaintProbe.h"
 
 int main(int argc, char* argv[]) {
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     tavro::SetUpApplication();
 
     tavro::ProgramWindows windows;
-    tavro::CentreOnDesktop(windows.form1);
+    tavro::PlaceOnItsScreen(windows.form1);
     tavro::QuitAfterFirstPaint(windows.form1);
     windows.form1.show();
     return QApplication::exec();

@@ -2,10 +2,12 @@
 // What a screen reader gets from the main window, through QAccessible: the board as 36 named
 // card buttons and one "Points" object, the cards' names following the game, no face-down card
 // giving its picture away by any text, the score as a value with change events, and the end of
-// a game announced on the points object.
+// a game announced on the points object, and letters the name box refuses told on the box.
 #include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QtTest>
@@ -16,6 +18,7 @@
 #include "controls/PictureBox.h"
 #include "scores/Unit2.h"
 #include "scores/Unit3.h"
+#include "settings/SettingsStore.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -63,10 +66,14 @@ QStringList EveryText(PictureBox* card) {
 
 // Names the sandbox's pictures so that each can be told apart in any text.
 void WriteNames(const Sandbox& sandbox) {
-    QFile file(sandbox.cardFolder() + QStringLiteral("names.txt"));
+    QFile file(sandbox.cardFolder() + QStringLiteral("set.desktop"));
     QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Tavro Memory Card Set]\n");
     for (int face = 1; face <= kFaceCount; ++face) {
-        file.write(QStringLiteral("creature%1x\n").arg(face, 2, 10, QLatin1Char('0')).toUtf8());
+        file.write(QStringLiteral("Picture%1=creature%2x\n")
+                       .arg(face)
+                       .arg(face, 2, 10, QLatin1Char('0'))
+                       .toUtf8());
     }
 }
 
@@ -140,6 +147,39 @@ private slots:
         for (int tile = 1; tile <= kTileCount; ++tile) {
             QCOMPARE(NameOf(form.Image(tile)), Place(tile) + QStringLiteral("face down"));
         }
+    }
+
+    // A player's own set, picked by its folder name, named in German: the caption and the face-up
+    // cards say the German names, the setting keeps the folder name.
+    void aPlayersSetIsNamedInThePlayersLanguage() {
+        Sandbox sandbox;
+        const QString mine = sandbox.playerSetsFolder() + QStringLiteral("mine/");
+        QVERIFY(QDir().mkpath(mine));
+        const QDir animals(sandbox.cardFolder());
+        for (const QString& file : animals.entryList(QDir::Files)) {
+            QVERIFY(QFile::copy(animals.filePath(file), mine + file));
+        }
+        QFile info(mine + QStringLiteral("set.desktop"));
+        QVERIFY(info.open(QIODevice::WriteOnly));
+        info.write("[Tavro Memory Card Set]\nName=mine\nName[de]=Meine Tiere\n");
+        for (int face = 1; face <= kFaceCount; ++face) {
+            info.write(
+                QStringLiteral("Picture%1=creature\nPicture%1[de]=Tier %1\n").arg(face).toUtf8());
+        }
+        info.close();
+        SaveSettings(Settings{"mine", 0, {}});
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        ProgramUnderTest windows(sandbox);
+        TForm1& form = windows.form1;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tavro Memory: Meine Tiere"));
+        QCOMPARE(QString::fromStdString(form.state().Config.CardFolder), mine);
+        form.ImageClick(1);
+        const int face = form.state().Game.BoardFaces[Slot(1)];
+        QLocale::setDefault(previous);
+        QCOMPARE(NameOf(form.Image(1)), Place(1) + QStringLiteral("face up: Tier %1").arg(face));
+        QCOMPARE(form.state().Config.CardSetName, std::string("mine"));
+        SaveSettings(Settings{kDefaultCardSet, 500, {}});
     }
 
     void withoutNamesAPictureIsCalledByItsNumber() {
@@ -250,6 +290,27 @@ private slots:
         // A new deal takes the announcement back.
         QTest::keyClick(&form, Qt::Key_F2);
         QCOMPARE(Of(form.Label2)->text(QAccessible::Description), QString());
+    }
+
+    // The line that names a refused letter is also the name box's description, and its change
+    // is an event a screen reader hears; a new showing takes it back.
+    void aRefusedLetterIsToldOnTheNameBox() {
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm2& entry = program.windows.form2;
+        EventRecorder recorder;
+        entry.show();
+        QLineEdit* box = entry.Edit1();
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QStringLiteral("Ł"),
+                            Qt::NoModifier);
+        const QList<RecordedEvent> told = recorder.Of(QAccessible::DescriptionChanged, box);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told.first().description, entry.RefusalLabel()->text());
+        QVERIFY(told.first().description.startsWith(QStringLiteral("Ł ")));
+        entry.hide();
+        entry.show();
+        QCOMPARE(Of(box)->text(QAccessible::Description), QString());
+        entry.hide();
     }
 
     void pressActionTurnsTheCardLikeAClick() {

@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QImage>
 #include <QSettings>
 #include <QTest>
@@ -31,7 +32,9 @@ void WriteBitmap(const QString& fileName, const QColor& colour) {
 
 }  // namespace
 
-Sandbox::Sandbox() : previousFolder_(QDir::currentPath()) {
+Sandbox::Sandbox()
+    : previousFolder_(QDir::currentPath()), previousDataHome_(qgetenv("XDG_DATA_HOME")) {
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root_.filePath(QStringLiteral("data"))));
     QDir root(root_.path());
     root.mkpath(QStringLiteral("program/gfx/animals"));
     root.mkpath(QStringLiteral("work"));
@@ -45,6 +48,7 @@ Sandbox::Sandbox() : previousFolder_(QDir::currentPath()) {
 
 Sandbox::~Sandbox() {
     QDir::setCurrent(previousFolder_);
+    qputenv("XDG_DATA_HOME", previousDataHome_);
 }
 
 void RedirectSettingsStore(const QString& folder) {
@@ -52,6 +56,7 @@ void RedirectSettingsStore(const QString& folder) {
     qputenv("HOME", folder.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (folder + QStringLiteral("/user")).toLocal8Bit());
     qputenv("XDG_CONFIG_DIRS", (folder + QStringLiteral("/system")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toLocal8Bit());
     for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
         QSettings::setPath(format, QSettings::UserScope, folder + QStringLiteral("/user"));
         QSettings::setPath(format, QSettings::SystemScope, folder + QStringLiteral("/system"));

@@ -34,10 +34,16 @@ public:
     // The working folder (the current folder while the sandbox lives).
     QString workFolder() const { return root_.filePath(QStringLiteral("work")); }
     QString leadsFile() const { return workFolder() + QStringLiteral("/leads.dat"); }
+    // The player's own card sets: XDG_DATA_HOME points into the sandbox while it lives, so no
+    // set of the real HOME is ever seen. The folder is not made.
+    QString playerSetsFolder() const {
+        return root_.filePath(QStringLiteral("data/tavro-memory/gfx/"));
+    }
 
 private:
     QTemporaryDir root_;
     QString previousFolder_;
+    QByteArray previousDataHome_;
 };
 
 // Sends the settings store to a temporary folder: call before QApplication is created.

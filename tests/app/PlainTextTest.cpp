@@ -22,6 +22,7 @@
 #include "controls/PictureBox.h"
 #include "controls/PictureLoad.h"
 #include "dialogkit/ErrorReport.h"
+#include "dialogs/PlainTextItemDelegate.h"
 #include "settings/CardSet.h"
 #include "settings/SettingsStore.h"
 
@@ -125,7 +126,9 @@ private slots:
                     }
                 }
                 const QRect ink = InkOfEntry(list, index);
-                const QRect plain = InkOfPlainText(seen, list->font());
+                // In the font the rows are drawn in.
+                const QRect plain =
+                    InkOfPlainText(seen, PlainTextItemDelegate::FontForRows(list->font()));
                 if (list->itemText(index) != seen || std::abs(ink.width() - plain.width()) > 1) {
                     *wrong << QStringLiteral("%1 listed as %2, ink %3 for %4")
                                   .arg(seen, list->itemText(index))

@@ -2,9 +2,11 @@
 // The Leads dialog (rows, colours, Clear with Yes and No, the keys that close it, a file that
 // cannot be made, names that look like markup or hold controls, the widest score) and the name
 // entry dialog (no way out without a name, the 10-character box, an empty name, controls in a
-// name, an entry that cannot be written).
+// name, letters the file cannot hold, an entry that cannot be written).
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -84,6 +86,16 @@ void AnswerClear(QMessageBox::StandardButton answer, std::shared_ptr<QString> lo
     });
 }
 
+// Types text one character at a time, as a keyboard (or input method) would; unlike
+// QTest::keyClicks, any character, a combining accent or one outside the BMP included.
+void Type(QWidget* widget, const QString& text) {
+    for (const uint character : text.toUcs4()) {
+        const char32_t one = character;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&one, 1),
+                            Qt::NoModifier);
+    }
+}
+
 }  // namespace
 
 class ScoreDialogsTest : public ModalCheckedTest {
@@ -99,7 +111,9 @@ private slots:
                 *hidden << dialog->objectName() + " has no controls";
             }
             for (const QWidget* child : children) {
-                if (!child->isVisible()) {
+                // The line that names refused letters waits hidden until one is typed.
+                const bool waits = child->objectName() == QLatin1String("RefusalLabel");
+                if (!child->isVisible() && !waits) {
                     *hidden << dialog->objectName() + "/" + child->objectName();
                 }
             }
@@ -341,6 +355,65 @@ private slots:
         QCOMPARE(file.read(11), QByteArray("\x08"
                                            "A B C D \0\0",
                                            11));
+    }
+
+    // Letters the file holds, typed or pasted, stay as they are: accented letters, a letter with
+    // a combining accent (composed into one, so that it counts as one of the ten), the euro sign.
+    void lettersTheFileHoldsAreKept() {
+        Dialogs d;
+        d.name.show();
+        QLineEdit* box = d.name.Edit1();
+        const QString zoeTyped = QStringLiteral("Zoe\u0308 Müller");
+        Type(box, zoeTyped);
+        QCOMPARE(box->text(), QStringLiteral("Zo\u00EB M\u00FCller"));
+        box->clear();
+        QGuiApplication::clipboard()->setText(QStringLiteral("Jürgen €"));
+        QTest::keySequence(box, QKeySequence::Paste);
+        QCOMPARE(box->text(), QStringLiteral("Jürgen €"));
+        QVERIFY(!d.name.RefusalLabel()->isVisible());
+        QCOMPARE(box->accessibleDescription(), QString());
+        d.name.hide();
+    }
+
+    // Letters the file cannot hold are refused, typed or pasted, and the line below the box (and
+    // the box's description, for a screen reader) names them; the rest of the name is kept.
+    void lettersTheFileCannotHoldAreRefusedAndNamed() {
+        Dialogs d;
+        d.state.Game.Points = 60;
+        auto checks = std::make_shared<QStringList>();
+        WhenModal<TForm2>([checks](TForm2* dialog) {
+            QLineEdit* box = dialog->Edit1();
+            const QLabel* line = dialog->RefusalLabel();
+            Type(box, QStringLiteral("Ł"));
+            *checks << line->text() << QString::number(line->isVisible());
+            Type(box, QStringLiteral("ukasz李"));  // the line names the latest refusal
+            *checks << box->text() << line->text() << box->accessibleDescription();
+            box->clear();
+            // A pasted name, with a character outside the BMP (two UTF-16 units) in the middle.
+            QGuiApplication::clipboard()->setText(QStringLiteral("Ada\U0001F600Łi"));
+            QTest::keySequence(box, QKeySequence::Paste);
+            Type(box, QStringLiteral("e"));  // the cursor stands after the paste
+            *checks << box->text() << line->text();
+            WhenModal<TForm3>([](TForm3* leads) { leads->accept(); });
+            dialog->SpeedButton1()->click();
+        });
+        d.name.exec();
+        const QString stored = QStringLiteral(" can't be stored in the high scores");
+        QCOMPARE(*checks, (QStringList{"Ł" + stored, "1", "ukasz", "李" + stored, "李" + stored,
+                                       "Adaie", QStringLiteral("\U0001F600 Ł") + stored}));
+        QFile file(d.sandbox.leadsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(6), QByteArray("\x05"
+                                          "Adaie"));
+        // The next showing starts without the line.
+        WhenModal<TForm2>([checks](TForm2* dialog) {
+            *checks = QStringList{QString::number(dialog->RefusalLabel()->isVisible()),
+                                  dialog->Edit1()->accessibleDescription()};
+            WhenModal<TForm3>([](TForm3* leads) { leads->accept(); });
+            dialog->SpeedButton1()->click();
+        });
+        d.name.exec();
+        QCOMPARE(*checks, (QStringList{"0", ""}));
     }
 
     void anEntryThatCannotBeWrittenKeepsTheDialogOpen() {

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Deriving the card folder: executable folder + "gfx/" + set + "/", with both folders looked up
-// without regard to letter case on a file system that tells case apart.
+// without regard to letter case on a file system that tells case apart; a set of the same name in
+// the player's data folder ($XDG_DATA_HOME/tavro-memory/gfx/) wins.
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include "cardset/TempFolder.h"
 #include "settings/CardSet.h"
+#include "settings/PlayerSets.h"
 
 namespace tavro {
 namespace {
@@ -136,6 +138,79 @@ TEST(CardFolder, NameThatIsNoSetNameNeverLeavesGfx) {
     EXPECT_TRUE(CardSetExists("animals", root.path()));
     EXPECT_TRUE(CardSetExists("ANIMALS", root.path()));
     EXPECT_FALSE(CardSetExists("reptiles", root.path()));
+}
+
+// Points XDG_DATA_HOME at a folder of its own while it lives.
+class PlayerDataHome {
+public:
+    PlayerDataHome() : previous_(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder_.path() + "data"));
+    }
+    ~PlayerDataHome() { qputenv("XDG_DATA_HOME", previous_); }
+    PlayerDataHome(const PlayerDataHome&) = delete;
+    PlayerDataHome& operator=(const PlayerDataHome&) = delete;
+
+    // Makes the player's set folder; returns it with a trailing '/'.
+    QString makeSet(const QString& name) const {
+        return folder_.makeFolder("data/tavro-memory/gfx/" + name);
+    }
+    QString sets() const { return folder_.path() + "data/tavro-memory/gfx/"; }
+
+private:
+    TempFolder folder_;
+    QByteArray previous_;
+};
+
+TEST(CardFolder, PlayersFolderFollowsXdgDataHome) {
+    const PlayerDataHome home;
+    EXPECT_EQ(PlayerCardSetsFolder(), home.sets());
+    const QByteArray previous = qgetenv("XDG_DATA_HOME");
+    const QByteArray previousHome = qgetenv("HOME");
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", "/home/player");
+    EXPECT_EQ(PlayerCardSetsFolder(),
+              QStringLiteral("/home/player/.local/share/tavro-memory/gfx/"));
+    qputenv("HOME", previousHome);
+    qputenv("XDG_DATA_HOME", previous);
+}
+
+TEST(CardFolder, PlayersSetWinsOverTheProgramsOfTheSameName) {
+    const PlayerDataHome home;
+    TempFolder root;
+    root.makeFolder("gfx/animals");
+    root.makeFolder("gfx/shapes");
+    root.makeFolder("gfx/Birds");
+    const QString players = home.makeSet("animals");
+    home.makeSet("mine");
+    home.makeSet("Shapes");
+    EXPECT_EQ(FolderFor("animals", root.path()), players);
+    EXPECT_EQ(FolderFor("mine", root.path()), home.sets() + "mine/");
+    EXPECT_TRUE(CardSetExists("mine", root.path()));
+    // An exact name anywhere before one that differs in letter case, the player's first.
+    EXPECT_EQ(FolderFor("shapes", root.path()), root.path() + "gfx/shapes/");
+    EXPECT_EQ(FolderFor("SHAPES", root.path()), home.sets() + "Shapes/");
+    EXPECT_EQ(FolderFor("birds", root.path()), root.path() + "gfx/Birds/");
+    EXPECT_EQ(FolderFor("MINE", root.path()), home.sets() + "mine/");
+    // A set in neither place is looked for beside the program, as ever.
+    EXPECT_EQ(FolderFor("reptiles", root.path()), root.path() + "gfx/reptiles/");
+    EXPECT_FALSE(CardSetExists("reptiles", root.path()));
+    // A file of a set's name is no set.
+    root.write("gfx/notes", "x");
+    TempFolder other;
+    QFile(other.write("file", "x")).copy(home.sets() + "notes");
+    EXPECT_FALSE(CardSetExists("notes", root.path()));
+}
+
+TEST(CardFolder, NoSetNameNeverReachesThePlayersFolder) {
+    const PlayerDataHome home;
+    home.makeSet("mine");
+    TempFolder root;
+    root.makeFolder("gfx");
+    for (const std::string name : {"..", "../gfx/mine", "mine/..", "/"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(CardSetExists(name, root.path()));
+        EXPECT_TRUE(FolderFor(name, root.path()).startsWith(root.path() + "gfx/"));
+    }
 }
 
 }  // namespace

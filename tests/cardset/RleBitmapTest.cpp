@@ -14,7 +14,7 @@ namespace {
 using testing::MakeRleBmp;
 using testing::TempFolder;
 
-const std::vector<QRgb> kPalette = {qRgb(0, 0, 0),     qRgb(255, 0, 0),   qRgb(0, 255, 0),
+const std::vector<QRgb> kPalette = {qRgb(10, 20, 30),  qRgb(255, 0, 0),   qRgb(0, 255, 0),
                                     qRgb(0, 0, 255),   qRgb(255, 255, 0), qRgb(0, 255, 255),
                                     qRgb(255, 0, 255), qRgb(90, 90, 90)};
 
@@ -72,6 +72,13 @@ void ExpectDecodedRight(const QImage& image) {
     // Top row from x 3 on: five 6s.
     for (int x = 3; x < 8; ++x) {
         EXPECT_EQ(Opaque(image.pixel(x, 0)), kPalette[6]) << "top row, x " << x;
+    }
+    // What the jump passed over (the middle row, the top row's first three) is index 0.
+    for (int x = 0; x < 8; ++x) {
+        EXPECT_EQ(Opaque(image.pixel(x, 1)), kPalette[0]) << "middle row, x " << x;
+        if (x < 3) {
+            EXPECT_EQ(Opaque(image.pixel(x, 0)), kPalette[0]) << "top row, x " << x;
+        }
     }
 }
 
@@ -135,6 +142,81 @@ TEST_P(RleBitmap, StreamOutsideThePictureIsRefused) {
     ExpectRefused(folder, "rows.bmp",
                   Cropped(bits(), QByteArray("\x00\x00\x00\x00\x00\x00\x00\x00\x00\x01", 10), 10),
                   outside);
+}
+
+void ExpectRow(const QImage& image, int y, const std::vector<int>& indices) {
+    for (int x = 0; x < static_cast<int>(indices.size()); ++x) {
+        EXPECT_EQ(Opaque(image.pixel(x, y)), kPalette[indices[static_cast<std::size_t>(x)]])
+            << "row " << y << " from the top, x " << x;
+    }
+}
+
+// Encoders that leave the last rows blank end the stream with a jump to the row just past the
+// top one, and may jump to the column just past the right edge: moving there draws nothing.
+// Pixels passed over take the colour of index 0 (not black: the reader leaves them as whatever
+// memory held, which is often zero).
+TEST_P(RleBitmap, JumpsToJustPastTheEdgesAreAccepted) {
+    TempFolder folder;
+    const bool eight = bits() == 8;
+    // 8 x 4 pixels. Bottom row: a run of three 1s, then a jump to the column past the last one
+    // and the end of the row. Second row: a literal block 2 3 4 5 from x 2, a run of two 6s,
+    // then a jump of 3 up, from the second row to the row past the top one; the end marker.
+    QByteArray stream = eight ? QByteArray("\x03\x01", 2) : QByteArray("\x03\x11", 2);
+    stream += QByteArray("\x00\x02\x05\x00\x00\x00", 6);  // to x 8, end of the row
+    stream += QByteArray("\x00\x02\x02\x00", 4);          // to x 2
+    stream += eight ? QByteArray("\x00\x04\x02\x03\x04\x05", 6) : QByteArray("\x00\x04\x23\x45", 4);
+    stream += eight ? QByteArray("\x02\x06", 2) : QByteArray("\x02\x66", 2);
+    stream += QByteArray("\x00\x02\x00\x03\x00\x01", 6);  // up 3, past the top row; end
+    const QImage image =
+        ReadBitmap(folder.write("pastedges.bmp", MakeRleBmp(8, 4, bits(), kPalette, stream)));
+    ASSERT_EQ(image.size(), QSize(8, 4));
+    ExpectRow(image, 3, {1, 1, 1, 0, 0, 0, 0, 0});
+    ExpectRow(image, 2, {0, 0, 2, 3, 4, 5, 6, 6});
+    ExpectRow(image, 1, std::vector<int>(8, 0));
+    ExpectRow(image, 0, std::vector<int>(8, 0));
+
+    // The same jump straight from the bottom row of a 8 x 3 picture, leaving two blank rows,
+    // and a jump up by one from the top row.
+    const QByteArray fromBottom = (eight ? QByteArray("\x08\x07", 2) : QByteArray("\x08\x77", 2)) +
+                                  QByteArray("\x00\x02\x00\x03\x00\x01", 6);
+    const QImage blankTop =
+        ReadBitmap(folder.write("blanktop.bmp", Cropped(bits(), fromBottom, fromBottom.size())));
+    ExpectRow(blankTop, 2, std::vector<int>(8, 7));
+    ExpectRow(blankTop, 1, std::vector<int>(8, 0));
+    ExpectRow(blankTop, 0, std::vector<int>(8, 0));
+    const QByteArray fromTop = QByteArray("\x00\x00\x00\x00", 4) +
+                               (eight ? QByteArray("\x08\x07", 2) : QByteArray("\x08\x77", 2)) +
+                               QByteArray("\x00\x02\x00\x01\x00\x01", 6);
+    const QImage topDrawn =
+        ReadBitmap(folder.write("topdrawn.bmp", Cropped(bits(), fromTop, fromTop.size())));
+    ExpectRow(topDrawn, 0, std::vector<int>(8, 7));
+    ExpectRow(topDrawn, 2, std::vector<int>(8, 0));
+}
+
+// Past the edges nothing may be drawn, and the stream must still end with its marker.
+TEST_P(RleBitmap, NothingIsDrawnPastTheEdges) {
+    TempFolder folder;
+    const char* outside = "outside the picture";
+    const QByteArray pastTop("\x00\x02\x00\x03", 4);
+    const QByteArray pastRight("\x00\x02\x08\x00", 4);
+    const QByteArray run("\x01\x11", 2);
+    const QByteArray literal =
+        bits() == 8 ? QByteArray("\x00\x03\x01\x01\x01\x00", 6) : QByteArray("\x00\x03\x11\x10", 4);
+    const QByteArray end("\x00\x01", 2);
+    const auto refused = [&](const char* name, const QByteArray& stream, const char* reason) {
+        ExpectRefused(folder, QString::fromLatin1(name), Cropped(bits(), stream, stream.size()),
+                      reason);
+    };
+    refused("toprun.bmp", pastTop + run + end, outside);
+    refused("topliteral.bmp", pastTop + literal + end, outside);
+    refused("rightrun.bmp", pastRight + run + end, outside);
+    refused("rightliteral.bmp", pastRight + literal + end, outside);
+    // Beyond the row past the top one: by a jump, or by ending the row past the top one.
+    refused("jumpbeyond.bmp", QByteArray("\x00\x02\x00\x04", 4) + end, outside);
+    refused("rowbeyond.bmp", pastTop + QByteArray("\x00\x00", 2) + end, outside);
+    refused("jumprightbeyond.bmp", QByteArray("\x00\x02\x09\x00", 4) + end, outside);
+    // Cut off after the jump past the top row, before the end marker.
+    refused("noendpasttop.bmp", pastTop, "cut off");
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, RleBitmap, ::testing::Values(4, 8));

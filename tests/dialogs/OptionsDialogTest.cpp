@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog on the offscreen platform: controls built at the first showing, when hiding
 // it deals a new game, how the caption and the card folder follow the picked set, the preview's
-// speed and its stop at a missing picture, the card set list, the kept set name, and the delay
+// speed and its stop at a missing picture, the card set list (the player's own sets among the
+// program's, each under its name in the player's language), the kept set name, and the delay
 // text in two locales.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -291,6 +293,63 @@ private slots:
         }
         QCOMPARE(listed, (QSet<QString>{"alpha", "beta", "broken"}));
         QCOMPARE(rig.dialog->ComboBox1()->count(), 3);
+    }
+
+    void playersSetsAreListedOnceAndWinOverTheProgramsOfTheSameName() {
+        OptionsRig rig;
+        QVERIFY(rig.tree.addPlayerSet(QStringLiteral("beta"), 5));
+        QVERIFY(rig.tree.addPlayerSet(QStringLiteral("mine"), 6));
+        QVERIFY(QDir().mkpath(rig.tree.playerGfx() + QStringLiteral(".hidden")));
+        rig.dialog->show();
+        QStringList listed;
+        for (int i = 0; i < rig.dialog->ComboBox1()->count(); ++i) {
+            listed << rig.dialog->ComboBox1()->itemText(i);
+        }
+        listed.sort();
+        QCOMPARE(listed, (QStringList{"alpha", "beta", "broken", "mine"}));
+
+        rig.pick("beta");
+        QCOMPARE(QString::fromStdString(rig.state.Config.CardFolder),
+                 rig.tree.playerGfx() + QStringLiteral("beta/"));
+        // The preview shows the card back of the player's beta.
+        QTRY_COMPARE_WITH_TIMEOUT(rig.previewColour(), PictureColour(5, 0), 10000);
+        rig.pick("mine");
+        QCOMPARE(rig.mainWindow.windowTitle(), QStringLiteral("Tavro Memory: mine"));
+        QCOMPARE(rig.state.Config.CardSetName, std::string("mine"));
+        rig.clickOk();
+        QCOMPARE(QString::fromStdString(rig.lastLoadedFile()),
+                 rig.tree.playerGfx() + QStringLiteral("mine/space.bmp"));
+    }
+
+    void setsAreListedUnderTheirNamesInThePlayersLanguage() {
+        OptionsRig rig;
+        QVERIFY(rig.tree.addPlayerSet(QStringLiteral("mine"), 6));
+        QVERIFY(CardSetTree::writeInfo(rig.tree.gfx() + QStringLiteral("alpha"),
+                                       "[Tavro Memory Card Set]\nName=alpha\nName[de]=Alfa\n"));
+        QVERIFY(CardSetTree::writeInfo(rig.tree.playerGfx() + QStringLiteral("mine"),
+                                       "[Tavro Memory Card Set]\nName=Mine\n"
+                                       "Name[de]=Meine\\nKarten\n"));
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        rig.dialog->show();
+        QLocale::setDefault(previous);
+        QComboBox* list = rig.dialog->ComboBox1();
+        QCOMPARE(list->currentText(), QStringLiteral("Alfa"));  // the stored set "alpha"
+        QCOMPARE(list->itemData(list->currentIndex()).toString(), QStringLiteral("alpha"));
+        const int mine = list->findData(QStringLiteral("mine"));
+        QVERIFY(mine >= 0);
+        QCOMPARE(list->itemText(mine), QStringLiteral("Meine?Karten"));  // one line, plain
+        QVERIFY(list->findText(QStringLiteral("beta")) >= 0);  // no set.desktop: the folder name
+
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        emit list->activated(mine);
+        QLocale::setDefault(previous);
+        QCOMPARE(rig.state.Config.CardSetName, std::string("mine"));  // the folder, as ever
+        QCOMPARE(rig.mainWindow.windowTitle(), QStringLiteral("Tavro Memory: Meine?Karten"));
+        // In English the plain Name.
+        emit list->activated(list->findData(QStringLiteral("alpha")));
+        emit list->activated(mine);
+        QCOMPARE(rig.mainWindow.windowTitle(), QStringLiteral("Tavro Memory: Mine"));
     }
 
     void listIsRebuiltAtEveryShowing() {

@@ -4,7 +4,7 @@ the points by name, checks that no face-down card names a picture, then plays a 
 blind player could, pressing cards through their accessible action and remembering the names
 they show face up, and listens for the score's value changes and the announcement of the end.
 Exits non-zero with a message on the first fault.
-Usage: atspi_tree.py <names.txt of the card set in use>"""
+Usage: atspi_tree.py <set.desktop of the card set in use>"""
 import re
 import sys
 import time
@@ -66,8 +66,20 @@ def read_tree(app):
     return cards, points
 
 
+def read_picture_names(set_file):
+    """The English picture names (Picture1..Picture18, the plain keys) of a set.desktop."""
+    names = {}
+    for line in open(set_file, encoding="utf-8").read().split("\n"):
+        key, equals, value = line.partition("=")
+        if equals and re.fullmatch(r"Picture([0-9]+)", key.strip()):
+            names.setdefault(int(key.strip()[len("Picture"):]), value.strip())
+    if sorted(names) != list(range(1, 19)):
+        fail("the set does not name all 18 pictures: %s" % sorted(names))
+    return [names[n] for n in range(1, 19)]
+
+
 def main():
-    picture_names = open(sys.argv[1], encoding="utf-8").read().split("\n")[:18]
+    picture_names = read_picture_names(sys.argv[1])
     app = find_application("Tavro Memory")
     cards, points = {}, []
     deadline = time.time() + 20
@@ -146,7 +158,7 @@ def main():
         partner = next(t for t in range(tile + 1, 37) if t not in matched and seen[t] == seen[tile])
         turn_pair(tile, partner)
     if any(name not in picture_names for name in seen.values()):
-        fail("cards showed names not in names.txt: %s" % sorted(set(seen.values())))
+        fail("cards showed names not in set.desktop: %s" % sorted(set(seen.values())))
     score = 1800 - 10 * mismatches
 
     deadline = time.time() + 10

@@ -24,8 +24,8 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 write_settings animals 800
 run_game "$program"
 
-names="$(dirname "$program")/gfx/animals/names.txt"
-[ -f "$names" ] || fail "no names.txt in the built animals set"
+names="$(dirname "$program")/gfx/animals/set.desktop"
+[ -f "$names" ] || fail "no set.desktop in the built animals set"
 # Debian's bindings, whatever python3 comes first on the path.
 /usr/bin/python3 "$here/atspi_tree.py" "$names" || fail "the accessibility tree is not as expected"
 # The game ended in the name entry dialog; the program is ended with the session.

@@ -4,7 +4,8 @@
 # XDG_DATA_HOME in temporary folders, the launcher started from an unrelated folder under Xvfb.
 # The window opens with its cards (found in "gfx" beside the game), "leads.dat" appears in the
 # per-user data folder and nowhere else, and F10 ends the game and saves the settings. A second
-# run without XDG_DATA_HOME uses ~/.local/share/tavro-memory.
+# run without XDG_DATA_HOME uses ~/.local/share/tavro-memory. The card maker, run through its
+# link on the PATH, knows the sets beside the game and writes the player's own set.
 # Usage: package_installed_e2e.sh <build folder>
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
@@ -17,7 +18,7 @@ find_package "$1"  # skips before Xvfb is started when there is no package
 start_session
 unpack_package "$1"
 launcher=$root/usr/games/tavro-memory
-desktop=$(ls "$root"/usr/share/applications/*.desktop)
+desktop=$(grep -lx 'Exec=tavro-memory' "$root"/usr/share/applications/*.desktop)
 mkdir -p "$work/elsewhere" "$work/data"
 export XDG_DATA_HOME=$work/data
 
@@ -58,4 +59,20 @@ unset XDG_DATA_HOME
 play_and_exit
 only_leads_file "$HOME/.local/share/tavro-memory/leads.dat"
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "files were left in the starting folder"
-echo "installed e2e: the launcher ran the game in the per-user folder; F10 saved the settings"
+
+maker=$root/usr/games/tavro-memory-cards
+mkdir -p "$work/pictures"
+for n in $(seq 1 18); do
+    convert -size 30x30 "xc:$(printf '#%02X%02X5A' $((n * 13)) $((255 - n * 9)))" \
+        "$work/pictures/$n.png"
+done
+if LANGUAGE=en "$maker" --name animals "$work"/pictures/{1..18}.png 2>"$work/maker.err"; then
+    fail "the installed maker took the name of a set that comes with the game"
+fi
+grep -q "comes with the game" "$work/maker.err" || fail "the maker said: $(cat "$work/maker.err")"
+made=$(XDG_DATA_HOME=$work/data "$maker" --name Mine "$work"/pictures/{1..18}.png) ||
+    fail "the installed maker did not make a set"
+[ "$made" = "$work/data/tavro-memory/gfx/Mine/" ] || fail "the maker reported $made"
+[ -s "$made/set.desktop" ] || fail "the made set has no set.desktop"
+echo "installed e2e: the launcher ran the game in the per-user folder; F10 saved the settings;" \
+    "the card maker made a set there"

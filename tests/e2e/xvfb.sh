@@ -20,13 +20,14 @@ stop_xvfb() {
     done
 }
 
-# Starts the server, exports DISPLAY and stops the server when the sourcing script exits. The
+# Starts the server (of 800 x 700 pixels, or the XVFB_SCREEN given as WxHxDEPTH), exports
+# DISPLAY and stops the server when the sourcing script exits. The
 # server picks a free display number itself (-displayfd) and writes it once it accepts
 # connections, so tests started together never share or steal a display.
 start_xvfb() {
     local number_file display=""
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp -noreset 3>"$number_file" \
+    Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-800x700x24}" -nolisten tcp -noreset 3>"$number_file" \
         >/dev/null 2>&1 &
     xvfb_pid=$!
     trap stop_xvfb EXIT
@@ -71,12 +72,14 @@ write_settings() {
         "$1" "$2" >"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
 }
 
-# Starts program $1 in the empty working folder $work/play with its output in $work/program.log,
-# and waits for its main window (see wait_for_main_window); fails the script when none appears.
+# Starts program $1 in the working folder $2 (default: the empty $work/play) with its output in
+# $work/program.log, and waits for its main window (see wait_for_main_window); fails the script,
+# naming $3 when given, when none appears.
 run_game() {
-    mkdir -p "$work/play"
-    start_program "$1" "$work/play" "$work/program.log"
-    wait_for_main_window || fail "the main window did not appear"
+    local folder=${2:-$work/play}
+    mkdir -p "$folder"
+    start_program "$1" "$folder" "$work/program.log"
+    wait_for_main_window || fail "${3:+$3: }the main window did not appear"
 }
 
 fail() {

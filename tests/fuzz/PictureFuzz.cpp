@@ -5,6 +5,7 @@
 // accepted is not what the game can show.
 // With TAVRO_PICTURE_SEEDS set to a folder it writes its seed files there and ends instead;
 // tools/fuzz.sh starts it that way first.
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "cardset/BmpWriter.h"
 #include "pictures/BitmapDecode.h"
 #include "pictures/BitmapHeader.h"
+#include "pictures/BitmapStream.h"
 
 namespace {
 
@@ -128,6 +130,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Every other run as on a screen with twice the pixels.
     const int shown = size % 2 == 0 ? kTileSize : 2 * kTileSize;
+    // Read band by band and reduced as it is read, as the game loads pictures.
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QString streamProblem;
+    const QImage reduced =
+        tavro::DecodeBitmapScaled(buffer, copy.size(), QSize(shown, shown), streamProblem);
+    Check(!reduced.isNull(), "read band by band as well as at once");
+    Check(reduced.width() == std::min<int>(picture.width(), shown) &&
+              reduced.height() == std::min<int>(picture.height(), shown),
+          "reduced to the shown size as it is read");
     const QImage scaled = tavro::ScaleToShownSize(picture, QSize(shown, shown));
     Check(scaled.width() <= shown && scaled.height() <= shown, "scaled to the shown size");
     Check(scaled.width() == std::min<int>(picture.width(), shown) &&

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A rewrite of the Leads file killed at any moment leaves the old table or the new one, never a
-// torn or short file, and the next load removes the temporary file a killed replace left behind.
-// A child without privileges inserts one entry after another until it is killed at a random
-// moment, many times over.
+// torn, short or empty file, on every route by which "leads.dat" can lead to the table; and the
+// next load removes the temporary file a killed replace left behind. A child without privileges
+// inserts one entry after another until it is killed at a random moment, many times over.
 #include <signal.h>
 
 #include <chrono>
 #include <random>
 #include <thread>
 
-#include "leads/PermissionTestSupport.h"
+#include "leads/LeadsRoutes.h"
 
 namespace tavro::test {
 namespace {
 
-using LeadsKill = LeadsPermission;
+using LeadsKill = LeadsRoutes;
 
 // The table after the scores 1, 2, ..., top, each named by its number, entered into the default
 // table; every one enters on top.
@@ -43,14 +43,22 @@ int LoadAsPlayer() {
     });
 }
 
-TEST_F(LeadsKill, KillDuringARewriteLeavesTheOldOrTheNewTable) {
-    SetFolder(true);
-    ASSERT_EQ(LoadAsPlayer(), 0);  // the default table
+// The folders where temporary files of a replace would lie.
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+TEST_P(LeadsKill, KillDuringARewriteLeavesTheOldOrTheNewTable) {
+    Arrange(DefaultLeads());
+    const Route route = GetParam();
+    const bool replaced = route == Route::Plain || route == Route::LinkReplaced;
+    const QString tableFolder = QFileInfo(TableFile()).path();
+    const QStringList entries = Entries(tableFolder);
     std::mt19937 random(20261207);
     std::uniform_int_distribution<int> delay(300, 6000);  // microseconds
     int top = 0;
     int leftovers = 0;
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < (replaced ? 200 : 100); ++round) {
         SCOPED_TRACE(round);
         const pid_t child = StartUnprivileged(InsertForever);
         ASSERT_GT(child, 0);
@@ -68,15 +76,20 @@ TEST_F(LeadsKill, KillDuringARewriteLeavesTheOldOrTheNewTable) {
         ASSERT_GE(stored, top);
         top = stored;
 
-        leftovers += FolderEntries().size() > 1 ? 1 : 0;
+        leftovers += Entries(tableFolder).size() > entries.size() ? 1 : 0;
         ASSERT_EQ(LoadAsPlayer(), 0);
-        ASSERT_EQ(FolderEntries(), QStringList{LeadsFile()});
+        ASSERT_EQ(Entries(tableFolder), entries);
     }
+    ExpectRouteKept();
     EXPECT_GT(top, 0);
-    // Otherwise no kill fell inside a replace, and the test proved little.
-    EXPECT_GT(leftovers, 0);
+    if (replaced) {
+        // Otherwise no kill fell inside a replace, and the test proved little.
+        EXPECT_GT(leftovers, 0);
+    }
     std::printf("%d kills left a temporary file; %d entries were made\n", leftovers, top);
 }
+
+INSTANTIATE_TEST_SUITE_P(Routes, LeadsKill, kAllRoutes, RouteName);
 
 }  // namespace
 }  // namespace tavro::test

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rewriting the Leads file keeps everything about it: a file the player may write takes a new
 // entry even in a folder the player may not write; the owner, group and mode stay, and so do
-// hard links and symbolic links. Each insertion runs in a child that cannot bypass permission
+// hard links and symbolic links (the file a link leads to is replaced beside itself where its
+// folder allows). Each insertion runs in a child that cannot bypass permission
 // bits (see Unprivileged.h), except where a run as root is the point.
 #include <unistd.h>
 
@@ -122,11 +123,98 @@ TEST_F(LeadsRewrite, SymbolicLinkStaysALinkToTheUpdatedFile) {
         EXPECT_EQ(ReadFile(target), WithWinner());
         EXPECT_TRUE(S_ISLNK(StatusOf(LeadsFile(), false).st_mode));
         EXPECT_EQ(QFileInfo(LeadsFile()).symLinkTarget(), QFileInfo(target).absoluteFilePath());
-        ExpectSameFile(before, StatusOf(target));
+        const struct stat after = StatusOf(target);
+        if (lockedTarget) {
+            ExpectSameFile(before, after);  // written over in place
+        } else {
+            // Replaced whole beside itself, so no kill could have left a torn table.
+            EXPECT_NE(after.st_ino, before.st_ino);
+            EXPECT_EQ(after.st_uid, before.st_uid);
+            EXPECT_EQ(after.st_gid, before.st_gid);
+            EXPECT_EQ(after.st_mode, before.st_mode);
+        }
         EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                   QStringList{QStringLiteral("table.dat")});
         GiveTo(folder, 0755, false);
     }
+}
+
+TEST_F(LeadsRewrite, LongFileInLockedFolderIsCutAfterTheNewTableIsIn) {
+    PlaceFile(ImageOf(stored_) + QByteArray(48, '\x5A'), 0644);
+    LockFolder();
+    EXPECT_EQ(RunUnprivileged(InsertWinner), 0);
+    EXPECT_EQ(ReadFile(LeadsFile()), WithWinner());
+}
+
+// In the child: 0 when a Clear followed by a load gives the default table.
+int ClearAndLoad() {
+    ClearLeads();
+    LeadsTable table{};
+    LoadLeads(table);
+    return ImageOf(table) == DefaultFileImage() ? 0 : 20;
+}
+
+TEST_F(LeadsRewrite, ClearResetsTheFileALinkLeadsToAndKeepsTheLink) {
+    SetFolder(true);
+    for (const bool lockedTarget : {false, true}) {
+        SCOPED_TRACE(lockedTarget ? "target folder locked" : "target folder open");
+        const QString folder = QStringLiteral("elsewhere%1").arg(int{lockedTarget});
+        const QString target = folder + QStringLiteral("/table.dat");
+        ASSERT_TRUE(QDir().mkdir(folder));
+        WriteFile(target, ImageOf(stored_));
+        ASSERT_TRUE(GiveTo(target, 0640, true));
+        ASSERT_TRUE(GiveTo(folder, lockedTarget ? 0555 : 0755, !lockedTarget));
+        QFile::remove(LeadsFile());
+        ASSERT_TRUE(QFile::link(target, LeadsFile()));
+
+        EXPECT_EQ(RunUnprivileged(ClearAndLoad), 0);
+        EXPECT_TRUE(S_ISLNK(StatusOf(LeadsFile(), false).st_mode)) << "the link is gone";
+        EXPECT_EQ(ReadFile(target), DefaultFileImage());
+        EXPECT_EQ(StatusOf(target).st_mode & 07777, 0640u);
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("table.dat")});
+        GiveTo(folder, 0755, false);
+    }
+}
+
+TEST_F(LeadsRewrite, ClearResetsEveryNameOfAHardLinkedFile) {
+    SetFolder(true);
+    PlaceFile(ImageOf(stored_), 0644);
+    ASSERT_EQ(::link(kLeadsFileName, "second.dat"), 0);
+    const struct stat before = StatusOf(LeadsFile());
+    EXPECT_EQ(RunUnprivileged(ClearAndLoad), 0);
+    EXPECT_EQ(ReadFile(QStringLiteral("second.dat")), DefaultFileImage());
+    ExpectSameFile(before, StatusOf(LeadsFile()));
+}
+
+TEST_F(LeadsRewrite, ClearInLockedFolderResetsTheFileInPlace) {
+    PlaceFile(ImageOf(stored_), 0644);
+    LockFolder();
+    const struct stat before = StatusOf(LeadsFile());
+    EXPECT_EQ(RunUnprivileged(ClearAndLoad), 0);
+    EXPECT_EQ(ReadFile(LeadsFile()), DefaultFileImage());
+    ExpectSameFile(before, StatusOf(LeadsFile()));
+}
+
+TEST_F(LeadsRewrite, ClearRemovesAWriteProtectedFileButNoLink) {
+    SetFolder(true);
+    PlaceFile(ImageOf(stored_), 0444);
+    EXPECT_EQ(RunUnprivileged(ClearAndLoad), 0);  // removed, and made anew by the load
+    EXPECT_EQ(ReadFile(LeadsFile()), DefaultFileImage());
+
+    // Behind a link, the write-protected file and the link both stay: the load then reports.
+    ASSERT_TRUE(QFile::remove(LeadsFile()));
+    WriteFile(QStringLiteral("table.dat"), ImageOf(stored_));
+    ASSERT_TRUE(GiveTo(QStringLiteral("table.dat"), 0444, true));
+    ASSERT_TRUE(QFile::link(QStringLiteral("table.dat"), LeadsFile()));
+    EXPECT_EQ(RunUnprivileged([] {
+                  ClearLeads();
+                  LeadsTable table{};
+                  return ExpectFileError([&] { LoadLeads(table); }, EACCES);
+              }),
+              0);
+    EXPECT_TRUE(S_ISLNK(StatusOf(LeadsFile(), false).st_mode));
+    EXPECT_EQ(ReadFile(LeadsFile()), ImageOf(stored_));
 }
 
 TEST_F(LeadsRewrite, OwnFileInOwnFolderIsReplacedWholeWithItsMode) {

@@ -53,6 +53,27 @@ TEST(LeadsText, UnsupportedCharactersBecomeOneQuestionMarkEach) {
     EXPECT_EQ(Encode(QStringLiteral("e\u0301")), QByteArray("\xE9")) << "accent composed";
 }
 
+// The name box keeps exactly the characters that do not turn into "?": the ones the code page
+// has, the controls (stored as spaces) and "?" itself.
+TEST(LeadsText, WhatFitsIsWhatEncodesToItselfOrASpace) {
+    for (char32_t character = 0; character < 0x3000; ++character) {
+        const QString text = QString::fromUcs4(&character, 1);
+        // The name box composes first; a character that composing replaces (the ångström sign
+        // becomes Å) is asked about as what it becomes.
+        if (QChar::isSurrogate(character) ||
+            text.normalized(QString::NormalizationForm_C) != text) {
+            continue;
+        }
+        const QByteArray bytes = Encode(text);
+        const bool kept = bytes != "?" || character == U'?';
+        EXPECT_EQ(FitsLeadName(character), kept) << static_cast<unsigned>(character);
+    }
+    EXPECT_TRUE(FitsLeadName(U'€'));
+    EXPECT_FALSE(FitsLeadName(U'Ł'));
+    EXPECT_FALSE(FitsLeadName(U'\U0001F600'));
+    EXPECT_FALSE(FitsLeadName(U'\u0308'));  // a combining accent alone
+}
+
 TEST(LeadsText, CutToTenCharacters) {
     EXPECT_EQ(Encode(QStringLiteral("Zoë Åströmberg")), QByteArray("Zo\xEB \xC5str\xF6m"));
     EXPECT_EQ(Encode(QStringLiteral("😀😀😀😀😀😀😀😀😀😀😀😀")), QByteArray(10, '?'));

@@ -15,6 +15,9 @@ namespace tavro::test {
 
 class LeadsPermission : public LeadsFileTest {
 protected:
+    LeadsPermission() = default;
+    explicit LeadsPermission(bool inMemory) : LeadsFileTest(inMemory) {}
+
     void TearDown() override {
         GiveTo(Folder(), 0700, false);  // so the temporary folder can be removed
         LeadsFileTest::TearDown();

@@ -61,6 +61,7 @@ struct Layout {
     QRect room;    // in the control's coordinates
     Qt::Alignment alignment = Qt::AlignCenter;
     bool richText = false;
+    bool wordWrap = false;  // a plain text broken into lines at the room's width
 };
 
 DrawnText Measure(const QWidget& control, const Layout& layout, const QString& name) {
@@ -76,6 +77,13 @@ DrawnText Measure(const QWidget& control, const Layout& layout, const QString& n
         document.setHtml(layout.text);
         needs = QSize(static_cast<int>(std::ceil(document.idealWidth())),
                       static_cast<int>(std::ceil(document.size().height())));
+    } else if (layout.wordWrap) {
+        // As QLabel wraps: a word wider than the room still overflows it.
+        const QFontMetrics metrics(control.font());
+        needs = metrics
+                    .boundingRect(QRect(0, 0, layout.room.width(), QWIDGETSIZE_MAX),
+                                  static_cast<int>(layout.alignment) | Qt::TextWordWrap, drawn.text)
+                    .size();
     } else {
         const QFontMetrics metrics(control.font());
         const QStringList lines = drawn.text.split(u'\n');
@@ -154,7 +162,7 @@ QList<Layout> LabelLayout(const QLabel& label) {
     if (!richText && label.buddy() == nullptr) {
         text.replace(u'&', QStringLiteral("&&"));  // a label without a buddy shows "&" as such
     }
-    return {{text, room, label.alignment(), richText}};
+    return {{text, room, label.alignment(), richText, label.wordWrap() && !richText}};
 }
 
 QList<Layout> GroupBoxLayout(const QGroupBox& box) {

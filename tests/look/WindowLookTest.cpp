@@ -1,22 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The look of the five windows as the program wires them: the fonts the tests see, every caption
 // inside its control, the "Cards" frame around the preview, a visible focus on the card set
-// list, and readable texts on a dark desktop. The fit, frame and focus checks run under every
-// style Qt offers here (Fusion, the default on this platform, and Windows).
+// list, whole names in the card set list's drop-down rows, and readable texts on a dark desktop.
+// The fit, frame and focus checks run under every style Qt offers here (Fusion, the default on this
+// platform, and Windows).
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QHash>
 #include <QImage>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSet>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionViewItem>
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
@@ -27,6 +32,7 @@
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
 #include "dialogkit/DialogLook.h"
+#include "dialogs/PlainTextItemDelegate.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -86,6 +92,52 @@ int FirstRowOf(const QImage& picture, int x, int fromY, const std::function<bool
     for (int y = fromY; y < picture.height(); ++y) {
         if (is(picture.pixel(x, y))) {
             return y;
+        }
+    }
+    return -1;
+}
+
+// Paints the view's entry with the view's delegate in the font into a rectangle three rows high
+// at the pixel ratio, the entry's text centred as in a row; describes the ink that falls outside
+// the middle row, where the row would cut it ("" when none).
+QString InkOutsideRow(QAbstractItemView& view, const QModelIndex& index, const QFont& font,
+                      qreal ratio) {
+    const QSize row = view.visualRect(index).size();
+    QImage picture(QSize(row.width(), 3 * row.height()) * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
+    QStyleOptionViewItem option;
+    option.initFrom(view.viewport());
+    option.font = font;
+    option.rect = QRect(QPoint(0, 0), picture.deviceIndependentSize().toSize());
+    option.state &= ~(QStyle::State_Selected | QStyle::State_MouseOver);
+    {
+        QPainter painter(&picture);
+        view.itemDelegateForIndex(index)->paint(&painter, option, index);
+    }
+    const QRgb blank = picture.pixel(picture.width() - 1, 0);
+    const QRect inside(QPoint(0, row.height()) * ratio, row * ratio);
+    int above = 0;
+    int below = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (!inside.contains(x, y) && picture.pixel(x, y) != blank) {
+                ++(y < inside.top() ? above : below);
+            }
+        }
+    }
+    return above + below == 0
+               ? QString()
+               : QStringLiteral("%1 ink pixels above the row, %2 below").arg(above).arg(below);
+}
+
+// The lowest pixel row of the picture with a pixel other than its top right one; -1 if none.
+int LowestInk(const QImage& picture) {
+    const QRgb blank = picture.pixel(picture.width() - 1, 0);
+    for (int y = picture.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixel(x, y) != blank) {
+                return y;
+            }
         }
     }
     return -1;
@@ -231,6 +283,58 @@ private slots:
         QTRY_VERIFY(!list->hasFocus());
         const QImage unfocused = list->grab().toImage();
         QVERIFY(focused != unfocused);
+    }
+
+    // The card set list's drop-down rows are 13 pixels high, and every name is drawn whole in
+    // its row: underscores and descenders too, so that "n_10k" is not taken for "n 10k".
+    void cardSetListRowsShowWholeNames_data() { AddStyleRows(); }
+    void cardSetListRowsShowWholeNames() {
+        QFETCH(QString, style);
+        StyleAndPalette look(style);
+        ShownWindows shown;
+        const QStringList names{QStringLiteral("n_10k"), QStringLiteral("n 10k"),
+                                QStringLiteral("huge"), QStringLiteral("Tiere_gjpqy")};
+        for (const QString& name : names) {
+            QVERIFY(QDir(shown.sandbox.programFolder() + QStringLiteral("/gfx")).mkpath(name));
+        }
+        TForm4& options = shown.program.form4;
+        options.hide();
+        options.show();  // lists the new sets
+        QComboBox* list = options.ComboBox1();
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        QTRY_VERIFY(view->isVisible());
+
+        // The entries as the opened list shows them: an underscore or a descender shows below
+        // the baseline, where "n 10k" has no ink.
+        const QImage popup = view->viewport()->grab().toImage();
+        const qreal ratio = popup.devicePixelRatio();
+        QHash<QString, QImage> shownRows;
+        for (const QString& name : names) {
+            const QModelIndex index = view->model()->index(list->findText(name), 0);
+            const QRect row = view->visualRect(index);
+            QCOMPARE(row.height(), 13);
+            shownRows[name] = popup.copy(QRect(row.topLeft() * ratio, row.size() * ratio));
+            // The entry drawn with room around it, at the screen's pixel ratio and at twice it.
+            for (const qreal scale : {ratio, 2 * ratio}) {
+                const QString outside = InkOutsideRow(*view, index, list->font(), scale);
+                QVERIFY2(
+                    outside.isEmpty(),
+                    qPrintable(QStringLiteral("%1 at %2x: %3").arg(name).arg(scale).arg(outside)));
+            }
+        }
+        // The standard font fits the rows as it is, at every pixel ratio.
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+            QCOMPARE(
+                QFontInfo(PlainTextItemDelegate::FontForRows(StandardFont(), scale)).pixelSize(),
+                QFontInfo(StandardFont()).pixelSize());
+        }
+        const QImage& spaced = shownRows[QStringLiteral("n 10k")];
+        QVERIFY(shownRows[QStringLiteral("n_10k")] != spaced);
+        for (const char* low : {"n_10k", "huge", "Tiere_gjpqy"}) {
+            QVERIFY2(LowestInk(shownRows[QLatin1String(low)]) > LowestInk(spaced), low);
+        }
+        list->hidePopup();
     }
 
     void textsStayReadableOnADarkDesktop_data() {

@@ -3,12 +3,32 @@
 // without this process's QSettings cache. Both store scopes are redirected to the given folders.
 //   settings_probe USER_FOLDER MACHINE_FOLDER load          prints "cards=...", "delay=..."
 //   settings_probe USER_FOLDER MACHINE_FOLDER save CARDS DELAY
+// Both print "peak=..." last: the process's peak resident memory in KiB (0 where unknown).
 #include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 #include <QString>
 #include <cstdio>
 
 #include "settings/SettingsStore.h"
+
+namespace {
+
+// VmHWM of /proc/self/status.
+long PeakKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
@@ -23,12 +43,14 @@ int main(int argc, char** argv) {
         tavro::LoadSettings(settings);
         std::printf("cards=%s\ndelay=%d\n", settings.CardSetName.c_str(),
                     static_cast<int>(settings.FlipDelay));
+        std::printf("peak=%ld\n", PeakKiB());
         return 0;
     }
     if (arguments[3] == QStringLiteral("save") && arguments.size() == 6) {
         settings.CardSetName = arguments[4].toStdString();
         settings.FlipDelay = arguments[5].toInt();
         tavro::SaveSettings(settings);
+        std::printf("peak=%ld\n", PeakKiB());
         return 0;
     }
     return 2;

@@ -106,11 +106,27 @@ protected:
         return loaded;
     }
 
+    // A copy of the probe in the temporary folder, which the unprivileged user may enter: the
+    // build tree may lie in a folder only its owner can enter (a checkout in root's home). The
+    // probe needs nothing else from the build tree, only the system's libraries. Empty on failure.
+    QString UnprivilegedProbe() const {
+        const QString copy = root_.path() + QStringLiteral("/settings_probe");
+        if (!QFile::exists(copy) && !QFile::copy(QStringLiteral(TAVRO_SETTINGS_PROBE), copy)) {
+            return {};
+        }
+        return GiveTo(copy, 0755, false) ? copy : QString();
+    }
+
     // Saves in a fresh process that cannot bypass permission bits; returns its exit code. With a
     // time limit, an alarm ends the process when it hangs (the result is then kChildCrashed).
     int SaveAsUnprivileged(const QString& cards, int delay, unsigned timeLimitSeconds = 0) const {
-        const QStringList arguments = QStringList{QStringLiteral(TAVRO_SETTINGS_PROBE)} +
-                                      ProbeArguments({"save", cards, QString::number(delay)});
+        const QString probe = UnprivilegedProbe();
+        if (probe.isEmpty()) {
+            ADD_FAILURE() << "cannot copy the settings probe into " << root_.path().toStdString();
+            return kChildDropFailed;
+        }
+        const QStringList arguments =
+            QStringList{probe} + ProbeArguments({"save", cards, QString::number(delay)});
         std::vector<QByteArray> bytes;
         for (const QString& argument : arguments) {
             bytes.push_back(argument.toLocal8Bit());

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks that includes point down the layers: app/ on top, then the windows below it (dialogs/,
-# scores/), then the shared widgets (dialogkit/, controls/), then the libraries without widgets
-# (settings/, pictures/, files/, translations/, the Leads file in scores/) and the core (game/).
-# Nothing includes a folder above its own; the picture library and the settings libraries include
-# no widget (neither ours nor Qt's); the settings store includes nothing of the card sets or the
-# pictures; and the game core includes nothing from Qt.
+# Checks that includes point down the layers: the two programs on top (app/, the game, and
+# cardmaker/, the card-set maker, which include nothing of each other), then the windows below
+# the game's (dialogs/, scores/), then the shared widgets (dialogkit/, controls/), then the
+# libraries without widgets (settings/, pictures/, cardart/, files/, translations/, the Leads file
+# in scores/) and the core (game/). Nothing includes a folder above its own; the picture library,
+# the settings libraries and the card maker's picture logic include no widget (neither ours nor
+# Qt's); the settings store includes nothing of the card sets or the pictures; and the game core
+# includes nothing from Qt.
 # Usage: check_layers.sh <source folder> [Qt's QtWidgets header folder]
 set -uo pipefail
 cd "$1" || exit 2
@@ -30,20 +32,27 @@ forbid() {
     fi
 }
 
+programs="app cardmaker"
 windows_below_app="dialogs scores"
 shared_widgets="dialogkit controls"
-no_widgets="settings pictures files game translations scores/Leads*"
+no_widgets="settings pictures cardart files game translations scores/Leads*"
 settings_store="settings/Settings.h settings/SettingsStore.* settings/KeyValueStore*"
+# The card maker's picture logic and command line run without a window system.
+maker_core="cardmaker/MakerPicture.* cardmaker/FaceMaker.* cardmaker/CardSetDraft.*
+    cardmaker/SetMetadata.* cardmaker/SetWriter.* cardmaker/CommandLine.*"
 
-forbid "$windows_below_app $shared_widgets $no_widgets" 'app/[^">]*' 'below app/, a file includes app/'
+forbid "$windows_below_app $shared_widgets $no_widgets" '(app|cardmaker)/[^">]*' \
+    'below the programs (app/, cardmaker/), a file includes one of them'
+forbid "app" 'cardmaker/[^">]*' 'the game includes the card maker'
+forbid "cardmaker" 'app/[^">]*' 'the card maker includes the game'
 forbid "$shared_widgets $no_widgets" '(dialogs/|scores/Unit)[^">]*' \
     'a shared widget or a library below it includes a dialog'
-forbid "$no_widgets" '(dialogkit|controls)/[^">]*' \
-    'a library without widgets (pictures, settings, files, Leads, core) includes a widget of ours'
-forbid "$no_widgets" "$qt_widgets" \
-    'a library without widgets (pictures, settings, files, Leads, core) includes a Qt widget'
-forbid "pictures" '(settings|scores)/[^">]*' 'the picture library includes a folder above it'
-forbid "$settings_store" '(pictures/|settings/Card)[^">]*' \
+forbid "$no_widgets $maker_core" '(dialogkit|controls)/[^">]*' \
+    'a library without widgets (pictures, settings, card art, files, Leads, core, the maker'"'"'s core) includes a widget of ours'
+forbid "$no_widgets $maker_core" "$qt_widgets" \
+    'a library without widgets (pictures, settings, card art, files, Leads, core, the maker'"'"'s core) includes a Qt widget'
+forbid "pictures" '(settings|scores|cardart)/[^">]*' 'the picture library includes a folder above it'
+forbid "$settings_store" '(pictures/|settings/Card|settings/PlayerSets)[^">]*' \
     'the settings store includes the card sets or the pictures'
 forbid "game" 'Q[^">]*' 'the game core includes Qt'
 

@@ -36,12 +36,16 @@ done <<'PLANTS'
 pictures/BitmapDecode.cpp|#include "controls/PictureBox.h"
 pictures/BitmapHeader.h|#include <QWidget>
 settings/CardSet.cpp|#include "controls/PictureBox.h"
-settings/CardNames.h|#include <QtWidgets/QLabel>
+settings/CardSetInfo.h|#include <QtWidgets/QLabel>
 settings/SettingsStore.cpp|#include "dialogkit/ErrorReport.h"
 settings/SettingsStore.cpp|#include "pictures/BitmapDecode.h"
 controls/PictureBox.cpp|#include "dialogs/Unit4.h"
 scores/LeadsFile.cpp|#include <QMessageBox>
 game/Deal.cpp|#include <QString>
 dialogs/Unit5.cpp|#include "app/Unit1.h"
+cardart/CardDrawing.cpp|#include <QWidget>
+cardmaker/SetWriter.cpp|#include "dialogkit/ErrorReport.h"
+dialogs/Unit4.cpp|#include "cardmaker/MakerWindow.h"
+app/Unit1.cpp|#include "cardmaker/MakerWindow.h"
 PLANTS
 echo "every planted include is caught"

@@ -105,11 +105,33 @@ QImage RenderGlyph(const QFont& font, const Animal& animal) {
     return glyph;
 }
 
+// The set's names in German and French, picture n at index n - 1.
+std::vector<CardSetLanguage> Languages() {
+    return {
+        {QStringLiteral("de"),
+         QStringLiteral("Tiere"),
+         {QStringLiteral("Hund"), QStringLiteral("Katze"), QStringLiteral("Kaninchen"),
+          QStringLiteral("Fuchs"), QStringLiteral("Panda"), QStringLiteral("Tiger"),
+          QStringLiteral("Schwein"), QStringLiteral("Frosch"), QStringLiteral("Affe"),
+          QStringLiteral("Huhn"), QStringLiteral("Pinguin"), QStringLiteral("Eule"),
+          QStringLiteral("Elefant"), QStringLiteral("Schildkröte"), QStringLiteral("Krake"),
+          QStringLiteral("Wal"), QStringLiteral("Schmetterling"), QStringLiteral("Kuh")}},
+        {QStringLiteral("fr"),
+         QStringLiteral("Animaux"),
+         {QStringLiteral("Chien"), QStringLiteral("Chat"), QStringLiteral("Lapin"),
+          QStringLiteral("Renard"), QStringLiteral("Panda"), QStringLiteral("Tigre"),
+          QStringLiteral("Cochon"), QStringLiteral("Grenouille"), QStringLiteral("Singe"),
+          QStringLiteral("Poule"), QStringLiteral("Manchot"), QStringLiteral("Hibou"),
+          QStringLiteral("Éléphant"), QStringLiteral("Tortue"), QStringLiteral("Pieuvre"),
+          QStringLiteral("Baleine"), QStringLiteral("Papillon"), QStringLiteral("Vache")}},
+    };
+}
+
 }  // namespace
 
 CardSetArt AnimalSet() {
     const QFont font = EmojiFont();
-    CardSetArt set{QStringLiteral("animals"), CardBack(kStyle), {}, {}};
+    CardSetArt set{QStringLiteral("animals"), CardBack(kStyle), {}, {}, Languages()};
     for (const Animal& animal : kAnimals) {
         set.faces.push_back(FaceWithPicture(kStyle, RenderGlyph(font, animal), kPictureSide));
         set.names.append(QString::fromLatin1(animal.name));

@@ -244,10 +244,38 @@ QImage DrawFigure(const Figure& figure) {
     return face;
 }
 
+// The set's names in German and French, picture n at index n - 1.
+std::vector<CardSetLanguage> Languages() {
+    return {
+        {QStringLiteral("de"),
+         QStringLiteral("Formen"),
+         {QStringLiteral("Roter Kreis"), QStringLiteral("Blaues Quadrat"),
+          QStringLiteral("Grünes Dreieck"), QStringLiteral("Bernsteinfarbener Stern"),
+          QStringLiteral("Rosa Herz"), QStringLiteral("Lila Raute"),
+          QStringLiteral("Orangefarbenes Sechseck"), QStringLiteral("Blaugrünes Kreuz"),
+          QStringLiteral("Indigoblauer Mond"), QStringLiteral("Brauner Ring"),
+          QStringLiteral("Hellgrüner Pfeil"), QStringLiteral("Gelber Blitz"),
+          QStringLiteral("Himmelblauer Tropfen"), QStringLiteral("Magentafarbene Blume"),
+          QStringLiteral("Korallenrote Sonne"), QStringLiteral("Schwarzes Pik"),
+          QStringLiteral("Hellbraunes Haus"), QStringLiteral("Graue Wolke")}},
+        {QStringLiteral("fr"),
+         QStringLiteral("Formes"),
+         {QStringLiteral("Cercle rouge"), QStringLiteral("Carré bleu"),
+          QStringLiteral("Triangle vert"), QStringLiteral("Étoile ambrée"),
+          QStringLiteral("Cœur rose"), QStringLiteral("Losange violet"),
+          QStringLiteral("Hexagone orange"), QStringLiteral("Croix bleu canard"),
+          QStringLiteral("Lune indigo"), QStringLiteral("Anneau marron"),
+          QStringLiteral("Flèche vert citron"), QStringLiteral("Éclair jaune"),
+          QStringLiteral("Goutte bleu ciel"), QStringLiteral("Fleur magenta"),
+          QStringLiteral("Soleil corail"), QStringLiteral("Pique noir"),
+          QStringLiteral("Maison beige"), QStringLiteral("Nuage gris")}},
+    };
+}
+
 }  // namespace
 
 CardSetArt ShapeSet() {
-    CardSetArt set{QStringLiteral("shapes"), CardBack(kStyle), {}, {}};
+    CardSetArt set{QStringLiteral("shapes"), CardBack(kStyle), {}, {}, Languages()};
     for (const Figure& figure : kFigures) {
         set.faces.push_back(DrawFigure(figure));
         set.names.append(QString::fromLatin1(figure.name));

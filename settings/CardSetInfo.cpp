@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading a card set's "set.desktop" key file, with the file treated as untrusted.
+#include "settings/CardSetInfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHash>
+#include <QLocale>
+#include <QStringDecoder>
+
+#include "files/SafeFile.h"
+
+namespace tavro {
+namespace {
+
+const QString kGroupName = QStringLiteral("Tavro Memory Card Set");
+
+// A key file value with its escapes (\s \n \t \r \\) turned into the characters they stand for;
+// any other backslash stays as it is.
+QString Unescaped(QStringView value) {
+    QString text;
+    text.reserve(value.size());
+    for (qsizetype at = 0; at < value.size(); ++at) {
+        const QChar c = value[at];
+        if (c != u'\\' || at + 1 == value.size()) {
+            text.append(c);
+            continue;
+        }
+        switch (value[at + 1].unicode()) {
+            case u's':
+                text.append(u' ');
+                break;
+            case u'n':
+                text.append(u'\n');
+                break;
+            case u't':
+                text.append(u'\t');
+                break;
+            case u'r':
+                text.append(u'\r');
+                break;
+            case u'\\':
+                text.append(u'\\');
+                break;
+            default:
+                text.append(c);
+                continue;  // the next character is taken as it is
+        }
+        ++at;
+    }
+    return text;
+}
+
+QString Shortened(QString text, int maxLength) {
+    if (text.size() > maxLength) {
+        text.truncate(maxLength);
+        if (text.back().isHighSurrogate()) {
+            text.chop(1);  // never half a character
+        }
+    }
+    return text;
+}
+
+// The entries of the card set group, by key as written ("Name[de]"); the first of two equal
+// keys wins. Other groups are skipped.
+QHash<QString, QString> GroupEntries(const QString& text) {
+    QHash<QString, QString> entries;
+    bool inGroup = false;
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.endsWith(u'\r')) {
+            line.chop(1);
+        }
+        const QStringView trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(u'#')) {
+            continue;
+        }
+        if (trimmed.startsWith(u'[')) {
+            inGroup = trimmed == QString(u'[' + kGroupName + u']');
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (!inGroup || equals <= 0) {
+            continue;
+        }
+        const QString key = line.left(equals).trimmed().toString();
+        if (!entries.contains(key)) {
+            entries.insert(key, Unescaped(line.mid(equals + 1).trimmed()));
+        }
+    }
+    return entries;
+}
+
+// The keys to try for `key` in `locale` ("de_DE.UTF-8@euro"), best match first.
+QStringList LocalisedKeys(const QString& key, const QString& locale) {
+    QString rest = locale;
+    QString modifier;
+    if (const qsizetype at = rest.indexOf(u'@'); at >= 0) {
+        modifier = rest.mid(at + 1);
+        rest.truncate(at);
+    }
+    if (const qsizetype dot = rest.indexOf(u'.'); dot >= 0) {
+        rest.truncate(dot);  // the encoding plays no part
+    }
+    const QStringList parts = rest.split(u'_', Qt::SkipEmptyParts);
+    QStringList keys;
+    const auto add = [&](const QString& name) { keys.append(key + u'[' + name + u']'); };
+    if (!parts.isEmpty() && parts.front() != QStringLiteral("C")) {
+        const QString lang = parts.front();
+        const QString country = parts.size() > 1 ? parts.back() : QString();
+        if (!country.isEmpty() && !modifier.isEmpty()) {
+            add(lang + u'_' + country + u'@' + modifier);
+        }
+        if (!country.isEmpty()) {
+            add(lang + u'_' + country);
+        }
+        if (!modifier.isEmpty()) {
+            add(lang + u'@' + modifier);
+        }
+        add(lang);
+    }
+    keys.append(key);
+    return keys;
+}
+
+QString Localised(const QHash<QString, QString>& entries, const QString& key,
+                  const QString& locale) {
+    for (const QString& candidate : LocalisedKeys(key, locale)) {
+        if (const auto found = entries.constFind(candidate); found != entries.cend()) {
+            return found.value();
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+QString CardSetLocale() {
+    const QLocale locale;
+    const QStringList languages = locale.uiLanguages();
+    QString name = languages.isEmpty() ? locale.name() : languages.front();
+    return name.replace(u'-', u'_');
+}
+
+CardSetInfo ParseCardSetInfo(const QByteArray& contents, const QString& locale) {
+    CardSetInfo info;
+    info.pictures = QStringList(kNamedPictures);
+    if (contents.size() > kCardSetInfoMaxBytes || contents.contains('\0')) {
+        return info;  // too large, or not a text file
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(contents);
+    if (decoder.hasError()) {
+        return info;  // not UTF-8 text
+    }
+    const QHash<QString, QString> entries = GroupEntries(text);
+    info.name =
+        Shortened(Localised(entries, QStringLiteral("Name"), locale), kCardSetNameMaxLength);
+    for (int picture = 1; picture <= kNamedPictures; ++picture) {
+        info.pictures[picture - 1] =
+            Shortened(Localised(entries, QStringLiteral("Picture%1").arg(picture), locale),
+                      kCardNameMaxLength);
+    }
+    return info;
+}
+
+CardSetInfo ReadCardSetInfo(const QString& folder, const QString& locale) {
+    const QString path = QDir(folder).filePath(QLatin1String(kCardSetInfoFileName));
+    const BoundedRead read = ReadRegularFile(path, kCardSetInfoMaxBytes);
+    // A file that is missing, no regular file or too large gives no names at all.
+    return ParseCardSetInfo(read.status == BoundedRead::Status::Ok ? read.bytes : QByteArray(),
+                            locale);
+}
+
+QString CardPictureName(const CardSetInfo& info, int picture) {
+    if (picture >= 1 && picture <= info.pictures.size() &&
+        !info.pictures[picture - 1].trimmed().isEmpty()) {
+        return info.pictures[picture - 1];
+    }
+    return QCoreApplication::translate("CardNames", "picture %1").arg(picture);
+}
+
+QString CardSetShownName(const CardSetInfo& info, const QString& folderName) {
+    return info.name.trimmed().isEmpty() ? folderName : info.name;
+}
+
+}  // namespace tavro
