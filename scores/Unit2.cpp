@@ -48,6 +48,7 @@ void TForm2::BuildControls() {
     edit_->setGeometry(8, 16, 233, 37);
     edit_->setMaxLength(kLeadNameLength);
     edit_->setFont(LargeBoldFont());
+    edit_->setAccessibleName(tr("Name"));
     // A thin flat frame in place of the sunken border.
     edit_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; color: blue; "
@@ -66,6 +67,9 @@ void TForm2::FormShow() {
     edit_->clear();
     nameEntered_ = false;
     closing_ = false;
+    // Why the dialog is shown, for a screen reader; the window itself shows only the box.
+    setAccessibleDescription(
+        tr("A new high score: %1 points. Type your name for the Leads.").arg(game_.Points));
     edit_->setFocus();
 }
 

@@ -127,6 +127,10 @@
         <source>Points</source>
         <translation>Punkte</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Space turns a card, F4 shows a pair for 75 points</source>
+        <translation>Pfeiltasten bewegen, Leertaste deckt eine Karte auf, F4 zeigt ein Paar für 75 Punkte</translation>
+    </message>
 </context>
 <context>
     <name>tavro::ErrorReport</name>
@@ -140,6 +144,14 @@
     <message>
         <source>Place</source>
         <translation>Platz</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 Punkte</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 points</source>
+        <translation>%1, %2, %3 Punkte</translation>
     </message>
 </context>
 <context>
@@ -208,6 +220,46 @@
         <source>Game over: %1 points</source>
         <translation>Spiel beendet: %1 Punkte</translation>
     </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>face up: %1</source>
+        <translation>aufgedeckt: %1</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 points</source>
+        <translation>Paar gefunden. %1 Punkte</translation>
+    </message>
+    <message>
+        <source>No match. %1 points</source>
+        <translation>Kein Paar. %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Turned face down: %1 and %2</source>
+        <translation>Wieder verdeckt: %1 und %2</translation>
+    </message>
+    <message>
+        <source>Hint: the partner is %1</source>
+        <translation>Tipp: das Gegenstück ist %1</translation>
+    </message>
+    <message>
+        <source>Hint: %1 and %2</source>
+        <translation>Tipp: %1 und %2</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 points</source>
+        <translation>Der Tipp kostete %1 Punkte. %2 Punkte</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points</source>
+        <translation>Spiel zu Ende, %1 Punkte</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>
@@ -218,6 +270,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>A new high score: %1 points. Type your name for the Leads.</source>
+        <translation>Ein neuer Rekord: %1 Punkte. Gib deinen Namen für die Bestenliste ein.</translation>
     </message>
 </context>
 <context>

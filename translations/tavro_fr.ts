@@ -127,6 +127,10 @@
         <source>Points</source>
         <translation>Points</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Space turns a card, F4 shows a pair for 75 points</source>
+        <translation>Les flèches déplacent, Espace retourne une carte, F4 montre une paire pour 75 points</translation>
+    </message>
 </context>
 <context>
     <name>tavro::ErrorReport</name>
@@ -140,6 +144,14 @@
     <message>
         <source>Place</source>
         <translation>Rang</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 points</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 points</source>
+        <translation>%1, %2, %3 points</translation>
     </message>
 </context>
 <context>
@@ -190,7 +202,7 @@
     </message>
     <message>
         <source>Card %1, row %2, column %3: </source>
-        <translation>Carte %1, ligne %2, colonne %3 : </translation>
+        <translation>Carte %1, ligne %2, colonne %3&#xa0;: </translation>
     </message>
     <message>
         <source>face down</source>
@@ -198,15 +210,55 @@
     </message>
     <message>
         <source>matched: </source>
-        <translation>paire trouvée : </translation>
+        <translation>paire trouvée&#xa0;: </translation>
     </message>
     <message>
         <source>face up: </source>
-        <translation>face visible : </translation>
+        <translation>face visible&#xa0;: </translation>
     </message>
     <message>
         <source>Game over: %1 points</source>
-        <translation>Partie terminée : %1 points</translation>
+        <translation>Partie terminée&#xa0;: %1 points</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>face up: %1</source>
+        <translation>face visible : %1</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 points</source>
+        <translation>Paire trouvée. %1 points</translation>
+    </message>
+    <message>
+        <source>No match. %1 points</source>
+        <translation>Pas de paire. %1 points</translation>
+    </message>
+    <message>
+        <source>Turned face down: %1 and %2</source>
+        <translation>Retournées face cachée : %1 et %2</translation>
+    </message>
+    <message>
+        <source>Hint: the partner is %1</source>
+        <translation>Indice : la carte jumelle est %1</translation>
+    </message>
+    <message>
+        <source>Hint: %1 and %2</source>
+        <translation>Indice : %1 et %2</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 points</source>
+        <translation>L’indice a coûté %1 points. %2 points</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points</source>
+        <translation>Partie terminée, %1 points</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
     </message>
 </context>
 <context>
@@ -218,6 +270,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>A new high score: %1 points. Type your name for the Leads.</source>
+        <translation>Un nouveau record : %1 points. Tapez votre nom pour les meilleurs scores.</translation>
     </message>
 </context>
 <context>
