@@ -17,12 +17,15 @@
 
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
+#include "controls/RXSliderAccessible.h"
 #include "dialogs/PlainTextItemDelegate.h"
 #include "game/GameEngine.h"
 #include "game/InputGate.h"
 #include "settings/CardSet.h"
+#include "widgets/Announcer.h"
 #include "widgets/DialogLook.h"
 #include "widgets/ErrorReport.h"
+#include "widgets/KeyboardReach.h"
 #include "widgets/ShownText.h"
 
 namespace tavro {
@@ -91,6 +94,7 @@ void TForm4::BuildControls() {
 
     controls_.preview = new PictureBox(frame);
     controls_.preview->setGeometry(1, 1, 47, 47);
+    controls_.preview->setAccessibleName(tr("Preview of the cards"));
 
     controls_.delayCaption = new QLabel(tr("Delay"), this);
     controls_.delayCaption->move(16, 88);
@@ -109,13 +113,16 @@ void TForm4::BuildControls() {
     slider->setCursor(Qt::PointingHandCursor);
     // Connected only now, so that building the dialog leaves FlipDelay alone.
     connect(slider, &TRxCustomSlider::OnChange, this, &TForm4::RxSlider1Change);
-    controls_.delayCaption->setBuddy(slider);  // the caption names the slider
-    slider->setAccessibleName(tr("Delay"));
+    // Read in seconds, as the caption above it shows the delay.
+    slider->setAccessibleName(tr("Delay in seconds"));
+    SetAccessibleValueUnit(slider, 1000.0);
 
     controls_.ok = MakeSpeedButton(this, tr("OK"), QRect(233, 146, 73, 25), Qt::black);
     connect(controls_.ok, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
+    ReachByKeyboard(controls_.ok);
 
     setTabOrder(comboBox, slider);
+    setTabOrder(slider, controls_.ok);
 
     // Built once, so the interval the slider last set carries over to the next showing.
     controls_.previewTimer = new QTimer(this);
@@ -199,6 +206,7 @@ void TForm4::ComboBox1Change(int index) {
         BuildCardFolder(settings_, executableFolder_);
         SetTimerEnabled(true);
         optionsChanged_ = true;
+        AnnouncerOf(this).Announce(tr("Cards: %1").arg(ShownText(name)));
     } catch (...) {
         ReportException(this, std::current_exception());
     }

@@ -337,6 +337,18 @@
         <source>The card set %1 has no card back.</source>
         <translation>Der Kartensatz %1 hat keine Kartenrückseite.</translation>
     </message>
+    <message>
+        <source>Preview of the cards</source>
+        <translation>Vorschau der Karten</translation>
+    </message>
+    <message>
+        <source>Delay in seconds</source>
+        <translation>Verzögerung in Sekunden</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Karten: %1</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm5</name>
@@ -355,6 +367,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tavro Memory logo</source>
+        <translation>Tavro-Memory-Logo</translation>
     </message>
 </context>
 </TS>

@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>face up: %1</source>
-        <translation>face visible : %1</translation>
+        <translation>face visible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pair matched. %1 points</source>
@@ -238,15 +238,15 @@
     </message>
     <message>
         <source>Turned face down: %1 and %2</source>
-        <translation>Retournées face cachée : %1 et %2</translation>
+        <translation>Retournées face cachée&#xa0;: %1 et %2</translation>
     </message>
     <message>
         <source>Hint: the partner is %1</source>
-        <translation>Indice : la carte jumelle est %1</translation>
+        <translation>Indice&#xa0;: la carte jumelle est %1</translation>
     </message>
     <message>
         <source>Hint: %1 and %2</source>
-        <translation>Indice : %1 et %2</translation>
+        <translation>Indice&#xa0;: %1 et %2</translation>
     </message>
     <message>
         <source>The hint cost %1 points. %2 points</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>A new high score: %1 points. Type your name for the Leads.</source>
-        <translation>Un nouveau record : %1 points. Tapez votre nom pour les meilleurs scores.</translation>
+        <translation>Un nouveau record&#xa0;: %1 points. Tapez votre nom pour les meilleurs scores.</translation>
     </message>
 </context>
 <context>
@@ -337,6 +337,18 @@
         <source>The card set %1 has no card back.</source>
         <translation>Le jeu de cartes %1 n’a pas de dos de carte.</translation>
     </message>
+    <message>
+        <source>Preview of the cards</source>
+        <translation>Aperçu des cartes</translation>
+    </message>
+    <message>
+        <source>Delay in seconds</source>
+        <translation>Délai en secondes</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Cartes : %1</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm5</name>
@@ -355,6 +367,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tavro Memory logo</source>
+        <translation>Logo de Tavro Memory</translation>
     </message>
 </context>
 </TS>
