@@ -65,11 +65,14 @@ void TForm4::BuildControls() {
     comboBox->setGeometry(8, 27, 217, 21);
     comboBox->setEditable(false);
     comboBox->setFrame(false);
-    // The flat frame takes the selection colour while the list has the keyboard focus.
+    // The flat frame turns black and twice as wide while the list has the keyboard focus: on the
+    // white box it stands out under any desktop palette. The text stays where it was.
     comboBox->setStyleSheet(
         QStringLiteral("QComboBox { border: 1px solid #808080; background: white; color: black; "
                        "padding-left: 3px; }"
-                       "QComboBox:focus { border-color: palette(highlight); }"));
+                       "QComboBox:focus { border: 2px solid black; padding-left: 2px; }"));
+    // The frame's right side is covered by the arrow button's dark bevel: marked just inside it.
+    MarkFocus(comboBox, 2);
     comboBox->setItemDelegate(new PlainTextItemDelegate(comboBox));
     // The drop-down list is white with dark text like the box, whatever the desktop's colours.
     comboBox->view()->setPalette(FixedPalette(*comboBox, Qt::white));

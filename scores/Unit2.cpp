@@ -52,7 +52,9 @@ void TForm2::BuildControls() {
     // A thin flat frame in place of the sunken border.
     edit_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; color: blue; "
-                       "padding: 0 2px; }"));
+                       "padding: 0 2px; }"
+                       // Focused: a black frame twice as wide, the text where it was.
+                       "QLineEdit:focus { border: 2px solid black; padding: 0 1px; }"));
     connect(edit_, &QLineEdit::returnPressed, this, &TForm2::Edit1KeyPress);
 
     okButton_ = MakeSpeedButton(this, tr("OK"), QRect(168, 64, 73, 25), Qt::black,
