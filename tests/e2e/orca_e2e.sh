@@ -18,6 +18,8 @@ source "$here/xvfb.sh"
 source "$here/orca_speech.sh"
 
 start_session
+# Orca first, by force (see stop_orca); the transcript is kept for a failure.
+trap 'stop_orca; cp "$work/spoken.txt" "${TMPDIR:-/tmp}/orca_e2e_spoken.txt" 2>/dev/null; stop_session' EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
 extra_pids+=("$!")
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0 LANGUAGE=en LANG=C.UTF-8
@@ -30,7 +32,6 @@ start_speech
 start_program "$program" "$work/play" "$work/program.log"
 wait_for_main_window || fail "the main window did not appear"
 start_orca
-trap 'cp "$work/spoken.txt" "${TMPDIR:-/tmp}/orca_e2e_spoken.txt" 2>/dev/null; stop_session' EXIT
 
 place() { echo "row $(((($1) - 1) / 6 + 1)), column $(((($1) - 1) % 6 + 1))"; }
 

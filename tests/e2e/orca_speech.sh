@@ -7,6 +7,7 @@
 # shellcheck shell=bash disable=SC2034  # the variables set here are the sourcing script's
 
 spoken=""      # the file every spoken text is appended to, one text (or sentence) a line
+orca_pid=""    # Orca, or the namespace process it runs under
 heard_from=0   # the line of $spoken where the text heard since the last key press starts
 
 # speech-dispatcher with its own configuration: the generic output module runs a shell line per
@@ -52,8 +53,17 @@ start_orca() {
     else
         "${orca_command[@]}" >"$work/orca.out" 2>&1 &
     fi
-    extra_pids+=("$!")
+    orca_pid=$!
     wait_for 30 grep -q . "$spoken" || fail "Orca did not speak (see $work/orca.out)"
+}
+
+# Ends Orca at once. The namespace process ignores the polite signals (it waits for its child),
+# and ending it by force ends Orca with it (--kill-child).
+stop_orca() {
+    [ -n "$orca_pid" ] || return 0
+    kill -KILL "$orca_pid" 2>/dev/null || true
+    wait "$orca_pid" 2>/dev/null || true
+    orca_pid=""
 }
 
 # Everything heard since the last key press, as one line.
@@ -81,11 +91,12 @@ expect_heard() {
 # Waits until Orca has been quiet for a moment, so that the next key does not cut off speech
 # still on its way.
 settle() {
-    local lines
+    local lines rounds=0
     lines=$(wc -l <"$spoken")
     sleep 0.3
-    while [ "$(wc -l <"$spoken")" != "$lines" ]; do
+    while [ "$(wc -l <"$spoken")" != "$lines" ] && [ "$rounds" -lt 20 ]; do
         lines=$(wc -l <"$spoken")
+        rounds=$((rounds + 1))
         sleep 0.3
     done
 }
