@@ -15,6 +15,7 @@
 
 #include "app/BoardAccessible.h"
 #include "controls/PictureBox.h"
+#include "widgets/Announcer.h"
 #include "widgets/DialogLook.h"
 
 namespace tavro {
@@ -78,6 +79,7 @@ TForm1::TForm1(StartupOptions options)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavro Memory"));
     InstallBoardAccessibility();
+    announcer_ = &AnnouncerOf(this);
     BuildBoard();
     BuildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
@@ -102,6 +104,10 @@ void TForm1::BuildBoard() {
     SetBackground(Panel1, Qt::white);
     setCentralWidget(Panel1);
     MarkBoard(Panel1);
+    // The board has the focus from the start, so that a screen reader tells how to play it. It
+    // draws no focus mark: the cursor ring appears with the first arrow key.
+    Panel1->setFocusPolicy(Qt::TabFocus);
+    setFocusProxy(Panel1);
 
     for (int tile = 1; tile <= kTileCount; ++tile) {
         auto* frame = new QFrame(Panel1);

@@ -13,6 +13,7 @@
 #include "controls/PictureBox.h"
 #include "scores/Unit2.h"
 #include "settings/CardSet.h"
+#include "widgets/Announcer.h"
 #include "widgets/ErrorReport.h"
 
 namespace tavro {
@@ -74,6 +75,7 @@ void TForm1::runAfter(int milliseconds, std::function<void()> continuation) {
 
 void TForm1::qualifyingGameEnded() {
     RefreshAccessibleState();  // the last pair is matched: tell before the dialog opens
+    announcer_->Flush();
     if (nameDialog_ != nullptr) {
         nameDialog_->exec();  // enters the name, reopens the gate and shows the Leads
     } else {

@@ -33,6 +33,7 @@ void TForm5::BuildControls() {
     controls_.logo = new PictureBox(this);
     controls_.logo->setGeometry(8, 8, kAboutLogoWidth, kAboutLogoHeight);
     controls_.logo->setPicture(DrawAboutLogo());
+    controls_.logo->setAccessibleName(tr("Tavro Memory logo"));
 
     controls_.title = new QLabel(QStringLiteral("Tavro Memory 1.0"), this);
     controls_.title->move(160, 8);
