@@ -85,9 +85,16 @@ public:
         return nullptr;
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name
-                   ? QCoreApplication::translate("tavro::BoardAccessible", "Board")
-                   : QString();
+        switch (t) {
+            case QAccessible::Name:
+                return QCoreApplication::translate("tavro::BoardAccessible", "Board");
+            case QAccessible::Description:
+                return QCoreApplication::translate(
+                    "tavro::BoardAccessible",
+                    "Arrow keys move, Space turns a card, F4 shows a pair for 75 points");
+            default:
+                return QString();
+        }
     }
 };
 

@@ -16,6 +16,7 @@
 #include "app/BoardAccessible.h"
 #include "app/BoardGeometry.h"
 #include "controls/PictureBox.h"
+#include "dialogkit/Announcer.h"
 #include "dialogkit/DialogLook.h"
 #include "tavro/ProgramInfo.h"
 
@@ -67,6 +68,7 @@ TForm1::TForm1(StartupOptions options)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(TAVRO_PROGRAM_NAME));
     InstallBoardAccessibility();
+    announcer_ = &AnnouncerOf(this);
     BuildBoard();
     BuildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
@@ -91,6 +93,10 @@ void TForm1::BuildBoard() {
     SetBackground(Panel1, Qt::white);
     setCentralWidget(Panel1);
     MarkBoard(Panel1);
+    // The board has the focus from the start, so that a screen reader tells how to play it. It
+    // draws no focus mark: the cursor ring appears with the first arrow key.
+    Panel1->setFocusPolicy(Qt::TabFocus);
+    setFocusProxy(Panel1);
 
     for (int tile = 1; tile <= kTileCount; ++tile) {
         auto* frame = new QFrame(Panel1);

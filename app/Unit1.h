@@ -22,6 +22,7 @@ class QMenu;
 
 namespace tavro {
 
+class Announcer;
 class PictureBox;
 class TForm2;
 class TForm3;
@@ -94,6 +95,7 @@ public:
     void processPendingEvents() override;
     void runAfter(int milliseconds, std::function<void()> continuation) override;
     void qualifyingGameEnded() override;
+    void reportOutcome(const Outcome& outcome) override;
     void missingCardBack() override;
 
 protected:
@@ -112,6 +114,8 @@ private:
     // Brings the cards' accessible names up to date and announces the end of a game.
     void RefreshAccessibleState();
     QString PictureName(int face) const;
+    // What a screen reader says of an outcome; empty for none.
+    QString OutcomeText(const Outcome& outcome) const;
 
     StartupOptions startup_;
     SharedState state_;
@@ -122,6 +126,7 @@ private:
     TForm2* nameDialog_ = nullptr;
     TForm4* optionsDialog_ = nullptr;
     TForm5* aboutDialog_ = nullptr;
+    Announcer* announcer_ = nullptr;
     int cursorTile_ = 0;
     std::array<bool, kTileCount + 1> faceShown_{};  // by TileIndex: the card shows its face
     bool gameEndAnnounced_ = false;

@@ -7,11 +7,19 @@
 
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
+#include "dialogkit/Announcer.h"
 #include "dialogkit/ShownText.h"
 #include "game/TileSlot.h"
 #include "settings/CardSetInfo.h"
 
 namespace tavro {
+namespace {
+
+QString Place(int tile) {
+    return TForm1::tr("row %1, column %2").arg((tile - 1) / 6 + 1).arg((tile - 1) % 6 + 1);
+}
+
+}  // namespace
 
 QString TForm1::PictureName(int face) const {
     return ShownText(CardPictureName(pictureNames_, face));
@@ -53,6 +61,43 @@ void TForm1::RefreshAccessibleState() {
     } else if (!over && gameEndAnnounced_) {
         gameEndAnnounced_ = false;
         Label2->setAccessibleDescription(QString());
+    }
+}
+
+QString TForm1::OutcomeText(const Outcome& outcome) const {
+    switch (outcome.kind) {
+        case Outcome::Kind::FaceShown:
+            return tr("face up: %1").arg(PictureName(state_.Game.BoardFaces[Slot(outcome.first)]));
+        case Outcome::Kind::PairMatched:
+            return tr("Pair matched. %1 points").arg(outcome.points);
+        case Outcome::Kind::PairMismatched:
+            return tr("No match. %1 points").arg(outcome.points);
+        case Outcome::Kind::PairTurnedBack:
+            return tr("Turned face down: %1 and %2")
+                .arg(Place(outcome.first), Place(outcome.second));
+        case Outcome::Kind::HintShown:
+            if (outcome.second == 0) {
+                return tr("Hint: the partner is %1").arg(Place(outcome.first));
+            }
+            return tr("Hint: %1 and %2").arg(Place(outcome.first), Place(outcome.second));
+        case Outcome::Kind::HintEnded:
+            return tr("The hint cost %1 points. %2 points").arg(-kHintPoints).arg(outcome.points);
+        case Outcome::Kind::GameEnded:
+            return tr("Game over, %1 points").arg(outcome.points);
+        case Outcome::Kind::NewGameDealt:
+            return tr("New game");
+    }
+    return QString();
+}
+
+void TForm1::reportOutcome(const Outcome& outcome) {
+    // The first deal happens before the window is shown: nothing to tell yet.
+    if (!isVisible()) {
+        return;
+    }
+    const QString text = OutcomeText(outcome);
+    if (!text.isEmpty()) {
+        announcer_->Announce(text);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
 #include "controls/PictureLoad.h"
+#include "dialogkit/Announcer.h"
 #include "dialogkit/ErrorReport.h"
 #include "scores/Unit2.h"
 #include "settings/CardSet.h"
@@ -74,6 +75,7 @@ void TForm1::runAfter(int milliseconds, std::function<void()> continuation) {
 
 void TForm1::qualifyingGameEnded() {
     RefreshAccessibleState();  // the last pair is matched: tell before the dialog opens
+    announcer_->Flush();
     if (nameDialog_ != nullptr) {
         nameDialog_->exec();  // enters the name, reopens the gate and shows the Leads
     } else {

@@ -9,10 +9,21 @@
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QString>
+#include <cmath>
 
 #include "controls/RXSlider.h"
 
 namespace tavro {
+namespace {
+
+constexpr const char* kUnitProperty = "tavroAccessibleValueUnit";
+
+double UnitOf(const QObject* slider) {
+    const double unit = slider->property(kUnitProperty).toDouble();
+    return unit > 0 ? unit : 1.0;
+}
+
+}  // namespace
 
 class SliderAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
@@ -28,20 +39,21 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value) {
-            return QString::number(Slider()->Value());
+            return Shown(Slider()->Value()).toString();
         }
         return QAccessibleWidget::text(kind);
     }
 
-    QVariant currentValue() const override { return Slider()->Value(); }
-    QVariant minimumValue() const override { return Slider()->MinValue(); }
-    QVariant maximumValue() const override { return Slider()->MaxValue(); }
-    QVariant minimumStepSize() const override { return Slider()->Increment(); }
+    QVariant currentValue() const override { return Shown(Slider()->Value()); }
+    QVariant minimumValue() const override { return Shown(Slider()->MinValue()); }
+    QVariant maximumValue() const override { return Shown(Slider()->MaxValue()); }
+    QVariant minimumStepSize() const override { return Shown(Slider()->Increment()); }
 
     void setCurrentValue(const QVariant& value) override {
         TRxCustomSlider* slider = Slider();
         bool ok = false;
-        const int wanted = value.toInt(&ok);
+        const double shown = value.toDouble(&ok);
+        const int wanted = static_cast<int>(std::lround(shown * UnitOf(slider)));
         if (!ok || !slider->isEnabled() || !slider->AcceptsInput()) {
             return;
         }
@@ -51,6 +63,11 @@ public:
 
 private:
     TRxCustomSlider* Slider() const { return static_cast<TRxCustomSlider*>(widget()); }
+    // A value as the window shows it: an integer unless a unit was set.
+    QVariant Shown(int value) const {
+        const double unit = UnitOf(widget());
+        return unit == 1.0 ? QVariant(value) : QVariant(value / unit);
+    }
 };
 
 namespace {
@@ -70,8 +87,14 @@ void InstallSliderAccessibility() {
     (void)installed;
 }
 
+void SetAccessibleValueUnit(TRxCustomSlider* slider, double unitsPerShownUnit) {
+    slider->setProperty(kUnitProperty, unitsPerShownUnit);
+}
+
 void AnnounceSliderValue(TRxCustomSlider* slider) {
-    QAccessibleValueChangeEvent event(slider, slider->Value());
+    const double unit = UnitOf(slider);
+    QAccessibleValueChangeEvent event(
+        slider, unit == 1.0 ? QVariant(slider->Value()) : QVariant(slider->Value() / unit));
     QAccessible::updateAccessibility(&event);
 }
 

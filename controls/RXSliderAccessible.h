@@ -14,4 +14,8 @@ void InstallSliderAccessibility();
 // Raises the value-change event for the slider's current value.
 void AnnounceSliderValue(TRxCustomSlider* slider);
 
+// Has screen readers see the slider's values divided by unitsPerShownUnit, as its window shows
+// them (a delay in milliseconds read as seconds: 1000). Values they set are multiplied back.
+void SetAccessibleValueUnit(TRxCustomSlider* slider, double unitsPerShownUnit);
+
 }  // namespace tavro

@@ -6,10 +6,16 @@
 #pragma once
 
 class QToolButton;
+class QWidget;
 
 namespace tavro {
 
 // Makes the button reachable with Tab, and pressed with Space or Enter while it has the focus.
+// Also marks its focus (below).
 void ReachByKeyboard(QToolButton* button);
+// Frames the control 2 pixels wide in black or white, whichever stands out from its background,
+// while it has the focus, over whatever the control draws. rightInset moves the right side in,
+// clear of dark edges the control draws there (a combo box's arrow button).
+void MarkFocus(QWidget* control, int rightInset = 0);
 
 }  // namespace tavro

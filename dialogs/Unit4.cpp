@@ -19,8 +19,11 @@
 #include "controls/PictureBox.h"
 #include "controls/PictureLoad.h"
 #include "controls/RXSlider.h"
+#include "controls/RXSliderAccessible.h"
+#include "dialogkit/Announcer.h"
 #include "dialogkit/DialogLook.h"
 #include "dialogkit/ErrorReport.h"
+#include "dialogkit/KeyboardReach.h"
 #include "dialogkit/ShownText.h"
 #include "dialogs/PlainTextItemDelegate.h"
 #include "game/GameEngine.h"
@@ -88,11 +91,14 @@ void TForm4::BuildControls() {
     comboBox->setGeometry(8, 27, 217, 21);
     comboBox->setEditable(false);
     comboBox->setFrame(false);
-    // The flat frame takes the selection colour while the list has the keyboard focus.
+    // The flat frame turns black and twice as wide while the list has the keyboard focus: on the
+    // white box it stands out under any desktop palette. The text stays where it was.
     comboBox->setStyleSheet(
         QStringLiteral("QComboBox { border: 1px solid #808080; background: white; color: black; "
                        "padding-left: 3px; }"
-                       "QComboBox:focus { border-color: palette(highlight); }"));
+                       "QComboBox:focus { border: 2px solid black; padding-left: 2px; }"));
+    // The frame's right side is covered by the arrow button's dark bevel: marked just inside it.
+    MarkFocus(comboBox, 2);
     comboBox->setItemDelegate(new PlainTextItemDelegate(comboBox));
     // The drop-down list is white with dark text like the box, whatever the desktop's colours.
     comboBox->view()->setPalette(FixedPalette(*comboBox, Qt::white));
@@ -117,6 +123,7 @@ void TForm4::BuildControls() {
 
     controls_.preview = new PictureBox(frame);
     controls_.preview->setGeometry(1, 1, 47, 47);
+    controls_.preview->setAccessibleName(tr("Preview of the cards"));
 
     controls_.delayCaption = new QLabel(tr("Delay"), this);
     controls_.delayCaption->move(16, 88);
@@ -135,13 +142,16 @@ void TForm4::BuildControls() {
     slider->setCursor(Qt::PointingHandCursor);
     // Connected only now, so that building the dialog leaves FlipDelay alone.
     connect(slider, &TRxCustomSlider::OnChange, this, &TForm4::RxSlider1Change);
-    controls_.delayCaption->setBuddy(slider);  // the caption names the slider
-    slider->setAccessibleName(tr("Delay"));
+    // Read in seconds, as the caption above it shows the delay.
+    slider->setAccessibleName(tr("Delay in seconds"));
+    SetAccessibleValueUnit(slider, 1000.0);
 
     controls_.ok = MakeSpeedButton(this, tr("OK"), QRect(233, 146, 73, 25), Qt::black);
     connect(controls_.ok, &QToolButton::clicked, this, &TForm4::SpeedButton1Click);
+    ReachByKeyboard(controls_.ok);
 
     setTabOrder(comboBox, slider);
+    setTabOrder(slider, controls_.ok);
 
     // Built once, so the interval the slider last set carries over to the next showing.
     controls_.previewTimer = new QTimer(this);
@@ -233,6 +243,7 @@ void TForm4::ComboBox1Change(int index) {
         }
         SetTimerEnabled(true);
         optionsChanged_ = true;
+        AnnouncerOf(this).Announce(tr("Cards: %1").arg(ComboBox1()->itemText(index)));
     } catch (...) {
         ReportException(this, std::current_exception());
     }

@@ -34,6 +34,7 @@ void TForm5::BuildControls() {
     controls_.logo = new PictureBox(this);
     controls_.logo->setGeometry(8, 8, kAboutLogoWidth, kAboutLogoHeight);
     controls_.logo->setPicture(DrawAboutLogo());
+    controls_.logo->setAccessibleName(tr("Tavro Memory logo"));
 
     controls_.title =
         new QLabel(QStringLiteral(TAVRO_PROGRAM_NAME " " TAVRO_PROGRAM_VERSION), this);

@@ -43,6 +43,9 @@ void GameEngine::FlashHint(int partner, int tile) {
             view_.setFrameColour(frame, kFrameHint);
         }
     }
+    // The pair in board order; the partner alone when a card is up.
+    view_.reportOutcome(tile != 0 ? Outcome{Outcome::Kind::HintShown, tile, partner}
+                                  : Outcome{Outcome::Kind::HintShown, partner, 0});
     view_.processPendingEvents();
     const std::uint32_t deal = dealNumber_;
     view_.runAfter(kHintMilliseconds,
@@ -61,6 +64,7 @@ void GameEngine::EndHint(int partner, int tile, std::uint32_t deal) {
     }
     inputState_ = kInputReady;
     SetPoints(game_.Points + kHintPoints);
+    view_.reportOutcome({Outcome::Kind::HintEnded, 0, 0, game_.Points});
 }
 
 }  // namespace tavro

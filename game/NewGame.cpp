@@ -37,6 +37,7 @@ void GameEngine::NewGame() {
 
     view_.setHintCommandEnabled(game_.HintsLeft != 0);
     SetPoints(0);
+    view_.reportOutcome({Outcome::Kind::NewGameDealt});
     view_.processPendingEvents();  // the board repaints before the player acts
 }
 

@@ -46,6 +46,7 @@ void GameEngine::TurnFirstCard(int tile) {
         throw;
     }
     inputState_ = kInputReady;
+    view_.reportOutcome({Outcome::Kind::FaceShown, tile});
 }
 
 void GameEngine::KeepMatchedPair(int tile) {
@@ -67,7 +68,10 @@ void GameEngine::KeepMatchedPair(int tile) {
         inputState_ = kInputReady;
         throw;
     }
+    const int firstPick = game_.FirstPick;
     game_.FirstPick = 0;
+    view_.reportOutcome({Outcome::Kind::FaceShown, tile});
+    view_.reportOutcome({Outcome::Kind::PairMatched, firstPick, tile, game_.Points});
     if (game_.MatchedCount == kTileCount) {
         EndGame();
     } else {
@@ -77,7 +81,9 @@ void GameEngine::KeepMatchedPair(int tile) {
 
 void GameEngine::EndGame() {
     // The gate stays closed while the name entry runs; the dialog reopens it. If the score does
-    // not qualify, the gate reopens here so that the menu commands work again.
+    // not qualify, the gate reopens here so that the menu commands work again. The end is told
+    // first, so that a screen reader says it before the name entry opens.
+    view_.reportOutcome({Outcome::Kind::GameEnded, 0, 0, game_.Points});
     try {
         if (game_.Points > tenthLeadPoints_()) {
             view_.qualifyingGameEnded();
@@ -102,9 +108,11 @@ void GameEngine::ShowMismatchedPair(int tile) {
         throw;
     }
     view_.repaintTile(tile);
+    const int firstPick = game_.FirstPick;
+    view_.reportOutcome({Outcome::Kind::FaceShown, tile});
+    view_.reportOutcome({Outcome::Kind::PairMismatched, firstPick, tile, game_.Points});
     view_.processPendingEvents();  // clicks waiting now find the gate closed and are dropped
 
-    const int firstPick = game_.FirstPick;
     const std::uint32_t deal = dealNumber_;
     if (settings_.FlipDelay <= 0) {
         TurnMismatchedPairBack(tile, firstPick, deal);
@@ -136,6 +144,7 @@ void GameEngine::TurnMismatchedPairBack(int tile, int firstPick, std::uint32_t d
     if (failure) {
         std::rethrow_exception(failure);
     }
+    view_.reportOutcome({Outcome::Kind::PairTurnedBack, firstPick, tile});
 }
 
 }  // namespace tavro

@@ -56,10 +56,13 @@ void TForm2::BuildControls() {
     edit_->setGeometry(8, 16, 233, 37);
     edit_->setMaxLength(kLeadNameLength);
     edit_->setFont(LargeBoldFont());
+    edit_->setAccessibleName(tr("Name"));
     // A thin flat frame in place of the sunken border.
     edit_->setStyleSheet(
         QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; color: blue; "
-                       "padding: 0 2px; }"));
+                       "padding: 0 2px; }"
+                       // Focused: a black frame twice as wide, the text where it was.
+                       "QLineEdit:focus { border: 2px solid black; padding: 0 1px; }"));
     connect(edit_, &QLineEdit::returnPressed, this, &TForm2::Edit1KeyPress);
 
     // Below the box, beside the OK button, in the space the dialog leaves free.
@@ -86,6 +89,9 @@ void TForm2::FormShow() {
     HideRefused();
     nameEntered_ = false;
     closing_ = false;
+    // Why the dialog is shown, for a screen reader; the window itself shows only the box.
+    setAccessibleDescription(
+        tr("A new high score: %1 points. Type your name for the Leads.").arg(game_.Points));
     edit_->setFocus();
 }
 

@@ -126,6 +126,7 @@ void TForm3::BuildControls() {
                                    QStringLiteral("SpeedButton2"));
     ReachByKeyboard(controls_.clear);
     ReachByKeyboard(controls_.ok);
+    ReadLeadsByKeyboard(panel);
     connect(controls_.clear, &QToolButton::clicked, this, &TForm3::SpeedButton1Click);
     connect(controls_.ok, &QToolButton::clicked, this, &TForm3::SpeedButton2Click);
 }
@@ -164,8 +165,10 @@ void TForm3::FillRows() {
 
 void TForm3::FormShow() {
     inputState_ = kInputBusy;
-    setFocus();  // the dialog itself takes the keys; Tab goes on to the buttons
     FillRows();
+    // The table takes the focus, so that a screen reader reads the places; the keys it does not
+    // use (Enter, Escape) still reach the dialog, and Tab goes on to the buttons.
+    Panel1()->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm3::FormHide() {

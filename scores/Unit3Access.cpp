@@ -7,8 +7,13 @@
 #include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <algorithm>
 
+#include "dialogkit/Announcer.h"
 #include "scores/LeadsTable.h"
 
 namespace tavro {
@@ -17,6 +22,7 @@ namespace {
 constexpr const char* kTableProperty = "tavroLeadsTable";
 constexpr const char* kRowProperty = "tavroLeadsRow";
 constexpr const char* kColumnProperty = "tavroLeadsColumn";
+constexpr int kFocusFrameWidth = 2;
 
 QLabel* CellLabel(const QWidget* panel, int row, int column) {
     for (QLabel* label : panel->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
@@ -172,7 +178,140 @@ void ForgetInterfaceMadeSoFar(QObject* object) {
         QAccessible::uniqueId(QAccessible::queryAccessibleInterface(object)));
 }
 
+// A 2-pixel frame around the current place, drawn over the row's labels. The panel behind is
+// always white, so black shows at full contrast under any palette. The control itself is always
+// there and draws nothing until it is switched on.
+class RowFrame : public QWidget {
+public:
+    explicit RowFrame(QWidget* panel) : QWidget(panel) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        resize(0, 0);
+    }
+    void SetShown(bool shown) {
+        if (shown_ != shown) {
+            shown_ = shown;
+            update();
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        if (!shown_) {
+            return;
+        }
+        QPainter painter(this);
+        painter.setPen(
+            QPen(Qt::black, kFocusFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+
+private:
+    bool shown_ = false;
+};
+
+class TableKeys : public QObject {
+public:
+    explicit TableKeys(QWidget* panel)
+        : QObject(panel), panel_(panel), frame_(new RowFrame(panel)) {
+        panel->setFocusPolicy(Qt::TabFocus);
+        panel->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != panel_) {
+            return false;
+        }
+        switch (event->type()) {
+            case QEvent::FocusIn: {
+                if (!panel_->isActiveWindow()) {
+                    return false;  // told when the window becomes active and the focus comes back
+                }
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                framed_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+                if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) {
+                    row_ = 0;  // a new showing starts at place 1
+                }
+                ShowFrame();
+                AnnounceRow();
+                return false;
+            }
+            case QEvent::FocusOut:
+                frame_->SetShown(false);
+                return false;
+            case QEvent::KeyPress:
+                return MoveByKey(static_cast<QKeyEvent*>(event)->key());
+            default:
+                return false;
+        }
+    }
+
+private:
+    bool MoveByKey(int key) {
+        int row = row_;
+        switch (key) {
+            case Qt::Key_Up:
+                row = std::max(0, row_ - 1);
+                break;
+            case Qt::Key_Down:
+                row = std::min(kLeadPlaces - 1, row_ + 1);
+                break;
+            case Qt::Key_Home:
+                row = 0;
+                break;
+            case Qt::Key_End:
+                row = kLeadPlaces - 1;
+                break;
+            default:
+                return false;
+        }
+        row_ = row;
+        framed_ = true;
+        ShowFrame();
+        AnnounceRow();
+        return true;
+    }
+
+    void ShowFrame() {
+        QLabel* rank = CellLabel(panel_, row_, 0);
+        QLabel* points = CellLabel(panel_, row_, 2);
+        if (!framed_ || rank == nullptr || points == nullptr) {
+            frame_->SetShown(false);
+            return;
+        }
+        // From the panel's inner bevel to the other, around the row's text.
+        const int top = rank->y() - 1;
+        frame_->setGeometry(4, top, panel_->width() - 8, rank->height() + 2);
+        frame_->raise();
+        frame_->SetShown(true);
+    }
+
+    void AnnounceRow() {
+        const auto text = [this](int column) {
+            QLabel* cell = CellLabel(panel_, row_, column);
+            return cell != nullptr ? cell->text() : QString();
+        };
+        const QString name = text(1);
+        AnnouncerOf(panel_).Announce(
+            name.isEmpty()
+                ? QCoreApplication::translate("tavro::LeadsTableAccessible", "%1, %2 points")
+                      .arg(text(0), text(2))
+                : QCoreApplication::translate("tavro::LeadsTableAccessible", "%1, %2, %3 points")
+                      .arg(text(0), name, text(2)));
+    }
+
+    QWidget* panel_;
+    RowFrame* frame_;
+    int row_ = 0;
+    bool framed_ = false;
+};
+
 }  // namespace
+
+void ReadLeadsByKeyboard(QWidget* panel) {
+    new TableKeys(panel);
+}
 
 void InstallLeadsAccessibility() {
     static const bool installed = [] {

@@ -17,5 +17,10 @@ void InstallLeadsAccessibility();
 // The panel holding the rows, and each row's labels as cells (row 0..9, column 0..2).
 void MarkLeadsTable(QWidget* panel);
 void MarkLeadsCell(QLabel* label, int row, int column);
+// Lets the keyboard read the table: the panel takes the focus, Up, Down, Home and End move
+// through the places, and each place is spoken ("1, Anna, 1620 points"). The current place is
+// framed only while the panel has the focus and a key has moved it there, so a mouse player sees
+// the dialog as before.
+void ReadLeadsByKeyboard(QWidget* panel);
 
 }  // namespace tavro

@@ -24,6 +24,7 @@ test_packages=(
     xvfb xdotool imagemagick x11-utils xxd time
     lintian desktop-file-utils appstream man-db
     at-spi2-core dbus-daemon python3-pyatspi
+    orca speech-dispatcher python3-speechd gir1.2-atspi-2.0 util-linux procps
 )
 
 packages=("${build_packages[@]}")

@@ -76,7 +76,7 @@
     <name>CardMaker</name>
     <message>
         <source>Give the set a name.</source>
-        <translation>Gib dem Satz einen Namen.</translation>
+        <translation>Geben Sie dem Satz einen Namen.</translation>
     </message>
     <message>
         <source>The set name cannot be &quot;%1&quot;.</source>
@@ -92,27 +92,27 @@
     </message>
     <message>
         <source>A card set named &quot;%1&quot; comes with the game: choose another name.</source>
-        <translation>Ein Kartensatz namens „%1“ gehört zum Spiel: Wähle einen anderen Namen.</translation>
+        <translation>Ein Kartensatz namens „%1“ gehört zum Spiel: Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>You already have a card set named &quot;%1&quot;.</source>
-        <translation>Du hast schon einen Kartensatz namens „%1“.</translation>
+        <translation>Sie haben schon einen Kartensatz namens „%1“.</translation>
     </message>
     <message>
         <source>Add 1 more picture.</source>
-        <translation>Füge noch 1 Bild hinzu.</translation>
+        <translation>Fügen Sie noch 1 Bild hinzu.</translation>
     </message>
     <message>
         <source>Add %1 more pictures.</source>
-        <translation>Füge noch %1 Bilder hinzu.</translation>
+        <translation>Fügen Sie noch %1 Bilder hinzu.</translation>
     </message>
     <message>
         <source>Remove 1 picture: a set has exactly 18.</source>
-        <translation>Entferne 1 Bild: Ein Satz hat genau 18.</translation>
+        <translation>Entfernen Sie 1 Bild: Ein Satz hat genau 18.</translation>
     </message>
     <message>
         <source>Remove %1 pictures: a set has exactly 18.</source>
-        <translation>Entferne %1 Bilder: Ein Satz hat genau 18.</translation>
+        <translation>Entfernen Sie %1 Bilder: Ein Satz hat genau 18.</translation>
     </message>
     <message>
         <source>%1 is already in the set.</source>
@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Choose another name, or add --replace to replace it.</source>
-        <translation>Wähle einen anderen Namen oder gib --replace an, um ihn zu ersetzen.</translation>
+        <translation>Wählen Sie einen anderen Namen oder geben Sie --replace an, um ihn zu ersetzen.</translation>
     </message>
     <message>
         <source>Makes a Tavro Memory card set from 18 pictures. Without arguments it opens its window.</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Replace your own card set of the same name.</source>
-        <translation>Deinen eigenen Kartensatz gleichen Namens ersetzen.</translation>
+        <translation>Ihren eigenen Kartensatz gleichen Namens ersetzen.</translation>
     </message>
     <message>
         <source>pictures</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Give the set a name with --name.</source>
-        <translation>Gib dem Satz mit --name einen Namen.</translation>
+        <translation>Geben Sie dem Satz mit --name einen Namen.</translation>
     </message>
     <message>
         <source>Blue</source>
@@ -286,6 +286,10 @@
         <source>Points</source>
         <translation>Punkte</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Space turns a card, F4 shows a pair for 75 points</source>
+        <translation>Pfeiltasten bewegen, Leertaste deckt eine Karte auf, F4 zeigt ein Paar für 75 Punkte</translation>
+    </message>
 </context>
 <context>
     <name>tavro::ErrorReport</name>
@@ -299,6 +303,14 @@
     <message>
         <source>Place</source>
         <translation>Platz</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 Punkte</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 points</source>
+        <translation>%1, %2, %3 Punkte</translation>
     </message>
 </context>
 <context>
@@ -367,6 +379,46 @@
         <source>Game over: %1 points</source>
         <translation>Spiel beendet: %1 Punkte</translation>
     </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>face up: %1</source>
+        <translation>aufgedeckt: %1</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 points</source>
+        <translation>Paar gefunden. %1 Punkte</translation>
+    </message>
+    <message>
+        <source>No match. %1 points</source>
+        <translation>Kein Paar. %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Turned face down: %1 and %2</source>
+        <translation>Wieder verdeckt: %1 und %2</translation>
+    </message>
+    <message>
+        <source>Hint: the partner is %1</source>
+        <translation>Tipp: das Gegenstück ist %1</translation>
+    </message>
+    <message>
+        <source>Hint: %1 and %2</source>
+        <translation>Tipp: %1 und %2</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 points</source>
+        <translation>Der Tipp kostete %1 Punkte. %2 Punkte</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points</source>
+        <translation>Spiel zu Ende, %1 Punkte</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>
@@ -381,6 +433,14 @@
     <message>
         <source>%1 can&apos;t be stored in the high scores</source>
         <translation>Nicht in der Bestenliste speicherbar: %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>A new high score: %1 points. Type your name for the Leads.</source>
+        <translation>Ein neuer Rekord: %1 Punkte. Geben Sie Ihren Namen für die Bestenliste ein.</translation>
     </message>
 </context>
 <context>
@@ -440,6 +500,18 @@
         <source>The card set %1 has no card back.</source>
         <translation>Der Kartensatz %1 hat keine Kartenrückseite.</translation>
     </message>
+    <message>
+        <source>Preview of the cards</source>
+        <translation>Vorschau der Karten</translation>
+    </message>
+    <message>
+        <source>Delay in seconds</source>
+        <translation>Verzögerung in Sekunden</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Karten: %1</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm5</name>
@@ -459,6 +531,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tavro Memory logo</source>
+        <translation>Tavro-Memory-Logo</translation>
+    </message>
 </context>
 <context>
     <name>tavro::cardmaker::CropView</name>
@@ -468,7 +544,7 @@
     </message>
     <message>
         <source>Drag the square, or move it with the arrow keys.</source>
-        <translation>Ziehe das Quadrat oder verschiebe es mit den Pfeiltasten.</translation>
+        <translation>Ziehen Sie das Quadrat oder verschieben Sie es mit den Pfeiltasten.</translation>
     </message>
 </context>
 <context>
@@ -491,7 +567,7 @@
     </message>
     <message>
         <source>A card set needs exactly 18 different pictures, one for each pair of cards, and a name no other set has. Drop pictures or a folder of pictures onto this window, or add them with the button.</source>
-        <translation>Ein Kartensatz braucht genau 18 verschiedene Bilder, eines für jedes Kartenpaar, und einen Namen, den kein anderer Satz hat. Zieh Bilder oder einen Ordner mit Bildern auf dieses Fenster oder füge sie mit der Schaltfläche hinzu.</translation>
+        <translation>Ein Kartensatz braucht genau 18 verschiedene Bilder, eines für jedes Kartenpaar, und einen Namen, den kein anderer Satz hat. Ziehen Sie Bilder oder einen Ordner mit Bildern auf dieses Fenster oder fügen Sie sie mit der Schaltfläche hinzu.</translation>
     </message>
     <message>
         <source>&amp;Save set</source>
@@ -503,7 +579,7 @@
     </message>
     <message>
         <source>Drag the square to choose the part on the card.</source>
-        <translation>Ziehe das Quadrat auf den Teil, der auf die Karte soll.</translation>
+        <translation>Ziehen Sie das Quadrat auf den Teil, der auf die Karte soll.</translation>
     </message>
     <message>
         <source>Na&amp;me:</source>
@@ -551,7 +627,7 @@
     </message>
     <message>
         <source>Replace your card set &quot;%1&quot; with the new one?</source>
-        <translation>Deinen Kartensatz „%1“ durch den neuen ersetzen?</translation>
+        <translation>Ihren Kartensatz „%1“ durch den neuen ersetzen?</translation>
     </message>
     <message>
         <source>Saved in %1. The game&apos;s Options list the set the next time they open.</source>
@@ -559,7 +635,7 @@
     </message>
     <message>
         <source>Click to choose the part of your picture on the back.</source>
-        <translation>Klicke, um den Teil deines Bildes auf der Rückseite zu wählen.</translation>
+        <translation>Klicken Sie, um den Teil Ihres Bildes für die Rückseite zu wählen.</translation>
     </message>
 </context>
 </TS>

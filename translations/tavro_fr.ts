@@ -286,6 +286,10 @@
         <source>Points</source>
         <translation>Points</translation>
     </message>
+    <message>
+        <source>Arrow keys move, Space turns a card, F4 shows a pair for 75 points</source>
+        <translation>Les flèches déplacent, Espace retourne une carte, F4 montre une paire pour 75 points</translation>
+    </message>
 </context>
 <context>
     <name>tavro::ErrorReport</name>
@@ -299,6 +303,14 @@
     <message>
         <source>Place</source>
         <translation>Rang</translation>
+    </message>
+    <message>
+        <source>%1, %2 points</source>
+        <translation>%1, %2 points</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 points</source>
+        <translation>%1, %2, %3 points</translation>
     </message>
 </context>
 <context>
@@ -367,6 +379,46 @@
         <source>Game over: %1 points</source>
         <translation>Partie terminée&#xa0;: %1 points</translation>
     </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>face up: %1</source>
+        <translation>face visible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 points</source>
+        <translation>Paire trouvée. %1 points</translation>
+    </message>
+    <message>
+        <source>No match. %1 points</source>
+        <translation>Pas de paire. %1 points</translation>
+    </message>
+    <message>
+        <source>Turned face down: %1 and %2</source>
+        <translation>Retournées face cachée&#xa0;: %1 et %2</translation>
+    </message>
+    <message>
+        <source>Hint: the partner is %1</source>
+        <translation>Indice&#xa0;: la carte jumelle est %1</translation>
+    </message>
+    <message>
+        <source>Hint: %1 and %2</source>
+        <translation>Indice&#xa0;: %1 et %2</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 points</source>
+        <translation>L’indice a coûté %1 points. %2 points</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points</source>
+        <translation>Partie terminée, %1 points</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>
@@ -381,6 +433,14 @@
     <message>
         <source>%1 can&apos;t be stored in the high scores</source>
         <translation>Impossible d&apos;enregistrer %1 dans les meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>A new high score: %1 points. Type your name for the Leads.</source>
+        <translation>Un nouveau record&#xa0;: %1 points. Tapez votre nom pour les meilleurs scores.</translation>
     </message>
 </context>
 <context>
@@ -440,6 +500,18 @@
         <source>The card set %1 has no card back.</source>
         <translation>Le jeu de cartes %1 n’a pas de dos de carte.</translation>
     </message>
+    <message>
+        <source>Preview of the cards</source>
+        <translation>Aperçu des cartes</translation>
+    </message>
+    <message>
+        <source>Delay in seconds</source>
+        <translation>Délai en secondes</translation>
+    </message>
+    <message>
+        <source>Cards: %1</source>
+        <translation>Cartes : %1</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm5</name>
@@ -458,6 +530,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tavro Memory logo</source>
+        <translation>Logo de Tavro Memory</translation>
     </message>
 </context>
 <context>

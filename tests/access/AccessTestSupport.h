@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QList>
 #include <QPointer>
+#include <QStringList>
 #include <QTest>
 #include <QVariant>
 // Qt turns accessibility on only when an assistive tool asks for it, which the offscreen
@@ -49,6 +50,8 @@ struct RecordedEvent {
     QPointer<QObject> object;
     QVariant value;       // of a value change
     QString description;  // of the object, when the event was raised
+    QString name;         // of the object, when the event was raised
+    QAccessible::Role role = QAccessible::NoRole;
 };
 
 // Turns accessibility on (as a screen reader would) and records every event raised.
@@ -78,14 +81,27 @@ public:
         return found;
     }
 
+    // What was announced to screen readers: the notifications shown, in their order.
+    QStringList Announcements() const {
+        QStringList texts;
+        for (const RecordedEvent& event : Events()) {
+            if (event.type == QAccessible::ObjectShow && event.role == QAccessible::Notification) {
+                texts.append(event.name);
+            }
+        }
+        return texts;
+    }
+
 private:
     static void Record(QAccessibleEvent* event) {
-        RecordedEvent recorded{event->type(), event->object(), {}, {}};
+        RecordedEvent recorded{event->type(), event->object(), {}, {}, {}, QAccessible::NoRole};
         if (event->type() == QAccessible::ValueChanged) {
             recorded.value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
         }
         if (QAccessibleInterface* iface = event->accessibleInterface()) {
             recorded.description = iface->text(QAccessible::Description);
+            recorded.name = iface->text(QAccessible::Name);
+            recorded.role = iface->role();
         }
         Events().append(recorded);
     }

@@ -128,7 +128,7 @@ TEST_F(CommandLine, MessagesInThePlayersLanguage) {
     const MakerRun german =
         RunMaker(TAVRO_MAKER, DataHome(), QStringList{"--name", "Satz"} + PlainPictures(17), "de");
     EXPECT_EQ(german.exitCode, 1);
-    EXPECT_TRUE(german.err.contains(QString::fromUtf8("F\xc3\xbcge noch 1 Bild hinzu.")))
+    EXPECT_TRUE(german.err.contains(QString::fromUtf8("F\xc3\xbcgen Sie noch 1 Bild hinzu.")))
         << german.err.toStdString();
     const MakerRun french =
         RunMaker(TAVRO_MAKER, DataHome(), QStringList{"--name", "a/b"} + PlainPictures(18), "fr");

@@ -163,9 +163,9 @@ TEST(MakerWindowLanguage, TheWindowSpeaksGermanAndFrench) {
         MakerWindow window(where);
         EXPECT_EQ(window.windowTitle(), "Tavro Memory Kartenmacher");
         EXPECT_EQ(window.findChild<QPushButton*>("save")->text(), "Satz &speichern");
-        EXPECT_EQ(
-            window.findChild<QLabel*>("rules")->text(),
-            QString::fromUtf8("F\xc3\xbcge noch 18 Bilder hinzu.\nGib dem Satz einen Namen."));
+        EXPECT_EQ(window.findChild<QLabel*>("rules")->text(),
+                  QString::fromUtf8(
+                      "F\xc3\xbcgen Sie noch 18 Bilder hinzu.\nGeben Sie dem Satz einen Namen."));
     }
     ASSERT_TRUE(InstallTranslations(QLocale(QLocale::French)));
     {
