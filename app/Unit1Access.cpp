@@ -16,7 +16,9 @@ namespace tavro {
 namespace {
 
 QString Place(int tile) {
-    return TForm1::tr("row %1, column %2").arg((tile - 1) / 6 + 1).arg((tile - 1) % 6 + 1);
+    return TForm1::tr("row %1, column %2")
+        .arg((tile - 1) / kBoardSide + 1)
+        .arg((tile - 1) % kBoardSide + 1);
 }
 
 }  // namespace
