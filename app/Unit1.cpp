@@ -14,25 +14,14 @@
 #include <utility>
 
 #include "app/BoardAccessible.h"
+#include "app/BoardGeometry.h"
 #include "controls/PictureBox.h"
-#include "widgets/Announcer.h"
-#include "widgets/DialogLook.h"
+#include "dialogkit/Announcer.h"
+#include "dialogkit/DialogLook.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 namespace {
-
-constexpr int kClientWidth = 500;
-constexpr int kClientHeight = 505;
-constexpr int kFrameSize = 70;
-constexpr int kFramePitch = 72;
-constexpr int kBoardLeft = 32;
-constexpr int kBoardTop = 24;
-constexpr int kPictureInset = 5;
-constexpr int kPictureSize = 60;
-constexpr int kPointsTop = 462;
-constexpr int kPointsHeight = 29;
-constexpr int kPointsValueLeft = 326;
-constexpr int kPointsGap = 8;
 
 const QColor kMedGray(0xA0, 0xA0, 0xA4);
 
@@ -77,7 +66,7 @@ TForm1::TForm1(StartupOptions options)
       engine_(state_.Game, state_.Config, state_.InputState, *this,
               [this] { return state_.Leads.LeadPoints[kLeadPlaces - 1]; }) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tavro Memory"));
+    setWindowTitle(QStringLiteral(TAVRO_PROGRAM_NAME));
     InstallBoardAccessibility();
     announcer_ = &AnnouncerOf(this);
     BuildBoard();
@@ -114,8 +103,9 @@ void TForm1::BuildBoard() {
         frame->setObjectName(QStringLiteral("p%1").arg(tile));
         frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
         frame->setLineWidth(1);
-        frame->setGeometry(kBoardLeft + kFramePitch * ((tile - 1) % 6),
-                           kBoardTop + kFramePitch * ((tile - 1) / 6), kFrameSize, kFrameSize);
+        frame->setGeometry(kBoardLeft + kFramePitch * ((tile - 1) % kBoardSide),
+                           kBoardTop + kFramePitch * ((tile - 1) / kBoardSide), kFrameSize,
+                           kFrameSize);
         SetBackground(frame, kMedGray);
 
         auto* picture = new PictureBox(frame);

@@ -7,16 +7,18 @@
 
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
+#include "dialogkit/Announcer.h"
+#include "dialogkit/ShownText.h"
 #include "game/TileSlot.h"
 #include "settings/CardSetInfo.h"
-#include "widgets/Announcer.h"
-#include "widgets/ShownText.h"
 
 namespace tavro {
 namespace {
 
 QString Place(int tile) {
-    return TForm1::tr("row %1, column %2").arg((tile - 1) / 6 + 1).arg((tile - 1) % 6 + 1);
+    return TForm1::tr("row %1, column %2")
+        .arg((tile - 1) / kBoardSide + 1)
+        .arg((tile - 1) % kBoardSide + 1);
 }
 
 }  // namespace
@@ -28,8 +30,8 @@ QString TForm1::PictureName(int face) const {
 QString TForm1::CardAccessibleName(int tile) const {
     const QString place = tr("Card %1, row %2, column %3: ")
                               .arg(tile)
-                              .arg((tile - 1) / 6 + 1)
-                              .arg((tile - 1) % 6 + 1);
+                              .arg((tile - 1) / kBoardSide + 1)
+                              .arg((tile - 1) % kBoardSide + 1);
     if (!faceShown_[Slot(tile)]) {
         return place + tr("face down");
     }

@@ -6,6 +6,8 @@
 #include <exception>
 
 #include "app/Unit1.h"
+#include "dialogkit/ErrorReport.h"
+#include "dialogkit/ShownText.h"
 #include "dialogs/Unit4.h"
 #include "dialogs/Unit5.h"
 #include "scores/LeadsFile.h"
@@ -13,8 +15,7 @@
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
 #include "settings/SettingsStore.h"
-#include "widgets/ErrorReport.h"
-#include "widgets/ShownText.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 
@@ -34,7 +35,7 @@ void TForm1::FormCreate() {
     // The set's name in the player's language; without one its folder name.
     const CardSetInfo info = ReadCardSetInfo(QString::fromStdString(state_.Config.CardFolder));
     setWindowTitle(
-        ShownCaption(QStringLiteral("Tavro Memory: ") +
+        ShownCaption(QStringLiteral(TAVRO_PROGRAM_NAME ": ") +
                      CardSetShownName(info, QString::fromStdString(state_.Config.CardSetName))));
     try {
         LoadLeads(state_.Leads);

@@ -9,11 +9,7 @@
 #include "controls/PictureBox.h"
 
 namespace tavro {
-namespace {
-
-constexpr int kBoardSide = 6;
-
-}  // namespace
+namespace {}  // namespace
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
     if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {

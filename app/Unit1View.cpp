@@ -9,17 +9,17 @@
 #include <QTimer>
 #include <exception>
 
+#include "app/BoardGeometry.h"
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
+#include "controls/PictureLoad.h"
+#include "dialogkit/Announcer.h"
+#include "dialogkit/ErrorReport.h"
 #include "scores/Unit2.h"
 #include "settings/CardSet.h"
-#include "widgets/Announcer.h"
-#include "widgets/ErrorReport.h"
 
 namespace tavro {
 namespace {
-
-constexpr int kPointsHeight = 29;
 
 // The platform colour value is blue-green-red, blue in the high byte.
 QColor FromBgr(std::uint32_t bgr) {

@@ -9,7 +9,7 @@
 #include <QFile>
 
 #include "cardart/CardDrawing.h"
-#include "settings/BitmapHeader.h"
+#include "pictures/BitmapHeader.h"
 
 namespace tavro::cardsets {
 namespace {

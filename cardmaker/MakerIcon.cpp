@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "widgets/AppIcon.h"
+#include "dialogkit/AppIcon.h"
 
 namespace tavro::cardmaker {
 

@@ -27,7 +27,7 @@
 #include "cardmaker/CropView.h"
 #include "cardmaker/FaceMaker.h"
 #include "cardmaker/SetWriter.h"
-#include "widgets/ErrorReport.h"
+#include "dialogkit/ErrorReport.h"
 
 namespace tavro::cardmaker {
 namespace {

@@ -2,6 +2,8 @@
 // Writing the set's metadata as a freedesktop key file.
 #include "cardmaker/SetMetadata.h"
 
+#include "settings/CardSetInfo.h"
+
 namespace tavro::cardmaker {
 
 QString EscapeKeyFileValue(const QString& value) {
@@ -27,8 +29,8 @@ QString EscapeKeyFileValue(const QString& value) {
 }
 
 QByteArray SetMetadataText(const QString& setName, const QStringList& pictureNames) {
-    QString text =
-        QStringLiteral("[Tavro Memory Card Set]\nName=") + EscapeKeyFileValue(setName) + u'\n';
+    QString text = QStringLiteral("[") + QLatin1String(kCardSetInfoGroup) +
+                   QStringLiteral("]\nName=") + EscapeKeyFileValue(setName) + u'\n';
     for (qsizetype n = 1; n <= pictureNames.size(); ++n) {
         text +=
             QStringLiteral("Picture%1=%2\n").arg(n).arg(EscapeKeyFileValue(pictureNames[n - 1]));

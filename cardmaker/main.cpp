@@ -9,6 +9,7 @@
 #include "cardmaker/MakerWindow.h"
 #include "settings/CardSet.h"
 #include "settings/PlayerSets.h"
+#include "tavro/ProgramInfo.h"
 #include "translations/Translations.h"
 
 namespace {
@@ -19,7 +20,7 @@ tavro::cardmaker::SetFolders DefaultFolders() {
 
 void NameApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("tavro-memory-cards"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TAVRO_VERSION));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TAVRO_PROGRAM_VERSION));
 }
 
 int RunCommandLine(int argc, char* argv[]) {

@@ -21,9 +21,14 @@ set(TAVRO_TEST_ENVIRONMENT
 
 # tavro_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
 # Builds one test executable and registers it with ctest. Link GTest::gtest_main for a
-# GoogleTest test, or Qt6::Test for a Qt Test one.
+# GoogleTest test, or Qt6::Test for a Qt Test one. The name is <folder>_<what>, <folder> being
+# the test's folder under tests/, so that `ctest -R '^<folder>_'` selects the folder.
 function(tavro_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    if(NOT name MATCHES "^${folder}_[a-z0-9_]+$")
+        message(FATAL_ERROR "test ${name} in tests/${folder}: name it ${folder}_<what>")
+    endif()
     add_executable(${name} ${ARG_SOURCES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})

@@ -17,19 +17,21 @@
 #include <exception>
 
 #include "controls/PictureBox.h"
+#include "controls/PictureLoad.h"
 #include "controls/RXSlider.h"
 #include "controls/RXSliderAccessible.h"
+#include "dialogkit/Announcer.h"
+#include "dialogkit/DialogLook.h"
+#include "dialogkit/ErrorReport.h"
+#include "dialogkit/KeyboardReach.h"
+#include "dialogkit/ShownText.h"
 #include "dialogs/PlainTextItemDelegate.h"
 #include "game/GameEngine.h"
 #include "game/InputGate.h"
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
 #include "settings/PlayerSets.h"
-#include "widgets/Announcer.h"
-#include "widgets/DialogLook.h"
-#include "widgets/ErrorReport.h"
-#include "widgets/KeyboardReach.h"
-#include "widgets/ShownText.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 namespace {
@@ -37,11 +39,9 @@ namespace {
 constexpr QSize kClientSize{315, 178};
 constexpr int kInitialPreviewInterval = 500;
 constexpr std::int32_t kDesignTimeDelay = 100;
-constexpr std::int32_t kMaxDelay = 2000;
-constexpr std::int32_t kDelayStep = 50;
 constexpr std::int32_t kSliderEdgeSize = 4;
 
-const QString kMainCaptionPrefix = QStringLiteral("Tavro Memory: ");
+const QString kMainCaptionPrefix = QStringLiteral(TAVRO_PROGRAM_NAME ": ");
 
 // The set folders in `setsFolder`, in the order the file system lists them (deliberately
 // unsorted); hidden ones are left out.
@@ -134,8 +134,8 @@ void TForm4::BuildControls() {
 
     TRxSlider* slider = controls_.slider = new TRxSlider(this);
     slider->setGeometry(9, 104, 297, 33);
-    slider->setMaxValue(kMaxDelay);
-    slider->setIncrement(kDelayStep);  // within 1..2000, so it cannot throw here
+    slider->setMaxValue(kMaxFlipDelay);
+    slider->setIncrement(kFlipDelayStep);  // within 1..2000, so it cannot throw here
     slider->setEdgeSize(kSliderEdgeSize);
     slider->setOptions(TSliderOptions(soShowFocus) | soShowPoints);
     slider->setValue(kDesignTimeDelay);

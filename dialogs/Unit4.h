@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "dialogkit/ToolDialog.h"
 #include "settings/Settings.h"
-#include "widgets/ToolDialog.h"
 
 class QComboBox;
 class QGroupBox;

@@ -9,10 +9,11 @@
 #include <QUrl>
 
 #include "controls/PictureBox.h"
+#include "dialogkit/DialogLook.h"
+#include "dialogkit/KeyboardReach.h"
 #include "dialogs/AboutLogo.h"
 #include "game/InputGate.h"
-#include "widgets/DialogLook.h"
-#include "widgets/KeyboardReach.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 namespace {
@@ -35,12 +36,14 @@ void TForm5::BuildControls() {
     controls_.logo->setPicture(DrawAboutLogo());
     controls_.logo->setAccessibleName(tr("Tavro Memory logo"));
 
-    controls_.title = new QLabel(QStringLiteral("Tavro Memory 1.0"), this);
+    controls_.title =
+        new QLabel(QStringLiteral(TAVRO_PROGRAM_NAME " " TAVRO_PROGRAM_VERSION), this);
     controls_.title->move(160, 8);
     controls_.title->adjustSize();
 
     controls_.homepage =
         MakeSpeedButton(this, tr("Visit Tavro Memory Homepage"), QRect(160, 40, 185, 25), Qt::blue);
+    // "Autors" is the program's own spelling of this caption: keep it.
     controls_.mail =
         MakeSpeedButton(this, tr("Mail To Tavro Memory Autors"), QRect(160, 72, 185, 25), Qt::blue);
     controls_.ok = MakeSpeedButton(this, tr("OK"), QRect(272, 144, 73, 25), Qt::black);

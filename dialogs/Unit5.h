@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "widgets/ToolDialog.h"
+#include "dialogkit/ToolDialog.h"
 
 class QLabel;
 class QToolButton;

@@ -9,7 +9,9 @@
 
 namespace tavro {
 
-inline constexpr int kTileCount = 36;
+// The board is a square of kBoardSide x kBoardSide tiles, numbered row by row from 1.
+inline constexpr int kBoardSide = 6;
+inline constexpr int kTileCount = kBoardSide * kBoardSide;
 inline constexpr int kFaceCount = 18;
 inline constexpr int kHintsPerGame = 50;
 

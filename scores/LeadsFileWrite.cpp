@@ -122,12 +122,13 @@ std::optional<Place> LinkTargetPlace() {
     if (!NameIsLink()) {
         return std::nullopt;
     }
-    char* resolved = ::realpath(NativeName().constData(), nullptr);
-    if (!resolved) {
+    // A buffer of PATH_MAX (the longest path realpath resolves in any case) lets the hardened
+    // build check the call (__realpath_chk).
+    char resolved[PATH_MAX];
+    if (::realpath(NativeName().constData(), resolved) == nullptr) {
         return std::nullopt;
     }
     const QByteArray path(resolved);
-    std::free(resolved);
     const qsizetype slash = path.lastIndexOf('/');
     return Place{slash == 0 ? QByteArrayLiteral("/") : path.left(slash), path.mid(slash + 1)};
 }

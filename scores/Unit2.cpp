@@ -11,13 +11,13 @@
 #include <QToolButton>
 #include <exception>
 
+#include "dialogkit/DialogLook.h"
+#include "dialogkit/ErrorReport.h"
+#include "dialogkit/KeyboardReach.h"
 #include "game/InputGate.h"
 #include "scores/LeadNameValidator.h"
 #include "scores/LeadsFile.h"
 #include "scores/Unit3.h"
-#include "widgets/DialogLook.h"
-#include "widgets/ErrorReport.h"
-#include "widgets/KeyboardReach.h"
 
 namespace tavro {
 

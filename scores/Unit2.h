@@ -8,9 +8,9 @@
 
 #include <cstdint>
 
+#include "dialogkit/ToolDialog.h"
 #include "game/GameState.h"
 #include "scores/LeadsTable.h"
-#include "widgets/ToolDialog.h"
 
 class QLabel;
 class QLineEdit;

@@ -11,13 +11,14 @@
 #include <QToolButton>
 #include <exception>
 
+#include "dialogkit/DialogLook.h"
+#include "dialogkit/ErrorReport.h"
+#include "dialogkit/KeyboardReach.h"
+#include "dialogkit/ShownText.h"
 #include "game/InputGate.h"
 #include "scores/LeadsFile.h"
 #include "scores/Unit3Access.h"
-#include "widgets/DialogLook.h"
-#include "widgets/ErrorReport.h"
-#include "widgets/KeyboardReach.h"
-#include "widgets/ShownText.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 namespace {
@@ -188,8 +189,9 @@ void TForm3::keyPressEvent(QKeyEvent* event) {
 
 void TForm3::SpeedButton1Click() {
     try {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Tavro Memory"), tr("Are you shure?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
+        // "shure" is the program's own spelling of this question: keep it.
+        QMessageBox box(QMessageBox::Question, QStringLiteral(TAVRO_PROGRAM_NAME),
+                        tr("Are you shure?"), QMessageBox::Yes | QMessageBox::No, this);
         box.setWindowModality(Qt::ApplicationModal);
         if (box.exec() == QMessageBox::Yes) {
             ClearLeads();

@@ -9,8 +9,8 @@
 
 #include <cstdint>
 
+#include "dialogkit/ToolDialog.h"
 #include "scores/LeadsTable.h"
-#include "widgets/ToolDialog.h"
 
 class QFrame;
 class QLabel;

@@ -13,8 +13,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "dialogkit/Announcer.h"
 #include "scores/LeadsTable.h"
-#include "widgets/Announcer.h"
 
 namespace tavro {
 namespace {

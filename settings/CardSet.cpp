@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Card sets: locating the current set's folder under "gfx" in the player's data folder or beside
-// the executable, and reading the sets' Windows bitmap files into picture controls.
+// the executable, and reading the sets' Windows bitmap files into images (decoded by the picture
+// library, pictures/).
 #include "settings/CardSet.h"
 
 #include <QCoreApplication>
@@ -8,10 +9,9 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "controls/PictureBox.h"
 #include "files/SafeFile.h"
-#include "settings/BitmapDecode.h"
-#include "settings/BitmapStream.h"
+#include "pictures/BitmapDecode.h"
+#include "pictures/BitmapStream.h"
 #include "settings/PlayerSets.h"
 
 namespace tavro {
@@ -161,13 +161,6 @@ QImage ReadBitmapScaled(const QString& fileName, const QSize& shownPixels) {
         ThrowPictureError(fileName, problem);
     }
     return image;
-}
-
-void LoadPicture(PictureBox& target, const QString& fileName) {
-    // Only as many pixels as the control shows are ever made: a set of huge pictures would
-    // otherwise cost their full size while each is read, and for as long as it is shown.
-    const QSize shown = ShownPixelSize(target.size(), target.devicePixelRatioF());
-    target.setPicture(ReadBitmapScaled(fileName, shown));
 }
 
 }  // namespace tavro

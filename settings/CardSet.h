@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Card sets: folders of bitmap pictures under "gfx" beside the executable and under "gfx" in the
 // player's data folder (PlayerCardSetsFolder), where a set of the same name wins. Derives the
-// current set's folder and loads a picture file into a picture control, checking that it is a
-// complete, readable Windows bitmap first.
+// current set's folder and reads a picture file into an image, checking that it is a complete,
+// readable Windows bitmap first (the decoding is the picture library's, pictures/).
 #pragma once
 
 #include <QImage>
@@ -12,8 +12,6 @@
 #include "settings/Settings.h"
 
 namespace tavro {
-
-class PictureBox;
 
 // A picture file that is missing or not a complete, readable bitmap.
 class PictureError : public std::runtime_error {
@@ -51,8 +49,5 @@ QImage ReadBitmap(const QString& fileName);
 // neither the whole file nor the full-size picture is ever held in memory (see BitmapStream.h).
 // An empty `shownPixels` reads the picture at full size.
 QImage ReadBitmapScaled(const QString& fileName, const QSize& shownPixels);
-// Loads the named bitmap into the picture control, replacing what it showed. Throws PictureError;
-// the control then keeps its picture.
-void LoadPicture(PictureBox& target, const QString& fileName);
 
 }  // namespace tavro

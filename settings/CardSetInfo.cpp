@@ -13,7 +13,7 @@
 namespace tavro {
 namespace {
 
-const QString kGroupName = QStringLiteral("Tavro Memory Card Set");
+const QString kGroupName = QString::fromLatin1(kCardSetInfoGroup);
 
 // A key file value with its escapes (\s \n \t \r \\) turned into the characters they stand for;
 // any other backslash stays as it is.

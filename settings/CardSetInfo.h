@@ -19,6 +19,8 @@
 namespace tavro {
 
 inline constexpr const char* kCardSetInfoFileName = "set.desktop";
+// The group of set.desktop that holds a set's names (read here, written by the card maker).
+inline constexpr const char* kCardSetInfoGroup = "Tavro Memory Card Set";
 inline constexpr int kNamedPictures = 18;
 inline constexpr qint64 kCardSetInfoMaxBytes = 16 * 1024;
 inline constexpr int kCardSetNameMaxLength = 64;

@@ -33,13 +33,14 @@
 
 #include "files/SafeFile.h"
 #include "settings/KeyValueStore.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 namespace {
 
-const QString kOrganisation = QStringLiteral("Tavro");
-const QString kApplication = QStringLiteral("Tavro Memory");
-const QString kKeyPath = QStringLiteral("Software/Tavro/Tavro Memory");
+const QString kOrganisationName = QStringLiteral(TAVRO_ORGANISATION);
+const QString kApplication = QStringLiteral(TAVRO_PROGRAM_NAME);
+const QString kKeyPath = QStringLiteral("Software/" TAVRO_ORGANISATION "/" TAVRO_PROGRAM_NAME);
 const QString kCards = QStringLiteral("cards");
 const QString kDelay = QStringLiteral("delay");
 const QString kPath = QStringLiteral("path");
@@ -59,7 +60,7 @@ QString ScopeFileName(QSettings::Scope scope) {
         return {};
     }
     name.chop(tail.size());
-    return name + kOrganisation + QLatin1Char('/') + kApplication + QStringLiteral(".ini");
+    return name + kOrganisationName + QLatin1Char('/') + kApplication + QStringLiteral(".ini");
 }
 
 // A regular file (or a link to one), or nothing at all under that name.

@@ -16,13 +16,14 @@
 #include <cwchar>
 
 #include "settings/KeyValueStore.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 namespace {
 
 // The key below HKEY_LOCAL_MACHINE; the registry functions take it without the leading
 // backslash.
-constexpr wchar_t kKeyPath[] = L"Software\\Tavro\\Tavro Memory";
+constexpr wchar_t kKeyPath[] = L"Software\\" TAVRO_ORGANISATION "\\" TAVRO_PROGRAM_NAME;
 
 // Closes the key on every way out.
 class OpenKey {

@@ -10,6 +10,11 @@ namespace tavro {
 
 inline constexpr const char* kDefaultCardSet = "animals";
 inline constexpr std::int32_t kDefaultFlipDelay = 500;
+// The delay's range: 0..2000 milliseconds in steps of 50. The store refuses other values and the
+// Options slider offers exactly these.
+inline constexpr std::int32_t kMinFlipDelay = 0;
+inline constexpr std::int32_t kMaxFlipDelay = 2000;
+inline constexpr std::int32_t kFlipDelayStep = 50;
 
 struct Settings {
     std::string CardSetName;     // UTF-8; the name of a folder under "gfx"

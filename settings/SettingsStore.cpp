@@ -13,16 +13,13 @@
 namespace tavro {
 namespace {
 
-constexpr std::int32_t kDelayStep = 50;
-constexpr std::int32_t kMaxFlipDelay = 2000;
-
 std::string ValidCardSetName(const std::optional<std::string>& stored) {
     return stored && !stored->empty() ? *stored : std::string(kDefaultCardSet);
 }
 
 std::int32_t ValidFlipDelay(const std::optional<std::int32_t>& stored) {
     const std::int32_t delay = stored.value_or(kDefaultFlipDelay);
-    if (delay % kDelayStep != 0 || delay < 0 || delay > kMaxFlipDelay) {
+    if (delay % kFlipDelayStep != 0 || delay < kMinFlipDelay || delay > kMaxFlipDelay) {
         return kDefaultFlipDelay;
     }
     return delay;

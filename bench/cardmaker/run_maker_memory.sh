@@ -20,14 +20,8 @@ for file in "$maker" "$game"; do
     }
 done
 
-work=$(mktemp -d)
-start_xvfb
-trap 'stop_xvfb; rm -rf "$work"' EXIT
-mkdir -p "$work/play" "$work/home" "$work/user" "$work/system" "$work/runtime" "$work/photos"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/home/.local/share"
-export QT_QPA_PLATFORM=xcb
+start_session
+mkdir -p "$work/play" "$work/photos"
 
 # 18 different photos: a diagonal gradient between two colours of its own each.
 echo "making 18 photos of 6000 x 4000 pixels..."

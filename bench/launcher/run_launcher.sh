@@ -17,17 +17,11 @@ source "$here/../../tests/e2e/xvfb.sh"
 baseline="$build/bench/startup/startup_baseline"
 [ -x "$baseline" ] || { echo "missing $baseline: build startup_baseline" >&2; exit 2; }
 
-work=$(mktemp -d)
-start_xvfb
-trap 'stop_xvfb; rm -rf "$work"' EXIT
+start_session
 cmake --install "$build" --prefix "$work/usr" --strip >/dev/null
 launcher="$work/usr/games/tavro-memory"
 card_back="$work/usr/lib/games/tavro-memory/gfx/animals/space.bmp"
-mkdir -p "$work/elsewhere" "$work/home" "$work/user" "$work/system" "$work/runtime"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
-export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/home/.local/share"
-export QT_QPA_PLATFORM=xcb
+mkdir -p "$work/elsewhere"
 unset TAVRO_EXIT_AFTER_FIRST_PAINT
 cd "$work/elsewhere"
 

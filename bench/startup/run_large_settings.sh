@@ -22,12 +22,9 @@ for file in "$program" "$probe"; do
     }
 done
 
-work=$(mktemp -d)
-start_xvfb
-trap 'stop_xvfb; rm -rf "$work"' EXIT
-mkdir -p "$work/play" "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+# The session's settings folders are set per run below (start_up).
+start_session
+mkdir -p "$work/play"
 cd "$work/play"
 
 values='[Software]

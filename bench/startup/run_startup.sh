@@ -23,13 +23,8 @@ for file in "$program" "$baseline" "$card_back"; do
     }
 done
 
-work=$(mktemp -d)
-start_xvfb
-trap 'stop_xvfb; rm -rf "$work"' EXIT
-mkdir -p "$work/play" "$work/home" "$work/user" "$work/system" "$work/runtime"
-chmod 700 "$work/runtime"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
-export XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+start_session
+mkdir -p "$work/play"
 cd "$work/play"
 
 # One run: prints "<milliseconds> <max RSS in KiB>".

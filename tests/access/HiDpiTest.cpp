@@ -6,9 +6,9 @@
 #include <QtTest>
 
 #include "controls/PictureBox.h"
+#include "dialogkit/AppIcon.h"
 #include "dialogs/AboutLogo.h"
 #include "dialogs/Unit5.h"
-#include "widgets/AppIcon.h"
 
 using namespace tavro;
 

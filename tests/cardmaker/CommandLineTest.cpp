@@ -7,7 +7,7 @@
 #include <QImage>
 
 #include "cardmaker/MakerFixture.h"
-#include "settings/BitmapHeader.h"
+#include "pictures/BitmapHeader.h"
 
 namespace tavro::test {
 namespace {

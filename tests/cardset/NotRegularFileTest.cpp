@@ -13,6 +13,7 @@
 
 #include "cardset/TempFolder.h"
 #include "controls/PictureBox.h"
+#include "controls/PictureLoad.h"
 #include "settings/CardSet.h"
 
 namespace tavro {

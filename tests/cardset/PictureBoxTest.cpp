@@ -8,7 +8,8 @@
 #include "cardset/BmpWriter.h"
 #include "cardset/TempFolder.h"
 #include "controls/PictureBox.h"
-#include "settings/BitmapDecode.h"
+#include "controls/PictureLoad.h"
+#include "pictures/BitmapDecode.h"
 #include "settings/CardSet.h"
 
 namespace tavro {

@@ -12,8 +12,8 @@
 
 #include "cardset/BmpWriter.h"
 #include "cardset/TempFolder.h"
-#include "settings/BitmapDecode.h"
-#include "settings/BitmapStream.h"
+#include "pictures/BitmapDecode.h"
+#include "pictures/BitmapStream.h"
 #include "settings/CardSet.h"
 
 namespace tavro {

@@ -21,12 +21,8 @@ start_session
 extra_pids+=("$!")
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 # The delay keeps a mismatched pair face up long enough to be read.
-mkdir -p "$XDG_CONFIG_HOME/Tavro"
-printf '[Software]\nTavro\\Tavro%%20Memory\\cards=animals\nTavro\\Tavro%%20Memory\\delay=800\n' \
-    >"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
-mkdir -p "$work/play"
-start_program "$program" "$work/play" "$work/program.log"
-wait_for_main_window || fail "the main window did not appear"
+write_settings animals 800
+run_game "$program"
 
 names="$(dirname "$program")/gfx/animals/set.desktop"
 [ -f "$names" ] || fail "no set.desktop in the built animals set"

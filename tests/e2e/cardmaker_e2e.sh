@@ -35,11 +35,8 @@ fi
 
 # --- the game, with the set picked in Options ----------------------------------------------
 # A long delay keeps a mismatched pair on screen while the screenshot reads it.
-mkdir -p "$XDG_CONFIG_HOME/Tavro" "$work/play"
-printf '[Software]\nTavro\\Tavro%%20Memory\\cards=animals\nTavro\\Tavro%%20Memory\\delay=1500\n' \
-    >"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
-start_program "$program" "$work/play" "$work/program.log"
-wait_for_main_window || fail "the main window did not appear"
+write_settings animals 1500
+run_game "$program"
 focus_main_window
 
 options_dialog() { xdotool search --onlyvisible --name '^Options$' | head -n1 | grep .; }

@@ -14,12 +14,8 @@ source "$here/xvfb.sh"
 
 start_session
 # A long delay keeps a mismatched pair on screen while the screenshot reads it.
-mkdir -p "$XDG_CONFIG_HOME/Tavro"
-printf '[Software]\nTavro\\Tavro%%20Memory\\cards=animals\nTavro\\Tavro%%20Memory\\delay=1500\n' \
-    >"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
-mkdir -p "$work/play"
-start_program "$program" "$work/play" "$work/program.log"
-wait_for_main_window || fail "the main window did not appear"
+write_settings animals 1500
+run_game "$program"
 focus_main_window
 
 shot="$work/screen.png"

@@ -24,13 +24,9 @@ trap 'stop_orca; cp "$work/spoken.txt" "${TMPDIR:-/tmp}/orca_e2e_spoken.txt" 2>/
 extra_pids+=("$!")
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0 LANGUAGE=en LANG=C.UTF-8
 # A short delay: the turned-back pair is told when it has passed.
-mkdir -p "$XDG_CONFIG_HOME/Tavro"
-printf '[Software]\nTavro\\Tavro%%20Memory\\cards=animals\nTavro\\Tavro%%20Memory\\delay=200\n' \
-    >"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
-mkdir -p "$work/play"
+write_settings animals 200
 start_speech
-start_program "$program" "$work/play" "$work/program.log"
-wait_for_main_window || fail "the main window did not appear"
+run_game "$program"
 start_orca
 
 place() { echo "row $(((($1) - 1) / 6 + 1)), column $(((($1) - 1) % 6 + 1))"; }

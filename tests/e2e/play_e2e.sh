@@ -13,10 +13,7 @@ here=$(dirname "$(realpath "$0")")
 source "$here/xvfb.sh"
 
 start_session
-mkdir -p "$work/play"
-start_program "$program" "$work/play" "$work/program.log"
-
-wait_for_main_window || fail "the main window did not appear"
+run_game "$program"
 [ "$WIDTH" -eq 500 ] || fail "window width $WIDTH, expected 500"
 [ "$menu_height" -gt 0 ] || fail "no menu bar above the 505-pixel board"
 

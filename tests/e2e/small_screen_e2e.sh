@@ -12,12 +12,7 @@ source "$here/xvfb.sh"
 
 XVFB_SCREEN=1280x1024x24 start_session
 export QT_SCALE_FACTOR=2
-mkdir -p "$work/play"
-start_program "$program" "$work/play" "$work/program.log"
-
-wait_for 30 main_window_id || fail "the main window did not appear"
-window=$(main_window_id)
-eval "$(xdotool getwindowgeometry --shell "$window")"
+run_game "$program"
 [ "$WIDTH" -eq 1000 ] || fail "window width $WIDTH, expected 1000"
 [ "$HEIGHT" -gt 1024 ] || fail "window height $HEIGHT: it should not fit the 1024-pixel screen"
 [ "$X" -eq 0 ] && [ "$Y" -eq 0 ] || fail "window at $X, $Y, expected at the top left"

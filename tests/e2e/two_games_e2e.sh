@@ -37,11 +37,8 @@ play_as() {
     source "$here/xvfb.sh"
     start_session
     # A long delay keeps a mismatched pair on screen while the screenshot reads it.
-    mkdir -p "$XDG_CONFIG_HOME/Tavro"
-    printf '[Software]\nTavro\\Tavro%%20Memory\\cards=animals\nTavro\\Tavro%%20Memory\\delay=1500\n' \
-        >"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
-    start_program "$program" "$shared/play" "$work/program.log"
-    wait_for_main_window || fail "$name: the main window did not appear"
+    write_settings animals 1500
+    run_game "$program" "$shared/play" "$name"
 
     shot="$work/screen.png"
     digest_of() {

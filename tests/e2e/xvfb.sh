@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the end-to-end tests, the README screenshots and the start-up benchmark: an Xvfb
-# server of our own on a free display number, a session whose settings and runtime folders are
-# temporary, the program started in it, and what the scripts read from its window.
-# Usage: source xvfb.sh; start_session   (or only start_xvfb, as the benchmark does)
+# The one shared start-up of everything that runs the program under Xvfb (the end-to-end tests
+# here, tools/take_screenshots.sh and the start-up benchmarks): an Xvfb server of our own on a
+# free display number, a session whose settings and runtime folders are temporary, the program
+# started in it with the settings the script asks for, and what the scripts read from its window.
+# Usage: source xvfb.sh; start_session; [write_settings <set> <delay>;] run_game <program>
 # shellcheck shell=bash disable=SC2034  # the variables set here are the sourcing script's
 
 extra_pids=()  # processes to end together with the server
@@ -62,6 +63,23 @@ start_session() {
     export HOME="$work/home" XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/system"
     export XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/home/.local/share"
     export QT_QPA_PLATFORM=xcb
+}
+
+# Writes the per-user settings the program reads at start: card set $1 and delay $2 (ms).
+write_settings() {
+    mkdir -p "$XDG_CONFIG_HOME/Tavro"
+    printf '[Software]\nTavro\\Tavro%%20Memory\\cards=%s\nTavro\\Tavro%%20Memory\\delay=%s\n' \
+        "$1" "$2" >"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
+}
+
+# Starts program $1 in the working folder $2 (default: the empty $work/play) with its output in
+# $work/program.log, and waits for its main window (see wait_for_main_window); fails the script,
+# naming $3 when given, when none appears.
+run_game() {
+    local folder=${2:-$work/play}
+    mkdir -p "$folder"
+    start_program "$1" "$folder" "$work/program.log"
+    wait_for_main_window || fail "${3:+$3: }the main window did not appear"
 }
 
 fail() {

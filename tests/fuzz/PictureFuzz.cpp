@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "cardset/BmpWriter.h"
-#include "settings/BitmapDecode.h"
-#include "settings/BitmapHeader.h"
-#include "settings/BitmapStream.h"
+#include "pictures/BitmapDecode.h"
+#include "pictures/BitmapHeader.h"
+#include "pictures/BitmapStream.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ independent reading of the rules:
     a[r] = a[i]; a[i] = t + 1; tile k gets a[k - 1]
   - fold: values above 18 lose 18.
 
-Regenerate the constants in game_deal_test.cpp with:  python3 tests/game/expected_deals.py
+Regenerate the constants in DealTest.cpp with:  python3 tests/game/expected_deals.py
 """
 
 SEEDS = [0, 12345678, 86399999]

@@ -31,8 +31,8 @@
 #include "app/ProgramUnderTest.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
+#include "dialogkit/DialogLook.h"
 #include "dialogs/PlainTextItemDelegate.h"
-#include "widgets/DialogLook.h"
 
 using namespace tavro;
 using namespace tavro::test;

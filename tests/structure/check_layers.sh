@@ -1,37 +1,60 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks that includes point down the layers: app/ on top, then the dialogs (dialogs/, scores/),
-# then the shared widgets and the core (widgets/, controls/, settings/, game/). Nothing includes a
-# folder above its own, and the game core includes nothing from Qt. The card maker sits beside
-# app/, and its picture logic includes no widgets.
-# Usage: check_layers.sh <source folder>
+# Checks that includes point down the layers: the two programs on top (app/, the game, and
+# cardmaker/, the card-set maker, which include nothing of each other), then the windows below
+# the game's (dialogs/, scores/), then the shared widgets (dialogkit/, controls/), then the
+# libraries without widgets (settings/, pictures/, cardart/, files/, translations/, the Leads file
+# in scores/) and the core (game/). Nothing includes a folder above its own; the picture library,
+# the settings libraries and the card maker's picture logic include no widget (neither ours nor
+# Qt's); the settings store includes nothing of the card sets or the pictures; and the game core
+# includes nothing from Qt.
+# Usage: check_layers.sh <source folder> [Qt's QtWidgets header folder]
 set -uo pipefail
 cd "$1" || exit 2
 
+# Qt's widget headers by name (QWidget, QLabel, ...), from the installed Qt when given.
+qt_widgets='QtWidgets(/[^">]*)?|QWidget|QApplication|QDialog|QLabel|QFrame|QMessageBox|QAbstractButton'
+if [ -n "${2:-}" ] && [ -d "$2" ]; then
+    qt_widgets="QtWidgets(/[^\">]*)?|$(cd "$2" && find . -maxdepth 1 -name 'Q*' ! -name '*.h' -printf '%f\n' |
+        sort | paste -sd'|')"
+fi
+
 failures=0
-# forbid <folders> <pattern> <why>: no source file in the folders may include a match.
+# forbid <files or folders> <pattern> <why>: no source file there may include a match.
 forbid() {
-    local folders=$1 pattern=$2 why=$3 hits
+    local places=$1 pattern=$2 why=$3 hits
     # shellcheck disable=SC2086
-    hits=$(grep -rnE --include='*.h' --include='*.cpp' "^#include [<\"]($pattern)" $folders)
+    hits=$(grep -rnE --include='*.h' --include='*.cpp' "^#include [<\"]($pattern)[\">]" $places \
+        2>/dev/null)
     if [ -n "$hits" ]; then
         printf '%s\n%s\n\n' "$why:" "$hits"
         failures=$((failures + 1))
     fi
 }
 
-forbid "dialogs scores widgets controls settings game" 'app/' 'below app/, a file includes app/'
-forbid "widgets controls settings game" 'dialogs/|scores/Unit' \
-    'a shared widget or the core includes a dialog'
-forbid "game" 'Q' 'the game core includes Qt'
-forbid "cardart" 'app/|dialogs/|scores/|cardmaker/' 'the card drawing includes a program of its users'
-forbid "dialogs scores widgets controls settings game cardart" 'cardmaker/' \
-    'the game includes the card maker'
+programs="app cardmaker"
+windows_below_app="dialogs scores"
+shared_widgets="dialogkit controls"
+no_widgets="settings pictures cardart files game translations scores/Leads*"
+settings_store="settings/Settings.h settings/SettingsStore.* settings/KeyValueStore*"
 # The card maker's picture logic and command line run without a window system.
 maker_core="cardmaker/MakerPicture.* cardmaker/FaceMaker.* cardmaker/CardSetDraft.*
     cardmaker/SetMetadata.* cardmaker/SetWriter.* cardmaker/CommandLine.*"
-forbid "$maker_core" 'QApplication|QWidget|Q[A-Za-z]*(Box|Button|Dialog|Label|Edit|View)>|widgets/|controls/' \
-    "the card maker's core includes widgets"
+
+forbid "$windows_below_app $shared_widgets $no_widgets" '(app|cardmaker)/[^">]*' \
+    'below the programs (app/, cardmaker/), a file includes one of them'
+forbid "app" 'cardmaker/[^">]*' 'the game includes the card maker'
+forbid "cardmaker" 'app/[^">]*' 'the card maker includes the game'
+forbid "$shared_widgets $no_widgets" '(dialogs/|scores/Unit)[^">]*' \
+    'a shared widget or a library below it includes a dialog'
+forbid "$no_widgets $maker_core" '(dialogkit|controls)/[^">]*' \
+    'a library without widgets (pictures, settings, card art, files, Leads, core, the maker'"'"'s core) includes a widget of ours'
+forbid "$no_widgets $maker_core" "$qt_widgets" \
+    'a library without widgets (pictures, settings, card art, files, Leads, core, the maker'"'"'s core) includes a Qt widget'
+forbid "pictures" '(settings|scores|cardart)/[^">]*' 'the picture library includes a folder above it'
+forbid "$settings_store" '(pictures/|settings/Card|settings/PlayerSets)[^">]*' \
+    'the settings store includes the card sets or the pictures'
+forbid "game" 'Q[^">]*' 'the game core includes Qt'
 
 [ "$failures" -eq 0 ] && echo "includes point down"
 exit "$failures"

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "cardmaker/MakerIcon.h"
-#include "widgets/AppIcon.h"
+#include "dialogkit/AppIcon.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const Program programs[] = {
-        {arguments[2], tavro::kDesktopId, "widgets/AppIcon.h", tavro::DrawAppIcon},
+        {arguments[2], tavro::kDesktopId, "dialogkit/AppIcon.h", tavro::DrawAppIcon},
         {arguments[3], tavro::cardmaker::kMakerDesktopId, "cardmaker/MakerIcon.h",
          tavro::cardmaker::DrawMakerIcon},
     };

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's fixed layout in pixels: the client area, the board's tile frames and the
+// pictures inside them, and the points labels below the board. The board's side (tiles per row)
+// is the game core's kBoardSide.
+#pragma once
+
+#include "game/GameState.h"
+
+namespace tavro {
+
+inline constexpr int kClientWidth = 500;
+inline constexpr int kClientHeight = 505;
+inline constexpr int kFrameSize = 70;   // a tile's frame, p1..p36
+inline constexpr int kFramePitch = 72;  // from one frame to the next
+inline constexpr int kBoardLeft = 32;
+inline constexpr int kBoardTop = 24;
+inline constexpr int kPictureInset = 5;  // a picture's offset inside its frame
+inline constexpr int kPictureSize = 60;  // a tile's picture, Image1..Image36
+inline constexpr int kPointsTop = 462;
+inline constexpr int kPointsHeight = 29;
+inline constexpr int kPointsValueLeft = 326;
+inline constexpr int kPointsGap = 8;
+
+}  // namespace tavro

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The start-up benchmark's exit hook (bench/startup): quits the program as soon as the board has
+// been painted once, without saving anything. It is compiled only into the benchmark's own build
+// of the game (FirstPaintMain.cpp), never into TavroMemory itself.
+#pragma once
+
+class QWidget;
+
+namespace tavro {
+
+// Watches the window's last-painted child; call before the window is shown.
+void QuitAfterFirstPaint(QWidget& window);
+
+}  // namespace tavro

@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Card sets that can't be used as they are: pictures that are not regular files (a FIFO, a link
+// to an endless device, a folder) as a face, as the card back and in the Options preview; a
+// stored set name that names no set folder; and a set without a card back picked in Options.
+// None of them may hang or end the program where it can go on. A hang fails through the test's
+// time limit.
+#include <sys/stat.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QtTest>
+
+#include "ProgramUnderTest.h"
+#include "controls/PictureBox.h"
+#include "controls/RXSlider.h"
+#include "game/TileSlot.h"
+#include "settings/SettingsStore.h"
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+enum class Kind { Fifo, EndlessDevice, Folder };
+
+// Puts something that is not a regular file where the picture file was.
+bool ReplaceWithNonFile(const QString& file, Kind kind) {
+    if (QFile::exists(file) && !QFile::remove(file)) {
+        return false;
+    }
+    switch (kind) {
+        case Kind::Fifo:
+            return ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0;
+        case Kind::EndlessDevice:
+            return QFile::link(QStringLiteral("/dev/zero"), file);
+        case Kind::Folder:
+            return QDir().mkdir(file);
+    }
+    return false;
+}
+
+void StoreCardSet(const std::string& name) {
+    Settings settings;
+    settings.CardSetName = name;
+    settings.FlipDelay = 500;
+    SaveSettings(settings);
+}
+
+QColor Shown(const TForm1& form, int tile) {
+    return form.Image(tile)->picture().pixelColor(0, 0);
+}
+
+}  // namespace
+
+class CardSetFaultsTest : public ModalCheckedTest {
+    Q_OBJECT
+private slots:
+    void aFaceThatIsNoFileIsReportedAndTheGameGoesOn_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("fifo") << static_cast<int>(Kind::Fifo);
+        QTest::newRow("link to /dev/zero") << static_cast<int>(Kind::EndlessDevice);
+        QTest::newRow("folder") << static_cast<int>(Kind::Folder);
+    }
+    void aFaceThatIsNoFileIsReportedAndTheGameGoesOn() {
+        StoreCardSet(kDefaultCardSet);
+        QFETCH(int, kind);
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
+        const GameState& game = form.state().Game;
+        const int tile = 11;
+        const QString face = program.sandbox.cardFolder() +
+                             QString::number(game.BoardFaces[Slot(tile)]) + QStringLiteral(".bmp");
+        QVERIFY(ReplaceWithNonFile(face, static_cast<Kind>(kind)));
+
+        const auto report = AnswerMessageBox();
+        QTest::mouseClick(form.Image(tile), Qt::LeftButton);
+        QCOMPARE(report->title, QStringLiteral("Tavro Memory"));
+        QVERIFY2(report->text.contains(face), qPrintable(report->text));
+        QVERIFY2(report->text.contains(QStringLiteral("not a regular file")),
+                 qPrintable(report->text));
+        QCOMPARE(Shown(form, tile), CardBackColour());
+        QCOMPARE(form.state().InputState, kInputReady);
+
+        // The game goes on: a card with another face turns over.
+        int other = 1;
+        while (game.BoardFaces[Slot(other)] == game.BoardFaces[Slot(tile)]) {
+            ++other;
+        }
+        QTest::mouseClick(form.Image(other), Qt::LeftButton);
+        QCOMPARE(game.FirstPick, other);
+        QCOMPARE(Shown(form, other), FaceColour(game.BoardFaces[Slot(other)]));
+    }
+
+    void aCardBackThatIsNoFileAsksForAReinstall() {
+        StoreCardSet(kDefaultCardSet);
+        Sandbox sandbox;
+        QVERIFY(ReplaceWithNonFile(sandbox.cardFolder() + QStringLiteral("space.bmp"), Kind::Fifo));
+        const auto box = AnswerMessageBox();
+        ProgramUnderTest program(sandbox);
+        QCOMPARE(box->text, QStringLiteral("Please reinstall Tavro Memory"));
+        QCOMPARE(program.exitCodes, std::vector<int>{1});
+    }
+
+    void aPreviewPictureThatIsNoFileShowsError() {
+        StoreCardSet(kDefaultCardSet);
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm4& options = program.windows.form4;
+        options.setExecutableFolder(program.sandbox.programFolder());
+        QVERIFY(
+            ReplaceWithNonFile(program.sandbox.cardFolder() + QStringLiteral("1.bmp"), Kind::Fifo));
+        auto sawError = std::make_shared<bool>(false);
+        auto step = std::make_shared<int>(-1);
+        WhenModal<TForm4>([sawError, step](TForm4* dialog) {
+            *sawError = QTest::qWaitFor(
+                [dialog] { return dialog->Panel1()->text() == QStringLiteral("ERROR"); }, 5000);
+            *step = dialog->PreviewStep();
+            dialog->reject();
+        });
+        program.form.Options1->trigger();
+        QVERIFY(*sawError);
+        QCOMPARE(*step, 1);  // the card back was shown; face 1 is tried again and again
+        QCOMPARE(program.form.state().InputState, kInputReady);
+    }
+
+    // Names that can't name a folder under gfx, or name none: the default set is dealt.
+    void aStoredSetThatNamesNoSetFolderFallsBackToTheDefault_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("typo") << QByteArray("animalz");
+        QTest::newRow("parent path") << QByteArray("../elsewhere");
+        QTest::newRow("path through gfx") << QByteArray("../gfx/animals/../../elsewhere");
+        QTest::newRow("absolute path") << QByteArray("/");
+        QTest::newRow("dot") << QByteArray(".");
+        QTest::newRow("newline") << QByteArray("animals\n");
+        QTest::newRow("not UTF-8") << QByteArray("anim\xe4ls");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void aStoredSetThatNamesNoSetFolderFallsBackToTheDefault() {
+        QFETCH(QByteArray, stored);
+        Sandbox sandbox;
+        // A complete set outside gfx, beside it: it must never be read.
+        const QString elsewhere = sandbox.programFolder() + QStringLiteral("/elsewhere/");
+        QVERIFY(QDir().mkpath(elsewhere));
+        for (const QString& name : QDir(sandbox.cardFolder()).entryList(QDir::Files)) {
+            QVERIFY(QFile::copy(sandbox.cardFolder() + name, elsewhere + name));
+        }
+        QVERIFY(QFile::remove(elsewhere + QStringLiteral("space.bmp")));
+        QVERIFY(QFile::copy(sandbox.cardFolder() + QStringLiteral("7.bmp"),
+                            elsewhere + QStringLiteral("space.bmp")));
+        StoreCardSet(stored.toStdString());
+
+        ProgramUnderTest program(sandbox);
+        QCOMPARE(program.exitCodes, std::vector<int>{});
+        QCOMPARE(program.form1.windowTitle(), QStringLiteral("Tavro Memory: animals"));
+        QCOMPARE(program.form1.state().Config.CardSetName, std::string("animals"));
+        QCOMPARE(QString::fromStdString(program.form1.state().Config.CardFolder),
+                 sandbox.cardFolder());
+        QCOMPARE(program.form1.state().InputState, kInputReady);
+        QCOMPARE(program.form1.Image(1)->picture().pixelColor(0, 0), CardBackColour());
+
+        // The repaired name is what the end of the run stores.
+        program.form1.close();
+        Settings saved;
+        LoadSettings(saved);
+        QCOMPARE(saved.CardSetName, std::string("animals"));
+    }
+
+    void aStoredSetThatDiffersOnlyInCaseIsKept() {
+        Sandbox sandbox;
+        StoreCardSet("Animals");
+        ProgramUnderTest program(sandbox);
+        QCOMPARE(program.form1.windowTitle(), QStringLiteral("Tavro Memory: Animals"));
+        QCOMPARE(program.exitCodes, std::vector<int>{});
+    }
+
+    void aStoredSetWithoutCardBackStillAsksForAReinstall() {
+        Sandbox sandbox;
+        const QString broken = sandbox.programFolder() + QStringLiteral("/gfx/broken/");
+        QVERIFY(QDir().mkpath(broken));
+        StoreCardSet("broken");
+        const auto box = AnswerMessageBox();
+        ProgramUnderTest program(sandbox);
+        QCOMPARE(box->text, QStringLiteral("Please reinstall Tavro Memory"));
+        QCOMPARE(program.exitCodes, std::vector<int>{1});
+    }
+
+    // Picking a set without a card back in Options: reported, and the previous set with its
+    // game in progress comes back; with the delay changed as well, a new deal of that set.
+    void aPickedSetWithoutCardBackIsReportedAndUndone_data() {
+        QTest::addColumn<bool>("delayChanged");
+        QTest::newRow("set only") << false;
+        QTest::newRow("set and delay") << true;
+    }
+    void aPickedSetWithoutCardBackIsReportedAndUndone() {
+        StoreCardSet(kDefaultCardSet);
+        QFETCH(bool, delayChanged);
+        SandboxedProgram program;
+        const QString broken = program.sandbox.programFolder() + QStringLiteral("/gfx/broken/");
+        QVERIFY(QDir().mkpath(broken));
+        QVERIFY(QFile::copy(program.sandbox.cardFolder() + QStringLiteral("1.bmp"),
+                            broken + QStringLiteral("1.bmp")));
+        QVERIFY(program.show());
+        TForm1& form = program.form;
+        program.windows.form4.setExecutableFolder(program.sandbox.programFolder());
+        const std::string cardFolder = form.state().Config.CardFolder;
+
+        // A game in progress: one card face up.
+        QTest::mouseClick(form.Image(5), Qt::LeftButton);
+        QCOMPARE(form.state().Game.FirstPick, 5);
+        const auto board = form.state().Game.BoardFaces;
+
+        auto captionWhileOpen = std::make_shared<QString>();
+        WhenModal<TForm4>([captionWhileOpen, &form, delayChanged](TForm4* dialog) {
+            QComboBox* list = dialog->ComboBox1();
+            emit list->activated(list->findText(QStringLiteral("broken")));
+            *captionWhileOpen = form.windowTitle();
+            if (delayChanged) {
+                dialog->RxSlider1()->setValue(1500);
+            }
+            dialog->accept();
+        });
+        const auto report = AnswerMessageBox();
+        form.Options1->trigger();
+
+        QCOMPARE(*captionWhileOpen, QStringLiteral("Tavro Memory: broken"));
+        QCOMPARE(report->title, QStringLiteral("Tavro Memory"));
+        QCOMPARE(report->text, QStringLiteral("The card set broken has no card back."));
+        QCOMPARE(program.windows.exitCodes, std::vector<int>{});
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tavro Memory: animals"));
+        QCOMPARE(form.state().Config.CardSetName, std::string("animals"));
+        QCOMPARE(form.state().Config.CardFolder, cardFolder);
+        QCOMPARE(form.state().InputState, kInputReady);
+        if (delayChanged) {
+            QCOMPARE(form.state().Config.FlipDelay, 1500);
+            QCOMPARE(form.state().Game.FirstPick, 0);  // dealt anew
+            QCOMPARE(Shown(form, 5), CardBackColour());
+        } else {
+            QCOMPARE(form.state().Game.FirstPick, 5);  // the same game goes on
+            QVERIFY(form.state().Game.BoardFaces == board);
+            QCOMPARE(Shown(form, 5), FaceColour(board[Slot(5)]));
+        }
+    }
+};
+
+TAVRO_WIDGET_TEST_MAIN(CardSetFaultsTest)
+#include "CardSetFaultsTest.moc"

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where the main window first appears: centred on the screen's available area where it fits,
+// else at that area's top left. The real window is placed at a scale of 2 on an offscreen
+// screen of 1280 x 1024 device pixels, where its fixed size does not fit.
+#include <QFile>
+#include <QScreen>
+#include <QtTest>
+
+#include "ProgramUnderTest.h"
+#include "app/WindowPlacement.h"
+
+using namespace tavro;
+using namespace tavro::test;
+
+class WindowPlacementTest : public ModalCheckedTest {
+    Q_OBJECT
+private slots:
+    void centredWhereTheFrameFits() {
+        QCOMPARE(FirstWindowPosition(QSize(500, 524), QRect(0, 0, 1280, 1024)), QPoint(390, 250));
+        QCOMPARE(FirstWindowPosition(QSize(500, 524), QRect(100, 30, 1180, 994)), QPoint(440, 265));
+        // Exactly as large as the area: the area itself.
+        QCOMPARE(FirstWindowPosition(QSize(640, 484), QRect(0, 28, 640, 484)), QPoint(0, 28));
+    }
+
+    void topLeftWhereTheFrameDoesNotFit() {
+        // Too tall (a scale of 2 on a 1280 x 1024 screen), too wide, or both; the area may
+        // start past a panel at the top or the left of the screen.
+        QCOMPARE(FirstWindowPosition(QSize(500, 524), QRect(0, 0, 640, 512)), QPoint(0, 0));
+        QCOMPARE(FirstWindowPosition(QSize(500, 524), QRect(0, 14, 640, 498)), QPoint(0, 14));
+        QCOMPARE(FirstWindowPosition(QSize(660, 300), QRect(24, 0, 616, 512)), QPoint(24, 0));
+        QCOMPARE(FirstWindowPosition(QSize(700, 600), QRect(10, 20, 640, 480)), QPoint(10, 20));
+    }
+
+    void mainWindowOnASmallScreenAtScaleTwo() {
+        SandboxedProgram program;
+        TForm1& form = program.form;
+        const QScreen* screen = form.screen();
+        QVERIFY(screen != nullptr);
+        QCOMPARE(screen->devicePixelRatio(), 2.0);
+        const QRect available = screen->availableGeometry();
+        QCOMPARE(available.size(), QSize(640, 512));
+
+        PlaceOnItsScreen(form);
+        const QSize fixedSize = form.size();
+        QVERIFY2(form.frameGeometry().height() > available.height(),
+                 "the window should not fit this screen");
+        QVERIFY(program.show());
+        QCOMPARE(form.size(), fixedSize);
+        QCOMPARE(form.frameGeometry().topLeft(), available.topLeft());
+        QVERIFY(available.contains(form.mapToGlobal(QPoint(0, 0))));  // the menu bar's corner
+    }
+};
+
+int main(int argc, char** argv) {
+    // One offscreen screen of 1280 x 1024 device pixels, shown at a scale of 2.
+    QTemporaryDir folder;
+    const QString config = folder.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280,
+                        "height": 1024, "logicalDpi": 96}]})") < 0) {
+        return 2;
+    }
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    qputenv("QT_SCALE_FACTOR", "2");
+    RedirectSettingsStore(folder.filePath(QStringLiteral("settings")));
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavro Memory"));
+    RedirectSettingsStore(folder.filePath(QStringLiteral("settings")));
+    StartModalWatchdog();
+    WindowPlacementTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "WindowPlacementTest.moc"

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The layer check catches what it is there for: in a copy of the source tree, each planted
+# include that points up (a widget into the picture library or the settings libraries, a window
+# into a shared widget, Qt into the game core) must make check_layers.sh fail, and the untouched
+# copy must pass.
+# Usage: check_layers_planted.sh <source folder> [Qt's QtWidgets header folder]
+set -euo pipefail
+source_dir=$(realpath "$1")
+widgets_headers=${2:-}
+check="$source_dir/tests/structure/check_layers.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# plant <file> <include line>: a fresh copy with the line added to the file; the check must fail.
+plant() {
+    rm -rf "$work/tree"
+    mkdir "$work/tree"
+    (cd "$source_dir" && find . -path ./.git -prune -o \( -name '*.cpp' -o -name '*.h' \) -print |
+        grep -v '^\./build' | xargs cp --parents -t "$work/tree")
+    if [ -n "$1" ]; then
+        [ -f "$work/tree/$1" ] || { echo "FAIL: no $1 to plant into"; exit 1; }
+        printf '%s\n' "$2" >>"$work/tree/$1"
+    fi
+    bash "$check" "$work/tree" "$widgets_headers" >"$work/out" 2>&1
+}
+
+plant "" "" || { cat "$work/out"; echo "FAIL: the untouched tree does not pass"; exit 1; }
+while IFS='|' read -r file line; do
+    if plant "$file" "$line"; then
+        echo "FAIL: the check passed with '$line' in $file"
+        exit 1
+    fi
+    echo "caught: '$line' in $file"
+done <<'PLANTS'
+pictures/BitmapDecode.cpp|#include "controls/PictureBox.h"
+pictures/BitmapHeader.h|#include <QWidget>
+settings/CardSet.cpp|#include "controls/PictureBox.h"
+settings/CardSetInfo.h|#include <QtWidgets/QLabel>
+settings/SettingsStore.cpp|#include "dialogkit/ErrorReport.h"
+settings/SettingsStore.cpp|#include "pictures/BitmapDecode.h"
+controls/PictureBox.cpp|#include "dialogs/Unit4.h"
+scores/LeadsFile.cpp|#include <QMessageBox>
+game/Deal.cpp|#include <QString>
+dialogs/Unit5.cpp|#include "app/Unit1.h"
+cardart/CardDrawing.cpp|#include <QWidget>
+cardmaker/SetWriter.cpp|#include "dialogkit/ErrorReport.h"
+dialogs/Unit4.cpp|#include "cardmaker/MakerWindow.h"
+app/Unit1.cpp|#include "cardmaker/MakerWindow.h"
+PLANTS
+echo "every planted include is caught"
