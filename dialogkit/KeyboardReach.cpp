@@ -22,10 +22,18 @@ double Luminance(const QColor& colour) {
            0.0722 * channel(colour.blueF());
 }
 
-// A 2-pixel frame around the control while it has the focus, in black or white, whichever stands
-// out more from the control's background (the style's own focus frame is a thin line in a pale
-// colour). Transparent and empty otherwise, so an unfocused control looks as before. A child of
-// the control, it is drawn over whatever the control draws, up to its edges.
+// Whether a focus change came from the keyboard's navigation keys, as opposed to a click, a
+// window's showing or the program itself.
+bool MovedByKey(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::ShortcutFocusReason;
+}
+
+// A 2-pixel frame around the control while it has a focus moved there by key, in black or white,
+// whichever stands out more from the control's background (the style's own focus frame is a thin
+// line in a pale colour). Transparent and empty otherwise, so the control looks as designed to a
+// mouse player. A child of the control, it is drawn over whatever the control draws, up to its
+// edges.
 class FocusMark : public QWidget {
 public:
     FocusMark(QWidget* control, int rightInset)
@@ -39,7 +47,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == control_) {
-            if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            if (event->type() == QEvent::FocusIn) {
+                shown_ = MovedByKey(static_cast<QFocusEvent*>(event)->reason());
+                update();
+            } else if (event->type() == QEvent::FocusOut) {
+                shown_ = false;
                 update();
             } else if (event->type() == QEvent::Resize) {
                 setGeometry(control_->rect());
@@ -48,7 +60,7 @@ protected:
         return false;
     }
     void paintEvent(QPaintEvent* /*event*/) override {
-        if (!control_->hasFocus()) {
+        if (!shown_ || !control_->hasFocus()) {
             return;
         }
         const QColor behind = control_->palette().color(control_->backgroundRole());
@@ -61,6 +73,7 @@ protected:
 private:
     QWidget* control_;
     int rightInset_;
+    bool shown_ = false;
 };
 
 class EnterPresses : public QObject {

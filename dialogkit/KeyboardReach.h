@@ -14,8 +14,10 @@ namespace tavro {
 // Also marks its focus (below).
 void ReachByKeyboard(QToolButton* button);
 // Frames the control 2 pixels wide in black or white, whichever stands out from its background,
-// while it has the focus, over whatever the control draws. rightInset moves the right side in,
-// clear of dark edges the control draws there (a combo box's arrow button).
+// over whatever the control draws, while it has a focus that the keyboard moved there (Tab,
+// Shift+Tab or an access key). A focus from a click or from a window's showing leaves the
+// control's own look, so a mouse player sees the windows as they were designed. rightInset
+// moves the right side in, clear of dark edges the control draws there (a combo box's arrow).
 void MarkFocus(QWidget* control, int rightInset = 0);
 
 }  // namespace tavro

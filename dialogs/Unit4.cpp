@@ -91,13 +91,14 @@ void TForm4::BuildControls() {
     comboBox->setGeometry(8, 27, 217, 21);
     comboBox->setEditable(false);
     comboBox->setFrame(false);
-    // The flat frame turns black and twice as wide while the list has the keyboard focus: on the
-    // white box it stands out under any desktop palette. The text stays where it was.
+    // A thin flat frame that takes the highlight colour while the list has the focus; a focus
+    // moved here by key is also marked 2 pixels wide (MarkFocus), which stands out under any
+    // palette. The frame's right side is covered by the arrow button's dark bevel: the mark goes
+    // just inside it.
     comboBox->setStyleSheet(
         QStringLiteral("QComboBox { border: 1px solid #808080; background: white; color: black; "
                        "padding-left: 3px; }"
-                       "QComboBox:focus { border: 2px solid black; padding-left: 2px; }"));
-    // The frame's right side is covered by the arrow button's dark bevel: marked just inside it.
+                       "QComboBox:focus { border-color: palette(highlight); }"));
     MarkFocus(comboBox, 2);
     comboBox->setItemDelegate(new PlainTextItemDelegate(comboBox));
     // The drop-down list is white with dark text like the box, whatever the desktop's colours.
@@ -140,6 +141,7 @@ void TForm4::BuildControls() {
     slider->setOptions(TSliderOptions(soShowFocus) | soShowPoints);
     slider->setValue(kDesignTimeDelay);
     slider->setCursor(Qt::PointingHandCursor);
+    MarkFocus(slider);  // beside its own dotted focus rectangle, for a focus moved by key
     // Connected only now, so that building the dialog leaves FlipDelay alone.
     connect(slider, &TRxCustomSlider::OnChange, this, &TForm4::RxSlider1Change);
     // Read in seconds, as the caption above it shows the delay.

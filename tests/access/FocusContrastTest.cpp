@@ -14,6 +14,7 @@
 
 #include "app/ProgramUnderTest.h"
 #include "controls/PictureBox.h"
+#include "controls/RXSlider.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -131,6 +132,21 @@ QStringList CheckFocusMark(QWidget* control, const QRect& area = QRect()) {
     return SidesWithoutMark(before, Area(window, rect));
 }
 
+// Gives the control the focus for the reason given, then by Tab; returns the sides where the Tab
+// focus adds no mark, that is where the first focus already showed one.
+QStringList CheckMarkOnlyByKey(QWidget* control, Qt::FocusReason reason) {
+    QWidget* window = control->window();
+    const QRect rect(control->mapTo(window, QPoint(0, 0)), control->size());
+    control->clearFocus();
+    control->setFocus(reason);
+    QCoreApplication::processEvents();
+    const QImage plain = Area(window, rect);
+    control->clearFocus();
+    control->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    return SidesWithoutMark(plain, Area(window, rect));
+}
+
 }  // namespace
 
 class FocusContrastTest : public QObject {
@@ -188,12 +204,41 @@ private slots:
             options.show();
             QVERIFY(QTest::qWaitForWindowActive(&options));
             check(QStringLiteral("Options cards"), options.ComboBox1());
+            check(QStringLiteral("Options delay"), options.RxSlider1());
             check(QStringLiteral("Options OK"), options.SpeedButton1());
             options.hide();
 
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
         }
         QApplication::setPalette(before);
+    }
+
+    // A click, or a dialog's showing, gives the focus without the 2-pixel mark, so a mouse
+    // player sees the controls as designed; the mark comes with a focus moved by key.
+    void focusFromTheMouseOrAShowingKeepsTheDesignedLook() {
+        SandboxedProgram program;
+        ProgramUnderTest& windows = program.windows;
+        QStringList faults;
+        const auto check = [&faults](const QString& name, QWidget* control,
+                                     Qt::FocusReason reason) {
+            const QStringList marked = CheckMarkOnlyByKey(control, reason);
+            if (!marked.isEmpty()) {
+                faults << name + " marked without a key: " + marked.join(QLatin1Char(','));
+            }
+        };
+        TForm2& entry = windows.form2;
+        entry.show();
+        QVERIFY(QTest::qWaitForWindowActive(&entry));
+        check(QStringLiteral("Name box"), entry.Edit1(), Qt::OtherFocusReason);
+        entry.hide();
+
+        TForm4& options = windows.form4;
+        options.show();
+        QVERIFY(QTest::qWaitForWindowActive(&options));
+        check(QStringLiteral("Options cards"), options.ComboBox1(), Qt::MouseFocusReason);
+        check(QStringLiteral("Options delay"), options.RxSlider1(), Qt::MouseFocusReason);
+        options.hide();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
     }
 };
 
