@@ -165,6 +165,9 @@ std::optional<std::int32_t> Int32Value(const QVariant& value) {
     return static_cast<std::int32_t>(number);
 }
 
+// How long a save waits for another copy's lock on the settings file.
+constexpr int kLockWaitMs = 5000;
+
 // Changes the values of a scope's file, as QSettings would, under its lock file. An edit that
 // returns false leaves the file as it is. A file too large or unreadable is replaced by one
 // holding only the edited values. False when the file could not be written.
@@ -174,9 +177,11 @@ bool EditScope(QSettings::Scope scope, const std::function<bool(QSettings&)>& ed
     if (name.isEmpty() || !RegularOrAbsent(name) || !RegularOrAbsent(lockName)) {
         return false;
     }
-    // The folders are made as QSettings makes them, for a first save.
+    // The folders are made as QSettings makes them, for a first save. Another copy holds the lock
+    // only for its own save, a moment; the wait is bounded all the same, so that a stuck holder
+    // can't keep the game from closing (the file then counts as not writable).
     QLockFile lock(lockName);
-    if (!QDir().mkpath(QFileInfo(name).absolutePath()) || !lock.lock()) {
+    if (!QDir().mkpath(QFileInfo(name).absolutePath()) || !lock.tryLock(kLockWaitMs)) {
         return false;
     }
     const BoundedRead current = ReadRegularFile(name, kMaxFileSize);

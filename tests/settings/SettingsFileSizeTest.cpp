@@ -2,11 +2,13 @@
 // Settings files of hostile size: a file far larger than any the game writes holds no values
 // for the game, costs no more memory to load or save than a small one, and the next save
 // replaces it with a small good file; a file at the size bound still loads. Files written by
-// earlier versions load, and a save writes the same text they did.
+// earlier versions load, and a save writes the same text they did. A lock another copy never
+// lets go of delays a save only briefly.
 #include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include "settings/SettingsTestSupport.h"
 
@@ -136,6 +138,20 @@ TEST_F(SettingsFileSize, EarlierFilesLoadAndSavesWriteTheSameText) {
                          (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toUtf8());
         EXPECT_EQ(ReadText(MachineFile()).toUtf8(), expected);
     }
+}
+
+// A copy stuck while it holds the per-machine file's lock: the save gives up on that file after
+// a bounded wait and goes to the per-user file, instead of keeping the game from closing.
+TEST_F(SettingsFileSize, AStuckLockHolderDelaysASaveOnlyBriefly) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(MachineFile()).absolutePath()));
+    QLockFile stuck(MachineFile() + QStringLiteral(".lock"));
+    stuck.setStaleLockTime(0);  // this process is alive: the lock is never taken as stale
+    ASSERT_TRUE(stuck.tryLock(0));
+
+    const QString saved = Probe({"save", "held", "350"});
+    ASSERT_FALSE(saved.isEmpty()) << "the save did not come back";
+    EXPECT_FALSE(QFileInfo::exists(MachineFile()));
+    EXPECT_EQ(LoadInFreshProcess(), (Loaded{"held", 350}));
 }
 
 }  // namespace
