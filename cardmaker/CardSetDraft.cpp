@@ -18,17 +18,8 @@ struct RuleText {
 
 // The name of a folder in `folder` equal to `name` but for letter case; empty when there is none.
 QString FolderLike(const QString& folder, const QString& name) {
-    if (QFileInfo(folder + name).isDir()) {
-        return name;
-    }
-    const QStringList entries =
-        QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-    for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) {
-            return entry;
-        }
-    }
-    return {};
+    const QString found = FolderNameIgnoringCase(folder, name);
+    return !name.isEmpty() && QFileInfo(folder + found).isDir() ? found : QString();
 }
 
 QString NameFormProblem(const QString& name) {

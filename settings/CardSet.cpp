@@ -32,6 +32,13 @@ QString WithTrailingSlash(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
+[[noreturn]] void ThrowPictureError(const QString& fileName, const QString& reason) {
+    throw PictureError(
+        PictureText::tr("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
+}
+
+}  // namespace
+
 // The name of the sub-folder `name` of `folder` as it is spelt on disk: the exact name when such
 // a folder exists, otherwise the first folder (in name order) that differs only in letter case,
 // otherwise `name` unchanged. On a file system that ignores case the exact check already finds
@@ -49,13 +56,6 @@ QString FolderNameIgnoringCase(const QString& folder, const QString& name) {
     }
     return name;
 }
-
-[[noreturn]] void ThrowPictureError(const QString& fileName, const QString& reason) {
-    throw PictureError(
-        PictureText::tr("Cannot load the picture %1: %2").arg(fileName, reason).toStdString());
-}
-
-}  // namespace
 
 QString ExecutableFolder() {
     return WithTrailingSlash(QCoreApplication::applicationDirPath());

@@ -25,6 +25,10 @@ QString ExecutableFolder();
 QString CardSetsFolder();
 // The same for the given executable folder (with or without a trailing '/').
 QString CardSetsFolder(const QString& executableFolder);
+// The name of the sub-folder `name` of `folder` (with a trailing '/') as it is spelt on disk: the
+// exact name when such a folder exists, otherwise the first folder (in name order) that differs
+// only in letter case, otherwise `name` unchanged.
+QString FolderNameIgnoringCase(const QString& folder, const QString& name);
 // Whether the text can name a card set: one folder name directly under "gfx", valid UTF-8, not
 // empty, not "." or "..", without '/', '\\' or NUL.
 bool IsCardSetName(const std::string& name);
