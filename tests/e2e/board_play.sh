@@ -61,3 +61,26 @@ play_whole_game() {
     done
     [ "${#matched[@]}" -eq 36 ] || fail "only ${#matched[@]} cards were matched"
 }
+
+# The whole game played with the mouse, each tile read from a screenshot of the whole screen.
+play_whole_game_by_clicks() {
+    shot="$work/screen.png"
+    digest_of() {
+        import -window root "$shot"
+        tile_digest "$shot" "$1"
+    }
+    card_back=$(digest_of 36)
+    turn_tile() { click_tile "$1"; }
+    play_whole_game
+}
+
+# The name entry dialog's window, once it is shown.
+name_window() { xdotool search --onlyvisible --name '^Enter your name$' | head -n 1 | grep .; }
+
+# Waits for the name entry that a qualifying score brings, and gives it the keyboard. $1 names
+# the player in the failure message.
+focus_name_entry() {
+    wait_for 10 name_window || fail "${1:+$1: }no name entry dialog after the last pair"
+    xdotool windowfocus --sync "$(name_window)"
+    sleep 0.3
+}

@@ -72,24 +72,14 @@ sleep 0.5
     fail "the new deal does not show the set's card back"
 
 # --- a whole game with the set --------------------------------------------------------------
-shot="$work/screen.png"
-digest_of() {
-    import -window root "$shot"
-    tile_digest "$shot" "$1"
-}
-card_back=$(digest_of 36)
-turn_tile() { click_tile "$1"; }
 # shellcheck source=tests/e2e/board_play.sh
 source "$here/board_play.sh"
-play_whole_game
+play_whole_game_by_clicks
 distinct=$(printf '%s\n' "${seen[@]}" | sort -u | wc -l)
 [ "$distinct" -eq 18 ] || fail "the cards showed $distinct different faces instead of 18"
 
 # The score beats the default table: the name entry, then the Leads table.
-name_window() { xdotool search --onlyvisible --name '^Enter your name$' | head -n 1 | grep .; }
-wait_for 10 name_window || fail "no name entry dialog after the last pair"
-xdotool windowfocus "$(name_window)"
-sleep 0.3
+focus_name_entry
 xdotool type --delay 50 "Maker"
 xdotool key Return
 leads_window() { xdotool search --onlyvisible --name '^Leads$' | head -n 1 | grep .; }

@@ -16,23 +16,13 @@ start_session
 write_settings animals 1500
 run_game "$program"
 
-shot="$work/screen.png"
-digest_of() {
-    import -window root "$shot"
-    tile_digest "$shot" "$1"
-}
-card_back=$(digest_of 36)
-turn_tile() { click_tile "$1"; }
 # shellcheck source=tests/e2e/board_play.sh
 source "$here/board_play.sh"
-play_whole_game
+play_whole_game_by_clicks
 score=$((18 * 100 - 10 * mismatches))
 
 # The score beats the default table, so the name entry dialog asks for a name.
-name_window() { xdotool search --onlyvisible --name '^Enter your name$' | head -n 1 | grep .; }
-wait_for 10 name_window || fail "no name entry dialog after the last pair"
-xdotool windowfocus "$(name_window)"
-sleep 0.3
+focus_name_entry
 xdotool type --delay 50 "Tester"
 xdotool key Return
 

@@ -72,10 +72,7 @@ blue=$(convert "$shot" -crop "70x70+$(($(tile_left 1) - 5))+$(($(tile_top 1) - 5
 play_whole_game
 score=$((18 * 100 - 10 * mismatches))
 
-name_window() { xdotool search --onlyvisible --name '^Enter your name$' | head -n 1 | grep .; }
-wait_for 10 name_window || fail "no name entry dialog after the last pair"
-xdotool windowfocus --sync "$(name_window)"
-sleep 0.3
+focus_name_entry
 xdotool type --delay 50 "Keys"
 press Tab space  # to the OK button, and press it
 

@@ -40,22 +40,12 @@ play_as() {
     write_settings animals 1500
     run_game "$program" "$shared/play" "$name"
 
-    shot="$work/screen.png"
-    digest_of() {
-        import -window root "$shot"
-        tile_digest "$shot" "$1"
-    }
-    card_back=$(digest_of 36)
-    turn_tile() { click_tile "$1"; }
     # shellcheck source=tests/e2e/board_play.sh
     source "$here/board_play.sh"
-    play_whole_game
+    play_whole_game_by_clicks
     echo $((18 * 100 - 10 * mismatches)) >"$shared/score-$name"
 
-    name_window() { xdotool search --onlyvisible --name '^Enter your name$' | head -n 1 | grep .; }
-    wait_for 10 name_window || fail "$name: no name entry dialog after the last pair"
-    xdotool windowfocus --sync "$(name_window)"
-    sleep 0.3
+    focus_name_entry "$name"
     xdotool type --delay 50 "$name"
     touch "$shared/ready-$name"
     until [ -e "$shared/go" ]; do sleep 0.005; done
