@@ -7,10 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "settings/CardSetInfo.h"
+
 namespace tavro::cardmaker {
 
-// A value escaped as key files want it: "\s" for a leading space, "\n", "\t", "\r" and "\\".
-QString EscapeKeyFileValue(const QString& value);
+// The key-file escaping that the game's reader of the file undoes (settings/CardSetInfo).
+using tavro::EscapeKeyFileValue;
 // The whole file for the set name and its 18 picture names (face n at index n - 1).
 QByteArray SetMetadataText(const QString& setName, const QStringList& pictureNames);
 

@@ -45,5 +45,8 @@ CardSetInfo ParseCardSetInfo(const QByteArray& contents, const QString& locale);
 QString CardPictureName(const CardSetInfo& info, int picture);
 // The set's name to show: its Name, or the folder name without one.
 QString CardSetShownName(const CardSetInfo& info, const QString& folderName);
+// A value escaped as this file wants it, for those who write one: "\s" for a leading space,
+// "\n", "\t", "\r" and "\\"; the reader above undoes it.
+QString EscapeKeyFileValue(const QString& value);
 
 }  // namespace tavro

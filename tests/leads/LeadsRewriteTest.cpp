@@ -104,6 +104,18 @@ TEST_F(LeadsRewrite, HardLinksAllSeeTheNewTable) {
     ExpectSameFile(before, StatusOf(LeadsFile()));
 }
 
+// Makes leads.dat a symbolic link to `target`, a table of the player's (mode 0640) in `folder`,
+// which the player may write or not.
+void LinkToTable(const QString& folder, const QString& target, const QByteArray& table,
+                 bool lockedFolder) {
+    ASSERT_TRUE(QDir().mkdir(folder));
+    WriteFile(target, table);
+    ASSERT_TRUE(GiveTo(target, 0640, true));
+    ASSERT_TRUE(GiveTo(folder, lockedFolder ? 0555 : 0755, !lockedFolder));
+    QFile::remove(QString::fromLatin1(kLeadsFileName));
+    ASSERT_TRUE(QFile::link(target, QString::fromLatin1(kLeadsFileName)));
+}
+
 TEST_F(LeadsRewrite, SymbolicLinkStaysALinkToTheUpdatedFile) {
     SetFolder(true);
     // The table lives in another folder, writable by the player or not.
@@ -111,12 +123,7 @@ TEST_F(LeadsRewrite, SymbolicLinkStaysALinkToTheUpdatedFile) {
         SCOPED_TRACE(lockedTarget ? "target folder locked" : "target folder open");
         const QString folder = QStringLiteral("elsewhere%1").arg(int{lockedTarget});
         const QString target = folder + QStringLiteral("/table.dat");
-        ASSERT_TRUE(QDir().mkdir(folder));
-        WriteFile(target, ImageOf(stored_));
-        ASSERT_TRUE(GiveTo(target, 0640, true));
-        ASSERT_TRUE(GiveTo(folder, lockedTarget ? 0555 : 0755, !lockedTarget));
-        QFile::remove(LeadsFile());
-        ASSERT_TRUE(QFile::link(target, LeadsFile()));
+        ASSERT_NO_FATAL_FAILURE(LinkToTable(folder, target, ImageOf(stored_), lockedTarget));
         const struct stat before = StatusOf(target);
 
         EXPECT_EQ(RunUnprivileged(InsertWinner), 0);
@@ -160,12 +167,7 @@ TEST_F(LeadsRewrite, ClearResetsTheFileALinkLeadsToAndKeepsTheLink) {
         SCOPED_TRACE(lockedTarget ? "target folder locked" : "target folder open");
         const QString folder = QStringLiteral("elsewhere%1").arg(int{lockedTarget});
         const QString target = folder + QStringLiteral("/table.dat");
-        ASSERT_TRUE(QDir().mkdir(folder));
-        WriteFile(target, ImageOf(stored_));
-        ASSERT_TRUE(GiveTo(target, 0640, true));
-        ASSERT_TRUE(GiveTo(folder, lockedTarget ? 0555 : 0755, !lockedTarget));
-        QFile::remove(LeadsFile());
-        ASSERT_TRUE(QFile::link(target, LeadsFile()));
+        ASSERT_NO_FATAL_FAILURE(LinkToTable(folder, target, ImageOf(stored_), lockedTarget));
 
         EXPECT_EQ(RunUnprivileged(ClearAndLoad), 0);
         EXPECT_TRUE(S_ISLNK(StatusOf(LeadsFile(), false).st_mode)) << "the link is gone";

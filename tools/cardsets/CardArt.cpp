@@ -8,24 +8,13 @@
 #include <stdexcept>
 
 #include "cardart/CardBitmap.h"
+#include "settings/CardSetInfo.h"
 
 namespace tavro::cardsets {
 namespace {
 
 QString Where(const QString& fileName) {
     return QDir::toNativeSeparators(fileName);
-}
-
-// A key file value: a leading space and the characters that need it escaped.
-QString Escaped(QString value) {
-    value.replace(u'\\', QStringLiteral("\\\\"))
-        .replace(u'\n', QStringLiteral("\\n"))
-        .replace(u'\t', QStringLiteral("\\t"))
-        .replace(u'\r', QStringLiteral("\\r"));
-    if (value.startsWith(u' ')) {
-        value.replace(0, 1, QStringLiteral("\\s"));
-    }
-    return value;
 }
 
 void CheckNameCount(const CardSetArt& set, const QStringList& names) {
@@ -43,7 +32,7 @@ QString InfoText(const CardSetArt& set) {
         "[Tavro Memory Card Set]\n");
     const auto line = [&text](const QString& key, const QString& locale, const QString& value) {
         text += key + (locale.isEmpty() ? QString() : u'[' + locale + u']') + u'=' +
-                Escaped(value) + u'\n';
+                EscapeKeyFileValue(value) + u'\n';
     };
     line(QStringLiteral("Name"), {}, set.name);
     for (const CardSetLanguage& language : set.languages) {
