@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rewriting "leads.dat"; see LeadsFileWrite.h. Callers hold the file's lock (LeadsFileLock.h).
-// On POSIX systems:
+// The file is handled through the POSIX calls (a port to a system without them replaces this
+// file, keeping LeadsFileWrite.h):
 // - a missing file is written whole under a temporary name and then linked to "leads.dat",
 //   which fails rather than replace a file that appeared meanwhile; no reader ever finds a new
 //   file empty, and the kernel applies the umask to its mode 0666;
@@ -13,19 +14,14 @@
 //   of a killed rewrite from one that a running copy is still writing.
 #include "scores/LeadsFileWrite.h"
 
-#include <QCoreApplication>
-#include <QFile>
-
-#include "files/SafeFile.h"
-#include "scores/LeadsFile.h"
-
-#ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
@@ -35,10 +31,9 @@
 #include <optional>
 #include <utility>
 #include <vector>
-#else
-#include <QFileInfo>
-#include <QSaveFile>
-#endif
+
+#include "files/SafeFile.h"
+#include "scores/LeadsFile.h"
 
 namespace tavro {
 namespace {
@@ -57,7 +52,6 @@ void ThrowLeadsFileError(const QString& reason) {
     throw LeadsFileError((FileName() + QStringLiteral(": ") + reason).toStdString());
 }
 
-#ifdef Q_OS_UNIX
 namespace {
 
 constexpr int kTemporarySuffixLength = 6;
@@ -456,51 +450,5 @@ void RemoveLeftoverTemporaries() {
         RemoveLeftoversAt(*target);
     }
 }
-
-#else  // no POSIX: replaced through QSaveFile, whose temporary files Qt names and removes
-
-void CheckLeadsFileKind() {
-    if (KindOfFile(FileName()) == FileKind::Other) {
-        ThrowLeadsFileError(NotRegularFileText());
-    }
-}
-
-void WriteLeadsRecord(const LeadsTable& table) {
-    CheckLeadsFileKind();
-    if (KindOfFile(FileName()) == FileKind::Regular) {
-        QFile existing;
-        QString error;
-        if (!OpenRegularFile(existing, FileName(), QIODevice::ReadWrite, error)) {
-            ThrowLeadsFileError(error);
-        }
-    }
-    QSaveFile file(FileName());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        ThrowLeadsFileError(file.errorString());
-    }
-    if (file.write(RecordBytes(table), sizeof table) != qint64{sizeof table} || !file.commit()) {
-        ThrowLeadsFileError(file.errorString());
-    }
-}
-
-bool WriteNewLeadsFile(const LeadsTable& table) {
-    if (QFileInfo::exists(FileName())) {
-        return false;
-    }
-    WriteLeadsRecord(table);
-    return true;
-}
-
-bool RemoveReplaceableLeadsFile() {
-    return !LeadsFileIsLink() && QFile::remove(FileName());
-}
-
-bool LeadsFileIsLink() {
-    return QFileInfo(FileName()).isSymLink();
-}
-
-void RemoveLeftoverTemporaries() {}
-
-#endif
 
 }  // namespace tavro

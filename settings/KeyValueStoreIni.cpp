@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings store on systems without a registry: QSettings ini files, one per user and one
-// per machine, both holding the group "Software/Tavro/Tavro Memory". An ordinary player cannot
-// write the per-machine file, and settings that silently never persist would be lost, so:
+// The settings store: QSettings ini files, one per user and one per machine, both holding the
+// group "Software/Tavro/Tavro Memory". An ordinary player cannot write the per-machine file, and
+// settings that silently never persist would be lost, so:
 // - a value is read from the per-user file first and, where that lacks it, from the per-machine
 //   file (value by value); a per-user value of the wrong type is read as empty, which gives the
 //   default, rather than letting the per-machine value show through;
@@ -15,8 +15,6 @@
 // bytes, since it would otherwise open the file again by its name and read all of it. A file
 // above the bound holds no values, as one that cannot be read; a save rewrites it whole. Every
 // save replaces the file at once, under the lock file QSettings itself takes beside it.
-#ifndef _WIN32
-
 #include <sys/stat.h>
 
 #include <QDir>
@@ -297,5 +295,3 @@ std::unique_ptr<KeyValueStore> OpenSettingsStore() {
 }
 
 }  // namespace tavro
-
-#endif  // !_WIN32

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the two stored settings ("cards", "delay", and the written-only "path")
-// under the key "\Software\Tavro\Tavro Memory": the registry on Windows, key-value files on Linux.
+// under the key "Software/Tavro/Tavro Memory", through the key-value store (KeyValueStore.h).
 #pragma once
 
 #include "settings/Settings.h"
