@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's start-up (FormCreate), its close (FormClose) and its commands: the tile
-// clicks and the menu items. Every command but Exit does nothing while the input gate is closed,
-// and every one reports what it throws instead of letting it reach the event loop.
+// The main window's start-up (FormCreate), its close (FormClose), its commands (the tile clicks
+// and the menu items) and what it does when Options says what changed. Every command but Exit
+// does nothing while the input gate is closed, and every one reports what it throws instead of
+// letting it reach the event loop.
 #include <QCloseEvent>
 #include <exception>
 
@@ -19,9 +20,19 @@
 
 namespace tavro {
 
+QString TForm1::CaptionFor(const Settings& settings) {
+    const CardSetInfo info = ReadCardSetInfo(QString::fromStdString(settings.CardFolder));
+    return ShownCaption(QStringLiteral(TAVRO_PROGRAM_NAME ": ") +
+                        CardSetShownName(info, QString::fromStdString(settings.CardSetName)));
+}
+
+void TForm1::ShowCardSetInCaption() {
+    setWindowTitle(CaptionFor(state_.Config));
+}
+
 void TForm1::FormCreate() {
-    // The lookup tables images_ and frames_ were filled while the board was built.
-    state_.InputState = kInputBusy;
+    // The lookup tables images_ and frames_ were filled while the board was built. The gate
+    // stays closed until the engine has dealt.
     LoadSettings(state_.Config);
     const QString programFolder =
         startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
@@ -32,11 +43,7 @@ void TForm1::FormCreate() {
         state_.Config.CardSetName = kDefaultCardSet;
     }
     BuildCardFolder(state_.Config, programFolder);
-    // The set's name in the player's language; without one its folder name.
-    const CardSetInfo info = ReadCardSetInfo(QString::fromStdString(state_.Config.CardFolder));
-    setWindowTitle(
-        ShownCaption(QStringLiteral(TAVRO_PROGRAM_NAME ": ") +
-                     CardSetShownName(info, QString::fromStdString(state_.Config.CardSetName))));
+    ShowCardSetInCaption();
     try {
         LoadLeads(state_.Leads);
     } catch (...) {
@@ -56,7 +63,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::RunCommand(const std::function<void()>& command) {
-    if (state_.InputState == kInputBusy) {
+    if (!state_.InputState.IsOpen()) {
         return;
     }
     try {
@@ -101,6 +108,18 @@ void TForm1::Options1Click() {
             optionsDialog_->exec();
         }
     });
+}
+
+// The dialog still holds the gate: the deal runs before any input can reach the board.
+void TForm1::OptionsApplied(bool setChanged, bool delayChanged) {
+    if (!setChanged && !delayChanged) {
+        return;
+    }
+    try {
+        engine_.NewGame();  // with the card folder and delay the dialog left
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
 }
 
 void TForm1::About1Click() {

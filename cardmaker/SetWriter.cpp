@@ -18,6 +18,7 @@
 
 #include "cardart/CardBitmap.h"
 #include "cardmaker/SetMetadata.h"
+#include "game/CardSetLayout.h"
 
 namespace tavro::cardmaker {
 namespace {
@@ -67,9 +68,12 @@ void WriteMetadata(const CardSetFiles& files, const QString& fileName) {
 
 void WriteSetFiles(const CardSetFiles& files, const QString& folder) {
     for (size_t n = 1; n <= files.faces.size(); ++n) {
-        cardsets::WriteCardBitmap(files.faces[n - 1], folder + QString::number(n) + ".bmp");
+        cardsets::WriteCardBitmap(
+            files.faces[n - 1],
+            folder + QString::fromStdString(CardPictureFileName(static_cast<std::int32_t>(n))));
     }
-    cardsets::WriteCardBitmap(files.back, folder + QStringLiteral("space.bmp"));
+    cardsets::WriteCardBitmap(files.back,
+                              folder + QString::fromStdString(CardPictureFileName(kCardBack)));
     WriteMetadata(files, folder + kMetadataFile);
     SyncFolder(folder);
 }

@@ -18,10 +18,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Writes the set as setsFolder/<name>/ with 1.bmp..18.bmp, space.bmp and set.desktop, making the
-// sets folder if needed. `replacing` names the player's existing set folder the new one replaces
-// (letter case may differ from the name); empty when the name must still be free. Returns the
-// set's folder. Throws SetWriteError with a text for the player.
+// Writes the set as setsFolder/<name>/ with its faces and card back (named as
+// game/CardSetLayout.h names them) and set.desktop, making the sets folder if needed.
+// `replacing` names the player's existing set folder the new one replaces (letter case may
+// differ from the name); empty when the name must still be free. Returns the set's folder. Throws
+// SetWriteError with a text for the player.
 QString WriteCardSet(const CardSetFiles& files, const QString& setsFolder,
                      const QString& replacing = {});
 

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "files/SafeFile.h"
+#include "game/CardSetLayout.h"
 #include "pictures/BitmapDecode.h"
 #include "pictures/BitmapStream.h"
 #include "settings/PlayerSets.h"
@@ -126,6 +127,10 @@ void BuildCardFolder(Settings& settings, const QString& executableFolder) {
             ? QString::fromStdString(name)
             : QString::fromLatin1(QByteArray::fromStdString(name).toPercentEncoding({}, "."));
     settings.CardFolder = (setsFolder + folderName + u'/').toStdString();
+}
+
+QString CardPictureFile(const QString& cardFolder, std::int32_t face) {
+    return cardFolder + QString::fromStdString(CardPictureFileName(face));
 }
 
 QImage ReadBitmap(const QString& fileName) {

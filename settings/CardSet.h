@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QString>
+#include <cstdint>
 #include <stdexcept>
 
 #include "settings/Settings.h"
@@ -46,6 +47,9 @@ bool CardSetExists(const std::string& name, const QString& executableFolder);
 void BuildCardFolder(Settings& settings);
 // The same with the given folder in place of the executable's (with or without a trailing '/').
 void BuildCardFolder(Settings& settings, const QString& executableFolder);
+// The file of a face id (kCardBack or 1..18, game/CardSetLayout.h) in the set folder cardFolder
+// (with its trailing '/').
+QString CardPictureFile(const QString& cardFolder, std::int32_t face);
 // Reads a Windows bitmap file at full size. Throws PictureError for a missing, short or
 // unreadable file.
 QImage ReadBitmap(const QString& fileName);

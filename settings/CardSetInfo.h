@@ -16,12 +16,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "game/CardSetLayout.h"
+
 namespace tavro {
 
 inline constexpr const char* kCardSetInfoFileName = "set.desktop";
 // The group of set.desktop that holds a set's names (read here, written by the card maker).
 inline constexpr const char* kCardSetInfoGroup = "Tavro Memory Card Set";
-inline constexpr int kNamedPictures = 18;
+inline constexpr int kNamedPictures = kFaceCount;
 inline constexpr qint64 kCardSetInfoMaxBytes = 16 * 1024;
 inline constexpr int kCardSetNameMaxLength = 64;
 inline constexpr int kCardNameMaxLength = 40;

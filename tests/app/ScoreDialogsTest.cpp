@@ -36,7 +36,6 @@ struct Dialogs {
     TForm3 leads{state.Leads, state.InputState, &mainWindow};
     TForm2 name{state.Leads, state.Game, state.InputState, leads, &mainWindow};
     Dialogs() {
-        state.InputState = kInputReady;
         mainWindow.resize(500, 500);
         mainWindow.show();
     }
