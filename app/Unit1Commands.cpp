@@ -51,7 +51,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    SaveSettings(state_.Config);
+    if (const QString failure = SaveSettings(state_.Config); !failure.isEmpty()) {
+        ReportError(this, failure);  // the window closes all the same
+    }
     event->accept();
 }
 
