@@ -15,6 +15,7 @@
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
 #include "settings/SettingsStore.h"
+#include "settings/UsableCardSet.h"
 #include "tavro/ProgramInfo.h"
 
 namespace tavro {
@@ -25,18 +26,26 @@ void TForm1::FormCreate() {
     LoadSettings(state_.Config);
     const QString programFolder =
         startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
-    // A stored set that names no set folder (a typo, a path, a set since removed) would stop
-    // every start at the missing card back, and nothing but editing the settings could mend it:
-    // the default set is dealt instead, and stored at the end of the run.
-    if (!CardSetExists(state_.Config.CardSetName, programFolder)) {
-        state_.Config.CardSetName = kDefaultCardSet;
+    // A stored set that names no set folder (a typo, a path, a set since removed) or that can't
+    // be dealt (a picture missing or broken) would stop every start, and nothing but editing the
+    // settings could mend it: the next usable set is dealt instead, with a notice for a broken
+    // one, and stored at the end of the run. Only when no set at all can be dealt does the
+    // program end.
+    const CardSetChoice choice = ChooseUsableCardSet({state_.Config.CardSetName}, programFolder);
+    if (choice.name.empty()) {
+        missingCardBack();
+        return;
     }
+    state_.Config.CardSetName = choice.name;
     BuildCardFolder(state_.Config, programFolder);
     // The set's name in the player's language; without one its folder name.
     const CardSetInfo info = ReadCardSetInfo(QString::fromStdString(state_.Config.CardFolder));
     setWindowTitle(
         ShownCaption(QStringLiteral(TAVRO_PROGRAM_NAME ": ") +
                      CardSetShownName(info, QString::fromStdString(state_.Config.CardSetName))));
+    if (!choice.notice.isEmpty()) {
+        ReportError(this, ShownText(choice.notice));
+    }
     try {
         LoadLeads(state_.Leads);
     } catch (...) {

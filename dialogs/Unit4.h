@@ -89,7 +89,7 @@ private:
     void SetTimerInterval(int milliseconds);
     void UpdateTimerRunning();
     void ShowPreviewPicture(const QString& fileName);
-    bool KeepPickedSetIfItHasACardBack();
+    bool SettleOnUsableCardSet();
 
     Settings& settings_;
     std::uint8_t& inputState_;
