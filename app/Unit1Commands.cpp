@@ -11,6 +11,7 @@
 #include "dialogs/Unit4.h"
 #include "dialogs/Unit5.h"
 #include "scores/LeadsFile.h"
+#include "scores/LockPrompt.h"
 #include "scores/Unit3.h"
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
@@ -47,7 +48,7 @@ void TForm1::FormCreate() {
         ReportError(this, ShownText(choice.notice));
     }
     try {
-        LoadLeads(state_.Leads);
+        RunWithLeadsLock(this, [this] { LoadLeads(state_.Leads); });
     } catch (...) {
         // Without a Leads file the game is still playable: report and deal all the same.
         ReportException(this, std::current_exception());

@@ -91,7 +91,7 @@ void LoadLocked(LeadsTable& table) {
 // Ends a wait for a file that is removed again and again before it can be locked.
 void ThrowAfterDeadline(LeadsFileLock::Clock::time_point deadline) {
     if (LeadsFileLock::Clock::now() >= deadline) {
-        ThrowLeadsFileError(LeadsLockTimeoutText());
+        ThrowLeadsLockTimeout();
     }
 }
 

@@ -22,6 +22,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The file's lock was not granted in time: another copy of the program, or another program,
+// holds it.
+class LeadsFileLocked : public LeadsFileError {
+public:
+    using LeadsFileError::LeadsFileError;
+};
+
 // The table with "none" and 0 in every place (the bytes after each name zero).
 LeadsTable DefaultLeads();
 // The name of place index 0..9 (place 1..10), decoded from Windows-1252, at most 10 characters.
