@@ -220,9 +220,10 @@ void TForm4::FillCardSetList() {
             names.append(name);
         }
     }
+    const QString locale = CardSetLocale();
     for (const QString& name : names) {
         const QString folder = (players.contains(name) ? playerSets : programSets) + name;
-        list->addItem(ShownText(CardSetShownName(ReadCardSetInfo(folder), name)), name);
+        list->addItem(ShownText(CardSetListName(folder, name, locale)), name);
     }
 }
 
