@@ -12,10 +12,12 @@
 #include "dialogs/Unit4.h"
 #include "dialogs/Unit5.h"
 #include "scores/LeadsFile.h"
+#include "scores/LockPrompt.h"
 #include "scores/Unit3.h"
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
 #include "settings/SettingsStore.h"
+#include "settings/UsableCardSet.h"
 #include "tavro/ProgramInfo.h"
 
 namespace tavro {
@@ -36,16 +38,24 @@ void TForm1::FormCreate() {
     LoadSettings(state_.Config);
     const QString programFolder =
         startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
-    // A stored set that names no set folder (a typo, a path, a set since removed) would stop
-    // every start at the missing card back, and nothing but editing the settings could mend it:
-    // the default set is dealt instead, and stored at the end of the run.
-    if (!CardSetExists(state_.Config.CardSetName, programFolder)) {
-        state_.Config.CardSetName = kDefaultCardSet;
+    // A stored set that names no set folder (a typo, a path, a set since removed) or that can't
+    // be dealt (a picture missing or broken) would stop every start, and nothing but editing the
+    // settings could mend it: the next usable set is dealt instead, with a notice for a broken
+    // one, and stored at the end of the run. Only when no set at all can be dealt does the
+    // program end.
+    const CardSetChoice choice = ChooseUsableCardSet({state_.Config.CardSetName}, programFolder);
+    if (choice.name.empty()) {
+        EndForWantOfACardBack();
+        return;
     }
+    state_.Config.CardSetName = choice.name;
     BuildCardFolder(state_.Config, programFolder);
     ShowCardSetInCaption();
+    if (!choice.notice.isEmpty()) {
+        ReportError(this, ShownText(choice.notice));
+    }
     try {
-        LoadLeads(state_.Leads);
+        RunWithLeadsLock(this, [this] { LoadLeads(state_.Leads); });
     } catch (...) {
         // Without a Leads file the game is still playable: report and deal all the same.
         ReportException(this, std::current_exception());
@@ -58,7 +68,9 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    SaveSettings(state_.Config);
+    if (const QString failure = SaveSettings(state_.Config); !failure.isEmpty()) {
+        ReportError(this, failure);  // the window closes all the same
+    }
     event->accept();
 }
 

@@ -31,6 +31,7 @@
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
 #include "settings/PlayerSets.h"
+#include "settings/UsableCardSet.h"
 
 namespace tavro {
 namespace {
@@ -206,9 +207,10 @@ void TForm4::FillCardSetList() {
             names.append(name);
         }
     }
+    const QString locale = CardSetLocale();
     for (const QString& name : names) {
         const QString folder = (players.contains(name) ? playerSets : programSets) + name;
-        list->addItem(ShownText(CardSetShownName(ReadCardSetInfo(folder), name)), name);
+        list->addItem(ShownText(CardSetListName(folder, name, locale)), name);
     }
 }
 
@@ -272,7 +274,7 @@ void TForm4::FormHide() {
     bool delayChanged = delayMoved_;
     try {
         SetTimerEnabled(false);
-        if (setChanged && !KeepPickedSetIfItHasACardBack()) {
+        if (setChanged && !SettleOnUsableCardSet()) {
             // Back to the set the dialog was shown with, and to its game in progress, unless
             // the delay changed as well, which deals anew as ever.
             setChanged = false;
@@ -284,25 +286,29 @@ void TForm4::FormHide() {
     emit optionsApplied(setChanged, delayChanged);
 }
 
-// A set without a card back can't be dealt: the deal would end the program. Such a pick is
-// reported and undone (name and card folder, and so the caption), and false is returned.
-bool TForm4::KeepPickedSetIfItHasACardBack() {
+// A picked set that can't be dealt (no card back, a face missing or broken) is reported and
+// replaced by the next usable set: the one the dialog was shown with, as a rule. False when that
+// is the set to deal now.
+bool TForm4::SettleOnUsableCardSet() {
     if (settings_.CardSetName == shownCardSetName_) {
         return true;
     }
-    try {
-        // Read at a tile's size: a check needs no full-size picture.
-        ReadBitmapScaled(CardPictureFile(QString::fromStdString(settings_.CardFolder), kCardBack),
-                         Image1()->size());
+    const CardSetChoice choice =
+        ChooseUsableCardSet({settings_.CardSetName, shownCardSetName_}, executableFolder_);
+    if (choice.name == settings_.CardSetName) {
         return true;
-    } catch (const PictureError&) {
     }
-    const QString picked = QString::fromStdString(settings_.CardSetName);
-    settings_.CardSetName = shownCardSetName_;
+    const bool shownSet = choice.name.empty() || choice.name == shownCardSetName_;
+    settings_.CardSetName = shownSet ? shownCardSetName_ : choice.name;
     settings_.CardFolder = shownCardFolder_;
+    if (!shownSet) {
+        BuildCardFolder(settings_, executableFolder_);
+    }
     emit cardSetChanged();
-    ReportError(mainWindow_, tr("The card set %1 has no card back.").arg(picked));
-    return false;
+    if (!choice.notice.isEmpty()) {  // none for a set folder removed meanwhile
+        ReportError(mainWindow_, ShownText(choice.notice));
+    }
+    return !shownSet;
 }
 
 void TForm4::SetDelayLabel() {

@@ -98,7 +98,7 @@ private:
     void SetTimerInterval(int milliseconds);
     void UpdateTimerRunning();
     void ShowPreviewPicture(std::int32_t face);
-    bool KeepPickedSetIfItHasACardBack();
+    bool SettleOnUsableCardSet();
 
     Settings& settings_;
     QWidget* mainWindow_;

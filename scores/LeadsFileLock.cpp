@@ -49,6 +49,12 @@ QString LeadsLockTimeoutText() {
     return QCoreApplication::translate("SafeFile", "the file is locked by another program");
 }
 
+void ThrowLeadsLockTimeout() {
+    throw LeadsFileLocked(
+        (QString::fromLatin1(kLeadsFileName) + QStringLiteral(": ") + LeadsLockTimeoutText())
+            .toStdString());
+}
+
 LeadsFileLock::Clock::time_point LeadsFileLock::Deadline() {
     return Clock::now() + timeLimit;
 }
@@ -120,7 +126,7 @@ LeadsFileLock LeadsFileLock::Acquire(Clock::time_point deadline) {
         const int error = LockUntil(fd, deadline);
         if (error == EWOULDBLOCK) {
             ::close(fd);
-            ThrowLeadsFileError(LeadsLockTimeoutText());
+            ThrowLeadsLockTimeout();
         }
         if (error != 0) {
             ::close(fd);
@@ -132,7 +138,7 @@ LeadsFileLock LeadsFileLock::Acquire(Clock::time_point deadline) {
         // Replaced or removed while this copy waited: on to what the name leads to now.
         ::close(fd);
         if (Clock::now() >= deadline) {
-            ThrowLeadsFileError(LeadsLockTimeoutText());
+            ThrowLeadsLockTimeout();
         }
     }
 }

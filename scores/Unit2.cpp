@@ -16,6 +16,7 @@
 #include "dialogkit/KeyboardReach.h"
 #include "scores/LeadNameValidator.h"
 #include "scores/LeadsFile.h"
+#include "scores/LockPrompt.h"
 #include "scores/Unit3.h"
 
 namespace tavro {
@@ -121,7 +122,10 @@ void TForm2::SpeedButton1Click() {
 void TForm2::Confirm() {
     nameEntered_ = true;
     try {
-        InsertLead(leads_, edit_->text(), game_.Points);
+        // While another program holds the file, the player may wait or go back to the name.
+        if (!RunWithLeadsLock(this, [this] { InsertLead(leads_, edit_->text(), game_.Points); })) {
+            return;
+        }
     } catch (...) {
         // The dialog stays open with the typed name; Enter or OK tries the whole entry again.
         ReportException(this, std::current_exception());

@@ -16,6 +16,7 @@
 #include "dialogkit/KeyboardReach.h"
 #include "dialogkit/ShownText.h"
 #include "scores/LeadsFile.h"
+#include "scores/LockPrompt.h"
 #include "scores/Unit3Access.h"
 #include "tavro/ProgramInfo.h"
 
@@ -150,10 +151,12 @@ void TForm3::BuildRows() {
 
 void TForm3::FillRows() {
     try {
-        LoadLeads(leads_);
+        if (!RunWithLeadsLock(this, [this] { LoadLeads(leads_); })) {
+            return;  // the rows keep what they showed
+        }
     } catch (...) {
         ReportException(this, std::current_exception());
-        return;  // the rows keep what they showed
+        return;
     }
     for (int place = 0; place < kLeadPlaces; ++place) {
         const auto index = static_cast<std::size_t>(place);
@@ -188,7 +191,7 @@ void TForm3::SpeedButton1Click() {
                         tr("Are you shure?"), QMessageBox::Yes | QMessageBox::No, this);
         box.setWindowModality(Qt::ApplicationModal);
         if (box.exec() == QMessageBox::Yes) {
-            ClearLeads();
+            RunWithLeadsLock(this, [] { ClearLeads(); });
         }
         FillRows();
     } catch (...) {

@@ -25,10 +25,6 @@ struct PictureText {
     Q_DECLARE_TR_FUNCTIONS(CardSet)
 };
 
-// Larger files are refused before reading: no card picture comes near this size, and reading a
-// huge file by mistake would only stall the game.
-constexpr qint64 kMaxBitmapFileSize = qint64{256} * 1024 * 1024;
-
 QString WithTrailingSlash(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }

@@ -20,6 +20,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Larger picture files are refused before reading: no card picture comes near this size, and
+// reading a huge file by mistake would only stall the game.
+inline constexpr qint64 kMaxBitmapFileSize = qint64{256} * 1024 * 1024;
+
 // The executable's folder with a trailing '/'.
 QString ExecutableFolder();
 // The "gfx" folder beside the executable, found without regard to letter case; with trailing '/'.

@@ -43,6 +43,14 @@ CardSetInfo ReadCardSetInfo(const QString& folder, const QString& locale = CardS
 // The same for file contents already read; contents longer than kCardSetInfoMaxBytes give no
 // names.
 CardSetInfo ParseCardSetInfo(const QByteArray& contents, const QString& locale);
+// The set's Name alone, as ParseCardSetInfo gives it: only the Name keys are decoded.
+QString ParseCardSetName(const QByteArray& contents, const QString& locale);
+// The name a set shows in a list of sets: CardSetShownName of folder/set.desktop's Name, read
+// as ReadCardSetInfo reads it but only the Name keys, and kept from one call to the next for as
+// long as the file's size and times stay the same, so that a list of thousands of sets does not
+// read thousands of files each time it is filled.
+QString CardSetListName(const QString& folder, const QString& folderName,
+                        const QString& locale = CardSetLocale());
 // Picture n's name, or "picture n" where the set names none.
 QString CardPictureName(const CardSetInfo& info, int picture);
 // The set's name to show: its Name, or the folder name without one.

@@ -27,6 +27,9 @@ public:
     virtual StoredSettings Read() = 0;
     // Writes "cards", "delay" and "path" in this order. False when the store could not take them.
     virtual bool Write(const std::string& cards, std::int32_t delay, const std::string& path) = 0;
+    // Where a save that could not be written was meant to go at last, for the player's message;
+    // empty where the store has no such place.
+    virtual std::string SavePlace() const { return {}; }
 };
 
 // The program's store.
