@@ -4,7 +4,11 @@
 //
 // A card tells nothing but its accessible name, which the main window keeps up to date and which
 // never names the picture of a face-down card; every other text is empty, so no description,
-// tooltip or value can give a card away.
+// tooltip or value can give a card away. A card is a cell, not a button: a screen reader says a
+// cell's name alone, with no role after it, and reads it afresh when the focus reaches it (Orca
+// lets a cell's name changes pass without a word, so a new deal's 36 of them never crowd out
+// what is announced). The board is no table to a screen reader, so that none reads a whole row
+// or the row and column numbers: the card's name says its place.
 #include "app/BoardAccessible.h"
 
 #include <QAccessibleWidget>
@@ -91,7 +95,8 @@ public:
             case QAccessible::Description:
                 return QCoreApplication::translate(
                     "tavro::BoardAccessible",
-                    "Arrow keys move, Space turns a card, F4 shows a pair for 75 points");
+                    "Arrow keys move, Space turns a card. F2 new game, F3 Leads, F4 hint for 75 "
+                    "points, F6 score, F10 exit.");
             default:
                 return QString();
         }
@@ -118,7 +123,7 @@ public:
 
 class CardInterface : public BoardChildInterface {
 public:
-    explicit CardInterface(PictureBox* card) : BoardChildInterface(card, QAccessible::Button) {}
+    explicit CardInterface(PictureBox* card) : BoardChildInterface(card, QAccessible::Cell) {}
 
     // Only the name: see the note at the top of this file.
     QString text(QAccessible::Text t) const override {
@@ -147,8 +152,14 @@ public:
 
     QString text(QAccessible::Text t) const override {
         switch (t) {
-            case QAccessible::Name:
-                return QCoreApplication::translate("tavro::BoardAccessible", "Points");
+            case QAccessible::Name: {
+                // "Points: 120", kept by the main window, so that a review of the window reads
+                // the number too.
+                const QString name = widget()->accessibleName();
+                return name.isEmpty()
+                           ? QCoreApplication::translate("tavro::BoardAccessible", "Points")
+                           : name;
+            }
             case QAccessible::Value:
                 return Label()->text();
             case QAccessible::Description:

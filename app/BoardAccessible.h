@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What screen readers see of the main window: the board as a pane of 36 cards (buttons named by
-// the main window) followed by one "Points" object whose value is the score. The frames around
-// the cards and the caption "Points" are left out, so that nothing is read twice.
+// What screen readers see of the main window: the board as a pane of 36 cards (cells named by
+// the main window) followed by one "Points" object whose name and value carry the score. The frames
+// around the cards and the caption "Points" are left out, so that nothing is read twice.
 #pragma once
 
 class QLabel;

@@ -18,6 +18,7 @@
 #include "controls/PictureBox.h"
 #include "dialogkit/Announcer.h"
 #include "dialogkit/DialogLook.h"
+#include "dialogkit/MenuKeys.h"
 #include "dialogs/Unit4.h"
 #include "tavro/ProgramInfo.h"
 
@@ -74,6 +75,7 @@ TForm1::TForm1(StartupOptions options)
     BuildMenu();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
     FormCreate();
+    RestoreSounds();
 }
 
 TForm1::~TForm1() = default;
@@ -155,10 +157,12 @@ void TForm1::BuildMenu() {
     // who plays, the sounds, the statistics. Everything in it starts off, as the game always was.
     Play1 = menuBar()->addMenu(tr("&Play"));
     Play1->setObjectName(QStringLiteral("Play1"));
+    AddSoundAndScoreItems();
 
     Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     About1 = MenuAction(Help1, "About1", tr("&About"), Qt::Key_unknown);
+    TellMenuItems(Game1);  // so that a screen reader says "New F2"
 
     connect(new1, &QAction::triggered, this, &TForm1::new1Click);
     connect(Leads1, &QAction::triggered, this, &TForm1::Leads1Click);

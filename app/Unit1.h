@@ -25,6 +25,7 @@ class QMenu;
 namespace tavro {
 
 class Announcer;
+class GameSounds;
 class PictureBox;
 class TForm2;
 class TForm3;
@@ -75,7 +76,9 @@ public:
     QAction* N1 = nullptr;
     QAction* ExitF101 = nullptr;
     QAction* Options1 = nullptr;
-    QMenu* Play1 = nullptr;  // the program's additions: who plays, sounds, statistics
+    QMenu* Play1 = nullptr;           // the program's additions: who plays, sounds, statistics
+    QAction* Sounds1 = nullptr;       // "So&unds", checked while the sounds are on
+    QAction* Saythescore1 = nullptr;  // "Say the &score" (F6)
     QMenu* Help1 = nullptr;
     QAction* About1 = nullptr;
 
@@ -84,14 +87,21 @@ public:
     void ImageClick(int tile);
     // The tile under the keyboard cursor ring; 0 until the first arrow key.
     int CursorTile() const { return cursorTile_; }
-    // What a screen reader is told about tile k, such as "Card 7, row 2, column 1: face down".
+    // What a screen reader is told about tile k, state first: "face down A2", or its picture
+    // and place ("cat A2") once it is face up.
     QString CardAccessibleName(int tile) const;
+    // Tile k's place as a screen reader says it: its column letter and row number ("A2").
+    static QString TilePlace(int tile);
     void new1Click();
     void Leads1Click();
     void Showmeplease1Click();
     void ExitF101Click();
     void Options1Click();
     void About1Click();
+    void Sounds1Click(bool on);
+    void Saythescore1Click();
+    // What "Say the score" speaks: the score as the window shows it, such as "120 points.".
+    QString ScoreSpoken() const;
 
     // BoardView
     void showTilePicture(int tile, std::int32_t face) override;
@@ -110,6 +120,10 @@ protected:
 private:
     void BuildBoard();
     void BuildMenu();
+    // The Play menu's "So&unds" and "Say the &score".
+    void AddSoundAndScoreItems();
+    // The sounds as the settings left them: on, they start after the first paint.
+    void RestoreSounds();
     void FormCreate();
     // Runs a menu command when the gate is open, reporting what it throws.
     void RunCommand(const std::function<void()>& command);
@@ -127,8 +141,8 @@ private:
     // and announces the end of a game.
     void RefreshAccessibleState();
     QString PictureName(int face) const;
-    // What a screen reader says of an outcome; empty for none.
-    QString OutcomeText(const Outcome& outcome) const;
+    // What a screen reader says of an outcome; empty for none. Keeps what a wait's end says.
+    QString OutcomeText(const Outcome& outcome);
 
     StartupOptions startup_;
     SharedState state_;
@@ -140,9 +154,12 @@ private:
     TForm4* optionsDialog_ = nullptr;
     TForm5* aboutDialog_ = nullptr;
     Announcer* announcer_ = nullptr;
+    GameSounds* sounds_ = nullptr;
     int cursorTile_ = 0;
     InputGate::Hold leadsEntry_;  // from a qualifying end of a game until the name is entered
     bool gameEndAnnounced_ = false;
+    QString afterWait_;         // said when the wait ends: the mismatch, the hint and its price
+    QString hintPlaces_;        // the places of the hint being shown
     CardSetInfo pictureNames_;  // of the card set in pictureNamesFolder_
     std::string pictureNamesFolder_;
 };

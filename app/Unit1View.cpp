@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "app/BoardGeometry.h"
+#include "app/GameSounds.h"
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
 #include "controls/PictureLoad.h"
@@ -85,6 +86,7 @@ void TForm1::reportOutcome(const Outcome& outcome) {
         default:
             break;
     }
+    sounds_->Follow(outcome);
     // The first deal happens before the window is shown: nothing to tell yet.
     if (isVisible()) {
         const QString text = OutcomeText(outcome);

@@ -23,8 +23,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The image plugins let the card-set maker read WebP and TIFF pictures as well.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${TAVRO_FONT_PACKAGE}, qt6-image-formats-plugins")
+# The image plugins let the card-set maker read WebP and TIFF pictures as well. The sounds
+# module is a plugin the game loads itself: its Qt Multimedia is named here as well as found by
+# dpkg-shlibdeps. On Debian 12 QSoundEffect plays through Qt Multimedia's own PulseAudio output
+# (libpulse0 comes with it), which needs no media plugin of another package.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "${TAVRO_FONT_PACKAGE}, qt6-image-formats-plugins, libqt6multimedia6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -19,12 +19,14 @@ set(TAVRO_TEST_ENVIRONMENT
     "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 
-# tavro_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>])
-# Builds one test executable and registers it with ctest. Link GTest::gtest_main for a
-# GoogleTest test, or Qt6::Test for a Qt Test one. The name is <folder>_<what>, <folder> being
-# the test's folder under tests/, so that `ctest -R '^<folder>_'` selects the folder.
+# tavro_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>]
+#                [ARGS <arguments...>])
+# Builds one test executable and registers it with ctest, run with the arguments given. Link
+# GTest::gtest_main for a GoogleTest test, or Qt6::Test for a Qt Test one. The name is
+# <folder>_<what>, <folder> being the test's folder under tests/, so that `ctest -R '^<folder>_'`
+# selects the folder.
 function(tavro_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS;ARGS" ${ARGN})
     get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
     if(NOT name MATCHES "^${folder}_[a-z0-9_]+$")
         message(FATAL_ERROR "test ${name} in tests/${folder}: name it ${folder}_<what>")
@@ -33,7 +35,7 @@ function(tavro_add_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
     tavro_warnings(${name})
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${name} ${ARG_ARGS})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TAVRO_TEST_ENVIRONMENT}"
                                             LABELS "${ARG_LABELS}" TIMEOUT 300)
 endfunction()

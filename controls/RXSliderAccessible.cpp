@@ -17,6 +17,7 @@ namespace tavro {
 namespace {
 
 constexpr const char* kUnitProperty = "tavroAccessibleValueUnit";
+constexpr const char* kValueTextProperty = "tavroAccessibleValueText";
 
 double UnitOf(const QObject* slider) {
     const double unit = slider->property(kUnitProperty).toDouble();
@@ -39,7 +40,8 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value) {
-            return Shown(Slider()->Value()).toString();
+            const QString words = widget()->property(kValueTextProperty).toString();
+            return words.isEmpty() ? Shown(Slider()->Value()).toString() : words;
         }
         return QAccessibleWidget::text(kind);
     }
@@ -91,7 +93,14 @@ void SetAccessibleValueUnit(TRxCustomSlider* slider, double unitsPerShownUnit) {
     slider->setProperty(kUnitProperty, unitsPerShownUnit);
 }
 
+void SetAccessibleValueText(TRxCustomSlider* slider, const QString& text) {
+    slider->setProperty(kValueTextProperty, text);
+}
+
 void AnnounceSliderValue(TRxCustomSlider* slider) {
+    if (!slider->property(kValueTextProperty).toString().isEmpty()) {
+        return;  // its window tells the value in words
+    }
     const double unit = UnitOf(slider);
     QAccessibleValueChangeEvent event(
         slider, unit == 1.0 ? QVariant(slider->Value()) : QVariant(slider->Value() / unit));

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
@@ -92,6 +93,7 @@ void TForm4::BuildControls() {
     comboBox->view()->setPalette(FixedPalette(*comboBox, Qt::white));
     comboBox->setCursor(Qt::PointingHandCursor);
     comboBox->setAccessibleName(tr("Cards"));  // not the set it shows
+    comboBox->installEventFilter(this);
     connect(comboBox, &QComboBox::activated, this, &TForm4::ComboBox1Change);
 
     // The preview frame: a raised one-pixel bevel around the picture. Its caption ("ERROR"
@@ -160,6 +162,14 @@ QString TForm4::DelayText(std::int32_t flipDelay) {
     return QLocale().toString(seconds, 'g', QLocale::FloatingPointShortest) + tr(" sec");
 }
 
+QString TForm4::DelaySpoken(std::int32_t flipDelay) {
+    if (flipDelay == 1000) {
+        return tr("1 second");
+    }
+    const double seconds = flipDelay / 1000.0;
+    return tr("%1 seconds").arg(QLocale().toString(seconds, 'g', QLocale::FloatingPointShortest));
+}
+
 void TForm4::FormCreate() {
     SetTimerEnabled(false);
 }
@@ -170,6 +180,8 @@ void TForm4::FormShow() {
         SetDelayLabel();
         FillCardSetList();
         SelectCurrentCardSet();
+        // Every showing starts on the list, wherever the focus was when the dialog closed.
+        ComboBox1()->setFocus(Qt::OtherFocusReason);
         previewStep_ = kCardBack;
         // With no entry naming the stored set (its folder was renamed or removed, or differs in
         // letter case) the previous name and card folder stay: an empty name would leave the
@@ -232,10 +244,38 @@ void TForm4::ComboBox1Change(int index) {
         setPicked_ = true;
         emit cardSetChanged();
         SetTimerEnabled(true);
-        AnnouncerOf(this).Announce(tr("Cards: %1").arg(ComboBox1()->itemText(index)));
+        AnnounceCardSet(index);
     } catch (...) {
         ReportException(this, std::current_exception());
     }
+}
+
+void TForm4::AnnounceCardSet(int index) {
+    const QString name = ComboBox1()->itemText(index);
+    const int last = ComboBox1()->count() - 1;
+    QString text = tr("Cards: %1").arg(name);
+    if (last > 0 && index == 0) {
+        text = tr("Cards: %1, first").arg(name);
+    } else if (last > 0 && index == last) {
+        text = tr("Cards: %1, last").arg(name);
+    }
+    AnnouncerOf(this).Announce(text);
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == controls_.comboBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const int index = controls_.comboBox->currentIndex();
+        const bool towardsFirst = key == Qt::Key_Up || key == Qt::Key_PageUp || key == Qt::Key_Home;
+        const bool towardsLast =
+            key == Qt::Key_Down || key == Qt::Key_PageDown || key == Qt::Key_End;
+        // The list stays where it is, and would say nothing.
+        if (index >= 0 && ((towardsFirst && index == 0) ||
+                           (towardsLast && index == controls_.comboBox->count() - 1))) {
+            AnnounceCardSet(index);
+        }
+    }
+    return ToolDialog::eventFilter(watched, event);
 }
 
 void TForm4::RxSlider1Change() {
@@ -244,6 +284,9 @@ void TForm4::RxSlider1Change() {
         SetTimerInterval(settings_.FlipDelay);
         SetDelayLabel();
         delayMoved_ = true;
+        if (isVisible() && RxSlider1()->hasFocus()) {
+            AnnouncerOf(this).Announce(DelaySpoken(settings_.FlipDelay));  // see SetDelayLabel
+        }
     } catch (...) {
         ReportException(this, std::current_exception());
     }
@@ -315,6 +358,8 @@ void TForm4::SetDelayLabel() {
     QLabel* label = Label3();
     label->setText(DelayText(settings_.FlipDelay));
     label->adjustSize();
+    // Screen readers read the slider's value in words, and hear each step from RxSlider1Change.
+    SetAccessibleValueText(RxSlider1(), DelaySpoken(settings_.FlipDelay));
 }
 
 void TForm4::SetTimerEnabled(bool enabled) {

@@ -37,6 +37,8 @@ public:
     // The delay as the dialog writes it: seconds in their shortest form with the user's decimal
     // separator, then " sec" ("0.5 sec", "1 sec").
     static QString DelayText(std::int32_t flipDelay);
+    // The delay as a screen reader says it, with its unit in words: "0.55 seconds".
+    static QString DelaySpoken(std::int32_t flipDelay);
 
     // The dialog's controls, under the names the rest of the program and the tests know them by.
     // They are built on first use (at the latest when the dialog is first shown), which keeps
@@ -54,6 +56,10 @@ public:
     // A set was picked or the delay moved since the dialog was shown (also when undone by hand).
     bool OptionsChanged() const { return setPicked_ || delayMoved_; }
     std::int32_t PreviewStep() const { return previewStep_; }
+
+protected:
+    // Up or Down at an end of the closed card set list says which end it is.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // The settings name another card set (its name and folder changed): picked by the player, or
@@ -92,6 +98,8 @@ private:
     void FillCardSetList();
     void SelectCurrentCardSet();
     void SetDelayLabel();
+    // Says the card set entry, and whether it is the first or last of the list.
+    void AnnounceCardSet(int index);
     // Timer1 is "enabled" as a whole, and ticks only while enabled with an interval above 0:
     // QTimer would fire continuously with an interval of 0.
     void SetTimerEnabled(bool enabled);

@@ -87,9 +87,9 @@ void TForm2::FormShow() {
     HideRefused();
     nameEntered_ = false;
     closing_ = false;
-    // Why the dialog is shown, for a screen reader; the window itself shows only the box.
-    setAccessibleDescription(
-        tr("A new high score: %1 points. Type your name for the Leads.").arg(game_.Points));
+    // Why the dialog is shown, for a screen reader; the window itself shows only the box, and
+    // its caption says what to do. The one place the end of a game says the score.
+    setAccessibleDescription(tr("A new high score: %1 points.").arg(game_.Points));
     edit_->setFocus();
 }
 

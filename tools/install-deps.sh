@@ -12,6 +12,7 @@ build_packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins
+    qt6-multimedia-dev
     fonts-noto-color-emoji fonts-dejavu-core fonts-liberation2 xdg-utils
     dpkg-dev file
 )
@@ -25,6 +26,7 @@ test_packages=(
     lintian desktop-file-utils appstream man-db
     at-spi2-core dbus-daemon python3-pyatspi
     orca speech-dispatcher python3-speechd gir1.2-atspi-2.0 util-linux procps
+    espeak-ng pulseaudio pulseaudio-utils
     acl
 )
 

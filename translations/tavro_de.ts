@@ -316,8 +316,8 @@
         <translation>Punkte</translation>
     </message>
     <message>
-        <source>Arrow keys move, Space turns a card, F4 shows a pair for 75 points</source>
-        <translation>Pfeiltasten bewegen, Leertaste deckt eine Karte auf, F4 zeigt ein Paar für 75 Punkte</translation>
+        <source>Arrow keys move, Space turns a card. F2 new game, F3 Leads, F4 hint for 75 points, F6 score, F10 exit.</source>
+        <translation>Pfeiltasten bewegen, Leertaste deckt eine Karte auf. F2 neues Spiel, F3 Bestenliste, F4 Tipp für 75 Punkte, F6 Punktestand, F10 beenden.</translation>
     </message>
 </context>
 <context>
@@ -389,68 +389,76 @@
         <translation>Bitte installieren Sie Tavro Memory neu</translation>
     </message>
     <message>
-        <source>Card %1, row %2, column %3: </source>
-        <translation>Karte %1, Zeile %2, Spalte %3: </translation>
-    </message>
-    <message>
-        <source>face down</source>
-        <translation>verdeckt</translation>
-    </message>
-    <message>
-        <source>matched: </source>
-        <translation>Paar gefunden: </translation>
-    </message>
-    <message>
-        <source>face up: </source>
-        <translation>aufgedeckt: </translation>
-    </message>
-    <message>
         <source>Game over: %1 points</source>
         <translation>Spiel beendet: %1 Punkte</translation>
     </message>
     <message>
-        <source>row %1, column %2</source>
-        <translation>Zeile %1, Spalte %2</translation>
-    </message>
-    <message>
-        <source>face up: %1</source>
-        <translation>aufgedeckt: %1</translation>
-    </message>
-    <message>
-        <source>Pair matched. %1 points</source>
-        <translation>Paar gefunden. %1 Punkte</translation>
-    </message>
-    <message>
-        <source>No match. %1 points</source>
-        <translation>Kein Paar. %1 Punkte</translation>
-    </message>
-    <message>
-        <source>Turned face down: %1 and %2</source>
-        <translation>Wieder verdeckt: %1 und %2</translation>
-    </message>
-    <message>
-        <source>Hint: the partner is %1</source>
-        <translation>Tipp: das Gegenstück ist %1</translation>
-    </message>
-    <message>
-        <source>Hint: %1 and %2</source>
-        <translation>Tipp: %1 und %2</translation>
-    </message>
-    <message>
-        <source>The hint cost %1 points. %2 points</source>
-        <translation>Der Tipp kostete %1 Punkte. %2 Punkte</translation>
-    </message>
-    <message>
-        <source>Game over, %1 points</source>
-        <translation>Spiel zu Ende, %1 Punkte</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
         <source>&amp;Play</source>
         <translation>S&amp;pielen</translation>
+    </message>
+    <message>
+        <source>face down %1</source>
+        <translation>verdeckt %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Match.</source>
+        <translation>Paar.</translation>
+    </message>
+    <message>
+        <source>Match, %1 points.</source>
+        <translation>Paar, %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>No match, %1 points.</source>
+        <translation>Kein Paar, %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1, %2 points.</source>
+        <translation>Tipp: %1, %2 Punkte.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Spiel zu Ende.</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points.</source>
+        <translation>Spiel zu Ende, %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>New game, %1 points.</source>
+        <translation>Neues Spiel, %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>So&amp;unds</source>
+        <translation>&amp;Töne</translation>
+    </message>
+    <message>
+        <source>Say the &amp;score</source>
+        <translation>&amp;Punktestand sagen</translation>
+    </message>
+    <message>
+        <source>Sounds on.</source>
+        <translation>Töne an.</translation>
+    </message>
+    <message>
+        <source>Sounds off.</source>
+        <translation>Töne aus.</translation>
+    </message>
+    <message>
+        <source>%1 points.</source>
+        <translation>%1 Punkte.</translation>
     </message>
 </context>
 <context>
@@ -472,8 +480,8 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>A new high score: %1 points. Type your name for the Leads.</source>
-        <translation>Ein neuer Rekord: %1 Punkte. Geben Sie Ihren Namen für die Bestenliste ein.</translation>
+        <source>A new high score: %1 points.</source>
+        <translation>Ein neuer Rekord: %1 Punkte.</translation>
     </message>
 </context>
 <context>
@@ -540,6 +548,22 @@
     <message>
         <source>Cards: %1</source>
         <translation>Karten: %1</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Cards: %1, first</source>
+        <translation>Karten: %1, erste</translation>
+    </message>
+    <message>
+        <source>Cards: %1, last</source>
+        <translation>Karten: %1, letzte</translation>
     </message>
 </context>
 <context>

@@ -316,8 +316,8 @@
         <translation>Points</translation>
     </message>
     <message>
-        <source>Arrow keys move, Space turns a card, F4 shows a pair for 75 points</source>
-        <translation>Les flèches déplacent, Espace retourne une carte, F4 montre une paire pour 75 points</translation>
+        <source>Arrow keys move, Space turns a card. F2 new game, F3 Leads, F4 hint for 75 points, F6 score, F10 exit.</source>
+        <translation>Les flèches déplacent, Espace retourne une carte. F2 nouvelle partie, F3 meilleurs scores, F4 indice pour 75 points, F6 score, F10 quitter.</translation>
     </message>
 </context>
 <context>
@@ -389,68 +389,76 @@
         <translation>Veuillez réinstaller Tavro Memory</translation>
     </message>
     <message>
-        <source>Card %1, row %2, column %3: </source>
-        <translation>Carte %1, ligne %2, colonne %3&#xa0;: </translation>
-    </message>
-    <message>
-        <source>face down</source>
-        <translation>face cachée</translation>
-    </message>
-    <message>
-        <source>matched: </source>
-        <translation>paire trouvée&#xa0;: </translation>
-    </message>
-    <message>
-        <source>face up: </source>
-        <translation>face visible&#xa0;: </translation>
-    </message>
-    <message>
         <source>Game over: %1 points</source>
         <translation>Partie terminée&#xa0;: %1 points</translation>
     </message>
     <message>
-        <source>row %1, column %2</source>
-        <translation>ligne %1, colonne %2</translation>
-    </message>
-    <message>
-        <source>face up: %1</source>
-        <translation>face visible&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Pair matched. %1 points</source>
-        <translation>Paire trouvée. %1 points</translation>
-    </message>
-    <message>
-        <source>No match. %1 points</source>
-        <translation>Pas de paire. %1 points</translation>
-    </message>
-    <message>
-        <source>Turned face down: %1 and %2</source>
-        <translation>Retournées face cachée&#xa0;: %1 et %2</translation>
-    </message>
-    <message>
-        <source>Hint: the partner is %1</source>
-        <translation>Indice&#xa0;: la carte jumelle est %1</translation>
-    </message>
-    <message>
-        <source>Hint: %1 and %2</source>
-        <translation>Indice&#xa0;: %1 et %2</translation>
-    </message>
-    <message>
-        <source>The hint cost %1 points. %2 points</source>
-        <translation>L’indice a coûté %1 points. %2 points</translation>
-    </message>
-    <message>
-        <source>Game over, %1 points</source>
-        <translation>Partie terminée, %1 points</translation>
-    </message>
-    <message>
-        <source>New game</source>
-        <translation>Nouvelle partie</translation>
-    </message>
-    <message>
         <source>&amp;Play</source>
         <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>face down %1</source>
+        <translation>face cachée %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Points: %1</source>
+        <translation>Points&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Match.</source>
+        <translation>Paire.</translation>
+    </message>
+    <message>
+        <source>Match, %1 points.</source>
+        <translation>Paire, %1 points.</translation>
+    </message>
+    <message>
+        <source>No match, %1 points.</source>
+        <translation>Pas de paire, %1 points.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1, %2 points.</source>
+        <translation>Indice&#xa0;: %1, %2 points.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partie terminée.</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points.</source>
+        <translation>Partie terminée, %1 points.</translation>
+    </message>
+    <message>
+        <source>New game, %1 points.</source>
+        <translation>Nouvelle partie, %1 points.</translation>
+    </message>
+    <message>
+        <source>So&amp;unds</source>
+        <translation>So&amp;ns</translation>
+    </message>
+    <message>
+        <source>Say the &amp;score</source>
+        <translation>Dire le &amp;score</translation>
+    </message>
+    <message>
+        <source>Sounds on.</source>
+        <translation>Sons activés.</translation>
+    </message>
+    <message>
+        <source>Sounds off.</source>
+        <translation>Sons désactivés.</translation>
+    </message>
+    <message>
+        <source>%1 points.</source>
+        <translation>%1 points.</translation>
     </message>
 </context>
 <context>
@@ -472,8 +480,8 @@
         <translation>Nom</translation>
     </message>
     <message>
-        <source>A new high score: %1 points. Type your name for the Leads.</source>
-        <translation>Un nouveau record&#xa0;: %1 points. Tapez votre nom pour les meilleurs scores.</translation>
+        <source>A new high score: %1 points.</source>
+        <translation>Un nouveau record&#xa0;: %1 points.</translation>
     </message>
 </context>
 <context>
@@ -540,6 +548,22 @@
     <message>
         <source>Cards: %1</source>
         <translation>Cartes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Cards: %1, first</source>
+        <translation>Cartes&#xa0;: %1, première</translation>
+    </message>
+    <message>
+        <source>Cards: %1, last</source>
+        <translation>Cartes&#xa0;: %1, dernière</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader gets from the main window, through QAccessible: the board as 36 named
-// card buttons and one "Points" object, the cards' names following the game, no face-down card
-// giving its picture away by any text, the score as a value with change events, and the end of
-// a game announced on the points object, and letters the name box refuses told on the box.
+// card cells and one "Points" object, the cards' names following the game (state first, then the
+// place), no face-down card giving its picture away by any text, the score in the points
+// object's name and as a value with change events, the end of a game announced on the points
+// object, and letters the name box refuses told on the box.
 #include <QAccessible>
 #include <QDir>
 #include <QFile>
@@ -33,11 +34,17 @@ QString NameOf(QObject* object) {
     return Of(object)->text(QAccessible::Name);
 }
 
+// A card's place as its name ends: column letter and row number.
 QString Place(int tile) {
-    return QStringLiteral("Card %1, row %2, column %3: ")
-        .arg(tile)
-        .arg((tile - 1) / 6 + 1)
-        .arg((tile - 1) % 6 + 1);
+    return QString(QChar(u'A' + (tile - 1) % 6)) + QString::number((tile - 1) / 6 + 1);
+}
+
+QString FaceDown(int tile) {
+    return QStringLiteral("face down ") + Place(tile);
+}
+
+QString FaceUp(int tile, const QString& picture) {
+    return picture + QLatin1Char(' ') + Place(tile);
 }
 
 // Every interface below root, depth first.
@@ -95,8 +102,8 @@ private slots:
         for (int tile = 1; tile <= kTileCount; ++tile) {
             QAccessibleInterface* card = board->child(tile - 1);
             QCOMPARE(card->object(), form.Image(tile));
-            QCOMPARE(card->role(), QAccessible::Button);
-            QCOMPARE(card->text(QAccessible::Name), Place(tile) + QStringLiteral("face down"));
+            QCOMPARE(card->role(), QAccessible::Cell);  // read without a role after its name
+            QCOMPARE(card->text(QAccessible::Name), FaceDown(tile));
             QCOMPARE(card->parent()->object(), form.Panel1);
             QCOMPARE(board->indexOfChild(card), tile - 1);
             QVERIFY(card->state().focusable);
@@ -111,8 +118,8 @@ private slots:
         int named = 0;
         int cards = 0;
         Walk(Of(&form), [&](QAccessibleInterface* iface) {
-            named += iface->text(QAccessible::Name) == QStringLiteral("Points") ? 1 : 0;
-            cards += iface->text(QAccessible::Name).startsWith(QStringLiteral("Card ")) ? 1 : 0;
+            named += iface->text(QAccessible::Name).startsWith(QStringLiteral("Points")) ? 1 : 0;
+            cards += iface->role() == QAccessible::Cell ? 1 : 0;
         });
         QCOMPARE(named, 1);
         QCOMPARE(cards, kTileCount);
@@ -131,21 +138,19 @@ private slots:
         const auto face = [&](int tile) { return game.BoardFaces[Slot(tile)]; };
 
         form.ImageClick(1);
-        QCOMPARE(NameOf(form.Image(1)),
-                 Place(1) + QStringLiteral("face up: ") + CreatureName(face(1)));
+        QCOMPARE(NameOf(form.Image(1)), FaceUp(1, CreatureName(face(1))));
         form.ImageClick(other);  // a mismatch: both turned back at once
-        QCOMPARE(NameOf(form.Image(1)), Place(1) + QStringLiteral("face down"));
-        QCOMPARE(NameOf(form.Image(other)), Place(other) + QStringLiteral("face down"));
+        QCOMPARE(NameOf(form.Image(1)), FaceDown(1));
+        QCOMPARE(NameOf(form.Image(other)), FaceDown(other));
 
         form.ImageClick(1);
         form.ImageClick(partner);
         for (const int tile : {1, partner}) {
-            QCOMPARE(NameOf(form.Image(tile)),
-                     Place(tile) + QStringLiteral("matched: ") + CreatureName(face(1)));
+            QCOMPARE(NameOf(form.Image(tile)), FaceUp(tile, CreatureName(face(1))));
         }
         form.new1->trigger();  // a new deal turns every card down again
         for (int tile = 1; tile <= kTileCount; ++tile) {
-            QCOMPARE(NameOf(form.Image(tile)), Place(tile) + QStringLiteral("face down"));
+            QCOMPARE(NameOf(form.Image(tile)), FaceDown(tile));
         }
     }
 
@@ -177,7 +182,7 @@ private slots:
         form.ImageClick(1);
         const int face = form.state().Game.BoardFaces[Slot(1)];
         QLocale::setDefault(previous);
-        QCOMPARE(NameOf(form.Image(1)), Place(1) + QStringLiteral("face up: Tier %1").arg(face));
+        QCOMPARE(NameOf(form.Image(1)), FaceUp(1, QStringLiteral("Tier %1").arg(face)));
         QCOMPARE(form.state().Config.CardSetName, std::string("mine"));
         SaveSettings(Settings{kDefaultCardSet, 500, {}, {}});
     }
@@ -188,8 +193,7 @@ private slots:
         form.ImageClick(7);
         QCOMPARE(
             NameOf(form.Image(7)),
-            Place(7) +
-                QStringLiteral("face up: picture %1").arg(form.state().Game.BoardFaces[Slot(7)]));
+            FaceUp(7, QStringLiteral("picture %1").arg(form.state().Game.BoardFaces[Slot(7)])));
     }
 
     void noFaceDownCardGivesItsPictureAway() {
@@ -202,7 +206,7 @@ private slots:
 
         const auto checkFaceDownCards = [&](const char* when) {
             for (int tile = 1; tile <= kTileCount; ++tile) {
-                if (!NameOf(form.Image(tile)).endsWith(QStringLiteral("face down"))) {
+                if (!NameOf(form.Image(tile)).startsWith(QStringLiteral("face down"))) {
                     continue;
                 }
                 const int face = game.BoardFaces[Slot(tile)];
@@ -244,7 +248,7 @@ private slots:
         EventRecorder recorder;
 
         QAccessibleInterface* points = Of(form.Label2);
-        QCOMPARE(points->text(QAccessible::Name), QStringLiteral("Points"));
+        QCOMPARE(points->text(QAccessible::Name), QStringLiteral("Points: 0"));
         QCOMPARE(points->text(QAccessible::Value), QStringLiteral("0"));
         QVERIFY(points->valueInterface() != nullptr);
         QCOMPARE(points->valueInterface()->currentValue().toInt(), 0);
@@ -253,6 +257,7 @@ private slots:
         form.ImageClick(PartnerOf(game, 1) == 2 ? 3 : 2);
         QCOMPARE(points->valueInterface()->currentValue().toInt(), -10);
         QCOMPARE(points->text(QAccessible::Value), QStringLiteral("-10"));
+        QCOMPARE(points->text(QAccessible::Name), QStringLiteral("Points: -10"));  // for a review
         const QList<RecordedEvent> changes = recorder.Of(QAccessible::ValueChanged, form.Label2);
         QCOMPARE(changes.size(), 1);
         QCOMPARE(changes.first().value.toInt(), -10);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader is told while the game is played: each card turned, the outcome of a turn
-// with the new points in one announcement, the pair turned back after the wait, the hint's pair
-// and its price, a new deal and the end of a game (before the name entry, when one comes). Also
-// where the focus starts, and the Leads table read a place at a time.
+// What a screen reader is told while the game is played, in few words: each card turned by its
+// picture, a match with the new points in one sentence, a mismatch once its pair has turned
+// back, the hint's pair with the points after its price, a new deal with its score, the end of a
+// game with the score said once (by the name entry, when one comes), and the score on demand
+// (F6). Also where the focus starts and what it tells, the menus' keys and check marks, and the
+// Leads table read a place at a time.
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolButton>
 #include <QtTest>
 #include <limits>
@@ -20,15 +23,29 @@ using namespace tavro::test;
 
 namespace {
 
-// The picture a face-up card shows, as its accessible name tells it.
-QString FaceOf(const TForm1& form, int tile) {
-    const QString name = form.CardAccessibleName(tile);
-    const qsizetype at = name.indexOf(QStringLiteral("face up: "));
-    return at < 0 ? QString() : name.mid(at + 9);
+QString Place(int tile) {
+    return QString(QChar(u'A' + (tile - 1) % 6)) + QString::number((tile - 1) / 6 + 1);
 }
 
-QString Place(int tile) {
-    return QStringLiteral("row %1, column %2").arg((tile - 1) / 6 + 1).arg((tile - 1) % 6 + 1);
+// The picture a face-up card shows, as its accessible name tells it ("cat B3").
+QString FaceOf(const TForm1& form, int tile) {
+    const QString name = form.CardAccessibleName(tile);
+    const QString place = QLatin1Char(' ') + Place(tile);
+    if (name.startsWith(QStringLiteral("face down")) || !name.endsWith(place)) {
+        return QString();
+    }
+    return name.chopped(place.size());
+}
+
+// The menu item's accessible interface, as a screen reader reaches it through its menu.
+QAccessibleInterface* ItemOf(QMenu* menu, QAction* action) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(menu);
+    for (int index = 0; index < list->childCount(); ++index) {
+        if (list->child(index)->object() == action) {
+            return list->child(index);
+        }
+    }
+    return nullptr;
 }
 
 // Plays every pair of the deal by clicks, the last one through lastClick.
@@ -61,8 +78,11 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), form.Panel1);
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(form.Panel1);
         QVERIFY(board->state().focused);
-        QVERIFY(board->text(QAccessible::Description)
-                    .startsWith(QStringLiteral("Arrow keys move, Space turns a card")));
+        const QString howTo = board->text(QAccessible::Description);
+        QVERIFY(howTo.startsWith(QStringLiteral("Arrow keys move, Space turns a card")));
+        for (const char* key : {"F2 ", "F3 ", "F4 ", "F6 ", "F10 "}) {
+            QVERIFY2(howTo.contains(QLatin1String(key)), key);
+        }
         QCOMPARE(form.CursorTile(), 0);  // no ring yet
     }
 
@@ -79,25 +99,24 @@ private slots:
         WalkTo(form, 1);
         QTest::keyClick(&form, Qt::Key_Space);
         const QString first = FaceOf(form, 1);
-        QTRY_COMPARE(recorder.Announcements(), QStringList{"face up: " + first});
+        QVERIFY(!first.isEmpty());
+        QTRY_COMPARE(recorder.Announcements(), QStringList{first});
 
         WalkTo(form, other);
         QTest::keyClick(&form, Qt::Key_Return);
         const QString second = FaceOf(form, other);
         QVERIFY(!second.isEmpty());
-        // The face and the outcome with the points at once; the pair turned back after the wait.
+        // The face at once; the mismatch with the points once the pair has turned back.
         QTRY_COMPARE(recorder.Announcements().size(), 3);
         QCOMPARE(recorder.Announcements().mid(1),
-                 QStringList({"face up: " + second + ". No match. -10 points",
-                              "Turned face down: " + Place(1) + " and " + Place(other)}));
+                 QStringList({second, QStringLiteral("No match, -10 points.")}));
 
         form.ImageClick(1);
         QCoreApplication::processEvents();  // as between two key presses
         form.ImageClick(partner);
         QTRY_COMPARE(recorder.Announcements().size(), 5);
-        QCOMPARE(
-            recorder.Announcements().mid(3),
-            QStringList({"face up: " + first, "face up: " + first + ". Pair matched. 90 points"}));
+        QCOMPARE(recorder.Announcements().mid(3),
+                 QStringList({first, first + QStringLiteral(". Match, 90 points.")}));
     }
 
     void hintTellsItsPairAndItsPrice() {
@@ -107,18 +126,16 @@ private slots:
         TForm1& form = program.form;
         const int partner = PartnerOf(form.state().Game, 1);
         QTest::keyClick(&form, Qt::Key_F4);
+        // One sentence, once the hint has ended and been paid for.
         QTRY_COMPARE(recorder.Announcements(),
-                     QStringList{"Hint: " + Place(1) + " and " + Place(partner)});
-        QTRY_COMPARE(recorder.Announcements().size(), 2);
-        QCOMPARE(recorder.Announcements().at(1),
-                 QStringLiteral("The hint cost 75 points. -75 points"));
+                     QStringList{"Hint: " + Place(1) + " and " + Place(partner) + ", -75 points."});
 
         // With a card up the hint points out its partner alone.
         form.ImageClick(partner);
         QCoreApplication::processEvents();
         QTest::keyClick(&form, Qt::Key_F4);
-        QTRY_COMPARE(recorder.Announcements().size(), 5);
-        QCOMPARE(recorder.Announcements().at(3), "Hint: the partner is " + Place(1));
+        QTRY_COMPARE(recorder.Announcements().size(), 3);
+        QCOMPARE(recorder.Announcements().at(2), "Hint: " + Place(1) + ", -150 points.");
     }
 
     void newDealIsTold() {
@@ -126,7 +143,68 @@ private slots:
         QVERIFY(program.show());
         EventRecorder recorder;
         QTest::keyClick(&program.form, Qt::Key_F2);
-        QTRY_COMPARE(recorder.Announcements(), QStringList{QStringLiteral("New game")});
+        QTRY_COMPARE(recorder.Announcements(), QStringList{QStringLiteral("New game, 0 points.")});
+    }
+
+    // F6 says the points as the window shows them, also while the board waits; the points
+    // object's name carries them for a review of the window.
+    void theScoreKeySaysThePoints() {
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        EventRecorder recorder;
+        TForm1& form = program.form;
+        form.state().Config.FlipDelay = 60000;
+        QCOMPARE(form.Saythescore1->shortcut(), QKeySequence(Qt::Key_F6));
+        QCOMPARE(form.Saythescore1->parent(), form.Play1);
+        QTest::keyClick(&form, Qt::Key_F6);
+        QTRY_COMPARE(recorder.Announcements(), QStringList{QStringLiteral("0 points.")});
+        const int partner = PartnerOf(form.state().Game, 1);
+        form.ImageClick(1);
+        form.ImageClick(partner == 2 ? 3 : 2);  // the pair waits a minute to turn back
+        QTest::keyClick(&form, Qt::Key_F6);
+        QTRY_COMPARE(recorder.Announcements().size(), 4);
+        QCOMPARE(recorder.Announcements().last(), QStringLiteral("-10 points."));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form.Label2)->text(QAccessible::Name),
+                 QStringLiteral("Points: -10"));
+    }
+
+    // The menus tell their shortcuts in the three parts screen readers read ("New F2"), and the
+    // sounds item is a check box that starts off and says when it is turned on.
+    void menusTellTheirKeysAndTheSoundsCheck() {
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        EventRecorder recorder;
+        TForm1& form = program.form;
+        const struct {
+            QMenu* menu;
+            QAction* item;
+            QStringList binding;
+        } items[] = {
+            {form.Game1, form.new1, {"n", "", "F2"}},
+            {form.Game1, form.Leads1, {"l", "", "F3"}},
+            {form.Game1, form.Showmeplease1, {"s", "", "F4"}},
+            {form.Game1, form.ExitF101, {"x", "", "F10"}},
+            {form.Play1, form.Saythescore1, {"s", "", "F6"}},
+        };
+        for (const auto& i : items) {
+            QAccessibleInterface* item = ItemOf(i.menu, i.item);
+            QVERIFY(item != nullptr);
+            QCOMPARE(item->role(), QAccessible::MenuItem);
+            QCOMPARE(item->parent()->object(), i.menu);
+            QCOMPARE(item->actionInterface()->keyBindingsForAction(
+                         QAccessibleActionInterface::pressAction()),
+                     i.binding);
+        }
+        QAccessibleInterface* sounds = ItemOf(form.Play1, form.Sounds1);
+        QVERIFY(sounds != nullptr);
+        QCOMPARE(sounds->text(QAccessible::Name), QStringLiteral("Sounds"));
+        QCOMPARE(sounds->role(), QAccessible::CheckBox);
+        QVERIFY(!sounds->state().checked);  // off until a player turns them on
+        QVERIFY(!form.state().Config.Play.Sounds);
+        sounds->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(sounds->state().checked);
+        QVERIFY(form.state().Config.Play.Sounds);
+        QTRY_COMPARE(recorder.Announcements(), QStringList{QStringLiteral("Sounds on.")});
     }
 
     void endIsToldWithoutAQualifyingScore() {
@@ -136,9 +214,9 @@ private slots:
         TForm1& form = program.form;
         form.state().Leads.LeadPoints.fill(std::numeric_limits<std::int32_t>::max());
         MatchAllPairs(form, [&form](int tile) { form.ImageClick(tile); });
-        QTRY_VERIFY(
-            !recorder.Announcements().isEmpty() &&
-            recorder.Announcements().last().endsWith(QStringLiteral("Game over, 1800 points")));
+        QTRY_VERIFY(!recorder.Announcements().isEmpty() &&
+                    recorder.Announcements().last().endsWith(
+                        QStringLiteral(". Match. Game over, 1800 points.")));
         QVERIFY(!program.windows.form2.isVisible());
     }
 
@@ -161,10 +239,9 @@ private slots:
         });
         MatchAllPairs(form, [&form](int tile) { form.ImageClick(tile); });
         QTRY_VERIFY(!toldFirst->isEmpty());  // the name entry opens from the event loop
-        QVERIFY(toldFirst->endsWith(
-            QStringLiteral("Pair matched. 1800 points. Game over, 1800 points")));
-        QCOMPARE(*why,
-                 QStringLiteral("A new high score: 1800 points. Type your name for the Leads."));
+        // The score once: the name entry says it.
+        QVERIFY(toldFirst->endsWith(QStringLiteral(". Match. Game over.")));
+        QCOMPARE(*why, QStringLiteral("A new high score: 1800 points."));
         QCOMPARE(*boxName, QStringLiteral("Name"));
     }
 

@@ -266,7 +266,8 @@ private slots:
         options.RxSlider1()->setValue(650);
         QCOMPARE(slider->valueInterface()->currentValue().toDouble(), 0.65);
         QCOMPARE(slider->valueInterface()->minimumStepSize().toDouble(), 0.05);
-        QCOMPARE(slider->text(QAccessible::Value), QStringLiteral("0.65"));
+        // The value in words with its unit, as the dialog says each step (see below).
+        QCOMPARE(slider->text(QAccessible::Value), QStringLiteral("0.65 seconds"));
         QCOMPARE(QAccessible::queryAccessibleInterface(options.Image1())->text(QAccessible::Name),
                  QStringLiteral("Preview of the cards"));
         TForm5& about = program.windows.form5;
@@ -302,6 +303,48 @@ private slots:
                  (QList<QWidget*>{options.ComboBox1(), options.RxSlider1(), options.SpeedButton1(),
                                   options.ComboBox1(), options.SpeedButton1()}));
         QVERIFY(!options.isVisible());
+    }
+
+    // Every showing starts on the card set list, wherever the focus was when the dialog closed;
+    // a key that can't move the list says which end it is on, and each step of the delay is
+    // said with its unit.
+    void optionsStartsOnTheListAndSaysItsEndsAndTheDelay() {
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        EventRecorder recorder;
+        auto focus = std::make_shared<QList<QWidget*>>();
+        auto told = std::make_shared<QStringList>();
+        const auto leaveOnOk = [focus](TForm4* options) {
+            (void)QTest::qWaitForWindowActive(options);
+            WaitForFocus(options);
+            *focus << QApplication::focusWidget();
+            options->SpeedButton1()->setFocus(Qt::TabFocusReason);
+            Press(options, Qt::Key_Space);
+        };
+        WhenModal<TForm4>(leaveOnOk);
+        program.form.Options1->trigger();
+        WhenModal<TForm4>([focus, told, &recorder](TForm4* options) {
+            (void)QTest::qWaitForWindowActive(options);
+            WaitForFocus(options);
+            *focus << QApplication::focusWidget();
+            for (const Qt::Key key : {Qt::Key_End, Qt::Key_Down, Qt::Key_Home, Qt::Key_Up}) {
+                Press(options->ComboBox1(), key);
+            }
+            options->RxSlider1()->setFocus(Qt::TabFocusReason);
+            Press(options->RxSlider1(), Qt::Key_Right);
+            QTest::qWait(20);
+            *told = recorder.Announcements();
+            Press(options, Qt::Key_Escape);
+        });
+        program.form.Options1->trigger();
+        TForm4& options = program.windows.form4;
+        QCOMPARE(*focus, (QList<QWidget*>{options.ComboBox1(), options.ComboBox1()}));
+        const QString first = options.ComboBox1()->itemText(0);
+        const QString last = options.ComboBox1()->itemText(options.ComboBox1()->count() - 1);
+        QVERIFY(options.ComboBox1()->count() > 1);
+        QCOMPARE(*told, (QStringList{"Cards: " + last + ", last", "Cards: " + last + ", last",
+                                     "Cards: " + first + ", first", "Cards: " + first + ", first",
+                                     QStringLiteral("0.55 seconds")}));
     }
 
 private:

@@ -4,7 +4,7 @@
 // follows the picked set, the preview's
 // speed and its stop at a missing picture, the card set list (the player's own sets among the
 // program's, each under its name in the player's language), the kept set name, and the delay
-// text in two locales.
+// text, shown and spoken, in two locales.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -416,17 +416,30 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("delay");
         QTest::addColumn<QString>("text");
-        QTest::newRow("en 500") << "en_US" << 500 << "0.5 sec";
-        QTest::newRow("en 50") << "en_US" << 50 << "0.05 sec";
-        QTest::newRow("en 1000") << "en_US" << 1000 << "1 sec";
-        QTest::newRow("en 0") << "en_US" << 0 << "0 sec";
-        QTest::newRow("en 2000") << "en_US" << 2000 << "2 sec";
-        QTest::newRow("en 1550") << "en_US" << 1550 << "1.55 sec";
-        QTest::newRow("de 500") << "de_DE" << 500 << "0,5 sec";
-        QTest::newRow("de 50") << "de_DE" << 50 << "0,05 sec";
-        QTest::newRow("de 1000") << "de_DE" << 1000 << "1 sec";
-        QTest::newRow("de 0") << "de_DE" << 0 << "0 sec";
-        QTest::newRow("de 1950") << "de_DE" << 1950 << "1,95 sec";
+        QTest::addColumn<QString>("spoken");
+        // The spoken text's unit is English here: the tests load no translation.
+        QTest::newRow("en 500") << "en_US" << 500 << "0.5 sec"
+                                << "0.5 seconds";
+        QTest::newRow("en 50") << "en_US" << 50 << "0.05 sec"
+                               << "0.05 seconds";
+        QTest::newRow("en 1000") << "en_US" << 1000 << "1 sec"
+                                 << "1 second";
+        QTest::newRow("en 0") << "en_US" << 0 << "0 sec"
+                              << "0 seconds";
+        QTest::newRow("en 2000") << "en_US" << 2000 << "2 sec"
+                                 << "2 seconds";
+        QTest::newRow("en 1550") << "en_US" << 1550 << "1.55 sec"
+                                 << "1.55 seconds";
+        QTest::newRow("de 500") << "de_DE" << 500 << "0,5 sec"
+                                << "0,5 seconds";
+        QTest::newRow("de 50") << "de_DE" << 50 << "0,05 sec"
+                               << "0,05 seconds";
+        QTest::newRow("de 1000") << "de_DE" << 1000 << "1 sec"
+                                 << "1 second";
+        QTest::newRow("de 0") << "de_DE" << 0 << "0 sec"
+                              << "0 seconds";
+        QTest::newRow("de 1950") << "de_DE" << 1950 << "1,95 sec"
+                                 << "1,95 seconds";
     }
 
     void delayText() {
@@ -435,7 +448,9 @@ private slots:
         QFETCH(QString, text);
         const QLocale saved;
         QLocale::setDefault(QLocale(locale));
+        QFETCH(QString, spoken);
         QCOMPARE(TForm4::DelayText(delay), text);
+        QCOMPARE(TForm4::DelaySpoken(delay), spoken);
         // The label shows the same text, also at the slider's two ends.
         OptionsRig rig(delay);
         rig.dialog->show();

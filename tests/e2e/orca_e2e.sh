@@ -2,9 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game played by ear: the real Orca screen reader (default settings) reads the real program
 # under Xvfb, on private session and accessibility buses, and every text it speaks goes to a file.
-# The test plays by keys alone and learns the cards only from what it hears: the moves, a match
-# and a mismatch, the hint, the Leads table, a new deal, and a whole game to its end with the name
-# entry. After each key it checks what was spoken.
+# The test plays by keys alone and learns the cards only from what it hears: the menus and their
+# keys, the moves, a match and a mismatch, the hint, the score key, the Leads table, a new deal, a
+# whole game to its end with the name entry, then Options after the finished game, and a short
+# game in German. After each key it checks what was spoken; at the end, that no step takes longer
+# to hear than its goal (tests/e2e/spoken_lengths.py, with espeak-ng) and that Orca dropped no
+# event for a flood of them.
 # Usage: orca_e2e.sh <path of TavroMemory>
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
@@ -18,36 +21,69 @@ source "$here/xvfb.sh"
 source "$here/orca_speech.sh"
 
 start_session
-# Orca first, by force (see stop_orca); the transcript is kept for a failure.
-trap 'stop_orca; cp "$work/spoken.txt" "${TMPDIR:-/tmp}/orca_e2e_spoken.txt" 2>/dev/null; stop_session' EXIT
+# Orca first, by force (see stop_orca); the transcript and the steps are kept for a failure.
+keep_records() {
+    cp "$work/spoken.txt" "${TMPDIR:-/tmp}/orca_e2e_spoken.txt" 2>/dev/null || true
+    cp "$work/steps.tsv" "${TMPDIR:-/tmp}/orca_e2e_steps.tsv" 2>/dev/null || true
+}
+trap 'stop_orca; keep_records; stop_session' EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/atspi.log" 2>&1 &
 extra_pids+=("$!")
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0 LANGUAGE=en LANG=C.UTF-8
-# A short delay: the turned-back pair is told when it has passed.
+# A short delay: the mismatch is told when its pair has turned back.
 write_settings animals 200
 start_speech
 run_game "$program"
 start_orca
 
-place() { echo "row $(((($1) - 1) / 6 + 1)), column $(((($1) - 1) % 6 + 1))"; }
+# A place as the cards say it: column letter, row number ("B3").
+place() { printf '%s%d' "$(echo ABCDEF | cut -c$(((($1) - 1) % 6 + 1)))" $(((($1) - 1) / 6 + 1)); }
+tile_at() { # "B3" -> 15
+    local columns=ABCDEF
+    local column=${columns%%"${1:0:1}"*}
+    echo $((((${1:1:1}) - 1) * 6 + ${#column} + 1))
+}
+# The picture heard after the last key: the line that is a name and a full stop alone.
+heard_picture() {
+    tail -n +"$((heard_from + 1))" "$spoken" | sed -n 's/^ *\([[:alpha:]][[:alpha:] ]*\)\.$/\1/p' |
+        head -n1
+}
 
-# Start: the board has the focus and tells how to play.
+# Start: the board has the focus and tells how to play, every key included.
 heard_from=0
 focus_main_window
-expect_heard "Board panel.*Arrow keys move, Space turns a card"
+expect_heard "Board panel.*Arrow keys move, Space turns a card.*F2 new game, F3 Leads, F4 hint.*F6 score, F10 exit"
 settle
 
-# Moves: the first arrow key puts the cursor on card 1; each move speaks the card.
+# The menus say their keys.
+press alt+g
+expect_heard "New F2"
+press Down
+expect_heard "Leads F3"
+settle
+press Escape Escape
+focus_main_window
+settle
+
+# Moves: the first arrow key puts the cursor on card 1; each move says the card's state first and
+# its place, and nothing else.
 cursor=0
 press Right
-expect_heard "Card 1, row 1, column 1: face down push button"
+expect_heard "face down A1"
 cursor=1
 press Right
-expect_heard "Card 2, row 1, column 2: face down"
+expect_heard "face down B1"
+settle
+record_step move
 press Down
-expect_heard "Card 8, row 2, column 2: face down"
+expect_heard "face down B2"
+settle
+record_step move
+if heard | grep -Eq "push button|Card [0-9]|row [0-9]"; then
+    fail "a move said more than the card's state and place: $(heard)"
+fi
 press Left Up
-expect_heard "Card 1, row 1, column 1: face down"
+expect_heard "face down A1"
 settle
 
 # Moves the cursor to tile $1, checking that the card is spoken.
@@ -62,7 +98,11 @@ move_to() {
     cursor=$target
     [ ${#keys[@]} -gt 0 ] || return 0
     press "${keys[@]}"
-    expect_heard "Card $target, $(place "$target"): face down"
+    expect_heard "face down $(place "$target")"
+    if [ ${#keys[@]} -eq 1 ]; then
+        settle
+        record_step move
+    fi
 }
 
 declare -A face=()     # tile -> the picture heard
@@ -71,12 +111,13 @@ points=0
 matches=0
 mismatches=0
 
-# Turns the card under the cursor with Space; prints nothing, sets face[tile].
+# Turns the card under the cursor with Space: the picture's name is all that is said.
 turn_first() {
     press space
-    expect_heard "face up: [a-z ]+\."
-    face[$cursor]=$(heard | sed -n 's/.*face up: \([a-z ]*\)\..*/\1/p')
+    expect_heard "^(space )?[a-z ]+\. ?$"
+    face[$cursor]=$(heard_picture)
     settle
+    record_step turn
 }
 
 # One turn: tiles $1 and $2 by keys; checks the outcome and the points heard.
@@ -86,25 +127,31 @@ turn_pair() {
     turn_first
     move_to "$second"
     press Return
-    expect_heard "face up: [a-z ]+\..*points"
-    face[$second]=$(heard | sed -n 's/.*face up: \([a-z ]*\)\..*/\1/p')
+    expect_heard "[a-z ]+\."
+    face[$second]=$(heard_picture)
     if [ "${face[$first]}" = "${face[$second]}" ]; then
         points=$((points + 100))
         matches=$((matches + 1))
         matched[$first]=1
         matched[$second]=1
-        expect_heard "Pair matched\. $points points"
+        if [ "$matches" -lt 18 ]; then
+            expect_heard "Match, $points points\."
+        fi
     else
         points=$((points - 10))
         mismatches=$((mismatches + 1))
-        expect_heard "No match\. $points points"
-        expect_heard "Turned face down: $(place "$first") and $(place "$second")"
+        expect_heard "No match, $points points\."
     fi
+    [ "$matches" -lt 18 ] || return 0  # the end goes on with the name entry
     settle
+    if [ "${face[$first]}" = "${face[$second]}" ]; then
+        record_step match
+    else
+        record_step mismatch
+    fi
 }
 
-# A mismatch and a match, whatever the deal: cards are turned in pairs of neighbours until both
-# outcomes were heard, and a pair whose faces are both known is matched.
+# A pair whose faces are both known and not yet matched, as "tile tile".
 known_partner() {
     local tile=$1 other
     for other in "${!face[@]}"; do
@@ -148,16 +195,21 @@ for first in 1 3 5 7 9; do
 done
 [ "$mismatches" -gt 0 ] || fail "five turns of neighbours all matched"
 
-# The hint names its pair by row and column and its price; the points drop after it.
+# The hint names its pair and the points after its price, once it has ended.
 press F4
-expect_heard "Hint: row [1-6], column [1-6] and row [1-6], column [1-6]\."
 points=$((points - 75))
-expect_heard "The hint cost 75 points\. $points points"
+expect_heard "Hint: [A-F][1-6] and [A-F][1-6], $points points\."
 settle
-hinted=$(heard | sed -n 's/.*Hint: row \([1-6]\), column \([1-6]\) and row \([1-6]\), column \([1-6]\)\..*/\1 \2 \3 \4/p')
-read -r r1 c1 r2 c2 <<<"$hinted"
-turn_pair $(((r1 - 1) * 6 + c1)) $(((r2 - 1) * 6 + c2))
+record_step hint
+read -r hint1 hint2 <<<"$(heard | sed -n 's/.*Hint: \([A-F][1-6]\) and \([A-F][1-6]\),.*/\1 \2/p')"
+turn_pair "$(tile_at "$hint1")" "$(tile_at "$hint2")"
 [ "$matches" -gt 0 ] || fail "the hinted pair did not match"
+
+# The score on demand.
+press F6
+expect_heard "(^| )$points points\."
+settle
+record_step score
 
 # The Leads: the table has the focus and reads a place a line; Tab reaches Clear and OK.
 press F3
@@ -181,10 +233,11 @@ wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Leads$" | grep -q .' 
 focus_main_window
 settle
 
-# A new deal is told.
+# A new deal is told with its score.
 press F2
-expect_heard "New game"
+expect_heard "New game, 0 points\."
 settle
+record_step "new game"
 unset face matched
 declare -A face=() matched=()
 points=0
@@ -195,11 +248,16 @@ play_to_end
 [ "$matches" -eq 18 ] || fail "the game ended after $matches matches"
 [ "$mismatches" -gt 0 ] || fail "a whole game without a mismatch: the learning did not happen"
 
-# The end: the score first, then the name entry, which says why it is shown.
-expect_heard "Game over, $points points"
-expect_heard "Game over, $points points.*Enter your name dialog"
+# The end: the game is over, and the score is said once, by the name entry, which says why it
+# is shown.
+expect_heard "Match\..*Game over\."
+expect_heard "Game over\..*Enter your name dialog"
 expect_heard "A new high score: $points points"
 expect_heard "Name"
+settle
+record_step end
+said=$(heard | grep -o -- "$points points" | wc -l)
+[ "$said" -eq 1 ] || fail "the end said the score $said times: $(heard)"
 wait_for 10 xdotool search --onlyvisible --name '^Enter your name$' ||
     fail "the name entry did not open"
 xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Enter your name$' | head -n1)"
@@ -210,5 +268,99 @@ press Return
 expect_heard "1, Kim, $points points"
 settle
 press Escape
-echo "orca: heard the moves, $((matches)) matches and $mismatches mismatches of a whole game," \
-    "the hint, the Leads and the end (cursor started at $cursor_before)"
+wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Leads$" | grep -q .' ||
+    fail "the Leads dialog did not close after the name entry"
+focus_main_window
+settle
+
+# Options after the finished game: the list has the focus and says its ends; the delay is said
+# with its unit; the new deal it leads to is heard.
+press alt+o
+expect_heard "Options dialog.*Cards.*combo box"
+settle
+press Down
+expect_heard "Cards: [a-z]+, last"
+settle
+press Down
+expect_heard "Cards: [a-z]+, last"
+settle
+press Tab
+expect_heard "Delay in seconds slider"
+settle
+press Right
+expect_heard "0\.25 seconds"
+settle
+press Escape
+expect_heard "New game, 0 points\."
+settle
+record_step "new game"
+focus_main_window
+settle
+# Shown again, Options starts on the list, wherever the focus was left.
+press alt+o
+expect_heard "Options dialog.*Cards.*combo box"
+settle
+press Escape
+focus_main_window
+settle
+echo "orca: heard the menus, the moves, $matches matches and $mismatches mismatches of a whole" \
+    "game, the hint, the score, the Leads, the end and Options (cursor started at $cursor_before)"
+
+# German: the same words, shortly, from a second start of the program.
+kill "$app_pid"
+wait_for_exit 10 "$app_pid" || fail "the program did not end"
+speech_language=de
+export LANGUAGE=de LANG=de_DE.UTF-8  # the decimal comma, too
+run_game "$program" "$work/play-de"
+focus_main_window
+expect_heard "Pfeiltasten"
+settle
+cursor=0
+press Right
+expect_heard "verdeckt A1"
+cursor=1
+for key in Right Down Left; do
+    press "$key"
+    expect_heard "verdeckt [A-F][1-6]"
+    settle
+    record_step move
+done
+press space
+expect_heard "[[:alpha:]]+\."
+settle
+record_step turn
+press Right
+expect_heard "verdeckt B2"
+settle
+press Return
+expect_heard "(Kein Paar|Paar), -?[0-9]+ Punkte\."
+settle
+if heard | grep -q "Kein Paar"; then record_step mismatch; else record_step match; fi
+press F4
+expect_heard "Tipp: [A-F][1-6]( und [A-F][1-6])?, -?[0-9]+ Punkte\."
+settle
+record_step hint
+press F6
+expect_heard "-?[0-9]+ Punkte\."
+settle
+record_step score
+press alt+o
+expect_heard "Karten"
+settle
+press Tab
+settle
+press Right
+expect_heard "0,25 Sekunden"
+settle
+press Escape
+expect_heard "Neues Spiel, 0 Punkte\."
+settle
+record_step "new game"
+echo "orca: heard the moves, a turn, the hint, the score and Options in German"
+
+# Every kind of step within its goal, and no announcement lost in a flood of events.
+stop_orca
+python3 "$here/spoken_lengths.py" --check "$steps"
+if grep -q "events pruned" "$work/orca-debug.log"; then
+    fail "Orca dropped events in a flood: $(grep -c 'events pruned' "$work/orca-debug.log") times"
+fi

@@ -9,13 +9,17 @@
 spoken=""      # the file every spoken text is appended to, one text (or sentence) a line
 orca_pid=""    # Orca, or the namespace process it runs under
 heard_from=0   # the line of $spoken where the text heard since the last key press starts
+steps=""       # what was heard after each step, by kind (tests/e2e/spoken_lengths.py reads it)
+speech_language=en  # the language the program speaks, for the step records
 
 # speech-dispatcher with its own configuration: the generic output module runs a shell line per
 # text, and libao's null driver stands in for a sound card, so nothing is played.
 start_speech() {
     local config="$work/speechd"
     spoken="$work/spoken.txt"
+    steps="$work/steps.tsv"
     : >"$spoken"
+    : >"$steps"
     mkdir -p "$config/modules" "$work/speechd-log"
     cat >"$config/speechd.conf" <<EOF
 AddModule "written" "sd_generic" "written.conf"
@@ -86,6 +90,19 @@ expect_heard() {
         fi
         sleep 0.05
     done
+}
+
+# Records what was heard since the last key press as one step of kind $1: the language, the kind
+# and each text, tab-separated.
+record_step() {
+    local line
+    {
+        printf '%s\t%s' "$speech_language" "$1"
+        tail -n +"$((heard_from + 1))" "$spoken" | while IFS= read -r line; do
+            printf '\t%s' "$line"
+        done
+        printf '\n'
+    } >>"$steps"
 }
 
 # Waits until Orca has been quiet for a moment, so that the next key does not cut off speech

@@ -21,7 +21,8 @@ fail() {
 # Dependencies: dpkg-shlibdeps found the Qt libraries; the font package and xdg-utils are added.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6widgets6 libqt6gui6 libc6 "$font_package" qt6-image-formats-plugins; do
+for needed in libqt6widgets6 libqt6gui6 libc6 "$font_package" qt6-image-formats-plugins \
+    libqt6multimedia6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "Recommends is not xdg-utils"
@@ -35,6 +36,11 @@ for set in animals shapes; do
         [ -s "$game_dir/gfx/$set/$picture.bmp" ] || fail "missing gfx/$set/$picture.bmp"
     done
 done
+# The sounds and the module that plays them, beside the game.
+for sound in turn match miss hint end highscore; do
+    [ -s "$game_dir/sounds/$sound.wav" ] || fail "missing sounds/$sound.wav"
+done
+[ -f "$game_dir/modules/libtavro_sounds.so" ] || fail "missing modules/libtavro_sounds.so"
 # Hardened as Debian builds: position independent, full RELRO (every symbol bound at start-up,
 # then the GOT read-only) and the stack protector.
 if [ -x "$game_dir/TavroMemory" ]; then

@@ -3,8 +3,8 @@
 # Checks that includes point down the layers: the two programs on top (app/, the game, and
 # cardmaker/, the card-set maker, which include nothing of each other), then the windows below
 # the game's (dialogs/, scores/), then the shared widgets (dialogkit/, controls/), then the
-# libraries without widgets (settings/, pictures/, cardart/, files/, translations/, the Leads file
-# in scores/) and the core (game/). Nothing includes a folder above its own; the picture library,
+# libraries without widgets (settings/, pictures/, cardart/, files/, modules/, audio/,
+# translations/, the Leads file in scores/) and the core (game/). Nothing includes a folder above its own; the picture library,
 # the settings libraries and the card maker's picture logic include no widget (neither ours nor
 # Qt's); the settings store includes nothing of the card sets or the pictures; and the game core
 # includes nothing from Qt.
@@ -35,7 +35,7 @@ forbid() {
 programs="app cardmaker"
 windows_below_app="dialogs scores"
 shared_widgets="dialogkit controls"
-no_widgets="settings pictures cardart files modules game translations scores/Leads*"
+no_widgets="settings pictures cardart files modules audio game translations scores/Leads*"
 settings_store="settings/Settings.h settings/SettingsStore.* settings/KeyValueStore*"
 # The card maker's picture logic and command line run without a window system.
 maker_core="cardmaker/MakerPicture.* cardmaker/FaceMaker.* cardmaker/CardSetDraft.*
