@@ -254,9 +254,11 @@ void TForm4::AnnounceCardSet(int index) {
     const QString name = ComboBox1()->itemText(index);
     const int last = ComboBox1()->count() - 1;
     QString text = tr("Cards: %1").arg(name);
-    if (last > 0 && index == 0) {
+    if (last == 0) {
+        text = tr("Cards: %1, the only set").arg(name);
+    } else if (index == 0) {
         text = tr("Cards: %1, first").arg(name);
-    } else if (last > 0 && index == last) {
+    } else if (index == last) {
         text = tr("Cards: %1, last").arg(name);
     }
     AnnouncerOf(this).Announce(text);

@@ -565,6 +565,10 @@
         <source>Cards: %1, last</source>
         <translation>Karten: %1, letzte</translation>
     </message>
+    <message>
+        <source>Cards: %1, the only set</source>
+        <translation>Karten: %1, der einzige Satz</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm5</name>

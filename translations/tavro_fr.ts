@@ -565,6 +565,10 @@
         <source>Cards: %1, last</source>
         <translation>Cartes&#xa0;: %1, dernière</translation>
     </message>
+    <message>
+        <source>Cards: %1, the only set</source>
+        <translation>Cartes&#xa0;: %1, le seul jeu</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm5</name>

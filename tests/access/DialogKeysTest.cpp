@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +15,7 @@
 #include <QUrl>
 #include <QtTest>
 
+#include "AccessTestSupport.h"
 #include "app/ProgramUnderTest.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
@@ -310,6 +313,15 @@ private slots:
     // said with its unit.
     void optionsStartsOnTheListAndSaysItsEndsAndTheDelay() {
         SandboxedProgram program;
+        // Sets of the player's own, so that the list has two ends.
+        const QDir animals(program.sandbox.cardFolder());
+        for (const QString& name : {QStringLiteral("ark/"), QStringLiteral("zoo/")}) {
+            const QString set = program.sandbox.playerSetsFolder() + name;
+            QVERIFY(QDir().mkpath(set));
+            for (const QString& file : animals.entryList(QDir::Files)) {
+                QVERIFY(QFile::copy(animals.filePath(file), set + file));
+            }
+        }
         QVERIFY(program.show());
         EventRecorder recorder;
         auto focus = std::make_shared<QList<QWidget*>>();

@@ -62,6 +62,7 @@ loudest=$(loudest_since "$from")
 [ "$loudest" -ge 1000 ] || fail "no sound arrived after the sounds were turned on (loudest $loudest)"
 xdotool key F10
 wait_for_exit 15 "$app_pid" || fail "the program did not end"
+[ "$exit_status" -eq 0 ] || fail "the program ended with status $exit_status"
 # Kept per machine where that file can be written (as root), per user otherwise.
 cat "$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini" "$XDG_CONFIG_DIRS/Tavro/Tavro Memory.ini" \
     2>/dev/null | grep -q '\\sounds=on$' || fail "the sounds' choice was not stored"
