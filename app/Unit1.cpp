@@ -155,6 +155,7 @@ void TForm1::BuildMenu() {
     // who plays, the sounds, the statistics. Everything in it starts off, as the game always was.
     Play1 = menuBar()->addMenu(tr("&Play"));
     Play1->setObjectName(QStringLiteral("Play1"));
+    BuildStatisticsItem();
 
     Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 
+#include "app/GameRecording.h"
 #include "app/SharedState.h"
 #include "game/BoardView.h"
 #include "game/GameEngine.h"
@@ -26,6 +27,7 @@ namespace tavro {
 
 class Announcer;
 class PictureBox;
+class StatisticsOpener;
 class TForm2;
 class TForm3;
 class TForm4;
@@ -76,6 +78,7 @@ public:
     QAction* ExitF101 = nullptr;
     QAction* Options1 = nullptr;
     QMenu* Play1 = nullptr;  // the program's additions: who plays, sounds, statistics
+    QAction* Statistics1 = nullptr;  // "St&atistics…" (F5)
     QMenu* Help1 = nullptr;
     QAction* About1 = nullptr;
 
@@ -92,6 +95,10 @@ public:
     void ExitF101Click();
     void Options1Click();
     void About1Click();
+    // Shows the statistics window (not modal), loading the statistics module on first use.
+    void Statistics1Click();
+    // The record of games this window keeps (Unit1Statistics.cpp, GameRecording).
+    GameRecording& recording() { return recording_; }
 
     // BoardView
     void showTilePicture(int tile, std::int32_t face) override;
@@ -110,6 +117,7 @@ protected:
 private:
     void BuildBoard();
     void BuildMenu();
+    void BuildStatisticsItem();
     void FormCreate();
     // Runs a menu command when the gate is open, reporting what it throws.
     void RunCommand(const std::function<void()>& command);
@@ -145,6 +153,8 @@ private:
     bool gameEndAnnounced_ = false;
     CardSetInfo pictureNames_;  // of the card set in pictureNamesFolder_
     std::string pictureNamesFolder_;
+    GameRecording recording_{this};
+    StatisticsOpener* statistics_ = nullptr;  // the statistics module, once loaded
 };
 
 }  // namespace tavro

@@ -68,6 +68,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    recording_.HandOverPending();
+    recording_.Leave(GameEnd::LeftByExit);
     if (const QString failure = SaveSettings(state_.Config); !failure.isEmpty()) {
         ReportError(this, failure);  // the window closes all the same
     }
@@ -95,7 +97,10 @@ void TForm1::ImageClick(int tile) {
 }
 
 void TForm1::new1Click() {
-    RunCommand([this] { engine_.NewGame(); });
+    RunCommand([this] {
+        recording_.Leave(GameEnd::LeftByNew);
+        engine_.NewGame();
+    });
 }
 
 void TForm1::Leads1Click() {
@@ -127,6 +132,7 @@ void TForm1::OptionsApplied(bool setChanged, bool delayChanged) {
     if (!setChanged && !delayChanged) {
         return;
     }
+    recording_.Leave(GameEnd::LeftByOptions);
     try {
         engine_.NewGame();  // with the card folder and delay the dialog left
     } catch (...) {

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the game core's BoardView: the tile pictures (a face id turned into the card
 // set's file), frame colours, the points label and the hint command; the timers of the engine's
-// waits; and what each outcome leads to: speech, the name entry after a game for the Leads, the
-// end of the program without a card back.
+// waits; and what each outcome leads to: speech, the name entry after a game for the Leads (and
+// its name in the record of games), the record of the game, the end of the program without a
+// card back.
 #include <QAccessible>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <exception>
@@ -85,6 +87,8 @@ void TForm1::reportOutcome(const Outcome& outcome) {
         default:
             break;
     }
+    // After the name entry is queued: recording a game never delays it.
+    recording_.Observe(outcome, state_.Config);
     // The first deal happens before the window is shown: nothing to tell yet.
     if (isVisible()) {
         const QString text = OutcomeText(outcome);
@@ -105,6 +109,7 @@ void TForm1::EnterTheLeads() {
         announcer_->Flush();  // the end of the game is told before the dialog opens
         if (nameDialog_ != nullptr) {
             nameDialog_->exec();  // enters the name and shows the Leads
+            recording_.NameEntered(nameDialog_->Edit1()->text());
         }
     } catch (...) {
         ReportException(this, std::current_exception());
