@@ -47,7 +47,8 @@ void GameRecording::Observe(const Outcome& outcome, const Settings& settings) {
     }
     pending_ = RecordOf(GameEnd::Finished);
     // From the event loop, after the name entry the main window has queued already.
-    QMetaObject::invokeMethod(window_, [this] { HandOverPending(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        window_, [this] { HandOverPending(); }, Qt::QueuedConnection);
 }
 
 void GameRecording::Leave(GameEnd why) {
@@ -82,8 +83,8 @@ GameRecord GameRecording::RecordOf(GameEnd end) const {
     GameRecord record;
     record.playedAt = QDateTime::currentDateTimeUtc();
     record.setFolder = QString::fromStdString(dealtWith_.CardSetName);
-    record.setName = CardSetShownName(ReadCardSetInfo(QString::fromStdString(dealtWith_.CardFolder)),
-                                      record.setFolder);
+    record.setName = CardSetShownName(
+        ReadCardSetInfo(QString::fromStdString(dealtWith_.CardFolder)), record.setFolder);
     record.delayMs = dealtWith_.FlipDelay;
     FillPlayers(record, dealtWith_.Play, counts);
     record.turns = counts.turns;

@@ -50,9 +50,9 @@ private:
 
     QPointer<QWidget> window_;
     GameTally tally_;
-    Settings dealtWith_;                  // the settings of the game on the board
-    bool left_ = false;                   // the game on the board was recorded as left
-    std::optional<GameRecord> pending_;   // a finished game not handed over yet
+    Settings dealtWith_;                          // the settings of the game on the board
+    bool left_ = false;                           // the game on the board was recorded as left
+    std::optional<GameRecord> pending_;           // a finished game not handed over yet
     std::optional<RecordTicket> finishedTicket_;  // the last finished game handed over
     GameRecorder* recorder_ = nullptr;
     bool recorderMissing_ = false;

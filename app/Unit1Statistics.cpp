@@ -28,7 +28,8 @@ void TForm1::BuildStatisticsItem() {
 void TForm1::Statistics1Click() {
     RunCommand([this] {
         QString error;
-        StatisticsOpener* opener = LoadModuleAs<StatisticsOpener>(QStringLiteral("statistics"), &error);
+        StatisticsOpener* opener =
+            LoadModuleAs<StatisticsOpener>(QStringLiteral("statistics"), &error);
         if (opener == nullptr) {
             throw std::runtime_error(
                 tr("The statistics can't be shown: %1").arg(error).toStdString());

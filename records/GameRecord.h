@@ -33,7 +33,7 @@ struct GameRecord {
     PlayMode mode = PlayMode::OnePlayer;
     std::optional<ComputerStrength> strength;  // against the computer only
     std::vector<RecordedPlayer> players;       // in seat order; one for a one-player game
-    qint32 turns = 0;  // pairs turned over
+    qint32 turns = 0;                          // pairs turned over
     qint32 matches = 0;
     qint32 mismatches = 0;
     qint32 hints = 0;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, creating and writing the record of games. The few steps that change which file the
-// path names (moving a damaged record aside, linking a new one into place) run under a lock
-// file beside it, so that two copies starting together don't both repair the same file.
+// path names (moving a damaged record aside, linking a new one into place) run under the
+// folder's lock, so that two copies starting together don't both repair the same file.
 #include "records/RecordsDatabase.h"
 
 #include <fcntl.h>
@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <cerrno>
@@ -27,7 +26,6 @@ namespace tavro {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
-constexpr int kRepairLockWaitMs = 3000;
 
 [[noreturn]] void ThrowErrno(int error, const QString& doing) {
     throw RecordsError(RecordsError::Kind::Other,
@@ -103,23 +101,10 @@ RecordsDatabase::Opening RecordsDatabase::Open(const QString& path, Purpose purp
         throw RecordsError(RecordsError::Kind::Other,
                            QStringLiteral("the folder %1 can't be made").arg(folder));
     }
-    // Without the lock (a folder that can't be written, a copy stuck holding it) the steps are
-    // still safe alone; the lock only keeps two repairs from crossing.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.tryLock(kRepairLockWaitMs);
-
     Opening opening;
     for (int round = 0; round < 4; ++round) {
-        RecordsFileCheck check = CheckRecordsFile(path);
+        const RecordsFileCheck check = CheckRecordsFile(path);
         QString damage = check.reason;
-        if (check.state == RecordsFileCheck::State::Missing) {
-            if (purpose == Purpose::Reading) {
-                return opening;  // nothing recorded yet
-            }
-            RemoveStrayJournals(path);
-            Create(path);
-            continue;  // and check what is there now
-        }
         if (check.state == RecordsFileCheck::State::Usable) {
             try {
                 Connect(path, purpose);
@@ -139,6 +124,22 @@ RecordsDatabase::Opening RecordsDatabase::Open(const QString& path, Purpose purp
                 }
                 damage = error.text();
             }
+        }
+        if (check.state == RecordsFileCheck::State::Missing && purpose == Purpose::Reading) {
+            return opening;  // nothing recorded yet
+        }
+        // Making a record and moving a damaged one aside change what the path names: one copy
+        // at a time, and only if the path still names what was checked.
+        const RecordsFolderLock lock(folder);
+        if (check.state == RecordsFileCheck::State::Missing) {
+            if (CheckRecordsFile(path).state == RecordsFileCheck::State::Missing) {
+                RemoveStrayJournals(path);
+                Create(path);
+            }
+            continue;  // and check what is there now
+        }
+        if (!IsSameEntry(path, check)) {
+            continue;  // another copy has dealt with it
         }
         QString failure;
         const QString movedTo = MoveRecordsAside(path, failure);
@@ -194,10 +195,12 @@ void RecordsDatabase::CheckConnected(Purpose purpose) {
 }
 
 void RecordsDatabase::Create(const QString& path) {
-    QByteArray name = QFile::encodeName(QFileInfo(path).path() + QStringLiteral("/.records-new-XXXXXX"));
+    QByteArray name =
+        QFile::encodeName(QFileInfo(path).path() + QStringLiteral("/.records-new-XXXXXX"));
     const int fd = ::mkstemp(name.data());  // mode 0600
     if (fd < 0) {
-        ThrowErrno(errno, QStringLiteral("can't create a record in %1").arg(QFileInfo(path).path()));
+        ThrowErrno(errno,
+                   QStringLiteral("can't create a record in %1").arg(QFileInfo(path).path()));
     }
     ::close(fd);
     const QString temporary = QFile::decodeName(name);

@@ -5,6 +5,7 @@
 #include "records/RecordsFile.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include <QStandardPaths>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -49,19 +51,7 @@ bool Exists(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
 }
 
-}  // namespace
-
-QString RecordsFilePath() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data + QStringLiteral("/tavro-memory/records.sqlite");
-}
-
-RecordsFileCheck CheckRecordsFile(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    struct stat link {};
-    if (::lstat(native.constData(), &link) != 0) {
-        return {};  // missing
-    }
+RecordsFileCheck CheckEntry(const QByteArray& native, const struct stat& link) {
     // Links are followed, and what they point to is checked on the open handle.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
@@ -71,10 +61,17 @@ RecordsFileCheck CheckRecordsFile(const QString& path) {
         if (S_ISLNK(link.st_mode)) {
             return Damaged(QStringLiteral("a link to something that can't be opened"));
         }
-        RecordsFileCheck check;  // can't be read now (permissions): SQLite will say why
+        // Can't be read now (permissions): no damage; SQLite will say why it can't open it.
+        RecordsFileCheck check;
         check.state = RecordsFileCheck::State::Usable;
-        check.device = link.st_dev;
-        check.inode = link.st_ino;
+        struct stat target {};
+        if (::stat(native.constData(), &target) == 0) {
+            if (!S_ISREG(target.st_mode)) {
+                return Damaged(QStringLiteral("not a regular file"));
+            }
+            check.device = target.st_dev;
+            check.inode = target.st_ino;
+        }
         return check;
     }
     struct stat status {};
@@ -109,10 +106,61 @@ RecordsFileCheck CheckRecordsFile(const QString& path) {
     return check;
 }
 
+}  // namespace
+
+QString RecordsFilePath() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data + QStringLiteral("/tavro-memory/records.sqlite");
+}
+
+RecordsFileCheck CheckRecordsFile(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat link {};
+    if (::lstat(native.constData(), &link) != 0) {
+        return {};  // missing
+    }
+    RecordsFileCheck check = CheckEntry(native, link);
+    check.entryDevice = link.st_dev;
+    check.entryInode = link.st_ino;
+    return check;
+}
+
 bool IsSameFile(const QString& path, const RecordsFileCheck& check) {
+    if (check.inode == 0) {
+        return true;  // not known: a file the player may not read, which SQLite refuses anyway
+    }
     struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 &&
-           S_ISREG(status.st_mode) && status.st_dev == check.device && status.st_ino == check.inode;
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+           status.st_dev == check.device && status.st_ino == check.inode;
+}
+
+bool IsSameEntry(const QString& path, const RecordsFileCheck& check) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
+           status.st_dev == check.entryDevice && status.st_ino == check.entryInode;
+}
+
+RecordsFolderLock::RecordsFolderLock(const QString& folder)
+    : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) {
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) ||
+            std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+        ::usleep(2000);
+    }
+}
+
+RecordsFolderLock::~RecordsFolderLock() {
+    if (fd_ >= 0) {
+        ::close(fd_);  // and the lock with it
+    }
 }
 
 QString MoveRecordsAside(const QString& path, QString& error) {
@@ -120,7 +168,8 @@ QString MoveRecordsAside(const QString& path, QString& error) {
     const QString stem = info.path() + QStringLiteral("/records-damaged-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int attempt = 1; attempt <= 100; ++attempt) {
-        const QString target = stem + (attempt == 1 ? QString() : QStringLiteral("-%1").arg(attempt)) +
+        const QString target = stem +
+                               (attempt == 1 ? QString() : QStringLiteral("-%1").arg(attempt)) +
                                QStringLiteral(".sqlite");
         // The journals' names must be free too, or an old journal would sit beside this one.
         if (Exists(target + QLatin1String(kJournalSuffixes[0])) ||

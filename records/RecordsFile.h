@@ -20,6 +20,10 @@ struct RecordsFileCheck {
     // For a usable file: its device and inode, to make sure SQLite opened this very file.
     quint64 device = 0;
     quint64 inode = 0;
+    // What the path itself names (a link's own inode): to make sure a repair acts on what was
+    // checked, not on what another copy has put there since.
+    quint64 entryDevice = 0;
+    quint64 entryInode = 0;
 };
 
 // Looks at what the path names without blocking on it (a FIFO or device is never read). A usable
@@ -28,6 +32,23 @@ RecordsFileCheck CheckRecordsFile(const QString& path);
 
 // Whether the path still names the file the check found usable.
 bool IsSameFile(const QString& path, const RecordsFileCheck& check);
+// Whether the path itself (not what a link points to) is still what the check found.
+bool IsSameEntry(const QString& path, const RecordsFileCheck& check);
+
+// Holds the folder's lock (flock on the folder itself) while it lives, waiting up to three
+// seconds for it: the few steps that change what the record's path names run under it, one copy
+// of the game at a time. The system lets go of it when a copy dies. Without it (a folder that
+// can't be opened, a copy stuck) the steps still run: each is safe alone.
+class RecordsFolderLock {
+public:
+    explicit RecordsFolderLock(const QString& folder);
+    ~RecordsFolderLock();
+    RecordsFolderLock(const RecordsFolderLock&) = delete;
+    RecordsFolderLock& operator=(const RecordsFolderLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
 
 // Moves what the path names (a file, folder or link, never what a link points to) and its
 // "-wal" and "-shm" files aside to "records-damaged-<date>-<time>.sqlite" in the same folder

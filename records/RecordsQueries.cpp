@@ -60,8 +60,8 @@ void FoldGames(QSqlQuery& query, const std::function<void(const StoredGame&)>& v
             current = GameOfRow(query);
         }
         if (!query.isNull(15)) {
-            current->game.players.push_back(
-                {query.value(16).toString(), query.value(17).toInt(), query.value(18).toInt() != 0});
+            current->game.players.push_back({query.value(16).toString(), query.value(17).toInt(),
+                                             query.value(18).toInt() != 0});
         }
     }
     if (query.lastError().isValid()) {
@@ -110,12 +110,12 @@ std::vector<SetModeSummary> ReadSummaries(QSqlDatabase& db) {
 
 std::vector<ScorePoint> ReadScores(QSqlDatabase& db, const QString& setFolder, PlayMode mode,
                                    int limit) {
-    QSqlQuery query = RunSql(
-        db,
-        QStringLiteral("SELECT id, played_at, score FROM games "
-                       "WHERE set_folder = ? AND mode = ? AND ended_by = 'finished' "
-                       "ORDER BY played_at DESC, id DESC LIMIT ?"),
-        {setFolder, ModeWord(mode), limit});
+    QSqlQuery query =
+        RunSql(db,
+               QStringLiteral("SELECT id, played_at, score FROM games "
+                              "WHERE set_folder = ? AND mode = ? AND ended_by = 'finished' "
+                              "ORDER BY played_at DESC, id DESC LIMIT ?"),
+               {setFolder, ModeWord(mode), limit});
     std::vector<ScorePoint> points;
     while (query.next()) {
         points.push_back({query.value(0).toLongLong(), FromStored(query.value(1).toLongLong()),

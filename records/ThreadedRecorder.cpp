@@ -38,7 +38,8 @@ ThreadedRecorder::ThreadedRecorder(std::function<QString()> recordsPath)
 ThreadedRecorder::~ThreadedRecorder() {
     // The connection goes on the thread that made it; then the thread ends after the last job.
     Queue([this] { writer_.reset(); });
-    QMetaObject::invokeMethod(worker_, [this] { thread_.quit(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [this] { thread_.quit(); }, Qt::QueuedConnection);
     if (!thread_.wait(QDeadlineTimer(kFinishWaitMs))) {
         // A write stuck beyond every wait: the process is ending, and SQLite's journal undoes
         // a transaction cut off here.

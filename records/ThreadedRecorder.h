@@ -50,8 +50,8 @@ private:
     RecordTicket nextTicket_ = 1;
 
     QThread thread_;
-    QObject* worker_ = nullptr;              // lives on thread_: the jobs' context
-    std::unique_ptr<RecordWriter> writer_;   // used on thread_ only
+    QObject* worker_ = nullptr;             // lives on thread_: the jobs' context
+    std::unique_ptr<RecordWriter> writer_;  // used on thread_ only
     QHash<RecordTicket, std::pair<QString, qint64>> written_;  // thread_ only: path, row id
 
     QMutex mutex_;

@@ -48,8 +48,8 @@ ScoreChart::ScoreChart(QWidget* parent) : QChartView(parent) {
     points_->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(time_, Qt::AlignBottom);
     chart->addAxis(points_, Qt::AlignLeft);
-    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(scores_),
-                                    static_cast<QAbstractSeries*>(best_)}) {
+    for (QAbstractSeries* series :
+         {static_cast<QAbstractSeries*>(scores_), static_cast<QAbstractSeries*>(best_)}) {
         series->attachAxis(time_);
         series->attachAxis(points_);
     }
@@ -85,10 +85,12 @@ void ScoreChart::ShowScores(const std::vector<ScorePoint>& scores,
         ShowNothing();
         return;
     }
-    const auto [left, right] = std::minmax_element(
-        line.cbegin(), line.cend(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
-    const auto [low, high] = std::minmax_element(
-        line.cbegin(), line.cend(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    const auto [left, right] =
+        std::minmax_element(line.cbegin(), line.cend(),
+                            [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); });
+    const auto [low, high] =
+        std::minmax_element(line.cbegin(), line.cend(),
+                            [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
     // A little room around the points, and at least an hour and a hundred points across.
     const qint64 first = static_cast<qint64>(left->x());
     const qint64 last = static_cast<qint64>(right->x());

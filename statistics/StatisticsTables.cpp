@@ -94,8 +94,8 @@ QString StatisticsTables::PlayersText(const GameRecord& game) {
 }
 
 QStringList StatisticsTables::RecentCaptions() {
-    return {tr("When"),       tr("Set"),   tr("Mode"), tr("Players"), tr("Score"),
-            tr("Turns"),      tr("Mismatches"), tr("Hints"), tr("Time"),  tr("Result")};
+    return {tr("When"),  tr("Set"),        tr("Mode"),  tr("Players"), tr("Score"),
+            tr("Turns"), tr("Mismatches"), tr("Hints"), tr("Time"),    tr("Result")};
 }
 
 void StatisticsTables::FillSummaries(QStandardItemModel& model,
@@ -116,9 +116,9 @@ void StatisticsTables::FillSummaries(QStandardItemModel& model,
             NumberCell(summary.played),
             NumberCell(summary.finished),
             summary.best ? NumberCell(*summary.best) : NumberCell(QString(), QVariant()),
-            finished ? NumberCell(QString::number(qRound(summary.averageScore)),
-                                  summary.averageScore)
-                     : NumberCell(QString(), QVariant()),
+            finished
+                ? NumberCell(QString::number(qRound(summary.averageScore)), summary.averageScore)
+                : NumberCell(QString(), QVariant()),
             finished ? NumberCell(locale.toString(summary.averageMismatches, 'f', 1),
                                   summary.averageMismatches)
                      : NumberCell(QString(), QVariant()),
@@ -136,7 +136,8 @@ void StatisticsTables::FillRecentGames(QStandardItemModel& model,
         const GameRecord& game = stored.game;
         const QDateTime local = game.playedAt.toLocalTime();
         model.appendRow({
-            NumberCell(locale.toString(local, QLocale::ShortFormat), game.playedAt.toMSecsSinceEpoch()),
+            NumberCell(locale.toString(local, QLocale::ShortFormat),
+                       game.playedAt.toMSecsSinceEpoch()),
             TextCell(ShownSetName(game.setName, game.setFolder)),
             TextCell(ModeName(game.mode)),
             TextCell(PlayersText(game)),

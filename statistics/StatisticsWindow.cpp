@@ -161,14 +161,13 @@ void StatisticsWindow::BuildControls() {
     layout->addLayout(recentRow);
     layout->addWidget(recentTable_, 2);
     layout->addLayout(buttons);
-    connect(summaryTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] {
-                try {
-                    ShowChosen();
-                } catch (...) {
-                    ReportException(this, std::current_exception());
-                }
-            });
+    connect(summaryTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        try {
+            ShowChosen();
+        } catch (...) {
+            ReportException(this, std::current_exception());
+        }
+    });
 }
 
 QString StatisticsWindow::RecordsPath() const {

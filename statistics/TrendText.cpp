@@ -15,9 +15,8 @@ constexpr std::size_t kWindow = 10;  // games compared at a time
 long Average(std::vector<ScorePoint>::const_iterator begin,
              std::vector<ScorePoint>::const_iterator end) {
     const auto count = std::distance(begin, end);
-    const double sum = std::accumulate(begin, end, 0.0, [](double total, const ScorePoint& point) {
-        return total + point.score;
-    });
+    const double sum = std::accumulate(
+        begin, end, 0.0, [](double total, const ScorePoint& point) { return total + point.score; });
     return count == 0 ? 0 : std::lround(sum / static_cast<double>(count));
 }
 
