@@ -99,9 +99,9 @@ void StatisticsWindow::BuildControls() {
     words_->setWordWrap(true);
     words_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     words_->setAccessibleName(tr("Summary"));
-    // Reachable by Tab, so that a screen reader reads it like the tables.
-    words_->setFocusPolicy(Qt::TabFocus);
     words_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // Reachable by Tab, so that a screen reader reads it like the tables.
+    words_->setFocusPolicy(Qt::StrongFocus);
     auto* chartRow = new QHBoxLayout;
     chartRow->addWidget(chart_, 3);
     chartRow->addWidget(words_, 2);
@@ -287,7 +287,7 @@ void StatisticsWindow::ExportClicked() {
     }
     try {
         const int games = ExportTo(path);
-        status_->setText(tr("%n game(s) exported to %1.", "", games).arg(path));
+        status_->setText(tr("Games exported to %1: %2.").arg(path).arg(games));
     } catch (...) {
         ReportException(this, std::current_exception());
     }

@@ -28,10 +28,10 @@ QString TrendText::Nothing() {
 
 QString TrendText::Of(const SetModeSummary& summary, const std::vector<ScorePoint>& scores,
                       const QDate& today) {
-    const QString counts =
-        tr("%n game(s) played, %1 finished, best streak %2 in a row.", "", summary.played)
-            .arg(summary.finished)
-            .arg(summary.bestStreak);
+    const QString counts = tr("Games played: %1, finished: %2, best streak: %3 in a row.")
+                               .arg(summary.played)
+                               .arg(summary.finished)
+                               .arg(summary.bestStreak);
     if (!summary.best || scores.empty()) {
         return tr("No finished games yet.") + QLatin1Char(' ') + counts;
     }
@@ -46,9 +46,7 @@ QString TrendText::Of(const SetModeSummary& summary, const std::vector<ScorePoin
     const long last = Average(lastBegin, scores.end());
     QString trend;
     if (count <= kWindow) {
-        trend = tr("Best %1 on %2; %n finished game(s) average %3.", "", static_cast<int>(count))
-                    .arg(best, day)
-                    .arg(last);
+        trend = tr("Best %1 on %2; the finished games so far average %3.").arg(best, day).arg(last);
     } else {
         const auto previousBegin =
             lastBegin - static_cast<long>(std::min(count - kWindow, kWindow));

@@ -2,7 +2,7 @@
 // The statistics in words, for the line beside the chart and for screen readers: the best score
 // and its day, how the last ten finished games compare with the ten before, how many games were
 // played and finished, and the best streak, such as "Best 1700 on 3 March; last ten games average
-// 1420, up from 1310. 42 games played, 40 finished, best streak 12 in a row."
+// 1420, up from 1310. Games played: 42, finished: 40, best streak: 12 in a row."
 #pragma once
 
 #include <QCoreApplication>
