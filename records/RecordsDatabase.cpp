@@ -232,27 +232,27 @@ std::vector<qint64> RecordsDatabase::Insert(const std::vector<GameRecord>& games
     std::vector<qint64> ids;
     ids.reserve(games.size());
     InWriteTransaction(db_, [&] {
+        QSqlQuery gameRow = Prepare(
+            db_,
+            QStringLiteral("INSERT INTO games (played_at, set_folder, set_name, delay_ms, mode, "
+                           "strength, score, turns, matches, mismatches, hints, "
+                           "time_played_ms, ended_by, lead_name) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        QSqlQuery playerRow = Prepare(
+            db_, QStringLiteral("INSERT INTO players (game_id, seat, name, score, computer) "
+                                "VALUES (?, ?, ?, ?, ?)"));
         for (const GameRecord& game : games) {
-            const QSqlQuery row = RunSql(
-                db_,
-                QStringLiteral(
-                    "INSERT INTO games (played_at, set_folder, set_name, delay_ms, mode, strength, "
-                    "score, turns, matches, mismatches, hints, time_played_ms, ended_by, "
-                    "lead_name) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                {game.playedAt.toMSecsSinceEpoch(), game.setFolder, game.setName, game.delayMs,
-                 ModeWord(game.mode),
-                 game.strength ? QVariant(StrengthWord(*game.strength))
-                               : QVariant(QMetaType::fromType<QString>()),
-                 ScoreOfGame(game), game.turns, game.matches, game.mismatches, game.hints,
-                 game.playedMs, EndWord(game.end), NullableText(game.leadName)});
-            const qint64 id = row.lastInsertId().toLongLong();
+            Run(gameRow, {game.playedAt.toMSecsSinceEpoch(), game.setFolder, game.setName,
+                          game.delayMs, ModeWord(game.mode),
+                          game.strength ? QVariant(StrengthWord(*game.strength))
+                                        : QVariant(QMetaType::fromType<QString>()),
+                          ScoreOfGame(game), game.turns, game.matches, game.mismatches, game.hints,
+                          game.playedMs, EndWord(game.end), NullableText(game.leadName)});
+            const qint64 id = gameRow.lastInsertId().toLongLong();
             int seat = 1;
             for (const RecordedPlayer& player : game.players) {
-                RunSql(db_,
-                       QStringLiteral("INSERT INTO players (game_id, seat, name, score, computer) "
-                                      "VALUES (?, ?, ?, ?, ?)"),
-                       {id, seat++, player.name.isNull() ? QStringLiteral("") : player.name,
-                        player.score, player.computer ? 1 : 0});
+                Run(playerRow, {id, seat++, player.name.isNull() ? QStringLiteral("") : player.name,
+                                player.score, player.computer ? 1 : 0});
             }
             ids.push_back(id);
         }

@@ -44,18 +44,28 @@ void RunSql(QSqlDatabase& db, const QString& sql) {
     }
 }
 
-QSqlQuery RunSql(QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values) {
+QSqlQuery Prepare(QSqlDatabase& db, const QString& sql) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(sql)) {
         ThrowSqlError(query.lastError());
     }
+    return query;
+}
+
+void Run(QSqlQuery& prepared, std::initializer_list<QVariant> values) {
+    int position = 0;
     for (const QVariant& value : values) {
-        query.addBindValue(value);
+        prepared.bindValue(position++, value);
     }
-    if (!query.exec()) {
-        ThrowSqlError(query.lastError());
+    if (!prepared.exec()) {
+        ThrowSqlError(prepared.lastError());
     }
+}
+
+QSqlQuery RunSql(QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values) {
+    QSqlQuery query = Prepare(db, sql);
+    Run(query, values);
     return query;
 }
 

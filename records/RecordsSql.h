@@ -39,6 +39,10 @@ void RunSql(QSqlDatabase& db, const QString& sql);
 // Prepares the statement, binds the values in order and runs it; the query is positioned before
 // its first row.
 QSqlQuery RunSql(QSqlDatabase& db, const QString& sql, std::initializer_list<QVariant> values);
+// A statement prepared to be run many times with Run.
+QSqlQuery Prepare(QSqlDatabase& db, const QString& sql);
+// Binds the values in order and runs the prepared statement.
+void Run(QSqlQuery& prepared, std::initializer_list<QVariant> values);
 // The first column of the first row of a statement that returns one.
 QVariant SqlValue(QSqlDatabase& db, const QString& sql);
 
