@@ -9,7 +9,6 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 
 namespace tavro {
 namespace {
@@ -98,8 +97,8 @@ void ScoreChart::ShowScores(const std::vector<ScorePoint>& scores,
     time_->setRange(QDateTime::fromMSecsSinceEpoch(first - margin),
                     QDateTime::fromMSecsSinceEpoch(last + margin));
     const qreal span = std::max<qreal>(high->y() - low->y(), 100);
-    points_->setRange(std::floor((low->y() - span / 10) / 50) * 50,
-                      std::ceil((high->y() + span / 10) / 50) * 50);
+    points_->setRange(low->y() - span / 10, high->y() + span / 10);
+    points_->applyNiceNumbers();  // round steps: 1400, 1450, 1500, ...
 }
 
 }  // namespace tavro

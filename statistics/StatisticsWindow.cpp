@@ -86,6 +86,7 @@ void StatisticsWindow::BuildControls() {
     summaryTable_ = MakeTable(this, tr("Sets and modes"));
     summaryTable_->setObjectName(QStringLiteral("SummaryTable"));
     summaryTable_->setModel(summaryModel_);
+    summaryTable_->horizontalHeader()->setStretchLastSection(false);
     auto* summaryCaption = new QLabel(tr("&Sets and modes:"), this);
     summaryCaption->setBuddy(summaryTable_);
 

@@ -343,6 +343,205 @@
     </message>
 </context>
 <context>
+    <name>tavro::RecordWriter</name>
+    <message>
+        <source>The record of games in %1 was made by a newer version of Tavro Memory, so games are not recorded in it.</source>
+        <translation>Die Aufzeichnung der Spiele in %1 stammt von einer neueren Version von Tavro Memory, darum werden keine Spiele darin aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Games can&apos;t be recorded in %1 (%2). You can play on; this is said only once.</source>
+        <translation>Spiele können nicht in %1 aufgezeichnet werden (%2). Sie können weiterspielen; dieser Hinweis kommt nur einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::RecordsDatabase</name>
+    <message>
+        <source>The record of games was damaged (%1). It has been moved to %2, and a new record is kept from now on.</source>
+        <translation>Die Aufzeichnung der Spiele war beschädigt (%1). Sie wurde nach %2 verschoben, und ab jetzt wird eine neue Aufzeichnung geführt.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ScoreChart</name>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestwert</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::StatisticsTables</name>
+    <message>
+        <source>Two players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Gegen den Computer</translation>
+    </message>
+    <message>
+        <source>One player</source>
+        <translation>Ein Spieler</translation>
+    </message>
+    <message>
+        <source>Left for a new game</source>
+        <translation>Abgebrochen für ein neues Spiel</translation>
+    </message>
+    <message>
+        <source>Left by a change in Options</source>
+        <translation>Abgebrochen durch eine Änderung der Optionen</translation>
+    </message>
+    <message>
+        <source>Left by a change of players</source>
+        <translation>Abgebrochen durch einen Spielerwechsel</translation>
+    </message>
+    <message>
+        <source>Left by Exit</source>
+        <translation>Abgebrochen durch Beenden</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Kartensatz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Spielart</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Mismatches</source>
+        <translation>Fehlgriffe</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestwert</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Beste Serie</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Sets and modes</source>
+        <translation>Kartensätze und Spielarten</translation>
+    </message>
+    <message>
+        <source>&amp;Sets and modes:</source>
+        <translation>&amp;Kartensätze und Spielarten:</translation>
+    </message>
+    <message>
+        <source>Chart of the scores over time</source>
+        <translation>Diagramm der Punkte im Lauf der Zeit</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Recent games</source>
+        <translation>Letzte Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Recent games:</source>
+        <translation>Letzte &amp;Spiele:</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Sortieren &amp;nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Export to CSV…</source>
+        <translation>Als CSV &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear statistics…</source>
+        <translation>Statistik &amp;löschen…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No games recorded yet.</source>
+        <translation>Noch keine Spiele aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Games exported to %1: %2.</source>
+        <translation>Spiele nach %1 exportiert: %2.</translation>
+    </message>
+    <message>
+        <source>Clear statistics</source>
+        <translation>Statistik löschen</translation>
+    </message>
+    <message>
+        <source>Clear the record of every game played? This can&apos;t be undone.</source>
+        <translation>Die Aufzeichnung aller gespielten Spiele löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::TForm1</name>
     <message>
         <source>Points</source>
@@ -451,6 +650,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>S&amp;pielen</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>Stat&amp;istik…</translation>
+    </message>
+    <message>
+        <source>The statistics can&apos;t be shown: %1</source>
+        <translation>Die Statistik kann nicht angezeigt werden: %1</translation>
     </message>
 </context>
 <context>
@@ -563,6 +770,46 @@
     <message>
         <source>Tavro Memory logo</source>
         <translation>Tavro-Memory-Logo</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TrendText</name>
+    <message>
+        <source>No games recorded yet.</source>
+        <translation>Noch keine Spiele aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Games played: %1, finished: %2, best streak: %3 in a row.</source>
+        <translation>Gespielt: %1, beendet: %2, beste Serie: %3 in Folge.</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Noch keine beendeten Spiele.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <extracomment>The best game&apos;s day in &quot;Best 1700 on 3 March&quot; (a QDate format).</extracomment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; the finished games so far average %3.</source>
+        <translation>Bestwert %1 am %2; die bisher beendeten Spiele haben im Schnitt %3.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, up from %4.</source>
+        <translation>Bestwert %1 am %2; die letzten zehn Spiele haben im Schnitt %3, gestiegen von %4.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, down from %4.</source>
+        <translation>Bestwert %1 am %2; die letzten zehn Spiele haben im Schnitt %3, gesunken von %4.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, the same as before (%4).</source>
+        <translation>Bestwert %1 am %2; die letzten zehn Spiele haben im Schnitt %3, so viel wie zuvor (%4).</translation>
     </message>
 </context>
 <context>

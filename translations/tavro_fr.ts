@@ -343,6 +343,205 @@
     </message>
 </context>
 <context>
+    <name>tavro::RecordWriter</name>
+    <message>
+        <source>The record of games in %1 was made by a newer version of Tavro Memory, so games are not recorded in it.</source>
+        <translation>L’historique des parties dans %1 a été créé par une version plus récente de Tavro Memory&#xa0;: les parties n’y sont donc pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>Games can&apos;t be recorded in %1 (%2). You can play on; this is said only once.</source>
+        <translation>Les parties ne peuvent pas être enregistrées dans %1 (%2). Vous pouvez continuer à jouer&#xa0;; ce message n’apparaît qu’une fois.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::RecordsDatabase</name>
+    <message>
+        <source>The record of games was damaged (%1). It has been moved to %2, and a new record is kept from now on.</source>
+        <translation>L’historique des parties était endommagé (%1). Il a été déplacé vers %2, et un nouvel historique est tenu désormais.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ScoreChart</name>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::StatisticsTables</name>
+    <message>
+        <source>Two players</source>
+        <translation>Deux joueurs</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contre l’ordinateur</translation>
+    </message>
+    <message>
+        <source>One player</source>
+        <translation>Un joueur</translation>
+    </message>
+    <message>
+        <source>Left for a new game</source>
+        <translation>Abandonnée pour une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Left by a change in Options</source>
+        <translation>Abandonnée par un changement d’options</translation>
+    </message>
+    <message>
+        <source>Left by a change of players</source>
+        <translation>Abandonnée par un changement de joueurs</translation>
+    </message>
+    <message>
+        <source>Left by Exit</source>
+        <translation>Abandonnée en quittant</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminée</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Jeu de cartes</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Mismatches</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Indices</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jouées</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Meilleure série</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Sets and modes</source>
+        <translation>Jeux de cartes et modes</translation>
+    </message>
+    <message>
+        <source>&amp;Sets and modes:</source>
+        <translation>&amp;Jeux de cartes et modes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Chart of the scores over time</source>
+        <translation>Graphique des scores au fil du temps</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Recent games</source>
+        <translation>Parties récentes</translation>
+    </message>
+    <message>
+        <source>&amp;Recent games:</source>
+        <translation>&amp;Parties récentes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>&amp;Trier par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Export to CSV…</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear statistics…</source>
+        <translation>E&amp;ffacer les statistiques…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No games recorded yet.</source>
+        <translation>Aucune partie enregistrée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Games exported to %1: %2.</source>
+        <translation>Parties exportées vers %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Clear statistics</source>
+        <translation>Effacer les statistiques</translation>
+    </message>
+    <message>
+        <source>Clear the record of every game played? This can&apos;t be undone.</source>
+        <translation>Effacer l’historique de toutes les parties jouées&#xa0;? Cela ne peut pas être annulé.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::TForm1</name>
     <message>
         <source>Points</source>
@@ -451,6 +650,14 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>Stat&amp;istiques…</translation>
+    </message>
+    <message>
+        <source>The statistics can&apos;t be shown: %1</source>
+        <translation>Les statistiques ne peuvent pas être affichées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -563,6 +770,46 @@
     <message>
         <source>Tavro Memory logo</source>
         <translation>Logo de Tavro Memory</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TrendText</name>
+    <message>
+        <source>No games recorded yet.</source>
+        <translation>Aucune partie enregistrée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Games played: %1, finished: %2, best streak: %3 in a row.</source>
+        <translation>Parties jouées&#xa0;: %1, terminées&#xa0;: %2, meilleure série&#xa0;: %3 d’affilée.</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Aucune partie terminée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <extracomment>The best game&apos;s day in &quot;Best 1700 on 3 March&quot; (a QDate format).</extracomment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; the finished games so far average %3.</source>
+        <translation>Meilleur score %1 le %2&#xa0;; les parties terminées jusqu’ici font en moyenne %3.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, up from %4.</source>
+        <translation>Meilleur score %1 le %2&#xa0;; moyenne des dix dernières parties %3, en hausse par rapport à %4.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, down from %4.</source>
+        <translation>Meilleur score %1 le %2&#xa0;; moyenne des dix dernières parties %3, en baisse par rapport à %4.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, the same as before (%4).</source>
+        <translation>Meilleur score %1 le %2&#xa0;; moyenne des dix dernières parties %3, comme avant (%4).</translation>
     </message>
 </context>
 <context>
