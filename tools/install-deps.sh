@@ -11,7 +11,7 @@ set -euo pipefail
 build_packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins libwebp-dev
     fonts-noto-color-emoji fonts-dejavu-core fonts-liberation2 xdg-utils
     dpkg-dev file
 )

@@ -9,11 +9,12 @@
 namespace tavro::cardmaker {
 namespace {
 
-TEST(PictureLogic, BigPicturesAreReadAtTheWorkingSize) {
-    EXPECT_EQ(WorkingSize(QSize(6000, 4000)), QSize(720, 480));
-    EXPECT_EQ(WorkingSize(QSize(3000, 9000)), QSize(480, 1440));
-    EXPECT_EQ(WorkingSize(QSize(400, 900)), QSize(400, 900));
-    EXPECT_EQ(WorkingSize(QSize(100000, 481)), QSize(99792, 480));
+TEST(PictureLogic, BigPicturesOfAnyShapeAreKeptReduced) {
+    EXPECT_EQ(KeptSize(QSize(6000, 4000)), QSize(1600, 1067));
+    EXPECT_EQ(KeptSize(QSize(3000, 9000)), QSize(533, 1600));
+    EXPECT_EQ(KeptSize(QSize(400, 900)), QSize(400, 900));
+    EXPECT_EQ(KeptSize(QSize(480, 69000)), QSize(11, 1600));
+    EXPECT_EQ(KeptSize(QSize(100000, 1)), QSize(1600, 1));
 }
 
 TEST(PictureLogic, TheSquareStaysInsideThePicture) {
