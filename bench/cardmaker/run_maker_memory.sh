@@ -107,9 +107,10 @@ EOF
     esac
 }
 
-measure() {  # prints "<max RSS in KiB> <seconds> <exit status>"
-    local status=0
-    /usr/bin/time -f '%M %e' -o "$work/rss" "$@" >/dev/null 2>"$work/stderr" || status=$?
+measure() {  # <file for the standard error> <command...>: prints "<max RSS in KiB> <s> <status>"
+    local said=$1 status=0
+    shift
+    /usr/bin/time -f '%M %e' -o "$work/rss" "$@" >/dev/null 2>"$said" || status=$?
     echo "$(tail -n 1 "$work/rss") $status"
 }
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -129,15 +130,16 @@ for name in "${cases[@]}"; do
     status=""
     for run in $(seq 0 "$runs"); do
         rm -rf "$XDG_DATA_HOME/tavro-memory/gfx/Bench"
-        read -r maker_kb maker_s status < <(measure "$maker" --name Bench "$work/pictures/$name"/*)
-        read -r game_kb _ _ < <(measure "$game")
+        read -r maker_kb maker_s status < <(measure "$work/said" "$maker" --name Bench \
+            "$work/pictures/$name"/*)
+        read -r game_kb _ _ < <(measure /dev/null "$game")
         if [ "$run" -gt 0 ]; then  # run 0 warms the caches
             echo "$maker_kb" >>"$work/maker_kb"
             echo "$maker_s" >>"$work/maker_s"
             echo "$game_kb" >>"$work/game_kb"
         fi
     done
-    said=$(head -c 300 "$work/stderr" | tr '\n' ' ')
+    said=$(head -c 300 "$work/said" | tr '\n' ' ')
     awk -v name="$name" -v mk="$(median <"$work/maker_kb")" -v gk="$(median <"$work/game_kb")" \
         -v s="$(median <"$work/maker_s")" -v n="$runs" -v limit="$(bound "$name")" \
         -v status="$status" -v said="$said" 'BEGIN {

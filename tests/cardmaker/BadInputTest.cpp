@@ -163,6 +163,17 @@ TEST_F(BadPlace, ReadOnlyDataFolder) {
     EXPECT_EQ(TreeOf(DataHome()), QStringList{"tavro-memory"});
 }
 
+TEST_F(BadPlace, FullDiskSaysSo) {
+    const ChildResult run = RunMakerChild(maker_, QStringList{"--name", "Family"} + files_,
+                                          DataHome(), {.smallDisk = DataHome()});
+    if (run.exitCode == kChildNoSmallDisk) {
+        GTEST_SKIP() << "the system gives the test no mount namespace for a small disk";
+    }
+    EXPECT_EQ(run.exitCode, 1) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains(": no space left on the device")) << run.output.toStdString();
+    ExpectNothingWritten();
+}
+
 TEST_F(BadPlace, FullDiskLeavesNothing) {
     // The limit is per file and smaller than a card bitmap: the first bitmap is cut off and
     // its write fails, as on a full disk.
