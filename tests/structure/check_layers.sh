@@ -39,7 +39,10 @@ no_widgets="settings pictures cardart files game translations scores/Leads*"
 settings_store="settings/Settings.h settings/SettingsStore.* settings/KeyValueStore*"
 # The card maker's picture logic and command line run without a window system.
 maker_core="cardmaker/MakerPicture.* cardmaker/FaceMaker.* cardmaker/CardSetDraft.*
-    cardmaker/SetMetadata.* cardmaker/SetWriter.* cardmaker/CommandLine.*"
+    cardmaker/SetMetadata.* cardmaker/SetWriter.* cardmaker/CommandLine.* cardmaker/CropModel.*
+    cardmaker/DecoderMessages.* cardmaker/JpegLayout.* cardmaker/PictureDecode.*
+    cardmaker/PictureFiles.* cardmaker/PictureLook.* cardmaker/SavedSets.* cardmaker/SetSources.*
+    cardmaker/WebpDecode.*"
 
 forbid "$windows_below_app $shared_widgets $no_widgets" '(app|cardmaker)/[^">]*' \
     'below the programs (app/, cardmaker/), a file includes one of them'
