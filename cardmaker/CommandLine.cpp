@@ -2,6 +2,8 @@
 // Making, changing, listing and removing card sets from the command line.
 #include "cardmaker/CommandLine.h"
 
+#include <malloc.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -262,8 +264,13 @@ QStringList NamePictures(const Changes& changes, std::vector<Picture>& pictures)
 // an opened set, the one it has, with a new square where one is given.
 QStringList ChooseBack(const QString& back, const Changes& changes, CardSetDraft& draft) {
     const auto square = changes.squares.find(kBack);
+    const bool ownBack =
+        !back.isEmpty() ? ReadyBackId(back).isEmpty() : draft.backPicture.has_value();
+    if (square != changes.squares.end() && !ownBack) {
+        return {CommandText::tr("--crop back: the card back is no picture of your own.")};
+    }
     if (back.isEmpty()) {
-        if (square != changes.squares.end() && draft.backPicture) {
+        if (square != changes.squares.end()) {
             const QString problem =
                 PlaceSquare(*draft.backPicture, square->second, PictureLabel(kBack));
             DropImage(*draft.backPicture);
@@ -409,6 +416,10 @@ int MakeSet(const QCommandLineParser& parser, const Options& options, const SetF
 int RunCommandLine(const QStringList& arguments, const SetFolders& folders) {
     // A successful run prints nothing but where its set went: no decoder's warnings.
     SilenceDecoderChatter();
+    // Pictures are read one after another: each one's large buffers (decoded pictures, libjpeg's
+    // coefficients) go back to the system when freed, instead of growing the heap picture by
+    // picture, as glibc's rising threshold for mapping them separately would have it.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         CommandText::tr("Makes a Tavro Memory card set from 18 pictures. Without arguments it "

@@ -79,9 +79,11 @@ Format Sniff(QFile& file) {
     return Format::Other;
 }
 
-// The memory of the reduced copy, and of turning it upright and making it opaque.
-qint64 KeptCost(const QSize& kept) {
-    return 2 * 4 * Area(kept);
+// The memory a read takes at its height: while decoding, the decoder's own memory and what it
+// makes, with the reduced copy; afterwards (the decoder's memory given back), the reduced copy
+// and its copy turned upright or made opaque.
+qint64 ReadCost(qint64 decoding, const QSize& kept) {
+    return std::max(decoding + 4 * Area(kept), 2 * 4 * Area(kept));
 }
 
 // Qt's JPEG reader asks libjpeg for the largest scale of 1/2, 1/4 or 1/8 whose picture still
@@ -91,8 +93,8 @@ qint64 JpegCost(const QSize& stored, const QSize& asked, qint64 coefficients) {
     const int denominator = scale >= 8 ? 8 : scale >= 4 ? 4 : scale >= 2 ? 2 : 1;
     const QSize decoded((stored.width() + denominator - 1) / denominator,
                         (stored.height() + denominator - 1) / denominator);
-    return coefficients + 4 * Area(decoded) + (decoded != asked ? 4 * Area(asked) : 0) +
-           KeptCost(asked);
+    // Where the decoder makes the size asked for, that is the reduced copy itself.
+    return ReadCost(coefficients + (decoded != asked ? 4 * Area(decoded) : 0), asked);
 }
 
 ReadPlan PlanJpeg(QFile& file) {
@@ -162,13 +164,13 @@ ReadPlan PlanPng(QFile& file) {
         depth == 8 && !interlaced && (colours == 2 || colours == 4 || colours == 6);
     if (rowByRow) {
         plan.asked = kept;
-        plan.cost = KeptCost(kept) + 16 * qint64{plan.stored.width()};
+        plan.cost = ReadCost(16 * qint64{plan.stored.width()}, kept);
     } else {
         const int bytesPerPixel = depth == 16                    ? (colours == 0 ? 2 : 8)
                                   : colours == 0 || colours == 3 ? 1
                                                                  : 4;
-        plan.cost = bytesPerPixel * Area(plan.stored) + KeptCost(kept) +
-                    8 * qint64{plan.stored.width()} * kBandRows;
+        plan.cost = ReadCost(
+            bytesPerPixel * Area(plan.stored) + 8 * qint64{plan.stored.width()} * kBandRows, kept);
     }
     if (plan.cost > kPictureMemoryBudget) {
         plan.problem = TooLarge(plan.stored, plan.cost);
@@ -197,11 +199,11 @@ ReadPlan PlanWebp(QFile& file) {
     // an animation is read by Qt, whose reader keeps two frames.
     const qint64 rows = 64 * qint64{plan.stored.width()};
     if (features.animated) {
-        plan.cost = file.size() + 2 * 4 * Area(plan.stored) + KeptCost(kept);
+        plan.cost = ReadCost(file.size() + 2 * 4 * Area(plan.stored), kept);
     } else if (features.lossless) {
-        plan.cost = file.size() + 4 * Area(plan.stored) + KeptCost(kept) + rows;
+        plan.cost = ReadCost(file.size() + 4 * Area(plan.stored) + rows, kept);
     } else {
-        plan.cost = file.size() + (features.alpha ? Area(plan.stored) : 0) + KeptCost(kept) + rows;
+        plan.cost = ReadCost(file.size() + (features.alpha ? Area(plan.stored) : 0) + rows, kept);
     }
     if (plan.cost > kPictureMemoryBudget) {
         plan.problem = TooLarge(plan.stored, plan.cost);
@@ -240,8 +242,9 @@ ReadPlan PlanOther(QFile& file, Format format) {
         made == QImage::Format_Invalid ? 4 : QImage::toPixelFormat(made).bitsPerPixel() / 8;
     // Qt's GIF reader keeps a second full-size picture to draw each frame onto.
     const int bytesPerPixel = format == Format::Gif ? 8 : std::max(4, madeBytes);
-    plan.cost = bytesPerPixel * Area(plan.stored) + KeptCost(KeptSize(plan.stored)) +
-                8 * qint64{plan.stored.width()} * kBandRows;
+    plan.cost =
+        ReadCost(bytesPerPixel * Area(plan.stored) + 8 * qint64{plan.stored.width()} * kBandRows,
+                 KeptSize(plan.stored));
     if (plan.cost > kPictureMemoryBudget) {
         plan.problem = TooLarge(plan.stored, plan.cost);
     }
