@@ -378,6 +378,10 @@
         <source>the set&apos;s folder &quot;%1&quot; holds %2 of your own under the name of a file of the set: move it away first</source>
         <translation>der Ordner „%1“ des Satzes enthält %2 von Ihnen unter dem Namen einer Datei des Satzes: Verschieben Sie es zuerst woandershin</translation>
     </message>
+    <message>
+        <source>--crop back: the card back is no picture of your own.</source>
+        <translation>--crop back: Die Kartenrückseite ist kein eigenes Bild.</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>

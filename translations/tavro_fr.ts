@@ -378,6 +378,10 @@
         <source>the set&apos;s folder &quot;%1&quot; holds %2 of your own under the name of a file of the set: move it away first</source>
         <translation>le dossier « %1 » du jeu contient %2 à vous sous le nom d’un fichier du jeu : déplacez-le d’abord ailleurs</translation>
     </message>
+    <message>
+        <source>--crop back: the card back is no picture of your own.</source>
+        <translation>--crop back : le dos des cartes n’est pas une image à vous.</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>
