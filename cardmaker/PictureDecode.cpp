@@ -8,11 +8,11 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <mutex>
 
 #include "cardmaker/DecoderMessages.h"
 #include "cardmaker/JpegLayout.h"
+#include "cardmaker/PictureReduce.h"
 #include "cardmaker/WebpDecode.h"
 
 namespace tavro::cardmaker {
@@ -24,8 +24,9 @@ struct DecodeText {
 
 constexpr qint64 kMegabyte = 1000 * 1000;
 constexpr int kBudgetMegabytes = static_cast<int>(kPictureMemoryBudget / kMegabyte);
-// Rows of the reduced copy made from one band of a picture read at full size.
-constexpr int kBandRows = 64;
+// The memory of reducing a picture read at full size, for each of its columns: a few of its rows
+// at four bytes a pixel (PictureReduce.cpp) and the sums of a reduced row.
+constexpr qint64 kReduceBytesPerColumn = 4 * 32 + 16;
 
 enum class Format { Jpeg, Png, Webp, Gif, Other };
 
@@ -170,7 +171,7 @@ ReadPlan PlanPng(QFile& file) {
                                   : colours == 0 || colours == 3 ? 1
                                                                  : 4;
         plan.cost = ReadCost(
-            bytesPerPixel * Area(plan.stored) + 8 * qint64{plan.stored.width()} * kBandRows, kept);
+            bytesPerPixel * Area(plan.stored) + kReduceBytesPerColumn * plan.stored.width(), kept);
     }
     if (plan.cost > kPictureMemoryBudget) {
         plan.problem = TooLarge(plan.stored, plan.cost);
@@ -236,14 +237,16 @@ ReadPlan PlanOther(QFile& file, Format format) {
     const QImage::Format made = reader.imageFormat();
     file.seek(0);
     if (!plan.stored.isValid()) {
-        return plan;  // the cost is unknown: Qt's own allocation limit bounds it
+        plan.problem = DecodeText::tr(
+            "it is a kind of picture whose size this program can't tell before reading it");
+        return plan;
     }
     const int madeBytes =
         made == QImage::Format_Invalid ? 4 : QImage::toPixelFormat(made).bitsPerPixel() / 8;
     // Qt's GIF reader keeps a second full-size picture to draw each frame onto.
     const int bytesPerPixel = format == Format::Gif ? 8 : std::max(4, madeBytes);
     plan.cost =
-        ReadCost(bytesPerPixel * Area(plan.stored) + 8 * qint64{plan.stored.width()} * kBandRows,
+        ReadCost(bytesPerPixel * Area(plan.stored) + kReduceBytesPerColumn * plan.stored.width(),
                  KeptSize(plan.stored));
     if (plan.cost > kPictureMemoryBudget) {
         plan.problem = TooLarge(plan.stored, plan.cost);
@@ -287,41 +290,12 @@ private:
     int units_;
 };
 
-// Qt's readers refuse, by themselves, a picture larger than the budget at the size they make it.
+// Qt's readers refuse, by themselves, pictures far past the budget: a second guard behind the
+// estimates above, which know each format's own pixel size (Qt's limit takes every picture at
+// four bytes a pixel, so it would refuse a grey photo of 24 megapixels that takes a quarter).
 void LimitQtAllocations() {
     static std::once_flag limited;
-    std::call_once(limited, [] { QImageReader::setAllocationLimit(kBudgetMegabytes); });
-}
-
-// Reduces a picture read at full size to `size`, one band of rows at a time, so that no copy of
-// the whole picture in another pixel format is ever made.
-QImage ReduceInBands(const QImage& full, const QSize& size) {
-    if (full.size() == size) {
-        return full;
-    }
-    if (full.format() == QImage::Format_RGB32 ||
-        full.format() == QImage::Format_ARGB32_Premultiplied) {
-        return full.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    QImage reduced(size, QImage::Format_ARGB32_Premultiplied);
-    if (reduced.isNull()) {
-        return {};
-    }
-    const double rowsPerRow = double(full.height()) / size.height();
-    for (int top = 0; top < size.height(); top += kBandRows) {
-        const int bottom = std::min(size.height(), top + kBandRows);
-        const int from = static_cast<int>(std::floor(top * rowsPerRow));
-        const int to = std::min(full.height(), static_cast<int>(std::ceil(bottom * rowsPerRow)));
-        const QImage band = full.copy(0, from, full.width(), std::max(1, to - from))
-                                .convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                                .scaled(size.width(), bottom - top, Qt::IgnoreAspectRatio,
-                                        Qt::SmoothTransformation);
-        for (int row = top; row < bottom; ++row) {
-            std::memcpy(reduced.scanLine(row), band.constScanLine(row - top),
-                        static_cast<size_t>(size.width()) * 4);
-        }
-    }
-    return reduced;
+    std::call_once(limited, [] { QImageReader::setAllocationLimit(2 * kBudgetMegabytes); });
 }
 
 DecodedPicture ReadWithQt(QFile& file, const ReadPlan& plan) {
@@ -349,7 +323,7 @@ DecodedPicture ReadWithQt(QFile& file, const ReadPlan& plan) {
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     const QSize stored = plan.stored.isValid() ? plan.stored : image.size();
     decoded.sourceSize = turned ? stored.transposed() : stored;
-    decoded.image = ReduceInBands(image, KeptSize(image.size()));
+    decoded.image = ReducePicture(image, KeptSize(image.size()));
     return decoded;
 }
 

@@ -382,6 +382,10 @@
         <source>--crop back: the card back is no picture of your own.</source>
         <translation>--crop back: Die Kartenrückseite ist kein eigenes Bild.</translation>
     </message>
+    <message>
+        <source>it is a kind of picture whose size this program can&apos;t tell before reading it</source>
+        <translation>es ist eine Art Bild, dessen Größe dieses Programm vor dem Lesen nicht erkennen kann</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>

@@ -382,6 +382,10 @@
         <source>--crop back: the card back is no picture of your own.</source>
         <translation>--crop back : le dos des cartes n’est pas une image à vous.</translation>
     </message>
+    <message>
+        <source>it is a kind of picture whose size this program can&apos;t tell before reading it</source>
+        <translation>c’est un genre d’image dont ce programme ne peut connaître la taille avant de la lire</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>

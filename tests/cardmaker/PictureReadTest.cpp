@@ -137,6 +137,26 @@ TEST(PictureRead, BoundedAndChecked) {
     EXPECT_TRUE(alone[2].problem.contains("damaged (Corrupt JPEG data"))
         << alone[2].problem.toStdString();
 
+    // A picture Qt reads at full size (a palette PNG) is reduced band by band as smoothly as in
+    // one piece: no seams between the bands.
+    const QImage palette = Gradient(2003, 1507).convertToFormat(QImage::Format_Indexed8);
+    const QString paletteFile = folder.filePath("palette.png");
+    ASSERT_TRUE(SaveFile(paletteFile, Written(palette, "PNG")));
+    const QImage reduced = cardmaker::ReadPicture(paletteFile).picture.image;
+    const QImage whole = palette.convertToFormat(QImage::Format_RGB32)
+                             .scaled(1600, 1204, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    ASSERT_EQ(reduced.size(), whole.size());
+    int largest = 0;
+    for (int y = 0; y < whole.height(); ++y) {
+        for (int x = 0; x < whole.width(); ++x) {
+            const QRgb a = reduced.pixel(x, y);
+            const QRgb b = whole.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(a) - qRed(b)),
+                                std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+        }
+    }
+    EXPECT_LE(largest, 8);
+
     // Larger files are refused before they are read (this one takes no room on the disk).
     QFile large(folder.filePath("large.jpg"));
     ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.write(jpeg) == jpeg.size() &&

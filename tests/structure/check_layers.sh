@@ -41,7 +41,8 @@ settings_store="settings/Settings.h settings/SettingsStore.* settings/KeyValueSt
 maker_core="cardmaker/MakerPicture.* cardmaker/FaceMaker.* cardmaker/CardSetDraft.*
     cardmaker/SetMetadata.* cardmaker/SetWriter.* cardmaker/CommandLine.* cardmaker/CropModel.*
     cardmaker/DecoderMessages.* cardmaker/JpegLayout.* cardmaker/PictureDecode.*
-    cardmaker/PictureFiles.* cardmaker/PictureLook.* cardmaker/SavedSets.* cardmaker/SetSources.*
+    cardmaker/PictureFiles.* cardmaker/PictureLook.* cardmaker/PictureReduce.* cardmaker/SavedSets.*
+    cardmaker/SetSources.*
     cardmaker/WebpDecode.*"
 
 forbid "$windows_below_app $shared_widgets $no_widgets" '(app|cardmaker)/[^">]*' \
