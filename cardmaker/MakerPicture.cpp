@@ -69,9 +69,10 @@ PictureRead ReadPicture(const QString& file) {
         return result;
     }
     if (device.size() > kMaxPictureFileSize) {
-        result.problem = PictureText::tr("the file is too large for a picture (%1 MB, at most %2)")
-                             .arg(device.size() / 1000000)
-                             .arg(kMaxPictureFileSize / 1000000);
+        result.problem =
+            PictureText::tr("the file is too large for a picture (%1 MB, at most %2 MB)")
+                .arg(device.size() / 1000000)
+                .arg(kMaxPictureFileSize / 1000000);
         return result;
     }
     const DecodedPicture decoded = DecodePicture(device);

@@ -323,8 +323,8 @@
         <translation>Die 18 Bilder, eines für jedes Kartenpaar, oder Ordner mit Bildern.</translation>
     </message>
     <message>
-        <source>the file is too large for a picture (%1 MB, at most %2)</source>
-        <translation>die Datei ist zu groß für ein Bild (%1 MB, höchstens %2)</translation>
+        <source>the file is too large for a picture (%1 MB, at most %2 MB)</source>
+        <translation>die Datei ist zu groß für ein Bild (%1 MB, höchstens %2 MB)</translation>
     </message>
     <message>
         <source>the picture cannot be kept as a JPEG file</source>

@@ -323,8 +323,8 @@
         <translation>Les 18 images, une pour chaque paire de cartes, ou des dossiers d’images.</translation>
     </message>
     <message>
-        <source>the file is too large for a picture (%1 MB, at most %2)</source>
-        <translation>le fichier est trop grand pour une image (%1 Mo, au plus %2)</translation>
+        <source>the file is too large for a picture (%1 MB, at most %2 MB)</source>
+        <translation>le fichier est trop grand pour une image (%1 Mo, au plus %2 Mo)</translation>
     </message>
     <message>
         <source>the picture cannot be kept as a JPEG file</source>
