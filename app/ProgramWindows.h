@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's five windows, created once each in their order (main window, Leads, name entry,
-// Options, About) and wired together: the main window owns the shared state, and each dialog is
-// handed the parts of it that it uses. The program entry and the window tests both build this.
+// Options, About) and wired together: the main window owns the shared state, each dialog is
+// handed the parts of it that it uses, and the main window listens to what Options says. The
+// program entry and the window tests both build this.
 #pragma once
 
 #include <utility>
@@ -19,7 +20,7 @@ struct ProgramWindows {
         : form1(std::move(options)),
           form3(form1.state().Leads, form1.state().InputState, &form1),
           form2(form1.state().Leads, form1.state().Game, form1.state().InputState, form3, &form1),
-          form4(form1.state().Config, form1.state().InputState, form1.engine(), &form1),
+          form4(form1.state().Config, form1.state().InputState, &form1),
           form5(form1.state().InputState, &form1) {
         form1.AttachDialogs(&form3, &form2, &form4, &form5);
     }

@@ -3,8 +3,6 @@
 // The main window owns the single instance and hands it to the dialogs by reference.
 #pragma once
 
-#include <cstdint>
-
 #include "game/GameState.h"
 #include "game/InputGate.h"
 #include "scores/LeadsTable.h"
@@ -15,8 +13,8 @@ namespace tavro {
 struct SharedState {
     GameState Game;
     Settings Config;
-    std::uint8_t InputState = kInputBusy;  // 0 = busy: clicks and commands but Exit are ignored
-    LeadsTable Leads{};                    // all zero bytes until the first load
+    InputGate InputState;  // reads kInputBusy (0) while anything holds it closed
+    LeadsTable Leads{};    // all zero bytes until the first load
 };
 
 }  // namespace tavro

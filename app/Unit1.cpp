@@ -18,6 +18,7 @@
 #include "controls/PictureBox.h"
 #include "dialogkit/Announcer.h"
 #include "dialogkit/DialogLook.h"
+#include "dialogs/Unit4.h"
 #include "tavro/ProgramInfo.h"
 
 namespace tavro {
@@ -63,7 +64,7 @@ TForm1::TForm1(StartupOptions options)
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
       startup_(std::move(options)),
-      engine_(state_.Game, state_.Config, state_.InputState, *this,
+      engine_(state_.Game, state_.InputState, *this, state_.Config.FlipDelay,
               [this] { return state_.Leads.LeadPoints[kLeadPlaces - 1]; }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(TAVRO_PROGRAM_NAME));
@@ -82,6 +83,10 @@ void TForm1::AttachDialogs(TForm3* leads, TForm2* nameEntry, TForm4* options, TF
     nameDialog_ = nameEntry;
     optionsDialog_ = options;
     aboutDialog_ = about;
+    if (options != nullptr) {
+        connect(options, &TForm4::cardSetChanged, this, &TForm1::ShowCardSetInCaption);
+        connect(options, &TForm4::optionsApplied, this, &TForm1::OptionsApplied);
+    }
 }
 
 void TForm1::BuildBoard() {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window TForm1: the 6 x 6 board of tile frames and pictures, the points display and the
 // main menu. It owns the program's shared state and the game engine, and it is the engine's
-// BoardView: pictures, frame colours, the points label and the timed continuations. The board can
-// also be played from the keyboard, and screen readers get a name and state for every card.
+// BoardView: it shows the pictures, frame colours and points the engine names, times the
+// engine's waits, and decides what each outcome leads to (speech, the name entry, the end of the
+// program). It acts on what the Options dialog says (caption, new deal). The board can also be
+// played from the keyboard, and screen readers get a name and state for every card.
 #pragma once
 
 #include <QMainWindow>
@@ -49,7 +51,11 @@ public:
     explicit TForm1(StartupOptions options = {});
     ~TForm1() override;
 
+    // Also listens to the Options dialog.
     void AttachDialogs(TForm3* leads, TForm2* nameEntry, TForm4* options, TForm5* about);
+    // The caption for the settings' card set: the program's name and the set's name in the
+    // player's language (its folder name without one).
+    static QString CaptionFor(const Settings& settings);
 
     SharedState& state() { return state_; }
     GameEngine& engine() { return engine_; }
@@ -87,16 +93,12 @@ public:
     void About1Click();
 
     // BoardView
-    void loadTilePicture(int tile, const std::string& fileName) override;
-    void repaintTile(int tile) override;
-    void showPoints(const std::string& text) override;
+    void showTilePicture(int tile, std::int32_t face) override;
+    void showPoints(std::int32_t points) override;
     void setHintCommandEnabled(bool enabled) override;
     void setFrameColour(int tile, std::uint32_t bgrColour) override;
-    void processPendingEvents() override;
-    void runAfter(int milliseconds, std::function<void()> continuation) override;
-    void qualifyingGameEnded() override;
+    void requestWait(const WaitRequest& wait) override;
     void reportOutcome(const Outcome& outcome) override;
-    void missingCardBack() override;
 
 protected:
     // FormClose: saves the settings; closing is never refused.
@@ -110,8 +112,18 @@ private:
     void FormCreate();
     // Runs a menu command when the gate is open, reporting what it throws.
     void RunCommand(const std::function<void()>& command);
+    // Options was hidden: a changed set or delay deals a new game.
+    void OptionsApplied(bool setChanged, bool delayChanged);
+    void ShowCardSetInCaption();
+    // A game ended with a score for the Leads: the gate stays closed and the name entry opens
+    // from the event loop, once the engine's call has returned.
+    void EnterTheLeadsLater();
+    void EnterTheLeads();
+    // The deal found no card back: tell the player and end the process.
+    void EndForWantOfACardBack();
     void MoveCursor(int rowStep, int columnStep);
-    // Brings the cards' accessible names up to date and announces the end of a game.
+    // Brings the cards' accessible names up to date (each card's state as the engine tells it)
+    // and announces the end of a game.
     void RefreshAccessibleState();
     QString PictureName(int face) const;
     // What a screen reader says of an outcome; empty for none.
@@ -128,7 +140,7 @@ private:
     TForm5* aboutDialog_ = nullptr;
     Announcer* announcer_ = nullptr;
     int cursorTile_ = 0;
-    std::array<bool, kTileCount + 1> faceShown_{};  // by TileIndex: the card shows its face
+    InputGate::Hold leadsEntry_;  // from a qualifying end of a game until the name is entered
     bool gameEndAnnounced_ = false;
     CardSetInfo pictureNames_;  // of the card set in pictureNamesFolder_
     std::string pictureNamesFolder_;

@@ -7,7 +7,6 @@
 
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
-#include "dialogkit/Announcer.h"
 #include "dialogkit/ShownText.h"
 #include "game/TileSlot.h"
 #include "settings/CardSetInfo.h"
@@ -32,16 +31,12 @@ QString TForm1::CardAccessibleName(int tile) const {
                               .arg(tile)
                               .arg((tile - 1) / kBoardSide + 1)
                               .arg((tile - 1) % kBoardSide + 1);
-    if (!faceShown_[Slot(tile)]) {
+    const TileState shows = engine_.TileStateOf(tile);
+    if (shows == TileState::FaceDown) {
         return place + tr("face down");
     }
-    const GameState& game = state_.Game;
-    bool matched = false;
-    for (int slot = 1; slot <= game.MatchedCount; ++slot) {
-        matched = matched || game.MatchedTiles[Slot(slot)] == tile;
-    }
-    return place + (matched ? tr("matched: ") : tr("face up: ")) +
-           PictureName(game.BoardFaces[Slot(tile)]);
+    return place + (shows == TileState::Matched ? tr("matched: ") : tr("face up: ")) +
+           PictureName(state_.Game.BoardFaces[Slot(tile)]);
 }
 
 void TForm1::RefreshAccessibleState() {
@@ -88,19 +83,10 @@ QString TForm1::OutcomeText(const Outcome& outcome) const {
             return tr("Game over, %1 points").arg(outcome.points);
         case Outcome::Kind::NewGameDealt:
             return tr("New game");
+        case Outcome::Kind::CardBackMissing:
+            return QString();  // the program ends with a message box
     }
     return QString();
-}
-
-void TForm1::reportOutcome(const Outcome& outcome) {
-    // The first deal happens before the window is shown: nothing to tell yet.
-    if (!isVisible()) {
-        return;
-    }
-    const QString text = OutcomeText(outcome);
-    if (!text.isEmpty()) {
-        announcer_->Announce(text);
-    }
 }
 
 }  // namespace tavro

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as the game core's BoardView: tile pictures, frame colours, the points label,
-// the hint command, and the timed continuations of the mismatch wait and the hint.
+// The main window as the game core's BoardView: the tile pictures (a face id turned into the card
+// set's file), frame colours, the points label and the hint command; the timers of the engine's
+// waits; and what each outcome leads to: speech, the name entry after a game for the Leads, the
+// end of the program without a card back.
 #include <QAccessible>
-#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <exception>
+#include <utility>
 
 #include "app/BoardGeometry.h"
 #include "app/Unit1.h"
@@ -29,21 +31,17 @@ QColor FromBgr(std::uint32_t bgr) {
 
 }  // namespace
 
-void TForm1::loadTilePicture(int tile, const std::string& fileName) {
-    LoadPicture(*Image(tile), QString::fromUtf8(fileName));
-    faceShown_[static_cast<std::size_t>(tile)] = fileName != engine_.CardBackFile();
+void TForm1::showTilePicture(int tile, std::int32_t face) {
+    LoadPicture(*Image(tile),
+                CardPictureFile(QString::fromStdString(state_.Config.CardFolder), face));
     RefreshAccessibleState();
 }
 
-void TForm1::repaintTile(int tile) {
-    Image(tile)->repaint();
-}
-
-void TForm1::showPoints(const std::string& text) {
-    Label2->setText(QString::fromStdString(text));
+void TForm1::showPoints(std::int32_t points) {
+    Label2->setText(QString::number(points));  // decimal, ASCII '-' when negative
     Label2->adjustSize();
     Label2->resize(Label2->width(), kPointsHeight);
-    QAccessibleValueChangeEvent changed(Label2, state_.Game.Points);
+    QAccessibleValueChangeEvent changed(Label2, points);
     QAccessible::updateAccessibility(&changed);
     RefreshAccessibleState();
 }
@@ -59,31 +57,61 @@ void TForm1::setFrameColour(int tile, std::uint32_t bgrColour) {
     frame->setPalette(palette);
 }
 
-void TForm1::processPendingEvents() {
-    QCoreApplication::processEvents();
-}
-
-void TForm1::runAfter(int milliseconds, std::function<void()> continuation) {
-    QTimer::singleShot(milliseconds, this, [this, continuation = std::move(continuation)] {
+// The event loop goes on meanwhile (it paints the board; clicks find the gate closed).
+void TForm1::requestWait(const WaitRequest& wait) {
+    QTimer::singleShot(wait.milliseconds, this, [this, wait] {
         try {
-            continuation();
+            engine_.FinishWait(wait);
         } catch (...) {
             ReportException(this, std::current_exception());
         }
     });
 }
 
-void TForm1::qualifyingGameEnded() {
-    RefreshAccessibleState();  // the last pair is matched: tell before the dialog opens
-    announcer_->Flush();
-    if (nameDialog_ != nullptr) {
-        nameDialog_->exec();  // enters the name, reopens the gate and shows the Leads
-    } else {
-        state_.InputState = kInputReady;
+void TForm1::reportOutcome(const Outcome& outcome) {
+    switch (outcome.kind) {
+        case Outcome::Kind::PairMismatched:
+            // On screen at once, also when the delay is 0 and the pair turns back in this call.
+            Image(outcome.second)->repaint();
+            break;
+        case Outcome::Kind::GameEnded:
+            if (outcome.qualifiesForLeads) {
+                EnterTheLeadsLater();
+            }
+            break;
+        case Outcome::Kind::CardBackMissing:
+            EndForWantOfACardBack();
+            return;
+        default:
+            break;
+    }
+    // The first deal happens before the window is shown: nothing to tell yet.
+    if (isVisible()) {
+        const QString text = OutcomeText(outcome);
+        if (!text.isEmpty()) {
+            announcer_->Announce(text);
+        }
     }
 }
 
-void TForm1::missingCardBack() {
+void TForm1::EnterTheLeadsLater() {
+    leadsEntry_ = InputGate::Hold(state_.InputState);
+    QMetaObject::invokeMethod(this, &TForm1::EnterTheLeads, Qt::QueuedConnection);
+}
+
+void TForm1::EnterTheLeads() {
+    const InputGate::Hold entering = std::move(leadsEntry_);
+    try {
+        announcer_->Flush();  // the end of the game is told before the dialog opens
+        if (nameDialog_ != nullptr) {
+            nameDialog_->exec();  // enters the name and shows the Leads
+        }
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+void TForm1::EndForWantOfACardBack() {
     QMessageBox box(QMessageBox::Critical, tr("Tavro Memory: Error!"),
                     tr("Please reinstall Tavro Memory"), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);

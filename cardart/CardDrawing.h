@@ -7,12 +7,14 @@
 #include <QImage>
 #include <QPainterPath>
 
+#include "game/CardSetLayout.h"
+
 namespace tavro::cardsets {
 
 // Side of every card picture in pixels: twice the 60 px tile, so that the pictures stay sharp
 // when the game scales them down to a tile or to the 47 px preview.
 inline constexpr int kCardSize = 120;
-inline constexpr int kFacesPerSet = 18;
+inline constexpr int kFacesPerSet = kFaceCount;
 
 // The look shared by a set's pictures.
 struct CardStyle {

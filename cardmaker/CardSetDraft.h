@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "cardmaker/MakerPicture.h"
+#include "game/CardSetLayout.h"
 
 namespace tavro::cardmaker {
 
-inline constexpr int kPicturesPerSet = 18;
+inline constexpr int kPicturesPerSet = kFaceCount;
 
 struct CardSetDraft {
     QString name;  // as typed; the set's name is this trimmed

@@ -11,6 +11,7 @@
 #include "cardmaker/FaceMaker.h"
 #include "cardmaker/SetSources.h"
 #include "files/SafeFile.h"
+#include "game/CardSetLayout.h"
 #include "settings/CardSetInfo.h"
 
 namespace tavro::cardmaker {
@@ -104,8 +105,9 @@ SetOpening PlanOpening(const SavedSet& set) {
     for (int face = 1; face <= kPicturesPerSet; ++face) {
         SavedPicture picture;
         picture.keptCopy = set.keepsCopies;
-        picture.file = set.keepsCopies ? makerFolder + FaceCopyName(face)
-                                       : set.folder + QString::number(face) + ".bmp";
+        picture.file = set.keepsCopies
+                           ? makerFolder + FaceCopyName(face)
+                           : set.folder + QString::fromStdString(CardPictureFileName(face));
         if (set.keepsCopies) {
             picture.square = squares.faces[face - 1];
             picture.origin = squares.origins[face - 1];
@@ -119,7 +121,8 @@ SetOpening PlanOpening(const SavedSet& set) {
     } else if (const QString ready = ReadyBackId(squares.back); !ready.isEmpty()) {
         opening.draft.readyBack = ready;
     } else {
-        opening.back = SavedPicture{set.folder + QStringLiteral("space.bmp"), false, {}, {}, {}};
+        opening.back = SavedPicture{
+            set.folder + QString::fromStdString(CardPictureFileName(kCardBack)), false, {}, {}, {}};
     }
     return opening;
 }

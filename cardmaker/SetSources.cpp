@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 #include <QUrl>
 
+#include "game/CardSetLayout.h"
 #include "settings/CardSetInfo.h"
 
 namespace tavro::cardmaker {
@@ -63,10 +64,10 @@ QString FaceCopyName(int face) {
 
 QStringList SetFileNames() {
     QStringList names;
-    for (int face = 1; face <= kPicturesPerSet; ++face) {
-        names << QString::number(face) + QStringLiteral(".bmp");
+    for (std::int32_t face = kCardBack; face <= kFaceCount; ++face) {
+        names << QString::fromStdString(CardPictureFileName(face));
     }
-    names << QStringLiteral("space.bmp") << QString::fromLatin1(kCardSetInfoFileName);
+    names << QString::fromLatin1(kCardSetInfoFileName);
     return names;
 }
 

@@ -33,7 +33,8 @@ inline constexpr qint64 kSquaresMaxBytes = 16 * 1024;
 
 // The kept copy of face n (1..18) in the maker's folder.
 QString FaceCopyName(int face);
-// The files of a set directly in its folder: 1.bmp .. 18.bmp, space.bmp and set.desktop.
+// The files of a set directly in its folder: its faces and back, as game/CardSetLayout.h names
+// them, and set.desktop.
 QStringList SetFileNames();
 // The files of the maker's folder.
 QStringList MakerFileNames();

@@ -21,6 +21,7 @@
 #include "cardart/CardBitmap.h"
 #include "cardmaker/SetMetadata.h"
 #include "cardmaker/SetSources.h"
+#include "game/CardSetLayout.h"
 
 namespace tavro::cardmaker {
 namespace {
@@ -255,9 +256,12 @@ void WriteSources(const CardSetFiles& files, const QString& folder) {
 
 void WriteSetFiles(const CardSetFiles& files, const QString& folder) {
     for (size_t n = 1; n <= files.faces.size(); ++n) {
-        cardsets::WriteCardBitmap(files.faces[n - 1], folder + QString::number(n) + ".bmp");
+        cardsets::WriteCardBitmap(
+            files.faces[n - 1],
+            folder + QString::fromStdString(CardPictureFileName(static_cast<std::int32_t>(n))));
     }
-    cardsets::WriteCardBitmap(files.back, folder + QStringLiteral("space.bmp"));
+    cardsets::WriteCardBitmap(files.back,
+                              folder + QString::fromStdString(CardPictureFileName(kCardBack)));
     cardsets::WriteFileDurably(folder + QString::fromLatin1(kCardSetInfoFileName),
                                SetMetadataText(files.name, files.pictureNames));
     WriteSources(files, folder);

@@ -24,12 +24,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Writes the set as setsFolder/<name>/ with 1.bmp..18.bmp, space.bmp, set.desktop and the
-// maker's folder of kept copies, making the sets folder if needed. `replacing` names the
-// player's existing set folder the new one replaces (its letter case, or its whole name, may
-// differ from the new name); empty when the name must still be free. Returns the set's folder.
-// Throws SetWriteError with a text for the player (a full disk says "no space left on the
-// device").
+// Writes the set as setsFolder/<name>/ with its faces and card back (named as
+// game/CardSetLayout.h names them), set.desktop and the maker's folder of kept copies, making
+// the sets folder if needed. `replacing` names the player's existing set folder the new one
+// replaces (its letter case, or its whole name, may differ from the new name); empty when the
+// name must still be free. Returns the set's folder. Throws SetWriteError with a text for the
+// player (a full disk says "no space left on the device").
 QString WriteCardSet(const CardSetFiles& files, const QString& setsFolder,
                      const QString& replacing = {});
 

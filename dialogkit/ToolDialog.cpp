@@ -3,6 +3,8 @@
 // first use.
 #include "dialogkit/ToolDialog.h"
 
+#include <utility>
+
 namespace tavro {
 
 namespace {
@@ -18,8 +20,8 @@ Qt::WindowFlags FlagsFor(ToolDialog::TitleButtons buttons) {
 
 }  // namespace
 
-ToolDialog::ToolDialog(QWidget* mainWindow, TitleButtons buttons)
-    : QDialog(mainWindow, FlagsFor(buttons)) {
+ToolDialog::ToolDialog(QWidget* mainWindow, TitleButtons buttons, InputGate& gate)
+    : QDialog(mainWindow, FlagsFor(buttons)), gate_(gate) {
     setModal(true);
 }
 
@@ -33,6 +35,12 @@ void ToolDialog::EnsureBuilt() {
 void ToolDialog::setVisible(bool visible) {
     const bool showing = visible && !isVisible();
     const bool hiding = !visible && isVisible();
+    // Showing, the gate closes before FormShow and stays closed once the dialog is up; hiding,
+    // it is let go after FormHide. Either hold ends here if the step throws.
+    InputGate::Hold hold = showing ? InputGate::Hold(gate_) : InputGate::Hold();
+    if (hiding) {
+        hold = std::move(shown_);
+    }
     if (showing) {
         EnsureBuilt();
         FormShow();
@@ -48,6 +56,7 @@ void ToolDialog::setVisible(bool visible) {
     QDialog::setVisible(visible);
     if (showing) {
         shownBefore_ = true;
+        shown_ = std::move(hold);
     }
     if (hiding) {
         FormHide();

@@ -2,11 +2,14 @@
 // The common frame of the program's dialogs: a modal tool window (small caption) that stays on
 // top, centred over the main window the first time it is shown and shown where it was left
 // after that. Each dialog builds its controls once, on first use, runs FormShow just before it
-// becomes visible and FormHide once it has been hidden.
+// becomes visible and FormHide once it has been hidden, and holds the input gate closed from
+// just before FormShow until FormHide is done.
 #pragma once
 
 #include <QDialog>
 #include <QPoint>
+
+#include "game/InputGate.h"
 
 namespace tavro {
 
@@ -15,7 +18,8 @@ class ToolDialog : public QDialog {
 public:
     enum class TitleButtons { CloseBox, None };
 
-    ToolDialog(QWidget* mainWindow, TitleButtons buttons);
+    // gate: the main window's input gate, held closed while the dialog is shown.
+    ToolDialog(QWidget* mainWindow, TitleButtons buttons, InputGate& gate);
 
     void setVisible(bool visible) override;
 
@@ -34,6 +38,8 @@ protected:
     void EnsureBuilt();
 
 private:
+    InputGate& gate_;
+    InputGate::Hold shown_;
     bool built_ = false;
     bool shownBefore_ = false;
     QPoint lastPosition_;

@@ -2,7 +2,8 @@
 // The Options dialog. The card set list is read from the two "gfx" folders (beside the program
 // and in the player's data folder) every time the dialog is shown, each set under its name in
 // the player's language; the preview timer shows the set's card back and its 18 faces in turn at
-// the speed of the chosen delay.
+// the speed of the chosen delay. The main window's caption and the new deal are the main
+// window's own: the dialog only says what changed.
 #include "dialogs/Unit4.h"
 
 #include <QAbstractItemView>
@@ -26,12 +27,11 @@
 #include "dialogkit/KeyboardReach.h"
 #include "dialogkit/ShownText.h"
 #include "dialogs/PlainTextItemDelegate.h"
-#include "game/GameEngine.h"
-#include "game/InputGate.h"
+#include "game/CardSetLayout.h"
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
 #include "settings/PlayerSets.h"
-#include "tavro/ProgramInfo.h"
+#include "settings/UsableCardSet.h"
 
 namespace tavro {
 namespace {
@@ -40,8 +40,6 @@ constexpr QSize kClientSize{315, 178};
 constexpr int kInitialPreviewInterval = 500;
 constexpr std::int32_t kDesignTimeDelay = 100;
 constexpr std::int32_t kSliderEdgeSize = 4;
-
-const QString kMainCaptionPrefix = QStringLiteral(TAVRO_PROGRAM_NAME ": ");
 
 // The set folders in `setsFolder`, in the order the file system lists them (deliberately
 // unsorted); hidden ones are left out.
@@ -58,22 +56,11 @@ QStringList SetFolderNames(const QString& setsFolder) {
     return names;
 }
 
-// The set's name for the caption: from the set.desktop of the folder in use, else the stored
-// folder name.
-QString SetCaption(const Settings& settings) {
-    const CardSetInfo info = ReadCardSetInfo(QString::fromStdString(settings.CardFolder));
-    return ShownCaption(kMainCaptionPrefix +
-                        CardSetShownName(info, QString::fromStdString(settings.CardSetName)));
-}
-
 }  // namespace
 
-TForm4::TForm4(Settings& settings, std::uint8_t& inputState, GameEngine& engine,
-               QWidget* mainWindow)
-    : ToolDialog(mainWindow, TitleButtons::CloseBox),
+TForm4::TForm4(Settings& settings, InputGate& gate, QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::CloseBox, gate),
       settings_(settings),
-      inputState_(inputState),
-      engine_(engine),
       mainWindow_(mainWindow),
       executableFolder_(ExecutableFolder()) {
     setWindowTitle(tr("Options"));
@@ -181,10 +168,9 @@ void TForm4::FormShow() {
     try {
         RxSlider1()->setValue(settings_.FlipDelay);  // may run RxSlider1Change
         SetDelayLabel();
-        inputState_ = kInputBusy;
         FillCardSetList();
         SelectCurrentCardSet();
-        previewStep_ = 0;
+        previewStep_ = kCardBack;
         // With no entry naming the stored set (its folder was renamed or removed, or differs in
         // letter case) the previous name and card folder stay: an empty name would leave the
         // next deal without a card back, which ends the program.
@@ -196,7 +182,9 @@ void TForm4::FormShow() {
         shownCardFolder_ = settings_.CardFolder;
         shownFlipDelay_ = settings_.FlipDelay;
         SetTimerEnabled(true);
-        optionsChanged_ = false;  // also forgets the change the slider reported above
+        // Also forgets the change the slider reported above.
+        setPicked_ = false;
+        delayMoved_ = false;
     } catch (...) {
         ReportException(this, std::current_exception());
     }
@@ -219,9 +207,10 @@ void TForm4::FillCardSetList() {
             names.append(name);
         }
     }
+    const QString locale = CardSetLocale();
     for (const QString& name : names) {
         const QString folder = (players.contains(name) ? playerSets : programSets) + name;
-        list->addItem(ShownText(CardSetShownName(ReadCardSetInfo(folder), name)), name);
+        list->addItem(ShownText(CardSetListName(folder, name, locale)), name);
     }
 }
 
@@ -236,15 +225,13 @@ void TForm4::SelectCurrentCardSet() {
 
 void TForm4::ComboBox1Change(int index) {
     try {
-        previewStep_ = 0;  // the next tick shows the new set's card back
+        previewStep_ = kCardBack;  // the next tick shows the new set's card back
         const QString name = ComboBox1()->itemData(index).toString();
         settings_.CardSetName = name.toStdString();
         BuildCardFolder(settings_, executableFolder_);
-        if (mainWindow_ != nullptr) {
-            mainWindow_->setWindowTitle(SetCaption(settings_));
-        }
+        setPicked_ = true;
+        emit cardSetChanged();
         SetTimerEnabled(true);
-        optionsChanged_ = true;
         AnnouncerOf(this).Announce(tr("Cards: %1").arg(ComboBox1()->itemText(index)));
     } catch (...) {
         ReportException(this, std::current_exception());
@@ -256,34 +243,25 @@ void TForm4::RxSlider1Change() {
         settings_.FlipDelay = RxSlider1()->Value();
         SetTimerInterval(settings_.FlipDelay);
         SetDelayLabel();
-        optionsChanged_ = true;
+        delayMoved_ = true;
     } catch (...) {
         ReportException(this, std::current_exception());
     }
 }
 
 void TForm4::Timer1Timer() {
-    const QString folder = QString::fromStdString(settings_.CardFolder);
     try {
-        if (previewStep_ == 0) {
-            ShowPreviewPicture(folder + QStringLiteral("space.bmp"));
-            previewStep_ = 1;
-        } else {
-            ShowPreviewPicture(folder + QString::number(previewStep_) + QStringLiteral(".bmp"));
-            ++previewStep_;
-            if (previewStep_ == kFaceCount + 1) {
-                previewStep_ = 0;
-            }
-        }
+        ShowPreviewPicture(previewStep_);
+        previewStep_ = previewStep_ == kFaceCount ? kCardBack : previewStep_ + 1;
     } catch (...) {
         // The same picture is tried again at the next tick; the frame says why nothing moves.
         Panel1()->setText(tr("ERROR"));
     }
 }
 
-void TForm4::ShowPreviewPicture(const QString& fileName) {
+void TForm4::ShowPreviewPicture(std::int32_t face) {
     PictureBox* preview = Image1();
-    LoadPicture(*preview, fileName);
+    LoadPicture(*preview, CardPictureFile(QString::fromStdString(settings_.CardFolder), face));
     preview->repaint();  // shown at once, without waiting for the next paint cycle
 }
 
@@ -292,46 +270,45 @@ void TForm4::SpeedButton1Click() {
 }
 
 void TForm4::FormHide() {
+    bool setChanged = setPicked_;
+    bool delayChanged = delayMoved_;
     try {
         SetTimerEnabled(false);
-        if (optionsChanged_ && !KeepPickedSetIfItHasACardBack()) {
+        if (setChanged && !SettleOnUsableCardSet()) {
             // Back to the set the dialog was shown with, and to its game in progress, unless
             // the delay changed as well, which deals anew as ever.
-            optionsChanged_ = settings_.FlipDelay != shownFlipDelay_;
-        }
-        if (optionsChanged_) {
-            inputState_ = kInputBusy;
-            engine_.NewGame();  // deals with the current card folder and opens the gate
-        } else {
-            inputState_ = kInputReady;
+            setChanged = false;
+            delayChanged = settings_.FlipDelay != shownFlipDelay_;
         }
     } catch (...) {
-        inputState_ = kInputReady;  // never leave the game locked behind a failed deal
         ReportException(this, std::current_exception());
     }
+    emit optionsApplied(setChanged, delayChanged);
 }
 
-// A set without a card back can't be dealt: the deal would end the program. Such a pick is
-// reported and undone (name, caption and card folder), and false is returned.
-bool TForm4::KeepPickedSetIfItHasACardBack() {
+// A picked set that can't be dealt (no card back, a face missing or broken) is reported and
+// replaced by the next usable set: the one the dialog was shown with, as a rule. False when that
+// is the set to deal now.
+bool TForm4::SettleOnUsableCardSet() {
     if (settings_.CardSetName == shownCardSetName_) {
         return true;
     }
-    try {
-        // Read at a tile's size: a check needs no full-size picture.
-        ReadBitmapScaled(QString::fromStdString(settings_.CardFolder) + QStringLiteral("space.bmp"),
-                         Image1()->size());
+    const CardSetChoice choice =
+        ChooseUsableCardSet({settings_.CardSetName, shownCardSetName_}, executableFolder_);
+    if (choice.name == settings_.CardSetName) {
         return true;
-    } catch (const PictureError&) {
     }
-    const QString picked = QString::fromStdString(settings_.CardSetName);
-    settings_.CardSetName = shownCardSetName_;
+    const bool shownSet = choice.name.empty() || choice.name == shownCardSetName_;
+    settings_.CardSetName = shownSet ? shownCardSetName_ : choice.name;
     settings_.CardFolder = shownCardFolder_;
-    if (mainWindow_ != nullptr) {
-        mainWindow_->setWindowTitle(SetCaption(settings_));
+    if (!shownSet) {
+        BuildCardFolder(settings_, executableFolder_);
     }
-    ReportError(mainWindow_, tr("The card set %1 has no card back.").arg(picked));
-    return false;
+    emit cardSetChanged();
+    if (!choice.notice.isEmpty()) {  // none for a set folder removed meanwhile
+        ReportError(mainWindow_, ShownText(choice.notice));
+    }
+    return !shownSet;
 }
 
 void TForm4::SetDelayLabel() {

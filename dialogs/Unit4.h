@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog: picks the card set (with a live preview of its pictures) and the delay for
-// which a mismatched pair stays face up. A change takes effect at once for the main window's
-// caption and the card folder; hiding the dialog after any change deals a new game.
+// which a mismatched pair stays face up, writing both into the settings at once. It says what
+// changed and leaves the rest to the main window: cardSetChanged at every pick (the caption
+// follows), optionsApplied when it is hidden (a change deals a new game).
 #pragma once
 
 #include <QString>
@@ -19,16 +20,15 @@ class QToolButton;
 
 namespace tavro {
 
-class GameEngine;
 class PictureBox;
 class TRxSlider;
 
 class TForm4 : public ToolDialog {
     Q_OBJECT
 public:
-    // mainWindow: the window whose caption follows the picked set; also the dialog's parent.
-    // settings: the card set and the delay the dialog edits.
-    TForm4(Settings& settings, std::uint8_t& inputState, GameEngine& engine, QWidget* mainWindow);
+    // settings: the card set and the delay the dialog edits. gate: held closed while the dialog
+    // is shown. mainWindow: the dialog's parent, where a refused set is reported.
+    TForm4(Settings& settings, InputGate& gate, QWidget* mainWindow);
 
     // The folder whose "gfx" sub-folder holds the card sets; the executable's folder unless a
     // test points the dialog elsewhere.
@@ -51,8 +51,17 @@ public:
     QToolButton* SpeedButton1() { return Built().ok; }
     QTimer* Timer1() { return Built().previewTimer; }
 
-    bool OptionsChanged() const { return optionsChanged_; }
+    // A set was picked or the delay moved since the dialog was shown (also when undone by hand).
+    bool OptionsChanged() const { return setPicked_ || delayMoved_; }
     std::int32_t PreviewStep() const { return previewStep_; }
+
+signals:
+    // The settings name another card set (its name and folder changed): picked by the player, or
+    // put back because the picked one has no card back.
+    void cardSetChanged();
+    // The dialog was hidden. setChanged: it leaves another card set picked; delayChanged: the
+    // delay was moved. The game in progress belongs to the set and the delay it was dealt with.
+    void optionsApplied(bool setChanged, bool delayChanged);
 
 private:
     struct Controls {
@@ -88,17 +97,16 @@ private:
     void SetTimerEnabled(bool enabled);
     void SetTimerInterval(int milliseconds);
     void UpdateTimerRunning();
-    void ShowPreviewPicture(const QString& fileName);
-    bool KeepPickedSetIfItHasACardBack();
+    void ShowPreviewPicture(std::int32_t face);
+    bool SettleOnUsableCardSet();
 
     Settings& settings_;
-    std::uint8_t& inputState_;
-    GameEngine& engine_;
     QWidget* mainWindow_;
     QString executableFolder_;
     Controls controls_;
-    bool optionsChanged_ = false;
-    std::int32_t previewStep_ = 0;  // 0 = card back next, 1..18 = face n next
+    bool setPicked_ = false;
+    bool delayMoved_ = false;
+    std::int32_t previewStep_ = 0;  // the face id shown next: kCardBack, then 1..18
     bool timerEnabled_ = false;
     // The set, its folder and the delay as they were when the dialog was last shown.
     std::string shownCardSetName_;

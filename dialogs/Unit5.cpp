@@ -12,7 +12,6 @@
 #include "dialogkit/DialogLook.h"
 #include "dialogkit/KeyboardReach.h"
 #include "dialogs/AboutLogo.h"
-#include "game/InputGate.h"
 #include "tavro/ProgramInfo.h"
 
 namespace tavro {
@@ -22,8 +21,8 @@ constexpr QSize kClientSize{356, 178};
 
 }  // namespace
 
-TForm5::TForm5(std::uint8_t& inputState, QWidget* mainWindow)
-    : ToolDialog(mainWindow, TitleButtons::CloseBox), inputState_(inputState) {
+TForm5::TForm5(InputGate& gate, QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::CloseBox, gate) {
     setWindowTitle(tr("About Tavro Memory"));
     setFixedSize(kClientSize);
 }
@@ -56,16 +55,11 @@ void TForm5::BuildControls() {
 }
 
 void TForm5::FormShow() {
-    inputState_ = kInputBusy;
     // Drawn at the screen's pixel ratio, so that the logo is as sharp there as at 96 dpi.
     if (controls_.logo->picture().devicePixelRatio() != controls_.logo->devicePixelRatioF()) {
         controls_.logo->setPicture(DrawAboutLogo(controls_.logo->devicePixelRatioF()));
     }
     setFocus();  // the dialog itself takes the keys; Tab goes on to the buttons
-}
-
-void TForm5::FormHide() {
-    inputState_ = kInputReady;
 }
 
 void TForm5::SpeedButton2Click() {

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About dialog: the logo, the program's name with its version, and two links, one to the
-// homepage and one starting a mail to the authors. It holds the input gate closed while shown.
+// homepage and one starting a mail to the authors. It holds the input gate closed while shown
+// (ToolDialog).
 #pragma once
 
 #include <QString>
-
-#include <cstdint>
 
 #include "dialogkit/ToolDialog.h"
 
@@ -24,7 +23,7 @@ inline const QString kAuthorsMailAddress =
 class TForm5 : public ToolDialog {
     Q_OBJECT
 public:
-    TForm5(std::uint8_t& inputState, QWidget* mainWindow);
+    TForm5(InputGate& gate, QWidget* mainWindow);
 
     // The controls (and the logo picture) are built on first use (at the latest when the dialog
     // is first shown), which keeps them off the program's start-up time.
@@ -49,12 +48,10 @@ private:
     }
     void BuildControls() override;
     void FormShow() override;
-    void FormHide() override;
     void SpeedButton2Click();
     void SpeedButton3Click();
     void SpeedButton4Click();
 
-    std::uint8_t& inputState_;
     Controls controls_;
 };
 

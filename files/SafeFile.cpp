@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Regular-file checks and bounded reads; see SafeFile.h. On POSIX systems the file is opened with
-// O_NONBLOCK and checked with fstat before anything reads from it: a plain QFile::open of a FIFO
-// blocks until a writer appears, and QFileInfo checked before the open would leave a window in
-// which the path could be replaced.
+// Regular-file checks and bounded reads; see SafeFile.h. The file is opened with O_NONBLOCK and
+// checked with fstat before anything reads from it: a plain QFile::open of a FIFO blocks until a
+// writer appears, and QFileInfo checked before the open would leave a window in which the path
+// could be replaced.
 #include "files/SafeFile.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <algorithm>
-
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#endif
 
 namespace tavro {
 namespace {
@@ -35,23 +31,14 @@ QString NotRegularFileText() {
 }
 
 FileKind KindOfFile(const QString& path) {
-#ifdef Q_OS_UNIX
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
         return FileKind::Missing;
     }
     return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::Other;
-#else
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return FileKind::Missing;
-    }
-    return info.isFile() ? FileKind::Regular : FileKind::Other;
-#endif
 }
 
 bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode, QString& error) {
-#ifdef Q_OS_UNIX
     int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
     const bool reads = mode.testFlag(QIODevice::ReadOnly);
     const bool writes = mode.testFlag(QIODevice::WriteOnly);
@@ -86,18 +73,6 @@ bool OpenRegularFile(QFile& file, const QString& path, QIODevice::OpenMode mode,
         return false;
     }
     return true;
-#else
-    if (KindOfFile(path) == FileKind::Other) {
-        error = NotRegularFileText();
-        return false;
-    }
-    file.setFileName(path);
-    if (!file.open(mode | QIODevice::ExistingOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
-#endif
 }
 
 BoundedRead ReadRegularFile(const QString& path, qint64 maxBytes) {

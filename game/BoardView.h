@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one interface through which the game core reaches the board. The main window implements it
-// with widgets and timers; tests implement it with a fake. Nothing here knows about drawing.
+// The one interface between the game core and whatever shows the board: the main window with
+// widgets and timers, the tests with a fake. The core tells it what to show, asks it for waits
+// as data, and reports what happened; the view decides what to do about it (speak, open the name
+// entry, end the program) and owns every timer and window. Nothing here knows about drawing, and
+// the core never waits, runs events or opens a window through it.
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <string>
 
 namespace tavro {
 
@@ -13,52 +14,60 @@ namespace tavro {
 inline constexpr std::uint32_t kFrameNormal = 0xA4A0A0;  // clMedGray
 inline constexpr std::uint32_t kFrameHint = 0xFF0000;    // clBlue
 
-// What a player's action came to, for players who cannot see the board: the main window tells
-// screen readers. Tiles are TileIndex values; 0 where the outcome has no second tile.
+// What happened, in the order it happened. Tiles are TileIndex values; 0 where the outcome has no
+// second tile. Each is reported once the board shows it and its step is done, so the input gate
+// already is as the step leaves it.
 struct Outcome {
     enum class Kind {
-        FaceShown,       // first: the card just turned face up
-        PairMatched,     // first, second: the pair stays up; points: the new score
-        PairMismatched,  // first, second: the pair will turn back; points: the new score
-        PairTurnedBack,  // first, second: both cards are face down again
-        HintShown,       // first, second: the marked pair (second 0: first is the partner alone)
-        HintEnded,       // the marks are gone and the hint paid for; points: the new score
-        GameEnded,       // points: the final score
-        NewGameDealt,
+        FaceShown,        // first: the card just turned face up
+        PairMatched,      // first, second: the pair stays up; points: the new score
+        PairMismatched,   // first, second: the pair will turn back; points: the new score
+        PairTurnedBack,   // first, second: both cards are face down again
+        HintShown,        // first, second: the marked pair (second 0: first is the partner alone)
+        HintEnded,        // the marks are gone and the hint paid for; points: the new score
+        GameEnded,        // points: the final score; qualifiesForLeads: it beats the tenth lead
+        NewGameDealt,     // every card face down, score and hints reset
+        CardBackMissing,  // a deal stopped: the card back cannot be shown, nothing was dealt and
+                          // the gate stays closed
     };
     Kind kind;
     int first = 0;
     int second = 0;
     std::int32_t points = 0;
+    bool qualifiesForLeads = false;
+};
+
+// A wait the core asks for. The view waits the given time without blocking and then hands the
+// request back to GameEngine::FinishWait; the core holds the input gate closed until then.
+struct WaitRequest {
+    enum class Kind {
+        TurnBackPair,  // first, second: the mismatched pair (first pick, second card)
+        EndHint,       // first, second: the marked pair (second 0: first is the partner alone)
+    };
+    Kind kind;
+    int milliseconds = 0;
+    std::uint32_t deal = 0;  // the deal that asked; a wait from an earlier deal changes no game
+    int first = 0;
+    int second = 0;
 };
 
 class BoardView {
 public:
     virtual ~BoardView() = default;
 
-    // Loads a picture file into the tile's picture. Throws (std::exception) when the file is
-    // missing or not a readable bitmap; the tile then keeps what it showed.
-    virtual void loadTilePicture(int tile, const std::string& fileName) = 0;
-    // Repaints one tile's picture at once.
-    virtual void repaintTile(int tile) = 0;
-    // Shows the points text in the points label.
-    virtual void showPoints(const std::string& text) = 0;
+    // Shows a picture on tile k: face 1..18, or kCardBack (CardSetLayout.h). Throws
+    // (std::exception) when the picture cannot be read; the tile then keeps what it showed.
+    virtual void showTilePicture(int tile, std::int32_t face) = 0;
+    // Shows the score in the points label.
+    virtual void showPoints(std::int32_t points) = 0;
     // Enables or disables the "&Show!" command.
     virtual void setHintCommandEnabled(bool enabled) = 0;
     // Sets a tile frame's colour (blue-green-red).
     virtual void setFrameColour(int tile, std::uint32_t bgrColour) = 0;
-    // Lets pending window events run once.
-    virtual void processPendingEvents() = 0;
-    // Runs the continuation once, after the given time, from the event loop. Exceptions thrown by
-    // the continuation are the implementer's to report.
-    virtual void runAfter(int milliseconds, std::function<void()> continuation) = 0;
-    // A game has ended with a score that beats the tenth lead: ask for the player's name.
-    virtual void qualifyingGameEnded() = 0;
-    // Reports an outcome after the board shows it. The default tells nobody.
-    virtual void reportOutcome(const Outcome& /*outcome*/) {}
-    // The card back could not be loaded when dealing: tell the player and end the process.
-    // A test fake may return; the deal then stops.
-    virtual void missingCardBack() = 0;
+    // Starts a wait. FinishWait follows from the view's event loop, never from inside this call.
+    virtual void requestWait(const WaitRequest& wait) = 0;
+    // Something happened (see Outcome).
+    virtual void reportOutcome(const Outcome& outcome) = 0;
 };
 
 }  // namespace tavro

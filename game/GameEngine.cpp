@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The engine's shared pieces: construction, the score, the card pictures and the queries on the
-// board that the turn engine and the hint both use.
+// The engine's shared pieces: construction, the score, the pictures the tiles show, the end of a
+// wait, and the queries on the board that the turn engine and the hint both use.
 #include "game/GameEngine.h"
 
 #include <utility>
@@ -9,35 +9,70 @@
 
 namespace tavro {
 
-GameEngine::GameEngine(GameState& game, const Settings& settings, std::uint8_t& inputState,
-                       BoardView& view, std::function<std::int32_t()> tenthLeadPoints,
+GameEngine::GameEngine(GameState& game, InputGate& gate, BoardView& view,
+                       const std::int32_t& flipDelay, std::function<std::int32_t()> tenthLeadPoints,
                        RandomSource random)
     : game_(game),
-      settings_(settings),
-      inputState_(inputState),
+      gate_(gate),
       view_(view),
+      flipDelay_(flipDelay),
       tenthLeadPoints_(std::move(tenthLeadPoints)),
-      random_(std::move(random)) {}
+      random_(std::move(random)),
+      noGame_(gate) {}
 
 void GameEngine::SetPoints(std::int32_t value) {
     game_.Points = value;
-    view_.showPoints(std::to_string(value));  // decimal, ASCII '-' when negative
+    view_.showPoints(value);
 }
 
-std::string GameEngine::CardBackFile() const {
-    return settings_.CardFolder + "space.bmp";
-}
-
-std::string GameEngine::FaceFile(std::int32_t faceId) const {
-    return settings_.CardFolder + std::to_string(faceId) + ".bmp";
+// The tile counts as showing the face while the view shows it, so that the view, asking
+// TileStateOf meanwhile, hears of the new state; a picture that fails puts the old one back.
+void GameEngine::Show(int tile, std::int32_t face) {
+    const std::int32_t before = std::exchange(shownFaces_[Slot(tile)], face);
+    try {
+        view_.showTilePicture(tile, face);
+    } catch (...) {
+        shownFaces_[Slot(tile)] = before;
+        throw;
+    }
 }
 
 void GameEngine::ShowFace(int tile) {
-    view_.loadTilePicture(tile, FaceFile(game_.BoardFaces[Slot(tile)]));
+    Show(tile, game_.BoardFaces[Slot(tile)]);
 }
 
 void GameEngine::ShowBack(int tile) {
-    view_.loadTilePicture(tile, CardBackFile());
+    Show(tile, kCardBack);
+}
+
+// The gate stays closed with the wait; the view hands the request back to FinishWait.
+void GameEngine::Wait(const WaitRequest& wait, InputGate::Hold busy) {
+    view_.requestWait(wait);
+    waiting_ = std::move(busy);
+}
+
+void GameEngine::FinishWait(const WaitRequest& wait) {
+    // Only the pending wait of this deal ends a step; one from an earlier deal (or one handed
+    // back twice) finds waiting_ empty or the deal changed.
+    const bool ofThisDeal = wait.deal == dealNumber_ && waiting_.Holds();
+    InputGate::Hold busy = ofThisDeal ? std::move(waiting_) : InputGate::Hold();
+    switch (wait.kind) {
+        case WaitRequest::Kind::TurnBackPair:
+            if (ofThisDeal) {
+                TurnMismatchedPairBack(wait, std::move(busy));
+            }
+            return;
+        case WaitRequest::Kind::EndHint:
+            EndHint(wait, ofThisDeal, std::move(busy));
+            return;
+    }
+}
+
+TileState GameEngine::TileStateOf(int tile) const {
+    if (tile < 1 || tile > kTileCount || shownFaces_[Slot(tile)] == kCardBack) {
+        return TileState::FaceDown;
+    }
+    return IsMatched(tile) ? TileState::Matched : TileState::FaceUp;
 }
 
 bool GameEngine::IsMatched(int tile) const {

@@ -7,16 +7,18 @@
 #include <array>
 #include <cstdint>
 
+#include "game/CardSetLayout.h"
+
 namespace tavro {
 
 // The board is a square of kBoardSide x kBoardSide tiles, numbered row by row from 1.
 inline constexpr int kBoardSide = 6;
 inline constexpr int kTileCount = kBoardSide * kBoardSide;
-inline constexpr int kFaceCount = 18;
 inline constexpr int kHintsPerGame = 50;
+static_assert(kTileCount == 2 * kFaceCount, "every face lies on exactly two tiles");
 
 struct GameState {
-    std::array<std::int32_t, kTileCount + 1> BoardFaces{};  // FaceId 1..18 per tile
+    std::array<std::int32_t, kTileCount + 1> BoardFaces{};  // FaceId 1..kFaceCount per tile
     std::array<std::uint8_t, kTileCount + 1>
         MatchedTiles{};             // matched tiles, in match order; 0 = empty
     std::uint8_t MatchedCount = 0;  // used slots of MatchedTiles, always even

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // NewGame: clears the board, turns every card face down, deals and resets score and hints.
-#include <exception>
-
 #include "game/Deal.h"
 #include "game/GameEngine.h"
 #include "game/TileSlot.h"
@@ -9,22 +7,25 @@
 namespace tavro {
 
 void GameEngine::NewGame() {
+    InputGate::Hold dealing(gate_);
     ++dealNumber_;
+    waiting_.Release();  // a wait of the last deal holds the gate no longer
     game_.MatchedTiles.fill(0);
 
-    // Every card face down. Without a card back the game cannot be shown at all: the view tells
-    // the player and ends the process, so the remaining loads are not tried.
-    const std::string cardBack = CardBackFile();
+    // Every card face down. Without a card back the game cannot be shown at all: the view is
+    // told (the program ends), the remaining cards are not tried, and the gate stays closed.
     for (int tile = 1; tile <= kTileCount; ++tile) {
         try {
-            view_.loadTilePicture(tile, cardBack);
-        } catch (const std::exception&) {
-            view_.missingCardBack();
+            ShowBack(tile);
+        } catch (...) {
+            noGame_ = std::move(dealing);
+            view_.reportOutcome({Outcome::Kind::CardBackMissing});
             return;
         }
     }
 
-    inputState_ = kInputReady;
+    noGame_.Release();
+    dealing.Release();
     game_.HintsLeft = kHintsPerGame;
     view_.setHintCommandEnabled(true);
 
@@ -38,7 +39,6 @@ void GameEngine::NewGame() {
     view_.setHintCommandEnabled(game_.HintsLeft != 0);
     SetPoints(0);
     view_.reportOutcome({Outcome::Kind::NewGameDealt});
-    view_.processPendingEvents();  // the board repaints before the player acts
 }
 
 }  // namespace tavro

@@ -91,7 +91,7 @@ void LoadLocked(LeadsTable& table) {
 // Ends a wait for a file that is removed again and again before it can be locked.
 void ThrowAfterDeadline(LeadsFileLock::Clock::time_point deadline) {
     if (LeadsFileLock::Clock::now() >= deadline) {
-        ThrowLeadsFileError(LeadsLockTimeoutText());
+        ThrowLeadsLockTimeout();
     }
 }
 
@@ -177,9 +177,9 @@ void ClearLeads() {
     if (lock.FileMissing() || RemoveReplaceableLeadsFile()) {
         return;
     }
-    // A link, a file with other names or another owner, or a folder that keeps its files: the
-    // default table is written into the file, as a save would write a table, so that the links
-    // and everything else about the file stay.
+    // A link, a file with other names, another owner or extended attributes, or a folder that
+    // keeps its files: the default table is written into the file, as a save would write a
+    // table, so that the links and everything else about the file stay.
     try {
         WriteLeadsRecord(DefaultLeads());
         return;

@@ -22,6 +22,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The file's lock was not granted in time: another copy of the program, or another program,
+// holds it.
+class LeadsFileLocked : public LeadsFileError {
+public:
+    using LeadsFileError::LeadsFileError;
+};
+
 // The table with "none" and 0 in every place (the bytes after each name zero).
 LeadsTable DefaultLeads();
 // The name of place index 0..9 (place 1..10), decoded from Windows-1252, at most 10 characters.
@@ -29,17 +36,18 @@ QString LeadNameText(const LeadsTable& table, int placeIndex);
 
 // Makes the table equal to the file, or re-creates the file with the default table; first
 // removes what rewrites cut short by a kill left behind. Throws LeadsFileError when the name is
-// not a regular file, when the lock is not granted in time, or when re-creating or writing
-// fails; the table then keeps its content.
+// not a regular file or when re-creating or writing fails, LeadsFileLocked when the lock is not
+// granted in time; the table then keeps its content.
 void LoadLeads(LeadsTable& table);
 // Reloads, enters name (first 10 characters, Windows-1252, "?" for what it cannot hold) with
 // points if they beat place 10, and rewrites the file, all under one lock. Throws
-// LeadsFileError.
+// LeadsFileError, or LeadsFileLocked when the lock is not granted in time.
 void InsertLead(LeadsTable& table, const QString& name, std::int32_t points);
 // Resets the table to the default one, after which a load finds the default table: removes the
-// file where that loses nothing else, and otherwise (a link, other names, another owner, a
-// folder that keeps its files) writes the default table into it. A failure is passed over;
-// throws LeadsFileError only when the lock is not granted in time.
+// file where that loses nothing else, and otherwise (a link, other names, another owner, an
+// access control list or other extended attributes, a folder that keeps its files) writes the
+// default table into it. A failure is passed over; throws LeadsFileLocked only when the lock is
+// not granted in time.
 void ClearLeads();
 
 }  // namespace tavro

@@ -10,29 +10,25 @@
 // locked file still, and otherwise the copy starts again on the file the name leads to now. A
 // replace or a removal therefore happens only under the lock of the file it displaces.
 //
-// On systems without flock (Windows) nothing is locked: the file is replaced through QSaveFile
-// there, which is the state of the program before it had the lock. LockFileEx would be the
-// counterpart, but it locks a byte range of the handle against the handle's own reads and
-// writes as well, so it would need the writes to go through the locking handle.
+// The lock is flock's. A port to a system without it replaces this file, keeping LeadsFileLock.h
+// (LockFileEx would be the counterpart, but it locks a byte range of the handle against the
+// handle's own reads and writes as well, so the writes would have to go through that handle).
 #include "scores/LeadsFileLock.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <algorithm>
-#include <thread>
-#include <utility>
-
-#include "scores/LeadsFile.h"
-#include "scores/LeadsFileWrite.h"
-
-#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QFile>
+#include <algorithm>
 #include <cerrno>
-#endif
+#include <thread>
+#include <utility>
+
+#include "scores/LeadsFile.h"
+#include "scores/LeadsFileWrite.h"
 
 namespace tavro {
 namespace {
@@ -51,6 +47,12 @@ void SetLeadsLockTimeLimit(std::chrono::milliseconds limit) {
 
 QString LeadsLockTimeoutText() {
     return QCoreApplication::translate("SafeFile", "the file is locked by another program");
+}
+
+void ThrowLeadsLockTimeout() {
+    throw LeadsFileLocked(
+        (QString::fromLatin1(kLeadsFileName) + QStringLiteral(": ") + LeadsLockTimeoutText())
+            .toStdString());
 }
 
 LeadsFileLock::Clock::time_point LeadsFileLock::Deadline() {
@@ -73,7 +75,6 @@ LeadsFileLock::~LeadsFileLock() {
     Release();
 }
 
-#ifdef Q_OS_UNIX
 namespace {
 
 // Waits for the exclusive lock on fd until the deadline, in steps that grow from one to twenty
@@ -125,7 +126,7 @@ LeadsFileLock LeadsFileLock::Acquire(Clock::time_point deadline) {
         const int error = LockUntil(fd, deadline);
         if (error == EWOULDBLOCK) {
             ::close(fd);
-            ThrowLeadsFileError(LeadsLockTimeoutText());
+            ThrowLeadsLockTimeout();
         }
         if (error != 0) {
             ::close(fd);
@@ -137,7 +138,7 @@ LeadsFileLock LeadsFileLock::Acquire(Clock::time_point deadline) {
         // Replaced or removed while this copy waited: on to what the name leads to now.
         ::close(fd);
         if (Clock::now() >= deadline) {
-            ThrowLeadsFileError(LeadsLockTimeoutText());
+            ThrowLeadsLockTimeout();
         }
     }
 }
@@ -147,15 +148,5 @@ void LeadsFileLock::Release() {
         ::close(std::exchange(fd_, -1));  // closing the only descriptor ends the lock
     }
 }
-
-#else
-
-LeadsFileLock LeadsFileLock::Acquire(Clock::time_point) {
-    return LeadsFileLock(-1, !QFile::exists(QString::fromLatin1(kLeadsFileName)));
-}
-
-void LeadsFileLock::Release() {}
-
-#endif
 
 }  // namespace tavro

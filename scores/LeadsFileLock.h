@@ -16,7 +16,7 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // Locks the file that "leads.dat" names now, waiting until the deadline at most. Throws
-    // LeadsFileError when another holder keeps it past the deadline. Holds nothing when there
+    // LeadsFileLocked when another holder keeps it past the deadline. Holds nothing when there
     // is no file (see FileMissing), or when the file can't be opened or locked at all: the
     // operation that follows then meets and reports the same trouble, or runs unlocked on a
     // file system without locks, as the program did before it had this lock.
@@ -47,5 +47,7 @@ void SetLeadsLockTimeLimit(std::chrono::milliseconds limit);
 
 // The reason a time-out reports, after "leads.dat: ".
 QString LeadsLockTimeoutText();
+// Throws LeadsFileLocked with "leads.dat: " and that reason.
+[[noreturn]] void ThrowLeadsLockTimeout();
 
 }  // namespace tavro

@@ -1,31 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rewriting "leads.dat"; see LeadsFileWrite.h. Callers hold the file's lock (LeadsFileLock.h).
-// On POSIX systems:
+// The file is handled through the POSIX calls (a port to a system without them replaces this
+// file, keeping LeadsFileWrite.h):
 // - a missing file is written whole under a temporary name and then linked to "leads.dat",
 //   which fails rather than replace a file that appeared meanwhile; no reader ever finds a new
 //   file empty, and the kernel applies the umask to its mode 0666;
 // - an existing file is opened for reading and writing first (a write-protected one is never
 //   replaced), then replaced through a temporary file beside it, or beside the file a symbolic
-//   link leads to, only when nothing about it would change;
+//   link leads to, only when nothing about it would change: its owner, group and mode are made
+//   again, and checked, and a file with an access control list or other extended attributes
+//   (which a new file would not have) is never replaced;
 // - any other file is written over in place without being cut first, so that it never holds
 //   fewer than 152 bytes, not even for a moment;
 // - a temporary file is locked (flock) while it is written, so a later load can tell a leftover
 //   of a killed rewrite from one that a running copy is still writing.
 #include "scores/LeadsFileWrite.h"
 
-#include <QCoreApplication>
-#include <QFile>
-
-#include "files/SafeFile.h"
-#include "scores/LeadsFile.h"
-
-#ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
@@ -35,10 +34,9 @@
 #include <optional>
 #include <utility>
 #include <vector>
-#else
-#include <QFileInfo>
-#include <QSaveFile>
-#endif
+
+#include "files/SafeFile.h"
+#include "scores/LeadsFile.h"
 
 namespace tavro {
 namespace {
@@ -57,7 +55,6 @@ void ThrowLeadsFileError(const QString& reason) {
     throw LeadsFileError((FileName() + QStringLiteral(": ") + reason).toStdString());
 }
 
-#ifdef Q_OS_UNIX
 namespace {
 
 constexpr int kTemporarySuffixLength = 6;
@@ -176,12 +173,43 @@ bool StillNamedBy(int fd, const QByteArray& path) {
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
+// Whether the file open as fd carries extended attributes that a new file would not: an access
+// control list (system.posix_acl_access), the player's own (user.*) and the like. Security
+// labels (security.*) are given to every new file by the system itself. A file system without
+// extended attributes has none; any other failure to list them counts as having some.
+bool HasExtendedAttributes(int fd) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const ssize_t size = ::flistxattr(fd, nullptr, 0);
+        if (size <= 0) {
+            return size < 0 && errno != ENOTSUP && errno != ENOSYS;
+        }
+        std::vector<char> names(static_cast<std::size_t>(size));
+        const ssize_t listed = ::flistxattr(fd, names.data(), names.size());
+        if (listed < 0) {
+            if (errno == ERANGE) {
+                continue;  // one was added meanwhile
+            }
+            return true;
+        }
+        for (const char* name = names.data(); name < names.data() + listed;
+             name += std::strlen(name) + 1) {
+            if (std::strncmp(name, "security.", 9) != 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+    return true;
+}
+
 // Where the file open as fd may be replaced by a new one without losing anything, if anywhere:
 // it has no other name, it belongs to whoever replaces it (a replacement belongs to its
-// creator), and "leads.dat" names it, or is a symbolic link to it, which then stays as it is.
+// creator), it has no access control list or other extended attributes, and "leads.dat" names
+// it, or is a symbolic link to it, which then stays as it is.
 std::optional<Place> ReplaceablePlace(int fd) {
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || status.st_nlink != 1 || status.st_uid != ::geteuid()) {
+    if (::fstat(fd, &status) != 0 || status.st_nlink != 1 || status.st_uid != ::geteuid() ||
+        HasExtendedAttributes(fd)) {
         return std::nullopt;
     }
     std::optional<Place> place =
@@ -306,10 +334,18 @@ bool CreateNew(const LeadsTable& table) {
     ThrowErrno(error);
 }
 
+// Whether the new file open as fd is made like the old one: the same owner, group and mode, and
+// no extended attributes (a folder's default access control list gives a new file one).
+bool MadeLike(int fd, const struct stat& old) {
+    struct stat made {};
+    return ::fstat(fd, &made) == 0 && made.st_uid == old.st_uid && made.st_gid == old.st_gid &&
+           (made.st_mode & 07777) == (old.st_mode & 07777) && !HasExtendedAttributes(fd);
+}
+
 // Replaces the file behind fd (the open "leads.dat") at its place with a new one holding the
-// record, with the same group and mode. False, with nothing changed, when the folder takes no new
-// file or the new one can't be made like the old one; throws when writing or renaming fails,
-// leaving the old file.
+// record, with the same owner, group and mode. False, with nothing changed, when the folder takes
+// no new file or the new one can't be made like the old one; throws when writing or renaming
+// fails, leaving the old file.
 bool ReplaceAtomically(int fd, const LeadsTable& table, const Place& place) {
     struct stat old {};
     if (::fstat(fd, &old) != 0) {
@@ -329,7 +365,7 @@ bool ReplaceAtomically(int fd, const LeadsTable& table, const Place& place) {
     // The group first: changing it may clear the set-group-ID bit of the mode.
     if (::fstat(tmp, &made) != 0 ||
         (made.st_gid != old.st_gid && ::fchown(tmp, static_cast<uid_t>(-1), old.st_gid) != 0) ||
-        ::fchmod(tmp, old.st_mode & 07777) != 0) {
+        ::fchmod(tmp, old.st_mode & 07777) != 0 || !MadeLike(tmp, old)) {
         discard();
         return false;
     }
@@ -456,51 +492,5 @@ void RemoveLeftoverTemporaries() {
         RemoveLeftoversAt(*target);
     }
 }
-
-#else  // no POSIX: replaced through QSaveFile, whose temporary files Qt names and removes
-
-void CheckLeadsFileKind() {
-    if (KindOfFile(FileName()) == FileKind::Other) {
-        ThrowLeadsFileError(NotRegularFileText());
-    }
-}
-
-void WriteLeadsRecord(const LeadsTable& table) {
-    CheckLeadsFileKind();
-    if (KindOfFile(FileName()) == FileKind::Regular) {
-        QFile existing;
-        QString error;
-        if (!OpenRegularFile(existing, FileName(), QIODevice::ReadWrite, error)) {
-            ThrowLeadsFileError(error);
-        }
-    }
-    QSaveFile file(FileName());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        ThrowLeadsFileError(file.errorString());
-    }
-    if (file.write(RecordBytes(table), sizeof table) != qint64{sizeof table} || !file.commit()) {
-        ThrowLeadsFileError(file.errorString());
-    }
-}
-
-bool WriteNewLeadsFile(const LeadsTable& table) {
-    if (QFileInfo::exists(FileName())) {
-        return false;
-    }
-    WriteLeadsRecord(table);
-    return true;
-}
-
-bool RemoveReplaceableLeadsFile() {
-    return !LeadsFileIsLink() && QFile::remove(FileName());
-}
-
-bool LeadsFileIsLink() {
-    return QFileInfo(FileName()).isSymLink();
-}
-
-void RemoveLeftoverTemporaries() {}
-
-#endif
 
 }  // namespace tavro

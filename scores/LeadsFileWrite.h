@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the Leads file "leads.dat" so that a rewrite never costs more than the table being
-// written: a file that the player owns alone, in a folder the player may write, is replaced
-// atomically (a temporary file beside it, then a rename), and so is the file a symbolic link
-// leads to, beside itself, the link staying as it is; any other file is written over in place,
-// so that its owner, group, mode and hard links stay as they are. Only regular files are ever
-// opened. The callers hold the file's lock (LeadsFileLock.h) around all of this.
+// written: a file that the player owns alone, without an access control list or other extended
+// attributes, in a folder the player may write, is replaced atomically (a temporary file beside
+// it, then a rename), and so is the file a symbolic link leads to, beside itself, the link
+// staying as it is; any other file is written over in place, so that its owner, group, mode,
+// access control list, extended attributes and hard links stay as they are. Only regular files
+// are ever opened. The callers hold the file's lock (LeadsFileLock.h) around all of this.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The name entry dialog: an empty name box on every showing, confirm on Enter or OK (enter the
-// name with the points, reopen the gate, close), no close before a name was confirmed, the
+// name with the points, close), no close before a name was confirmed, the
 // Leads dialog shown while it closes, and a line that names the letters the box refuses because
 // the Leads file cannot hold them.
 #include "scores/Unit2.h"
@@ -14,19 +14,18 @@
 #include "dialogkit/DialogLook.h"
 #include "dialogkit/ErrorReport.h"
 #include "dialogkit/KeyboardReach.h"
-#include "game/InputGate.h"
 #include "scores/LeadNameValidator.h"
 #include "scores/LeadsFile.h"
+#include "scores/LockPrompt.h"
 #include "scores/Unit3.h"
 
 namespace tavro {
 
-TForm2::TForm2(LeadsTable& leads, const GameState& game, std::uint8_t& inputState,
-               TForm3& leadsDialog, QWidget* mainWindow)
-    : ToolDialog(mainWindow, TitleButtons::None),
+TForm2::TForm2(LeadsTable& leads, const GameState& game, InputGate& gate, TForm3& leadsDialog,
+               QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::None, gate),
       leads_(leads),
       game_(game),
-      inputState_(inputState),
       leadsDialog_(leadsDialog) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Enter your name"));
@@ -84,7 +83,6 @@ void TForm2::BuildControls() {
 }
 
 void TForm2::FormShow() {
-    inputState_ = kInputBusy;
     edit_->clear();
     HideRefused();
     nameEntered_ = false;
@@ -113,10 +111,6 @@ void TForm2::HideRefused() {
     }
 }
 
-void TForm2::FormHide() {
-    inputState_ = kInputReady;
-}
-
 void TForm2::Edit1KeyPress() {
     Confirm();
 }
@@ -128,13 +122,15 @@ void TForm2::SpeedButton1Click() {
 void TForm2::Confirm() {
     nameEntered_ = true;
     try {
-        InsertLead(leads_, edit_->text(), game_.Points);
+        // While another program holds the file, the player may wait or go back to the name.
+        if (!RunWithLeadsLock(this, [this] { InsertLead(leads_, edit_->text(), game_.Points); })) {
+            return;
+        }
     } catch (...) {
         // The dialog stays open with the typed name; Enter or OK tries the whole entry again.
         ReportException(this, std::current_exception());
         return;
     }
-    inputState_ = kInputReady;
     close();
 }
 

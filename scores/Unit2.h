@@ -6,8 +6,6 @@
 
 #include <QDialog>
 
-#include <cstdint>
-
 #include "dialogkit/ToolDialog.h"
 #include "game/GameState.h"
 #include "scores/LeadsTable.h"
@@ -24,7 +22,8 @@ class TForm2 : public ToolDialog {
     Q_OBJECT
 public:
     // leads: the table the name goes into; game: whose Points it is entered with.
-    TForm2(LeadsTable& leads, const GameState& game, std::uint8_t& inputState, TForm3& leadsDialog,
+    // gate: held closed while the dialog is shown.
+    TForm2(LeadsTable& leads, const GameState& game, InputGate& gate, TForm3& leadsDialog,
            QWidget* mainWindow);
 
     // The controls, built on first use (at the latest when the dialog is first shown).
@@ -45,7 +44,6 @@ public:
 protected:
     void BuildControls() override;
     void FormShow() override;
-    void FormHide() override;
     void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
 
 private:
@@ -56,7 +54,6 @@ private:
 
     LeadsTable& leads_;
     const GameState& game_;
-    std::uint8_t& inputState_;
     TForm3& leadsDialog_;
     bool nameEntered_ = false;
     bool closing_ = false;

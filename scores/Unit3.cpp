@@ -15,8 +15,8 @@
 #include "dialogkit/ErrorReport.h"
 #include "dialogkit/KeyboardReach.h"
 #include "dialogkit/ShownText.h"
-#include "game/InputGate.h"
 #include "scores/LeadsFile.h"
+#include "scores/LockPrompt.h"
 #include "scores/Unit3Access.h"
 #include "tavro/ProgramInfo.h"
 
@@ -94,8 +94,8 @@ void SetPointsText(QLabel* label, const QString& text) {
 
 }  // namespace
 
-TForm3::TForm3(LeadsTable& leads, std::uint8_t& inputState, QWidget* mainWindow)
-    : ToolDialog(mainWindow, TitleButtons::CloseBox), leads_(leads), inputState_(inputState) {
+TForm3::TForm3(LeadsTable& leads, InputGate& gate, QWidget* mainWindow)
+    : ToolDialog(mainWindow, TitleButtons::CloseBox, gate), leads_(leads) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Leads"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -151,10 +151,12 @@ void TForm3::BuildRows() {
 
 void TForm3::FillRows() {
     try {
-        LoadLeads(leads_);
+        if (!RunWithLeadsLock(this, [this] { LoadLeads(leads_); })) {
+            return;  // the rows keep what they showed
+        }
     } catch (...) {
         ReportException(this, std::current_exception());
-        return;  // the rows keep what they showed
+        return;
     }
     for (int place = 0; place < kLeadPlaces; ++place) {
         const auto index = static_cast<std::size_t>(place);
@@ -164,15 +166,10 @@ void TForm3::FillRows() {
 }
 
 void TForm3::FormShow() {
-    inputState_ = kInputBusy;
     FillRows();
     // The table takes the focus, so that a screen reader reads the places; the keys it does not
     // use (Enter, Escape) still reach the dialog, and Tab goes on to the buttons.
     Panel1()->setFocus(Qt::OtherFocusReason);
-}
-
-void TForm3::FormHide() {
-    inputState_ = kInputReady;
 }
 
 void TForm3::keyPressEvent(QKeyEvent* event) {
@@ -194,7 +191,7 @@ void TForm3::SpeedButton1Click() {
                         tr("Are you shure?"), QMessageBox::Yes | QMessageBox::No, this);
         box.setWindowModality(Qt::ApplicationModal);
         if (box.exec() == QMessageBox::Yes) {
-            ClearLeads();
+            RunWithLeadsLock(this, [] { ClearLeads(); });
         }
         FillRows();
     } catch (...) {

@@ -7,8 +7,6 @@
 #include <QDialog>
 #include <array>
 
-#include <cstdint>
-
 #include "dialogkit/ToolDialog.h"
 #include "scores/LeadsTable.h"
 
@@ -21,7 +19,8 @@ namespace tavro {
 class TForm3 : public ToolDialog {
     Q_OBJECT
 public:
-    TForm3(LeadsTable& leads, std::uint8_t& inputState, QWidget* mainWindow);
+    // gate: held closed while the dialog is shown.
+    TForm3(LeadsTable& leads, InputGate& gate, QWidget* mainWindow);
 
     // The controls, built on first use (at the latest when the dialog is first shown).
     QFrame* Panel1() { return Built().panel; }
@@ -41,7 +40,6 @@ public:
 protected:
     void BuildControls() override;
     void FormShow() override;
-    void FormHide() override;
     void keyPressEvent(QKeyEvent* event) override;  // FormKeyPress
 
 private:
@@ -65,7 +63,6 @@ private:
     void FillRows();
 
     LeadsTable& leads_;
-    std::uint8_t& inputState_;
     Controls controls_;
 };
 

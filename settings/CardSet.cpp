@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "files/SafeFile.h"
+#include "game/CardSetLayout.h"
 #include "pictures/BitmapDecode.h"
 #include "pictures/BitmapStream.h"
 #include "settings/PlayerSets.h"
@@ -23,10 +24,6 @@ const QString kGfxFolderName = QStringLiteral("gfx");
 struct PictureText {
     Q_DECLARE_TR_FUNCTIONS(CardSet)
 };
-
-// Larger files are refused before reading: no card picture comes near this size, and reading a
-// huge file by mistake would only stall the game.
-constexpr qint64 kMaxBitmapFileSize = qint64{256} * 1024 * 1024;
 
 QString WithTrailingSlash(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
@@ -126,6 +123,10 @@ void BuildCardFolder(Settings& settings, const QString& executableFolder) {
             ? QString::fromStdString(name)
             : QString::fromLatin1(QByteArray::fromStdString(name).toPercentEncoding({}, "."));
     settings.CardFolder = (setsFolder + folderName + u'/').toStdString();
+}
+
+QString CardPictureFile(const QString& cardFolder, std::int32_t face) {
+    return cardFolder + QString::fromStdString(CardPictureFileName(face));
 }
 
 QImage ReadBitmap(const QString& fileName) {

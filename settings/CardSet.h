@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QString>
+#include <cstdint>
 #include <stdexcept>
 
 #include "settings/Settings.h"
@@ -18,6 +19,10 @@ class PictureError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Larger picture files are refused before reading: no card picture comes near this size, and
+// reading a huge file by mistake would only stall the game.
+inline constexpr qint64 kMaxBitmapFileSize = qint64{256} * 1024 * 1024;
 
 // The executable's folder with a trailing '/'.
 QString ExecutableFolder();
@@ -46,6 +51,9 @@ bool CardSetExists(const std::string& name, const QString& executableFolder);
 void BuildCardFolder(Settings& settings);
 // The same with the given folder in place of the executable's (with or without a trailing '/').
 void BuildCardFolder(Settings& settings, const QString& executableFolder);
+// The file of a face id (kCardBack or 1..18, game/CardSetLayout.h) in the set folder cardFolder
+// (with its trailing '/').
+QString CardPictureFile(const QString& cardFolder, std::int32_t face);
 // Reads a Windows bitmap file at full size. Throws PictureError for a missing, short or
 // unreadable file.
 QImage ReadBitmap(const QString& fileName);

@@ -3,17 +3,26 @@
 #include "settings/CardSetInfo.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
 #include <QStringDecoder>
+#include <QStringTokenizer>
+#include <optional>
 
 #include "files/SafeFile.h"
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace tavro {
 namespace {
 
-const QString kGroupName = QString::fromLatin1(kCardSetInfoGroup);
+const QString kGroupLine = u'[' + QString::fromLatin1(kCardSetInfoGroup) + u']';
 
 // A key file value with its escapes (\s \n \t \r \\) turned into the characters they stand for;
 // any other backslash stays as it is.
@@ -61,12 +70,18 @@ QString Shortened(QString text, int maxLength) {
     return text;
 }
 
+// The key's name without its locale: "Name" of "Name[de]".
+QStringView KeyName(QStringView key) {
+    const qsizetype bracket = key.indexOf(u'[');
+    return bracket < 0 ? key : key.left(bracket).trimmed();
+}
+
 // The entries of the card set group, by key as written ("Name[de]"); the first of two equal
-// keys wins. Other groups are skipped.
-QHash<QString, QString> GroupEntries(const QString& text) {
+// keys wins. Other groups are skipped, and with `onlyName` given, every key of another name.
+QHash<QString, QString> GroupEntries(const QString& text, QStringView onlyName = {}) {
     QHash<QString, QString> entries;
     bool inGroup = false;
-    for (QStringView line : QStringView(text).split(u'\n')) {
+    for (QStringView line : QStringView(text).tokenize(u'\n')) {
         if (line.endsWith(u'\r')) {
             line.chop(1);
         }
@@ -75,14 +90,21 @@ QHash<QString, QString> GroupEntries(const QString& text) {
             continue;
         }
         if (trimmed.startsWith(u'[')) {
-            inGroup = trimmed == QString(u'[' + kGroupName + u']');
+            inGroup = trimmed == kGroupLine;
             continue;
+        }
+        if (!inGroup || (!onlyName.isEmpty() && !trimmed.startsWith(onlyName))) {
+            continue;  // cheaply, before the line is looked into
         }
         const qsizetype equals = line.indexOf(u'=');
-        if (!inGroup || equals <= 0) {
+        if (equals <= 0) {
             continue;
         }
-        const QString key = line.left(equals).trimmed().toString();
+        const QStringView keyText = line.left(equals).trimmed();
+        if (!onlyName.isEmpty() && KeyName(keyText) != onlyName) {
+            continue;
+        }
+        const QString key = keyText.toString();
         if (!entries.contains(key)) {
             entries.insert(key, Unescaped(line.mid(equals + 1).trimmed()));
         }
@@ -132,6 +154,60 @@ QString Localised(const QHash<QString, QString>& entries, const QString& key,
     return {};
 }
 
+// The file's text; none when it is too large or is no UTF-8 text.
+std::optional<QString> KeyFileText(const QByteArray& contents) {
+    if (contents.size() > kCardSetInfoMaxBytes || contents.contains('\0')) {
+        return std::nullopt;
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(contents);
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+QString SetName(const QHash<QString, QString>& entries, const QString& locale) {
+    return Shortened(Localised(entries, QStringLiteral("Name"), locale), kCardSetNameMaxLength);
+}
+
+BoundedRead ReadKeyFile(const QString& folder) {
+    return ReadRegularFile(QDir(folder).filePath(QLatin1String(kCardSetInfoFileName)),
+                           kCardSetInfoMaxBytes);
+}
+
+// What tells one version of a set.desktop file from another, cheaply: which file it is, its size
+// and its times. Nothing at all for a missing file.
+struct FileStamp {
+    qint64 file = -1;
+    qint64 size = -1;
+    qint64 modified = 0;  // nanoseconds where the system tells them
+    qint64 changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const QString& folder) {
+    const QString path = QDir(folder).filePath(QLatin1String(kCardSetInfoFileName));
+#ifdef Q_OS_UNIX
+    // stat itself: QFileInfo's times cost four times the call, turned into local time.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return {};
+    }
+    constexpr qint64 kNano = 1'000'000'000;
+    return {static_cast<qint64>(status.st_ino), static_cast<qint64>(status.st_size),
+            status.st_mtim.tv_sec * kNano + status.st_mtim.tv_nsec,
+            status.st_ctim.tv_sec * kNano + status.st_ctim.tv_nsec};
+#else
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        return {};
+    }
+    return {0, file.size(), file.fileTime(QFileDevice::FileModificationTime).toMSecsSinceEpoch(),
+            file.fileTime(QFileDevice::FileMetadataChangeTime).toMSecsSinceEpoch()};
+#endif
+}
+
 }  // namespace
 
 QString CardSetLocale() {
@@ -144,17 +220,12 @@ QString CardSetLocale() {
 CardSetInfo ParseCardSetInfo(const QByteArray& contents, const QString& locale) {
     CardSetInfo info;
     info.pictures = QStringList(kNamedPictures);
-    if (contents.size() > kCardSetInfoMaxBytes || contents.contains('\0')) {
-        return info;  // too large, or not a text file
+    const std::optional<QString> text = KeyFileText(contents);
+    if (!text) {
+        return info;
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(contents);
-    if (decoder.hasError()) {
-        return info;  // not UTF-8 text
-    }
-    const QHash<QString, QString> entries = GroupEntries(text);
-    info.name =
-        Shortened(Localised(entries, QStringLiteral("Name"), locale), kCardSetNameMaxLength);
+    const QHash<QString, QString> entries = GroupEntries(*text);
+    info.name = SetName(entries, locale);
     for (int picture = 1; picture <= kNamedPictures; ++picture) {
         info.pictures[picture - 1] =
             Shortened(Localised(entries, QStringLiteral("Picture%1").arg(picture), locale),
@@ -164,11 +235,38 @@ CardSetInfo ParseCardSetInfo(const QByteArray& contents, const QString& locale) 
 }
 
 CardSetInfo ReadCardSetInfo(const QString& folder, const QString& locale) {
-    const QString path = QDir(folder).filePath(QLatin1String(kCardSetInfoFileName));
-    const BoundedRead read = ReadRegularFile(path, kCardSetInfoMaxBytes);
+    const BoundedRead read = ReadKeyFile(folder);
     // A file that is missing, no regular file or too large gives no names at all.
     return ParseCardSetInfo(read.status == BoundedRead::Status::Ok ? read.bytes : QByteArray(),
                             locale);
+}
+
+QString ParseCardSetName(const QByteArray& contents, const QString& locale) {
+    const std::optional<QString> text = KeyFileText(contents);
+    return text ? SetName(GroupEntries(*text, u"Name"), locale) : QString();
+}
+
+QString CardSetListName(const QString& folder, const QString& folderName, const QString& locale) {
+    struct Known {
+        FileStamp stamp;
+        QString name;
+    };
+    // By folder and locale. Far more sets than anyone keeps start it afresh.
+    static QHash<QString, Known> known;
+    constexpr qsizetype kMostKnown = 100'000;
+    const QString key = folder + u'\n' + locale;
+    const FileStamp stamp = StampOf(folder);
+    auto found = known.find(key);
+    if (found == known.end() || !(found->stamp == stamp)) {
+        const BoundedRead read = ReadKeyFile(folder);
+        if (known.size() >= kMostKnown) {
+            known.clear();
+        }
+        found = known.insert(key, {stamp, read.status == BoundedRead::Status::Ok
+                                              ? ParseCardSetName(read.bytes, locale)
+                                              : QString()});
+    }
+    return found->name.trimmed().isEmpty() ? folderName : found->name;
 }
 
 QString CardPictureName(const CardSetInfo& info, int picture) {

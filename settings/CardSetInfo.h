@@ -16,12 +16,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "game/CardSetLayout.h"
+
 namespace tavro {
 
 inline constexpr const char* kCardSetInfoFileName = "set.desktop";
 // The group of set.desktop that holds a set's names (read here, written by the card maker).
 inline constexpr const char* kCardSetInfoGroup = "Tavro Memory Card Set";
-inline constexpr int kNamedPictures = 18;
+inline constexpr int kNamedPictures = kFaceCount;
 inline constexpr qint64 kCardSetInfoMaxBytes = 16 * 1024;
 inline constexpr int kCardSetNameMaxLength = 64;
 inline constexpr int kCardNameMaxLength = 40;
@@ -41,6 +43,14 @@ CardSetInfo ReadCardSetInfo(const QString& folder, const QString& locale = CardS
 // The same for file contents already read; contents longer than kCardSetInfoMaxBytes give no
 // names.
 CardSetInfo ParseCardSetInfo(const QByteArray& contents, const QString& locale);
+// The set's Name alone, as ParseCardSetInfo gives it: only the Name keys are decoded.
+QString ParseCardSetName(const QByteArray& contents, const QString& locale);
+// The name a set shows in a list of sets: CardSetShownName of folder/set.desktop's Name, read
+// as ReadCardSetInfo reads it but only the Name keys, and kept from one call to the next for as
+// long as the file's size and times stay the same, so that a list of thousands of sets does not
+// read thousands of files each time it is filled.
+QString CardSetListName(const QString& folder, const QString& folderName,
+                        const QString& locale = CardSetLocale());
 // Picture n's name, or "picture n" where the set names none.
 QString CardPictureName(const CardSetInfo& info, int picture);
 // The set's name to show: its Name, or the folder name without one.

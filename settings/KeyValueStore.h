@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings store behind a small interface of our own: the registry key
-// "\Software\Tavro\Tavro Memory" under HKEY_LOCAL_MACHINE on Windows, key-value files with the
-// same key path and value names elsewhere. It reads and writes raw values; the defaults and the
-// validation are the caller's.
+// The settings store behind a small interface of our own: key-value files holding the key path
+// "Software/Tavro/Tavro Memory" (KeyValueStoreIni.cpp). It reads and writes raw values; the
+// defaults and the validation are the caller's. A port to a system with a store of its own (a
+// registry) implements KeyValueStore and OpenSettingsStore in a file of its own and builds that
+// in place of KeyValueStoreIni.cpp.
 #pragma once
 
 #include <cstdint>
@@ -26,9 +27,12 @@ public:
     virtual StoredSettings Read() = 0;
     // Writes "cards", "delay" and "path" in this order. False when the store could not take them.
     virtual bool Write(const std::string& cards, std::int32_t delay, const std::string& path) = 0;
+    // Where a save that could not be written was meant to go at last, for the player's message;
+    // empty where the store has no such place.
+    virtual std::string SavePlace() const { return {}; }
 };
 
-// The platform's store.
+// The program's store.
 std::unique_ptr<KeyValueStore> OpenSettingsStore();
 
 }  // namespace tavro

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings store on systems without a registry: QSettings ini files, one per user and one
-// per machine, both holding the group "Software/Tavro/Tavro Memory". An ordinary player cannot
-// write the per-machine file, and settings that silently never persist would be lost, so:
+// The settings store: QSettings ini files, one per user and one per machine, both holding the
+// group "Software/Tavro/Tavro Memory". An ordinary player cannot write the per-machine file, and
+// settings that silently never persist would be lost, so:
 // - a value is read from the per-user file first and, where that lacks it, from the per-machine
 //   file (value by value); a per-user value of the wrong type is read as empty, which gives the
 //   default, rather than letting the per-machine value show through;
@@ -13,10 +13,10 @@
 // The files are hostile input like any other: each is read by us, on its own handle, up to a
 // bound far above what the game writes, and QSettings parses and edits a private copy of the
 // bytes, since it would otherwise open the file again by its name and read all of it. A file
-// above the bound holds no values, as one that cannot be read; a save rewrites it whole. Every
-// save replaces the file at once, under the lock file QSettings itself takes beside it.
-#ifndef _WIN32
-
+// above the bound, or one that QSettings can't parse (random bytes, a line that is neither a
+// group, a value nor a ";" comment, such as a "#" one), is damaged: it holds no values, as one that
+// cannot be read, and a save rewrites it whole (QSettings itself would refuse to write over it).
+// Every save replaces the file at once, under the lock file QSettings itself takes beside it.
 #include <sys/stat.h>
 
 #include <QDir>
@@ -85,6 +85,10 @@ public:
     explicit IniCopy(const QByteArray& bytes) {
         if (file_.open() && file_.write(bytes) == bytes.size() && file_.flush()) {
             settings_ = std::make_unique<QSettings>(file_.fileName(), QSettings::IniFormat);
+            // QSettings parses a group's lines only when a key of it is asked for: all of them
+            // now, so that a line it can't parse anywhere is found before anything is read.
+            settings_->allKeys();
+            damaged_ = settings_->status() == QSettings::FormatError;
             settings_->beginGroup(kKeyPath);
         }
     }
@@ -93,6 +97,9 @@ public:
 
     // None when the copy could not be made.
     QSettings* Values() { return settings_.get(); }
+    // QSettings could not parse the bytes: what it read of them is not to be trusted, and it
+    // would write nothing back.
+    bool Damaged() const { return damaged_; }
 
     // The text QSettings wrote for the edited values; none when it failed.
     std::optional<QByteArray> Text() {
@@ -113,6 +120,7 @@ public:
 private:
     QTemporaryFile file_;
     std::unique_ptr<QSettings> settings_;  // made and gone while the copy is there
+    bool damaged_ = false;
 };
 
 // The bytes of a scope's file that may be read: none when it is absent, is not a regular file,
@@ -169,8 +177,8 @@ std::optional<std::int32_t> Int32Value(const QVariant& value) {
 constexpr int kLockWaitMs = 5000;
 
 // Changes the values of a scope's file, as QSettings would, under its lock file. An edit that
-// returns false leaves the file as it is. A file too large or unreadable is replaced by one
-// holding only the edited values. False when the file could not be written.
+// returns false leaves the file as it is. A file too large, unreadable or damaged is replaced by
+// one holding only the edited values. False when the file could not be written.
 bool EditScope(QSettings::Scope scope, const std::function<bool(QSettings&)>& edit, bool& created) {
     const QString name = ScopeFileName(scope);
     const QString lockName = name + QStringLiteral(".lock");
@@ -189,14 +197,18 @@ bool EditScope(QSettings::Scope scope, const std::function<bool(QSettings&)>& ed
         return false;  // swapped for something else since the check
     }
     created = current.status == BoundedRead::Status::Missing;
-    IniCopy copy(current.status == BoundedRead::Status::Ok ? current.bytes : QByteArray());
-    if (!copy.Values()) {
+    auto copy = std::make_unique<IniCopy>(current.status == BoundedRead::Status::Ok ? current.bytes
+                                                                                    : QByteArray());
+    if (copy->Damaged()) {
+        copy = std::make_unique<IniCopy>(QByteArray());
+    }
+    if (!copy->Values()) {
         return false;
     }
-    if (!edit(*copy.Values())) {
+    if (!edit(*copy->Values())) {
         return true;
     }
-    const std::optional<QByteArray> text = copy.Text();
+    const std::optional<QByteArray> text = copy->Text();
     if (!text) {
         return false;
     }
@@ -266,7 +278,7 @@ public:
             }
             IniCopy copy(*bytes);
             QSettings* file = copy.Values();
-            if (!file) {
+            if (!file || copy.Damaged()) {
                 continue;
             }
             if (!cardsFound && file->contains(kCards)) {
@@ -279,6 +291,10 @@ public:
             }
         }
         return values;
+    }
+
+    std::string SavePlace() const override {
+        return ScopeFileName(QSettings::UserScope).toStdString();
     }
 
     bool Write(const std::string& cards, std::int32_t delay, const std::string& path) override {
@@ -297,5 +313,3 @@ std::unique_ptr<KeyValueStore> OpenSettingsStore() {
 }
 
 }  // namespace tavro
-
-#endif  // !_WIN32

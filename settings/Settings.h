@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The two stored settings and the card folder derived from them. Plain data with no toolkit
-// types, so that the game core can read the delay and the card folder.
+// The two stored settings and the card folder derived from them: plain data with no toolkit
+// types.
 #pragma once
 
 #include <cstdint>

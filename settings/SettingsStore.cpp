@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <exception>
+#include <memory>
+#include <string>
 
 #include "settings/KeyValueStore.h"
 
@@ -47,12 +49,23 @@ void LoadSettings(Settings& settings) {
     settings.FlipDelay = ValidFlipDelay(stored.Delay);
 }
 
-void SaveSettings(const Settings& settings) {
+QString SaveSettings(const Settings& settings) {
+    std::string place;
     try {
-        OpenSettingsStore()->Write(settings.CardSetName, settings.FlipDelay, ProgramFolder());
+        const std::unique_ptr<KeyValueStore> store = OpenSettingsStore();
+        if (store->Write(settings.CardSetName, settings.FlipDelay, ProgramFolder())) {
+            return {};
+        }
+        place = store->SavePlace();
     } catch (const std::exception&) {
-        // A store that cannot take them loses this run's settings, without a message.
     }
+    if (place.empty()) {
+        return QCoreApplication::translate("SettingsStore",
+                                           "The card set and the delay could not be saved");
+    }
+    return QCoreApplication::translate("SettingsStore",
+                                       "The card set and the delay could not be saved to %1")
+        .arg(QString::fromStdString(place));
 }
 
 }  // namespace tavro

@@ -25,6 +25,7 @@ test_packages=(
     lintian desktop-file-utils appstream man-db
     at-spi2-core dbus-daemon python3-pyatspi
     orca speech-dispatcher python3-speechd gir1.2-atspi-2.0 util-linux procps
+    acl
 )
 
 packages=("${build_packages[@]}")

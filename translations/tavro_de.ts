@@ -414,6 +414,13 @@
     </message>
 </context>
 <context>
+    <name>LockPrompt</name>
+    <message>
+        <source>The high scores (%1) are locked by another program, perhaps another copy of Tavro Memory.</source>
+        <translation>Die Bestenliste (%1) ist von einem anderen Programm gesperrt, vielleicht von einer anderen Kopie von Tavro Memory.</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <source>not a regular file</source>
@@ -434,6 +441,28 @@
     <message>
         <source>the file is locked by another program</source>
         <translation>die Datei ist von einem anderen Programm gesperrt</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The card set and the delay could not be saved</source>
+        <translation>Der Kartensatz und die Verzögerung konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The card set and the delay could not be saved to %1</source>
+        <translation>Der Kartensatz und die Verzögerung konnten nicht in %1 gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>UsableCardSet</name>
+    <message>
+        <source>The card set %1 can&apos;t be used (%2).</source>
+        <translation>Der Kartensatz %1 ist nicht verwendbar (%2).</translation>
+    </message>
+    <message>
+        <source>The card set %1 is used instead.</source>
+        <translation>Stattdessen wird der Kartensatz %1 verwendet.</translation>
     </message>
 </context>
 <context>
@@ -655,10 +684,6 @@
     <message>
         <source>ERROR</source>
         <translation>FEHLER</translation>
-    </message>
-    <message>
-        <source>The card set %1 has no card back.</source>
-        <translation>Der Kartensatz %1 hat keine Kartenrückseite.</translation>
     </message>
     <message>
         <source>Preview of the cards</source>

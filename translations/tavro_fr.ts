@@ -414,6 +414,13 @@
     </message>
 </context>
 <context>
+    <name>LockPrompt</name>
+    <message>
+        <source>The high scores (%1) are locked by another program, perhaps another copy of Tavro Memory.</source>
+        <translation>Les meilleurs scores (%1) sont verrouillés par un autre programme, peut-être une autre copie de Tavro Memory.</translation>
+    </message>
+</context>
+<context>
     <name>SafeFile</name>
     <message>
         <source>not a regular file</source>
@@ -434,6 +441,28 @@
     <message>
         <source>the file is locked by another program</source>
         <translation>le fichier est verrouillé par un autre programme</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>The card set and the delay could not be saved</source>
+        <translation>Le jeu de cartes et le délai n’ont pas pu être enregistrés</translation>
+    </message>
+    <message>
+        <source>The card set and the delay could not be saved to %1</source>
+        <translation>Le jeu de cartes et le délai n’ont pas pu être enregistrés dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>UsableCardSet</name>
+    <message>
+        <source>The card set %1 can&apos;t be used (%2).</source>
+        <translation>Le jeu de cartes %1 est inutilisable (%2).</translation>
+    </message>
+    <message>
+        <source>The card set %1 is used instead.</source>
+        <translation>Le jeu de cartes %1 est utilisé à la place.</translation>
     </message>
 </context>
 <context>
@@ -655,10 +684,6 @@
     <message>
         <source>ERROR</source>
         <translation>ÉCHEC</translation>
-    </message>
-    <message>
-        <source>The card set %1 has no card back.</source>
-        <translation>Le jeu de cartes %1 n’a pas de dos de carte.</translation>
     </message>
     <message>
         <source>Preview of the cards</source>

@@ -18,26 +18,26 @@
 namespace tavro {
 namespace {
 
-// A card set in a temporary folder: "space.bmp" and 1.bmp to 18.bmp, 96 x 96 pixels each.
+// A card set in a temporary folder: the card back and the 18 faces, 96 x 96 pixels each.
 class TemporaryCardSet {
 public:
     TemporaryCardSet() {
         if (!folder_.isValid()) {
             std::abort();
         }
-        save(QStringLiteral("space.bmp"), QColor(40, 60, 140));
+        save(kCardBack, QColor(40, 60, 140));
         for (int face = 1; face <= kFaceCount; ++face) {
-            save(QString::number(face) + QStringLiteral(".bmp"),
-                 QColor::fromHsv(face * 19, 200, 220));
+            save(face, QColor::fromHsv(face * 19, 200, 220));
         }
     }
-    std::string cardFolder() const { return (folder_.path() + u'/').toStdString(); }
+    QString cardFolder() const { return folder_.path() + u'/'; }
+    QString file(std::int32_t face) const { return CardPictureFile(cardFolder(), face); }
 
 private:
-    void save(const QString& name, const QColor& colour) {
+    void save(std::int32_t face, const QColor& colour) {
         QImage image(96, 96, QImage::Format_RGB32);
         image.fill(colour);
-        if (!image.save(folder_.filePath(name), "BMP")) {
+        if (!image.save(file(face), "BMP")) {
             std::abort();
         }
     }
@@ -49,20 +49,22 @@ const TemporaryCardSet& CardSet() {
     return set;
 }
 
-// A board that keeps the loaded pictures, as the main window's tiles do; no windows, no waits.
+// A board that keeps the loaded pictures, as the main window's tiles do; no windows, no waits
+// (the turns timed here ask for none).
 class BitmapBoard : public BoardView {
 public:
-    void loadTilePicture(int tile, const std::string& fileName) override {
-        pictures_[tile] = ReadBitmap(QString::fromStdString(fileName));
+    void showTilePicture(int tile, std::int32_t face) override {
+        pictures_[tile] = ReadBitmap(CardSet().file(face));
     }
-    void repaintTile(int) override {}
-    void showPoints(const std::string&) override {}
+    void showPoints(std::int32_t) override {}
     void setHintCommandEnabled(bool) override {}
     void setFrameColour(int, std::uint32_t) override {}
-    void processPendingEvents() override {}
-    void runAfter(int, std::function<void()> continuation) override { continuation(); }
-    void qualifyingGameEnded() override {}
-    void missingCardBack() override { std::abort(); }
+    void requestWait(const WaitRequest&) override { std::abort(); }
+    void reportOutcome(const Outcome& outcome) override {
+        if (outcome.kind == Outcome::Kind::CardBackMissing) {
+            std::abort();
+        }
+    }
 
 private:
     std::map<int, QImage> pictures_;
@@ -70,10 +72,10 @@ private:
 
 struct BenchGame {
     GameState game;
-    Settings settings{"bench", 0, CardSet().cardFolder()};
-    std::uint8_t gate = 0;
+    std::int32_t flipDelay = 0;
+    InputGate gate;
     BitmapBoard board;
-    GameEngine engine{game, settings, gate, board, [] { return 0; }};
+    GameEngine engine{game, gate, board, flipDelay, [] { return 0; }};
 };
 
 void BM_NewGame(benchmark::State& state) {
@@ -85,7 +87,7 @@ void BM_NewGame(benchmark::State& state) {
 BENCHMARK(BM_NewGame);
 
 void BM_Baseline36QImageLoads(benchmark::State& state) {
-    const QString cardBack = QString::fromStdString(CardSet().cardFolder() + "space.bmp");
+    const QString cardBack = CardSet().file(kCardBack);
     std::map<int, QImage> pictures;
     for (auto _ : state) {
         for (int tile = 1; tile <= kTileCount; ++tile) {
@@ -123,7 +125,7 @@ void BM_MatchingTurn(benchmark::State& state) {
 BENCHMARK(BM_MatchingTurn);
 
 void BM_BaselineTwoQImageLoads(benchmark::State& state) {
-    const QString face = QString::fromStdString(CardSet().cardFolder() + "7.bmp");
+    const QString face = CardSet().file(7);
     std::map<int, QImage> pictures;
     for (auto _ : state) {
         state.PauseTiming();  // the same pause as in the turn, so both carry its overhead

@@ -4,6 +4,7 @@
 // back to "picture n" or the folder name; a file that is not UTF-8 text, too large, or not a
 // regular file at all (a folder, a pipe, a device) gives no names and never blocks. The sets the
 // build draws name themselves and all their pictures in English, German and French.
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -82,7 +83,10 @@ private slots:
 
     void localisedKeysAsDesktopEntriesChooseThem() {
         const auto name = [](const char* locale) {
-            return ParseCardSetInfo(kAnimals, QLatin1String(locale)).name;
+            const QString full = ParseCardSetInfo(kAnimals, QLatin1String(locale)).name;
+            // Lists read the name alone, to the same result.
+            const QString alone = ParseCardSetName(kAnimals, QLatin1String(locale));
+            return alone == full ? full : full + QStringLiteral(" but alone ") + alone;
         };
         const auto cat = [](const char* locale) {
             return ParseCardSetInfo(kAnimals, QLatin1String(locale)).pictures[0];
@@ -169,6 +173,30 @@ private slots:
                             linkFolder.filePath(QLatin1String(kCardSetInfoFileName))));
         QCOMPARE(ReadCardSetInfo(linkFolder.path(), {}).pictures[0], QStringLiteral("fox"));
 #endif
+    }
+
+    // A list's name of a set follows every change of the file, also one of the same size, and
+    // without a usable file (not UTF-8, removed) the folder's name shows.
+    void listNamesFollowTheFile() {
+        QTemporaryDir folder;
+        const auto listed = [&](const QByteArray& name) {
+            if (!name.isNull()) {
+                Write(folder, "[Tavro Memory Card Set]\nName=" + name + "\n");
+            }
+            return CardSetListName(folder.path(), QStringLiteral("folder"), QStringLiteral("C"));
+        };
+        QCOMPARE(listed("one"), QStringLiteral("one"));
+        QCOMPARE(listed("three"), QStringLiteral("three"));
+        // The same size within the clock's tick: the file's times tell, here set apart.
+        Write(folder, "[Tavro Memory Card Set]\nName=other\n");
+        QFile file(folder.filePath(QLatin1String(kCardSetInfoFileName)));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+        QCOMPARE(listed({}), QStringLiteral("other"));
+        QCOMPARE(listed("\xFF"), QStringLiteral("folder"));
+        QVERIFY(file.remove());
+        QCOMPARE(listed({}), QStringLiteral("folder"));
     }
 
     void theBuiltSetsNameThemselvesAndAllTheirPictures() {

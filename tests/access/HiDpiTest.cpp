@@ -21,7 +21,7 @@ private slots:
     }
 
     void aboutLogoIsDrawnAtTheDevicePixelRatio() {
-        std::uint8_t gate = 1;
+        InputGate gate;
         TForm5 about(gate, nullptr);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Card sets that can't be used as they are: pictures that are not regular files (a FIFO, a link
 // to an endless device, a folder) as a face, as the card back and in the Options preview; a
-// stored set name that names no set folder; and a set without a card back picked in Options.
-// None of them may hang or end the program where it can go on. A hang fails through the test's
-// time limit.
+// stored set name that names no set folder; a stored set that can't be dealt (an empty folder, a
+// picture missing, cut off or foreign, the player's own set or one of the program's), at start
+// and picked in Options. None of them may hang or end the program where another set can be
+// dealt. A hang fails through the test's time limit.
 #include <sys/stat.h>
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QtTest>
 
@@ -49,6 +51,40 @@ void StoreCardSet(const std::string& name) {
 
 QColor Shown(const TForm1& form, int tile) {
     return form.Image(tile)->picture().pixelColor(0, 0);
+}
+
+// A copy of the sandbox's set in `folder`.
+void CopySet(const Sandbox& sandbox, const QString& folder) {
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString& name : QDir(sandbox.cardFolder()).entryList(QDir::Files)) {
+        QVERIFY(QFile::copy(sandbox.cardFolder() + name, folder + name));
+    }
+}
+
+// `folder` as a broken set: empty for "", otherwise a copy with one picture damaged: "remove
+// 7.bmp", "cut 12.bmp" (to half its bytes) or "foreign 3.bmp" (text in its place).
+void MakeBrokenSet(const Sandbox& sandbox, const QString& folder, const QString& damage) {
+    if (damage.isEmpty()) {
+        QVERIFY(QDir().mkpath(folder));
+        return;
+    }
+    CopySet(sandbox, folder);
+    const QStringList words = damage.split(u' ');
+    QFile picture(folder + words[1]);
+    if (words[0] == QStringLiteral("remove")) {
+        QVERIFY(picture.remove());
+    } else if (words[0] == QStringLiteral("cut")) {
+        QVERIFY(picture.resize(picture.size() / 2));
+    } else {
+        QVERIFY(picture.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(picture.write("not a picture") > 0);
+    }
+}
+
+// What the notice says of a broken set and the set used in its place.
+QString Notice(const QString& set, const QString& reason, const QString& used) {
+    return QStringLiteral("The card set %1 can't be used (%2). The card set %3 is used instead.")
+        .arg(set, reason, used);
 }
 
 }  // namespace
@@ -175,32 +211,97 @@ private slots:
         QCOMPARE(program.exitCodes, std::vector<int>{});
     }
 
-    void aStoredSetWithoutCardBackStillAsksForAReinstall() {
+    // A stored set that can't be dealt: one notice names it and why, the next usable set is
+    // dealt and stored at the end of the run. A player's set that takes the place of the
+    // program's set of the same name falls back to the next set, not to the one it hides.
+    void aBrokenStoredSetFallsBackToTheNextUsableSet_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("players");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("dealt");
+        QTest::addColumn<QString>("reason");
+        const QString noBack = QStringLiteral("space.bmp: the file does not exist");
+        QTest::newRow("the player's empty animals") << "animals" << true << ""
+                                                    << "zoo" << noBack;
+        QTest::newRow("the player's set without its card back")
+            << "Family" << true << "remove space.bmp"
+            << "animals" << noBack;
+        QTest::newRow("an empty set of the program's") << "broken" << false << ""
+                                                       << "animals" << noBack;
+        QTest::newRow("a face missing") << "broken" << false << "remove 7.bmp"
+                                        << "animals"
+                                        << "7.bmp: the file does not exist";
+        QTest::newRow("a face cut off") << "broken" << false << "cut 12.bmp"
+                                        << "animals"
+                                        << "12.bmp: the file is cut off (%1 of %2 bytes)";
+        QTest::newRow("a face that is no bitmap") << "broken" << false << "foreign 3.bmp"
+                                                  << "animals"
+                                                  << "3.bmp: the file is not a Windows bitmap";
+    }
+    void aBrokenStoredSetFallsBackToTheNextUsableSet() {
+        QFETCH(QString, stored);
+        QFETCH(bool, players);
+        QFETCH(QString, damage);
+        QFETCH(QString, dealt);
+        QFETCH(QString, reason);
         Sandbox sandbox;
-        const QString broken = sandbox.programFolder() + QStringLiteral("/gfx/broken/");
-        QVERIFY(QDir().mkpath(broken));
-        StoreCardSet("broken");
+        CopySet(sandbox, sandbox.programFolder() + QStringLiteral("/gfx/zoo/"));
+        const QString folder = (players ? sandbox.playerSetsFolder()
+                                        : sandbox.programFolder() + QStringLiteral("/gfx/")) +
+                               stored + u'/';
+        MakeBrokenSet(sandbox, folder, damage);
+        const qint64 faceSize = QFileInfo(sandbox.cardFolder() + QStringLiteral("12.bmp")).size();
+        reason = reason.arg(faceSize / 2).arg(faceSize);
+        StoreCardSet(stored.toStdString());
+
+        const auto notice = AnswerMessageBox();
+        ProgramUnderTest program(sandbox);
+        QCOMPARE(notice->title, QStringLiteral("Tavro Memory"));
+        QCOMPARE(notice->text, Notice(stored, reason, dealt));
+        QCOMPARE(program.exitCodes, std::vector<int>{});
+        TForm1& form = program.form1;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tavro Memory: ") + dealt);
+        QCOMPARE(form.state().Config.CardSetName, dealt.toStdString());
+        QCOMPARE(form.state().InputState, kInputReady);
+        QCOMPARE(Shown(form, 1), CardBackColour());
+
+        program.form1.close();
+        Settings saved;
+        LoadSettings(saved);
+        QCOMPARE(saved.CardSetName, dealt.toStdString());
+    }
+
+    // The player's empty "animals" hides the only set of the program: nothing can be dealt.
+    void noUsableSetAtAllAsksForAReinstall() {
+        Sandbox sandbox;
+        QVERIFY(QDir().mkpath(sandbox.playerSetsFolder() + QStringLiteral("animals")));
+        StoreCardSet(kDefaultCardSet);
         const auto box = AnswerMessageBox();
         ProgramUnderTest program(sandbox);
         QCOMPARE(box->text, QStringLiteral("Please reinstall Tavro Memory"));
         QCOMPARE(program.exitCodes, std::vector<int>{1});
     }
 
-    // Picking a set without a card back in Options: reported, and the previous set with its
+    // Picking a set that can't be dealt in Options: reported, and the previous set with its
     // game in progress comes back; with the delay changed as well, a new deal of that set.
-    void aPickedSetWithoutCardBackIsReportedAndUndone_data() {
+    void aPickedBrokenSetIsReportedAndUndone_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("reason");
         QTest::addColumn<bool>("delayChanged");
-        QTest::newRow("set only") << false;
-        QTest::newRow("set and delay") << true;
+        const QString noBack = QStringLiteral("space.bmp: the file does not exist");
+        QTest::newRow("no card back, set only") << "remove space.bmp" << noBack << false;
+        QTest::newRow("no card back, set and delay") << "remove space.bmp" << noBack << true;
+        QTest::newRow("a face missing") << "remove 7.bmp"
+                                        << "7.bmp: the file does not exist" << false;
     }
-    void aPickedSetWithoutCardBackIsReportedAndUndone() {
+    void aPickedBrokenSetIsReportedAndUndone() {
         StoreCardSet(kDefaultCardSet);
+        QFETCH(QString, damage);
+        QFETCH(QString, reason);
         QFETCH(bool, delayChanged);
         SandboxedProgram program;
-        const QString broken = program.sandbox.programFolder() + QStringLiteral("/gfx/broken/");
-        QVERIFY(QDir().mkpath(broken));
-        QVERIFY(QFile::copy(program.sandbox.cardFolder() + QStringLiteral("1.bmp"),
-                            broken + QStringLiteral("1.bmp")));
+        MakeBrokenSet(program.sandbox,
+                      program.sandbox.programFolder() + QStringLiteral("/gfx/broken/"), damage);
         QVERIFY(program.show());
         TForm1& form = program.form;
         program.windows.form4.setExecutableFolder(program.sandbox.programFolder());
@@ -226,7 +327,7 @@ private slots:
 
         QCOMPARE(*captionWhileOpen, QStringLiteral("Tavro Memory: broken"));
         QCOMPARE(report->title, QStringLiteral("Tavro Memory"));
-        QCOMPARE(report->text, QStringLiteral("The card set broken has no card back."));
+        QCOMPARE(report->text, Notice(QStringLiteral("broken"), reason, QStringLiteral("animals")));
         QCOMPARE(program.windows.exitCodes, std::vector<int>{});
         QCOMPARE(form.windowTitle(), QStringLiteral("Tavro Memory: animals"));
         QCOMPARE(form.state().Config.CardSetName, std::string("animals"));

@@ -122,7 +122,7 @@ private slots:
         SharedState& state = form.state();
         const auto faces = state.Game.BoardFaces;
         state.Game.Points = 42;
-        state.InputState = kInputBusy;
+        const InputGate::Hold closed(state.InputState);
 
         for (QAction* command :
              {form.new1, form.Leads1, form.Showmeplease1, form.Options1, form.About1}) {

@@ -2,7 +2,8 @@
 // Text the program did not write itself, shown literally: card set folder names in the Options
 // list and in the main window's caption (at start-up and after a pick), and a file name inside an
 // error message. Names that look like markup or like a caption's "[*]" show as they are; control
-// characters show as "?".
+// characters and the format characters that hide or reorder text (the bidirectional controls
+// among them: set and picture names all go through ShownText) show as "?".
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include "controls/PictureBox.h"
 #include "controls/PictureLoad.h"
 #include "dialogkit/ErrorReport.h"
+#include "dialogkit/ShownText.h"
 #include "dialogs/PlainTextItemDelegate.h"
 #include "settings/CardSet.h"
 #include "settings/SettingsStore.h"
@@ -37,9 +39,16 @@ struct Shown {
 };
 
 const QList<Shown> kSetNames = {
-    {"<b>bold", "<b>bold"},      {"<hr>", "<hr>"},           {"&amp;<i>", "&amp;<i>"},
-    {"a[*]b", "a[*]b"},          {"[*][*]", "[*][*]"},       {"tab\there", "tab?here"},
-    {"two\nlines", "two?lines"}, {"bell\x07\x7F", "bell??"},
+    {"<b>bold", "<b>bold"},
+    {"<hr>", "<hr>"},
+    {"&amp;<i>", "&amp;<i>"},
+    {"a[*]b", "a[*]b"},
+    {"[*][*]", "[*][*]"},
+    {"tab\there", "tab?here"},
+    {"two\nlines", "two?lines"},
+    {"bell\x07\x7F", "bell??"},
+    // Shown as "animals" beside the real one, were the override obeyed.
+    {"\u202Eslamina", "?slamina"},
 };
 
 // Copies the sandbox's "animals" set to a set of the given name beside it.
@@ -78,6 +87,27 @@ QRect InkOfEntry(QComboBox* list, int index) {
 class PlainTextTest : public ModalCheckedTest {
     Q_OBJECT
 private slots:
+    // Every character that would break the line, draw nothing or move the text around it shows
+    // as "?"; the joiners that emoji and several scripts need stay, as do letters of either
+    // direction.
+    void shownTextShowsWhatCouldHideOrReorder() {
+        const QList<QPair<QString, QString>> cases = {
+            {"\u202Eslamina", "?slamina"},                       // right-to-left override
+            {"a\u202Ab\u202Bc\u202Cd\u202De", "a?b?c?d?e"},      // embeddings, overrides, pop
+            {"a\u2066b\u2067c\u2068d\u2069", "a?b?c?d?"},        // isolates
+            {"\u200Ex\u200Fy\u061C", "?x?y?"},                   // marks
+            {"a\u200Bb\u2060c\uFEFFd\u00ADe", "a?b?c?d?e"},      // zero width, BOM, soft hyphen
+            {"\U0001F3F4\U000E0067\U000E007F", "\U0001F3F4??"},  // tags
+            {"a\tb\u0085c\u2028d\u2029", "a?b?c?d?"},            // controls, separators
+            {"\U0001F469\u200D\U0001F467 a\u200Cb", "\U0001F469\u200D\U0001F467 a\u200Cb"},
+            {"Tiere \u05D7\u05D9\u05D5\u05EA \u062D\u064A\u0648",
+             "Tiere \u05D7\u05D9\u05D5\u05EA \u062D\u064A\u0648"},
+        };
+        for (const auto& [text, shown] : cases) {
+            QCOMPARE(ShownText(text), shown);
+        }
+    }
+
     // The stored set's name in the caption at start-up: every "[*]" stays, controls show as "?".
     void captionAtStartUpShowsTheSetName() {
         QStringList wrong;

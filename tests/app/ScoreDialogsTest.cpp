@@ -2,7 +2,8 @@
 // The Leads dialog (rows, colours, Clear with Yes and No, the keys that close it, a file that
 // cannot be made, names that look like markup or hold controls, the widest score) and the name
 // entry dialog (no way out without a name, the 10-character box, an empty name, controls in a
-// name, letters the file cannot hold, an entry that cannot be written).
+// name, letters the file cannot hold, an entry that cannot be written, a lock another program
+// holds on the file).
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -15,11 +16,13 @@
 #include <QtTest>
 
 #include <climits>
+#include <optional>
 
 #include "AppTestSupport.h"
 #include "TextInk.h"
 #include "app/SharedState.h"
 #include "scores/LeadsFile.h"
+#include "scores/LeadsFileLock.h"
 #include "scores/Unit2.h"
 #include "scores/Unit3.h"
 
@@ -36,7 +39,6 @@ struct Dialogs {
     TForm3 leads{state.Leads, state.InputState, &mainWindow};
     TForm2 name{state.Leads, state.Game, state.InputState, leads, &mainWindow};
     Dialogs() {
-        state.InputState = kInputReady;
         mainWindow.resize(500, 500);
         mainWindow.show();
     }
@@ -94,6 +96,26 @@ void Type(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&one, 1),
                             Qt::NoModifier);
     }
+}
+
+// The lock on leads.dat, held as another copy of the game holds it, until reset.
+std::shared_ptr<std::optional<LeadsFileLock>> HoldLock() {
+    return std::make_shared<std::optional<LeadsFileLock>>(
+        LeadsFileLock::Acquire(LeadsFileLock::Deadline()));
+}
+
+// Answers the question a held lock asks with `answer`, first running `before`; records whether
+// it offered Retry and Cancel.
+void AnswerLockQuestion(QMessageBox::StandardButton answer, std::shared_ptr<QStringList> seen,
+                        std::function<void()> before = {}) {
+    WhenModal<QMessageBox>([=](QMessageBox* box) {
+        *seen << QString::number(box->button(QMessageBox::Retry) != nullptr &&
+                                 box->button(QMessageBox::Cancel) != nullptr);
+        if (before) {
+            before();
+        }
+        box->button(answer)->click();
+    });
 }
 
 }  // namespace
@@ -414,6 +436,34 @@ private slots:
         });
         d.name.exec();
         QCOMPARE(*checks, (QStringList{"0", ""}));
+    }
+
+    // A lock another program never lets go of: the name entry asks, Retry or Cancel, instead of
+    // keeping the window waiting. Retry asks again while the lock is held, Cancel keeps the typed
+    // name, and Enter once the lock is gone enters it: nothing is lost.
+    void aHeldLockAsksToRetryAndLosesNothing() {
+        Dialogs d;
+        WriteTable({{"Stored", 900}});
+        d.state.Game.Points = 5000;
+        auto lock = HoldLock();
+        auto seen = std::make_shared<QStringList>();
+        WhenModal<TForm2>([seen, lock](TForm2* dialog) {
+            AnswerLockQuestion(QMessageBox::Retry, seen,
+                               [seen] { AnswerLockQuestion(QMessageBox::Cancel, seen); });
+            QTest::keyClicks(dialog->Edit1(), QStringLiteral("Eve"));
+            QTest::keyClick(dialog->Edit1(), Qt::Key_Return);
+            *seen << QString::number(dialog->isVisible()) << dialog->Edit1()->text();
+            lock->reset();
+            WhenModal<TForm3>([seen](TForm3* leads) {
+                *seen << leads->NameLabel(0)->text() << leads->NameLabel(1)->text();
+                leads->accept();
+            });
+            QTest::keyClick(dialog->Edit1(), Qt::Key_Return);
+        });
+        d.name.exec();
+        QCOMPARE(*seen, (QStringList{"1", "1", "1", "Eve", "Eve", "Stored"}));
+        QCOMPARE(d.state.Leads.LeadPoints[0], 5000);
+        QCOMPARE(d.state.InputState, kInputReady);
     }
 
     void anEntryThatCannotBeWrittenKeepsTheDialogOpen() {

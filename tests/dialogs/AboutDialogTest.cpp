@@ -92,7 +92,7 @@ private slots:
 
     void gateIsClosedWhileShown() {
         AboutRig rig;
-        rig.state.InputState = kInputReady;
+        QCOMPARE(rig.state.InputState, kInputReady);
         rig.dialog->show();
         QCOMPARE(rig.state.InputState, kInputBusy);
         QTest::mouseClick(rig.dialog->SpeedButton2(), Qt::LeftButton);

@@ -56,7 +56,7 @@ private slots:
 
     void dialogShowsTheLogoOnWholeDevicePixels() {
         const qreal scale = qApp->devicePixelRatio();
-        std::uint8_t gate = 1;
+        InputGate gate;
         TForm5 about(gate, nullptr);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Options dialog on the offscreen platform: controls built at the first showing, when hiding
-// it deals a new game, how the caption and the card folder follow the picked set, the preview's
+// The Options dialog on the offscreen platform: controls built at the first showing, what it says
+// when it is hidden (a new deal) and while a set is picked (the caption), how the card folder
+// follows the picked set, the preview's
 // speed and its stop at a missing picture, the card set list (the player's own sets among the
 // program's, each under its name in the player's language), the kept set name, and the delay
 // text in two locales.
@@ -20,6 +21,7 @@
 #include "CardSetTree.h"
 #include "FakeBoardView.h"
 #include "app/SharedState.h"
+#include "app/Unit1.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
 #include "dialogs/Unit4.h"
@@ -35,13 +37,14 @@ namespace {
 
 constexpr std::int32_t kGameInProgressPoints = 1234;
 
-// One dialog over a fake main window, with the sets "alpha" (1), "beta" (2) and "broken" (3,
-// no 7.bmp) and the current set "alpha"; a game is in progress with 1234 points.
+// One dialog over a stand-in main window that does what the main window does with what the
+// dialog says, with the sets "alpha" (1), "beta" (2) and "broken" (3, no 7.bmp) and the current
+// set "alpha"; a game is in progress with 1234 points.
 struct OptionsRig {
     CardSetTree tree;
     SharedState state;
-    FakeBoardView view;
-    GameEngine engine{state.Game, state.Config, state.InputState, view, [] { return 0; }};
+    FakeBoardView view{state.Config};
+    GameEngine engine{state.Game, state.InputState, view, state.Config.FlipDelay, [] { return 0; }};
     QWidget mainWindow;
     TForm4* dialog = nullptr;
 
@@ -53,11 +56,20 @@ struct OptionsRig {
         state.Config.CardSetName = setName;
         state.Config.FlipDelay = flipDelay;
         BuildCardFolder(state.Config, tree.executableFolder());
-        state.InputState = kInputReady;
+        engine.NewGame();  // opens the gate
+        view.loadedFiles.clear();
         state.Game.Points = kGameInProgressPoints;
         mainWindow.setWindowTitle(QStringLiteral("Tavro Memory: ") + setName);
-        dialog = new TForm4(state.Config, state.InputState, engine, &mainWindow);
+        dialog = new TForm4(state.Config, state.InputState, &mainWindow);
         dialog->setExecutableFolder(tree.executableFolder());
+        QObject::connect(dialog, &TForm4::cardSetChanged, &mainWindow,
+                         [this] { mainWindow.setWindowTitle(TForm1::CaptionFor(state.Config)); });
+        QObject::connect(dialog, &TForm4::optionsApplied, &mainWindow,
+                         [this](bool setChanged, bool delayChanged) {
+                             if (setChanged || delayChanged) {
+                                 engine.NewGame();
+                             }
+                         });
     }
 
     int indexOf(const char* setName) const { return dialog->ComboBox1()->findText(setName); }

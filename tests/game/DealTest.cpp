@@ -144,7 +144,6 @@ TEST_F(DealTest, NewGameStartsFromAClearBoard) {
     engine.HintPair();
     board.runAll();
     game.HintsLeft = 3;
-    gate = 1;
     board.clearLog();
 
     engine.NewGame();
@@ -158,8 +157,8 @@ TEST_F(DealTest, NewGameStartsFromAClearBoard) {
         EXPECT_EQ(game.MatchedTiles[static_cast<std::size_t>(slot)], 0);
         EXPECT_TRUE(showsBack(slot));
     }
-    // 36 card backs in tile order, then the hint command, the label, and one event pass.
-    ASSERT_EQ(board.log.size(), 36u + 4u);
+    // 36 card backs in tile order, then the hint command and the label; the deal is told last.
+    ASSERT_EQ(board.log.size(), 36u + 3u);
     for (int tile = 1; tile <= kTileCount; ++tile) {
         EXPECT_EQ(board.log[static_cast<std::size_t>(tile - 1)],
                   "load " + std::to_string(tile) + " " + backFile());
@@ -167,7 +166,7 @@ TEST_F(DealTest, NewGameStartsFromAClearBoard) {
     EXPECT_EQ(board.log[36], "hint on");
     EXPECT_EQ(board.log[37], "hint on");
     EXPECT_EQ(board.log[38], "points 0");
-    EXPECT_EQ(board.log[39], "events");
+    EXPECT_EQ(board.outcomeKinds().back(), Outcome::Kind::NewGameDealt);
 }
 
 TEST_F(DealTest, MissingCardBackStopsTheDeal) {
@@ -184,13 +183,16 @@ TEST_F(DealTest, CardBackFailingHalfWaySkipsTheRest) {
     board.loadAttempts = 0;
     board.failAtLoad = 7;
     const auto dealBefore = game.BoardFaces;
-    gate = 0;
     engine.NewGame();
     EXPECT_EQ(board.missingCardBackCalls, 1);
     EXPECT_EQ(board.loadAttempts, 7);
     EXPECT_EQ(board.log.back(), "missing card back");
     EXPECT_EQ(game.BoardFaces, dealBefore);  // nothing dealt
-    EXPECT_EQ(gate, 0);                      // and the gate not opened
+    EXPECT_EQ(gate, 0);                      // and the gate stays closed
+
+    board.failAtLoad = 0;  // the set is repaired: the next deal opens it
+    engine.NewGame();
+    EXPECT_EQ(gate, 1);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A board for the game core's tests: records every call in order, remembers which file each
-// tile shows, fails the loads it is told to fail, and keeps runAfter continuations queued until
-// the test runs them, so that the waits are stepped through explicitly.
+// A board for the game core's tests: records every picture, score, command and frame change and
+// every wait asked for, in order; names each picture by its file in a card set folder, as the
+// main window does; fails the loads it is told to fail; keeps the outcomes; and keeps the waits
+// queued until the test ends them, so that each wait is stepped through explicitly.
 #pragma once
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -14,30 +14,30 @@
 #include <vector>
 
 #include "game/BoardView.h"
+#include "game/CardSetLayout.h"
+#include "game/GameEngine.h"
 
 namespace tavro::test {
 
 class FakeBoard : public BoardView {
 public:
-    struct Pending {
-        int milliseconds;
-        std::function<void()> continuation;
-    };
-
+    std::string folder;                    // the card set's folder, with its trailing '/'
+    GameEngine* engine = nullptr;          // the engine whose waits runNext ends
     std::vector<std::string> log;          // one entry per call, e.g. "load 3 /set/7.bmp"
     std::map<int, std::string> shownFile;  // the file each tile shows now
     std::map<int, std::uint32_t> frameColour;
     std::set<std::string> failingFiles;  // loads of these files throw
     int failAtLoad = 0;                  // when > 0: that load attempt (1-based) throws
     int loadAttempts = 0;
-    int missingCardBackCalls = 0;
-    int qualifyingGameEndedCalls = 0;
+    int missingCardBackCalls = 0;      // CardBackMissing outcomes
+    int qualifyingGameEndedCalls = 0;  // GameEnded outcomes that qualify for the Leads
     std::string pointsText;
     bool hintCommandEnabled = false;
-    std::deque<Pending> pending;
-    std::function<void()> onProcessEvents;  // runs inside processPendingEvents, e.g. late clicks
+    std::deque<WaitRequest> pending;
+    std::vector<Outcome> outcomes;
 
-    void loadTilePicture(int tile, const std::string& fileName) override {
+    void showTilePicture(int tile, std::int32_t face) override {
+        const std::string fileName = folder + CardPictureFileName(face);
         ++loadAttempts;
         log.push_back("load " + std::to_string(tile) + " " + fileName);
         if (failingFiles.count(fileName) != 0 || loadAttempts == failAtLoad) {
@@ -45,10 +45,9 @@ public:
         }
         shownFile[tile] = fileName;
     }
-    void repaintTile(int tile) override { log.push_back("repaint " + std::to_string(tile)); }
-    void showPoints(const std::string& text) override {
-        log.push_back("points " + text);
-        pointsText = text;
+    void showPoints(std::int32_t points) override {
+        pointsText = std::to_string(points);
+        log.push_back("points " + pointsText);
     }
     void setHintCommandEnabled(bool enabled) override {
         log.push_back(enabled ? "hint on" : "hint off");
@@ -61,30 +60,26 @@ public:
                                                    : "other"));
         frameColour[tile] = bgrColour;
     }
-    void processPendingEvents() override {
-        log.push_back("events");
-        if (onProcessEvents) {
-            onProcessEvents();
+    void requestWait(const WaitRequest& wait) override {
+        log.push_back("after " + std::to_string(wait.milliseconds));
+        pending.push_back(wait);
+    }
+    void reportOutcome(const Outcome& outcome) override {
+        outcomes.push_back(outcome);
+        if (outcome.kind == Outcome::Kind::GameEnded && outcome.qualifiesForLeads) {
+            log.push_back("qualifying");
+            ++qualifyingGameEndedCalls;
+        } else if (outcome.kind == Outcome::Kind::CardBackMissing) {
+            log.push_back("missing card back");
+            ++missingCardBackCalls;
         }
     }
-    void runAfter(int milliseconds, std::function<void()> continuation) override {
-        log.push_back("after " + std::to_string(milliseconds));
-        pending.push_back({milliseconds, std::move(continuation)});
-    }
-    void qualifyingGameEnded() override {
-        log.push_back("qualifying");
-        ++qualifyingGameEndedCalls;
-    }
-    void missingCardBack() override {
-        log.push_back("missing card back");
-        ++missingCardBackCalls;
-    }
 
-    // Runs the oldest queued continuation, as the event loop would when its time has come.
+    // Ends the oldest wait, as the main window's timer does when its time has come.
     void runNext() {
-        Pending next = std::move(pending.front());
+        const WaitRequest next = pending.front();
         pending.pop_front();
-        next.continuation();
+        engine->FinishWait(next);
     }
     void runAll() {
         while (!pending.empty()) {
@@ -92,6 +87,14 @@ public:
         }
     }
     void clearLog() { log.clear(); }
+    // The kinds of the outcomes reported so far.
+    std::vector<Outcome::Kind> outcomeKinds() const {
+        std::vector<Outcome::Kind> kinds;
+        for (const Outcome& outcome : outcomes) {
+            kinds.push_back(outcome.kind);
+        }
+        return kinds;
+    }
 };
 
 }  // namespace tavro::test

@@ -17,19 +17,22 @@ inline constexpr const char* kFolder = "/sets/animals/";
 class GameFixture : public testing::Test {
 protected:
     GameState game;
-    Settings settings{"animals", 500, kFolder};
-    std::uint8_t gate = 0;
+    std::int32_t flipDelay = 500;
+    InputGate gate;
     FakeBoard board;
     std::int32_t tenthLead = 0;
     std::uint32_t clockMilliseconds = 12345678;
     GameEngine engine{
-        game, settings, gate, board, [this] { return tenthLead; }, RandomSource([this] {
+        game, gate, board, flipDelay, [this] { return tenthLead; }, RandomSource([this] {
             return clockMilliseconds;
         })};
 
     void SetUp() override {
+        board.folder = kFolder;
+        board.engine = &engine;
         engine.NewGame();
         board.clearLog();
+        board.outcomes.clear();
     }
 
     int face(int tile) const { return game.BoardFaces[static_cast<std::size_t>(tile)]; }

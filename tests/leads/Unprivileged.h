@@ -46,13 +46,13 @@ inline bool GiveTo(const QString& path, mode_t mode, bool toUnprivileged) {
 inline constexpr int kChildDropFailed = 125;
 inline constexpr int kChildCrashed = -1;
 
-// Starts body in a child process as the unprivileged identity and returns its process id. The
-// child leaves with _exit and body's result as its exit code, running no handlers.
-inline pid_t StartUnprivileged(const std::function<int()>& body) {
+// Starts body in a child process as the identity `who` (when run as root; otherwise as the
+// current user) and returns its process id. The child leaves with _exit and body's result as its
+// exit code, running no handlers.
+inline pid_t StartAs(const Identity& who, const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0) {
         if (geteuid() == 0) {
-            const Identity who = UnprivilegedIdentity();
             if (setgroups(0, nullptr) != 0 || setgid(who.Gid) != 0 || setuid(who.Uid) != 0 ||
                 geteuid() == 0) {
                 _exit(kChildDropFailed);
@@ -69,15 +69,25 @@ inline pid_t StartUnprivileged(const std::function<int()>& body) {
     return child;
 }
 
-// Runs body in a child process as the unprivileged identity and returns its exit code
-// (kChildCrashed when it died from a signal, as when an alarm set in body ends a hang).
-inline int RunUnprivileged(const std::function<int()>& body) {
-    const pid_t child = StartUnprivileged(body);
+// Starts body in a child process as the unprivileged identity and returns its process id.
+inline pid_t StartUnprivileged(const std::function<int()>& body) {
+    return StartAs(UnprivilegedIdentity(), body);
+}
+
+// Runs body in a child process as `who` and returns its exit code (kChildCrashed when it died
+// from a signal, as when an alarm set in body ends a hang).
+inline int RunAs(const Identity& who, const std::function<int()>& body) {
+    const pid_t child = StartAs(who, body);
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
         return kChildCrashed;
     }
     return WEXITSTATUS(status);
+}
+
+// Runs body in a child process as the unprivileged identity and returns its exit code.
+inline int RunUnprivileged(const std::function<int()>& body) {
+    return RunAs(UnprivilegedIdentity(), body);
 }
 
 }  // namespace tavro::test

@@ -144,7 +144,7 @@ TEST_F(SettingsFileKind, OddUserFileAndLockedMachineFolderSaveNothing) {
         SCOPED_TRACE(kind.Name);
         ASSERT_TRUE(kind.Make(UserFile()));
         const std::string before = Describe(UserFile());
-        EXPECT_EQ(SaveWithin(QStringLiteral("player"), 300), 0);
+        EXPECT_EQ(SaveWithin(QStringLiteral("player"), 300), kProbeNotSaved);
         EXPECT_EQ(Describe(UserFile()), before);
         EXPECT_FALSE(QFileInfo::exists(MachineFile()));
         EXPECT_EQ(QDir(UserFolder() + QStringLiteral("/Tavro"))

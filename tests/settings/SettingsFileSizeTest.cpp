@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Settings files of hostile size: a file far larger than any the game writes holds no values
-// for the game, costs no more memory to load or save than a small one, and the next save
-// replaces it with a small good file; a file at the size bound still loads. Files written by
-// earlier versions load, and a save writes the same text they did. A lock another copy never
-// lets go of delays a save only briefly.
+// Settings files of hostile size or content: a file far larger than any the game writes, or one
+// that can't be parsed, of any size, holds no values for the game, costs no more memory to load
+// or save than a small one, and the next save replaces it with a small good file; a file at the
+// size bound still loads. Files written by earlier versions load, and a save writes the same
+// text they did. A lock another copy never lets go of delays a save only briefly.
 #include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRandomGenerator>
 
 #include "settings/SettingsTestSupport.h"
 
@@ -20,9 +21,10 @@ constexpr qint64 kHugeSize = qint64{100} * 1024 * 1024;
 // More memory than a load or save of a small file takes is a sign the whole file was read.
 constexpr long kMaxExtraPeakKiB = 8 * 1024;
 
-// Store text with the given values, padded with a comment line to exactly `size` bytes.
-QByteArray PaddedStore(const QByteArray& values, qint64 size) {
-    QByteArray text = "[Software]\n" + values + ";";
+// Store text with the given values, padded with a comment line to exactly `size` bytes. QSettings
+// takes ";" for a comment, and a "#" line for a line it can't parse.
+QByteArray PaddedStore(const QByteArray& values, qint64 size, char comment = ';') {
+    QByteArray text = "[Software]\n" + values + comment;
     text += QByteArray(size - text.size() - 1, 'x');
     text += '\n';
     return text;
@@ -116,6 +118,46 @@ TEST_F(SettingsFileSize, OversizedMachineFileIsReplacedBySave) {
     SaveSettings(Settings{"birds", 300, {}});
     EXPECT_LT(QFileInfo(MachineFile()).size(), 1024);
     EXPECT_EQ(LoadInFreshProcess(), (Loaded{"birds", 300}));
+}
+
+QByteArray RandomBytes(qsizetype size) {
+    QRandomGenerator random(23);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(random.bounded(256));
+    }
+    return bytes;
+}
+
+// Files QSettings can't parse, under the size bound and over it, while the per-machine folder
+// can't be written: no values are read from them, and the next save, and every one after it,
+// replaces the per-user file whole.
+TEST_F(SettingsFileSize, DamagedFilesOfEitherSizeAreReplacedWhole) {
+    const QByteArray values =
+        "Tavro\\Tavro%20Memory\\cards=damaged\nTavro\\Tavro%20Memory\\delay=100\n";
+    const std::pair<const char*, QByteArray> damaged[] = {
+        {"60 000 random bytes", RandomBytes(60'000)},
+        {"65 534 bytes with a long # line", PaddedStore(values, 65'534, '#')},
+        {"100 000 random bytes", RandomBytes(100'000)},
+        {"70 000 bytes with a long # line", PaddedStore(values, 70'000, '#')},
+    };
+    ASSERT_TRUE(GiveStore(MachineFolder(), 0555, false));
+    ASSERT_TRUE(GiveStore(UserFolder(), 0755, true));
+    for (const auto& [name, bytes] : damaged) {
+        SCOPED_TRACE(name);
+        WriteBytes(UserFile(), bytes);
+        ASSERT_TRUE(GiveTo(UserFile(), 0644, true));
+        EXPECT_EQ(LoadInFreshProcess(), (Loaded{"animals", 500}));
+
+        const ino_t damagedInode = Inode(UserFile());
+        EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 250), 0);
+        EXPECT_NE(Inode(UserFile()), damagedInode);
+        EXPECT_LT(QFileInfo(UserFile()).size(), 1024);
+        EXPECT_EQ(LoadInFreshProcess(), (Loaded{"player", 250}));
+        EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("again"), 300), 0);
+        EXPECT_EQ(LoadInFreshProcess(), (Loaded{"again", 300}));
+        EXPECT_FALSE(QFileInfo::exists(MachineFile()));
+    }
 }
 
 // Texts a save wrote before the files were bounded: a new file, and one that held another group.

@@ -3,7 +3,8 @@
 // without this process's QSettings cache. Both store scopes are redirected to the given folders.
 //   settings_probe USER_FOLDER MACHINE_FOLDER load          prints "cards=...", "delay=..."
 //   settings_probe USER_FOLDER MACHINE_FOLDER save CARDS DELAY
-// Both print "peak=..." last: the process's peak resident memory in KiB (0 where unknown).
+// Both print "peak=..." last: the process's peak resident memory in KiB (0 where unknown). A
+// save that no store took prints what the player is told and ends with kNotSaved.
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
@@ -13,6 +14,8 @@
 #include "settings/SettingsStore.h"
 
 namespace {
+
+constexpr int kNotSaved = 3;
 
 // VmHWM of /proc/self/status.
 long PeakKiB() {
@@ -49,9 +52,12 @@ int main(int argc, char** argv) {
     if (arguments[3] == QStringLiteral("save") && arguments.size() == 6) {
         settings.CardSetName = arguments[4].toStdString();
         settings.FlipDelay = arguments[5].toInt();
-        tavro::SaveSettings(settings);
+        const QString failure = tavro::SaveSettings(settings);
+        if (!failure.isEmpty()) {
+            std::printf("%s\n", qPrintable(failure));
+        }
         std::printf("peak=%ld\n", PeakKiB());
-        return 0;
+        return failure.isEmpty() ? 0 : kNotSaved;
     }
     return 2;
 }

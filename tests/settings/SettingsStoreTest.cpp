@@ -98,12 +98,19 @@ TEST_F(SettingsSave, NoMachineFileAndUnwritableMachineFolderSavesPerUser) {
     EXPECT_EQ(LoadInFreshProcess(), (Loaded{"player", 350}));
 }
 
-TEST_F(SettingsSave, NothingWritableLosesTheSettingsQuietly) {
+// The settings of the run are lost, and the player is told where they could not be saved.
+TEST_F(SettingsSave, NothingWritableLosesTheSettingsAndSaysSo) {
     ASSERT_TRUE(GiveStore(UserFolder(), 0555, false));
     ASSERT_TRUE(GiveStore(MachineFolder(), 0555, false));
-    EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 350), 0);
+    EXPECT_EQ(SaveAsUnprivileged(QStringLiteral("player"), 350), kProbeNotSaved);
     EXPECT_FALSE(QFile::exists(UserFile()));
     EXPECT_FALSE(QFile::exists(MachineFile()));
+
+    // Folders in the files' places refuse root as well.
+    ASSERT_TRUE(GiveStore(UserFolder(), 0700, false) && GiveStore(MachineFolder(), 0700, false));
+    ASSERT_TRUE(QDir().mkpath(UserFile()) && QDir().mkpath(MachineFile()));
+    EXPECT_EQ(SaveSettings(Settings{"player", 350, {}}),
+              QStringLiteral("The card set and the delay could not be saved to ") + UserFile());
 }
 
 TEST_F(SettingsSave, MachineSaveRemovesHidingUserValues) {

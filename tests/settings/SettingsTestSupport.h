@@ -16,6 +16,9 @@
 
 namespace tavro::test {
 
+// The probe's exit code for a save that no store took (kNotSaved in SettingsProbe.cpp).
+inline constexpr int kProbeNotSaved = 3;
+
 struct Loaded {
     std::string CardSetName;
     int FlipDelay = -1;

@@ -35,7 +35,7 @@ forbid() {
 programs="app cardmaker"
 windows_below_app="dialogs scores"
 shared_widgets="dialogkit controls"
-no_widgets="settings pictures cardart files game translations scores/Leads*"
+no_widgets="settings pictures cardart files modules game translations scores/Leads*"
 settings_store="settings/Settings.h settings/SettingsStore.* settings/KeyValueStore*"
 # The card maker's picture logic and command line run without a window system.
 maker_core="cardmaker/MakerPicture.* cardmaker/FaceMaker.* cardmaker/CardSetDraft.*

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The layer check catches what it is there for: in a copy of the source tree, each planted
-# include that points up (a widget into the picture library or the settings libraries, a window
-# into a shared widget, Qt into the game core) must make check_layers.sh fail, and the untouched
-# copy must pass.
+# The structure checks catch what they are there for: in a copy of the source tree, each planted
+# line must make check_layers.sh or check_one_direction.sh fail (an include that points up: a
+# widget into the picture library or the settings libraries, a window into a shared widget, Qt
+# into the game core; the core running events; a card set's file name spelled outside its home;
+# the input gate written directly), and the untouched copy must pass both.
 # Usage: check_layers_planted.sh <source folder> [Qt's QtWidgets header folder]
 set -euo pipefail
 source_dir=$(realpath "$1")
 widgets_headers=${2:-}
 check="$source_dir/tests/structure/check_layers.sh"
+direction="$source_dir/tests/structure/check_one_direction.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,13 +18,15 @@ trap 'rm -rf "$work"' EXIT
 plant() {
     rm -rf "$work/tree"
     mkdir "$work/tree"
-    (cd "$source_dir" && find . -path ./.git -prune -o \( -name '*.cpp' -o -name '*.h' \) -print |
+    (cd "$source_dir" && find . -path ./.git -prune -o \( -name '*.cpp' -o -name '*.h' -o \
+        -name CMakeLists.txt -o -name '*.cmake' \) -print |
         grep -v '^\./build' | xargs cp --parents -t "$work/tree")
     if [ -n "$1" ]; then
         [ -f "$work/tree/$1" ] || { echo "FAIL: no $1 to plant into"; exit 1; }
         printf '%s\n' "$2" >>"$work/tree/$1"
     fi
-    bash "$check" "$work/tree" "$widgets_headers" >"$work/out" 2>&1
+    bash "$check" "$work/tree" "$widgets_headers" >"$work/out" 2>&1 &&
+        bash "$direction" "$work/tree" >>"$work/out" 2>&1
 }
 
 plant "" "" || { cat "$work/out"; echo "FAIL: the untouched tree does not pass"; exit 1; }
@@ -47,5 +51,12 @@ cardart/CardDrawing.cpp|#include <QWidget>
 cardmaker/SetWriter.cpp|#include "dialogkit/ErrorReport.h"
 dialogs/Unit4.cpp|#include "cardmaker/MakerWindow.h"
 app/Unit1.cpp|#include "cardmaker/MakerWindow.h"
+game/Hint.cpp|void Stall(BoardView& view) { view.processPendingEvents(); }
+game/Turns.cpp|// A sleep_for(delay) here would freeze the board.
+dialogs/Unit4.cpp|const QString kBack = QStringLiteral("space.bmp");
+settings/CardSet.cpp|QString FaceFile(int n) { return QString::number(n) + ".bmp"; }
+tools/CMakeLists.txt|list(APPEND TAVRO_CARD_FILES gfx/animals/space.bmp)
+scores/Unit2.cpp|void Open(std::uint8_t& inputState) { inputState = kInputReady; }
+app/Unit1Commands.cpp|void OpenGate(SharedState& state) { state.InputState = kInputReady; }
 PLANTS
-echo "every planted include is caught"
+echo "every planted line is caught"

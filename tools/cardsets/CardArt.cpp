@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "cardart/CardBitmap.h"
+#include "game/CardSetLayout.h"
 #include "settings/CardSetInfo.h"
 
 namespace tavro::cardsets {
@@ -76,9 +77,9 @@ void SaveCardSet(const CardSetArt& set, const QString& gfxFolder) {
     if (!QDir().mkpath(folder)) {
         throw std::runtime_error("cannot create the folder " + Where(folder).toStdString());
     }
-    WriteCardBitmap(set.back, folder + QStringLiteral("space.bmp"));
+    WriteCardBitmap(set.back, folder + QString::fromStdString(CardPictureFileName(kCardBack)));
     for (int n = 1; n <= kFacesPerSet; ++n) {
-        WriteCardBitmap(set.faces[n - 1], folder + QString::number(n) + QStringLiteral(".bmp"));
+        WriteCardBitmap(set.faces[n - 1], folder + QString::fromStdString(CardPictureFileName(n)));
     }
     SaveInfo(set, folder + QStringLiteral("set.desktop"));
 }

@@ -30,9 +30,9 @@ struct CardSetArt {
 // Draws `picture` centred on a blank face, scaled smoothly to fit `pictureSide` pixels.
 QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide);
 
-// Writes gfxFolder/<set>/space.bmp and 1.bmp..18.bmp as uncompressed 24-bit bitmaps and checks
-// each file's header, and the set's and faces' names in every language into set.desktop. Throws
-// std::runtime_error on failure.
+// Writes the card back and the faces into gfxFolder/<set>/, named as game/CardSetLayout.h names
+// them, as uncompressed 24-bit bitmaps and checks each file's header, and the set's and faces'
+// names in every language into set.desktop. Throws std::runtime_error on failure.
 void SaveCardSet(const CardSetArt& set, const QString& gfxFolder);
 
 // The sets themselves. Throw std::runtime_error when a picture cannot be made.

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The question asked while another program holds the Leads file's lock; see LockPrompt.h.
+#include "scores/LockPrompt.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <algorithm>
+
+#include "scores/LeadsFile.h"
+#include "scores/LeadsFileLock.h"
+#include "tavro/ProgramInfo.h"
+
+namespace tavro {
+namespace {
+
+struct PromptText {
+    Q_DECLARE_TR_FUNCTIONS(LockPrompt)
+};
+
+// The lock's time limit for as long as it lives: the shorter of the one set and `limit`.
+class ShorterLockWait {
+public:
+    explicit ShorterLockWait(std::chrono::milliseconds limit) : previous_(LeadsLockTimeLimit()) {
+        SetLeadsLockTimeLimit(std::min(previous_, limit));
+    }
+    ~ShorterLockWait() { SetLeadsLockTimeLimit(previous_); }
+    ShorterLockWait(const ShorterLockWait&) = delete;
+    ShorterLockWait& operator=(const ShorterLockWait&) = delete;
+
+private:
+    std::chrono::milliseconds previous_;
+};
+
+bool PlayerRetries(QWidget* parent) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral(TAVRO_PROGRAM_NAME),
+                    PromptText::tr("The high scores (%1) are locked by another program, perhaps "
+                                   "another copy of Tavro Memory.")
+                        .arg(QLatin1String(kLeadsFileName)),
+                    QMessageBox::Retry | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Retry);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Retry;
+}
+
+}  // namespace
+
+bool RunWithLeadsLock(QWidget* parent, const std::function<void()>& operation) {
+    for (;;) {
+        try {
+            const ShorterLockWait wait(kLeadsLockAskAfter);
+            operation();
+            return true;
+        } catch (const LeadsFileLocked&) {
+        }
+        if (!PlayerRetries(parent)) {
+            return false;
+        }
+    }
+}
+
+}  // namespace tavro
