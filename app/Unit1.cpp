@@ -151,6 +151,11 @@ void TForm1::BuildMenu() {
     Options1 = menuBar()->addAction(tr("&Options"));
     Options1->setObjectName(QStringLiteral("Options1"));
 
+    // What the program adds to the game lives in this one menu, between "&Options" and "&Help":
+    // who plays, the sounds, the statistics. Everything in it starts off, as the game always was.
+    Play1 = menuBar()->addMenu(tr("&Play"));
+    Play1->setObjectName(QStringLiteral("Play1"));
+
     Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     About1 = MenuAction(Help1, "About1", tr("&About"), Qt::Key_unknown);

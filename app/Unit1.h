@@ -75,6 +75,7 @@ public:
     QAction* N1 = nullptr;
     QAction* ExitF101 = nullptr;
     QAction* Options1 = nullptr;
+    QMenu* Play1 = nullptr;  // the program's additions: who plays, sounds, statistics
     QMenu* Help1 = nullptr;
     QAction* About1 = nullptr;
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,15 +19,25 @@ namespace tavro {
 struct StoredSettings {
     std::optional<std::string> Cards;   // UTF-8
     std::optional<std::int32_t> Delay;  // milliseconds
+    // The values the program adds beside "cards" and "delay" (kAddedSettingNames), each as text
+    // (UTF-8) under its own name in the same place; one that is absent or not text is left out.
+    std::map<std::string, std::string> Added;
 };
+
+// The names of the added values, the "&Play" menu's settings (SettingsStore.cpp).
+inline constexpr const char* kAddedSettingNames[] = {"players", "player1", "player2", "strength",
+                                                     "sounds"};
 
 class KeyValueStore {
 public:
     virtual ~KeyValueStore() = default;
     // Everything empty when the key cannot be opened.
     virtual StoredSettings Read() = 0;
-    // Writes "cards", "delay" and "path" in this order. False when the store could not take them.
-    virtual bool Write(const std::string& cards, std::int32_t delay, const std::string& path) = 0;
+    // Writes "cards", "delay" and "path" in this order, then the added values given, and removes
+    // the added values not given (those at their defaults). False when the store could not take
+    // them.
+    virtual bool Write(const std::string& cards, std::int32_t delay, const std::string& path,
+                       const std::map<std::string, std::string>& added) = 0;
     // Where a save that could not be written was meant to go at last, for the player's message;
     // empty where the store has no such place.
     virtual std::string SavePlace() const { return {}; }

@@ -24,8 +24,10 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QSet>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryFile>
 #include <QVariant>
 #include <functional>
@@ -219,7 +221,7 @@ bool EditScope(QSettings::Scope scope, const std::function<bool(QSettings&)>& ed
 }
 
 bool WriteScope(QSettings::Scope scope, const std::string& cards, std::int32_t delay,
-                const std::string& path) {
+                const std::string& path, const std::map<std::string, std::string>& added) {
     bool created = false;
     const bool written = EditScope(
         scope,
@@ -227,6 +229,16 @@ bool WriteScope(QSettings::Scope scope, const std::string& cards, std::int32_t d
             values.setValue(kCards, QString::fromStdString(cards));
             values.setValue(kDelay, delay);
             values.setValue(kPath, QString::fromStdString(path));
+            // An added value that is not given is at its default and is not kept, so that a file
+            // of a player who never changed one holds the three values it always held.
+            for (const char* name : kAddedSettingNames) {
+                const auto value = added.find(name);
+                if (value != added.end()) {
+                    values.setValue(QLatin1String(name), QString::fromStdString(value->second));
+                } else {
+                    values.remove(QLatin1String(name));
+                }
+            }
             return true;
         },
         created);
@@ -251,7 +263,11 @@ void RemoveUserValues() {
         QSettings::UserScope,
         [](QSettings& values) {
             bool removed = false;
-            for (const QString& name : {kCards, kDelay, kPath}) {
+            QStringList names{kCards, kDelay, kPath};
+            for (const char* added : kAddedSettingNames) {
+                names.append(QLatin1String(added));
+            }
+            for (const QString& name : names) {
                 if (values.contains(name)) {
                     values.remove(name);
                     removed = true;
@@ -269,6 +285,7 @@ public:
         // The first file that holds a value decides it, whatever its type.
         bool cardsFound = false;
         bool delayFound = false;
+        QSet<QString> addedFound;
         for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
             const QString name = ScopeFileName(scope);
             const std::optional<QByteArray> bytes =
@@ -289,6 +306,15 @@ public:
                 delayFound = true;
                 values.Delay = Int32Value(file->value(kDelay));
             }
+            for (const char* added : kAddedSettingNames) {
+                const QString name = QLatin1String(added);
+                if (!addedFound.contains(name) && file->contains(name)) {
+                    addedFound.insert(name);
+                    if (const std::optional<std::string> text = TextValue(file->value(name))) {
+                        values.Added[added] = *text;
+                    }
+                }
+            }
         }
         return values;
     }
@@ -297,12 +323,13 @@ public:
         return ScopeFileName(QSettings::UserScope).toStdString();
     }
 
-    bool Write(const std::string& cards, std::int32_t delay, const std::string& path) override {
-        if (WriteScope(QSettings::SystemScope, cards, delay, path)) {
+    bool Write(const std::string& cards, std::int32_t delay, const std::string& path,
+               const std::map<std::string, std::string>& added) override {
+        if (WriteScope(QSettings::SystemScope, cards, delay, path, added)) {
             RemoveUserValues();
             return true;
         }
-        return WriteScope(QSettings::UserScope, cards, delay, path);
+        return WriteScope(QSettings::UserScope, cards, delay, path, added);
     }
 };
 

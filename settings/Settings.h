@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The two stored settings and the card folder derived from them: plain data with no toolkit
-// types.
+// The two stored settings and the card folder derived from them, and the settings of the "&Play"
+// menu that the program adds (how many play, the players' names, the computer's strength, the
+// sounds): plain data with no toolkit types.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -16,10 +18,30 @@ inline constexpr std::int32_t kMinFlipDelay = 0;
 inline constexpr std::int32_t kMaxFlipDelay = 2000;
 inline constexpr std::int32_t kFlipDelayStep = 50;
 
+// Who plays: one player (the game as it always was, and the default), two players taking turns
+// at one screen, or one player against the computer.
+enum class PlayMode { OnePlayer, TwoPlayers, AgainstComputer };
+// How much the computer remembers of the cards it has seen.
+enum class ComputerStrength { Forgetful, Fair, PerfectMemory };
+// A stored player's name is plain text of at most this many characters (UTF-16 code units);
+// a longer one, or one with control characters, is dropped for the default name.
+inline constexpr int kMaxPlayerNameLength = 20;
+
+// The "&Play" menu's settings. Everything is off, or as the one-player game, until a player
+// chooses otherwise.
+struct PlaySettings {
+    PlayMode Mode = PlayMode::OnePlayer;
+    // UTF-8; empty for the default name ("Player 1", "Player 2" in the player's language).
+    std::array<std::string, 2> PlayerNames{};
+    ComputerStrength Strength = ComputerStrength::Fair;
+    bool Sounds = false;
+};
+
 struct Settings {
     std::string CardSetName;     // UTF-8; the name of a folder under "gfx"
     std::int32_t FlipDelay = 0;  // milliseconds, 0..2000 in steps of 50
     std::string CardFolder;      // UTF-8; the set's folder, always ending with '/'
+    PlaySettings Play;
 };
 
 }  // namespace tavro

@@ -9,9 +9,10 @@
 
 namespace tavro {
 
-// Fills CardSetName and FlipDelay, with defaults and validation. Never throws.
+// Fills CardSetName, FlipDelay and Play, with defaults and validation. Never throws.
 void LoadSettings(Settings& settings);
-// Writes "cards", "delay" and "path". Returns the text that tells the player this run's settings
+// Writes "cards", "delay" and "path", and the Play settings that differ from their defaults.
+// Returns the text that tells the player this run's settings
 // were lost, naming the file they were meant for, when no store could take them; empty when they
 // were saved. Never throws.
 QString SaveSettings(const Settings& settings);

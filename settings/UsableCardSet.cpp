@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "files/SafeFile.h"
+#include "game/CardSetLayout.h"
 #include "pictures/BitmapHeader.h"
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
@@ -64,11 +65,8 @@ QString ShownName(const QString& folder, const std::string& name) {
 }  // namespace
 
 QString CardSetProblem(const QString& folder) {
-    QStringList pictures{QStringLiteral("space.bmp")};
-    for (int face = 1; face <= kNamedPictures; ++face) {
-        pictures.append(QString::number(face) + QStringLiteral(".bmp"));
-    }
-    for (const QString& picture : pictures) {
+    for (std::int32_t face = kCardBack; face <= kFaceCount; ++face) {
+        const QString picture = QString::fromStdString(CardPictureFileName(face));
         if (const QString problem = PictureProblem(folder + picture); !problem.isEmpty()) {
             return picture + QStringLiteral(": ") + problem;
         }

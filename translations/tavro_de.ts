@@ -608,6 +608,10 @@
         <source>New game</source>
         <translation>Neues Spiel</translation>
     </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>S&amp;pielen</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>

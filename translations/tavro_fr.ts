@@ -608,6 +608,10 @@
         <source>New game</source>
         <translation>Nouvelle partie</translation>
     </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Partie</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>

@@ -67,7 +67,7 @@ int Open(int argc, char** argv) {
     QTemporaryDir work;
     Sandbox(work.path());
     QApplication app(argc, argv);
-    SaveSettings(Settings{"animals", 500, {}});
+    SaveSettings(Settings{"animals", 500, {}, {}});
     const QString programFolder = QString::fromLocal8Bit(argv[2]);
     ProgramWindows windows(StartupOptions{[](int code) { std::exit(code); }, programFolder});
     windows.form4.setExecutableFolder(programFolder);

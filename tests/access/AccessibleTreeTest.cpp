@@ -167,7 +167,7 @@ private slots:
                 QStringLiteral("Picture%1=creature\nPicture%1[de]=Tier %1\n").arg(face).toUtf8());
         }
         info.close();
-        SaveSettings(Settings{"mine", 0, {}});
+        SaveSettings(Settings{"mine", 0, {}, {}});
         const QLocale previous;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ProgramUnderTest windows(sandbox);
@@ -179,7 +179,7 @@ private slots:
         QLocale::setDefault(previous);
         QCOMPARE(NameOf(form.Image(1)), Place(1) + QStringLiteral("face up: Tier %1").arg(face));
         QCOMPARE(form.state().Config.CardSetName, std::string("mine"));
-        SaveSettings(Settings{kDefaultCardSet, 500, {}});
+        SaveSettings(Settings{kDefaultCardSet, 500, {}, {}});
     }
 
     void withoutNamesAPictureIsCalledByItsNumber() {

@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(form.Label2->palette().color(QPalette::WindowText), QColor(Qt::blue));
 
         const QList<QAction*> bar = form.menuBar()->actions();
-        QCOMPARE(MenuEntries(bar), (QStringList{"&Game", "&Options", "&Help"}));
+        QCOMPARE(MenuEntries(bar), (QStringList{"&Game", "&Options", "&Play", "&Help"}));
         QCOMPARE(bar[1], form.Options1);
         QVERIFY(form.Options1->menu() == nullptr);  // triggers directly
         QCOMPARE(MenuEntries(form.Game1->actions()),

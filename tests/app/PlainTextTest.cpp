@@ -114,7 +114,7 @@ private slots:
         for (const Shown& name : kSetNames) {
             Sandbox sandbox;
             AddSet(sandbox, name.stored);
-            SaveSettings(Settings{name.stored.toStdString(), 500, {}});
+            SaveSettings(Settings{name.stored.toStdString(), 500, {}, {}});
             ProgramUnderTest program(sandbox);
             program.form1.show();
             QVERIFY(QTest::qWaitForWindowExposed(&program.form1));
@@ -123,7 +123,7 @@ private slots:
                 wrong << expected + QStringLiteral(" shown as ") + ShownCaption(program.form1);
             }
         }
-        SaveSettings(Settings{kDefaultCardSet, 500, {}});
+        SaveSettings(Settings{kDefaultCardSet, 500, {}, {}});
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 

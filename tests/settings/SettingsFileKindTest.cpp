@@ -189,7 +189,7 @@ TEST_F(SettingsFileKind, LinksToRegularFilesAreReadAndWrittenThrough) {
 
 TEST_F(SettingsFileKind, NewMachineFileIsReadableByEveryoneWhateverTheUmask) {
     const mode_t previous = ::umask(077);
-    SaveSettings(Settings{"birds", 100, {}});
+    SaveSettings(Settings{"birds", 100, {}, {}});
     ::umask(previous);
     const QFileDevice::Permissions permissions = QFileInfo(MachineFile()).permissions();
     EXPECT_TRUE(permissions.testFlag(QFileDevice::ReadGroup));

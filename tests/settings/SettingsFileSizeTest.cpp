@@ -115,7 +115,7 @@ TEST_F(SettingsFileSize, TheBoundHoldsInBothFiles) {
 
 TEST_F(SettingsFileSize, OversizedMachineFileIsReplacedBySave) {
     WriteSparseStore(MachineFile(), "Tavro\\Tavro%20Memory\\cards=huge\n", kBound + 1);
-    SaveSettings(Settings{"birds", 300, {}});
+    SaveSettings(Settings{"birds", 300, {}, {}});
     EXPECT_LT(QFileInfo(MachineFile()).size(), 1024);
     EXPECT_EQ(LoadInFreshProcess(), (Loaded{"birds", 300}));
 }
@@ -174,7 +174,7 @@ TEST_F(SettingsFileSize, EarlierFilesLoadAndSavesWriteTheSameText) {
         WriteBytes(MachineFile(), earlier);
         EXPECT_EQ(LoadInFreshProcess(), (Loaded{"Vögel und Fische", 1000}));
 
-        SaveSettings(Settings{"Vögel und Fische", 1000, {}});
+        SaveSettings(Settings{"Vögel und Fische", 1000, {}, {}});
         QByteArray expected = earlier;
         expected.replace("/opt/tavro/",
                          (QCoreApplication::applicationDirPath() + QLatin1Char('/')).toUtf8());

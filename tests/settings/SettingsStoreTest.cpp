@@ -54,7 +54,7 @@ TEST(SettingsValidation, StoredValuesAreCheckedAndDefaulted) {
 using SettingsSave = SettingsStoreTest;
 
 TEST_F(SettingsSave, SavedValuesReachTheFileAndAFreshProcess) {
-    const Settings chosen{"birds", 1000, {}};
+    const Settings chosen{"birds", 1000, {}, {}};
     SaveSettings(chosen);
 
     const QString text = ReadText(MachineFile());
@@ -109,13 +109,13 @@ TEST_F(SettingsSave, NothingWritableLosesTheSettingsAndSaysSo) {
     // Folders in the files' places refuse root as well.
     ASSERT_TRUE(GiveStore(UserFolder(), 0700, false) && GiveStore(MachineFolder(), 0700, false));
     ASSERT_TRUE(QDir().mkpath(UserFile()) && QDir().mkpath(MachineFile()));
-    EXPECT_EQ(SaveSettings(Settings{"player", 350, {}}),
+    EXPECT_EQ(SaveSettings(Settings{"player", 350, {}, {}}),
               QStringLiteral("The card set and the delay could not be saved to ") + UserFile());
 }
 
 TEST_F(SettingsSave, MachineSaveRemovesHidingUserValues) {
     WriteStore(UserFile(), {"cards=stale", "delay=100", "other=kept"});
-    SaveSettings(Settings{"fresh", 700, {}});
+    SaveSettings(Settings{"fresh", 700, {}, {}});
     EXPECT_TRUE(ReadText(MachineFile()).contains(QStringLiteral("cards=fresh")));
     const QString userText = ReadText(UserFile());
     EXPECT_FALSE(userText.contains(QStringLiteral("stale"))) << userText.toStdString();
@@ -172,6 +172,71 @@ TEST_F(SettingsLoadOrder, UnreadableFilesGiveTheDefaults) {
         return settings.CardSetName == "animals" && settings.FlipDelay == 500 ? 0 : 1;
     });
     EXPECT_EQ(code, 0);
+}
+
+// The "&Play" menu's settings: words of their own, anything else the default; a name that is
+// too long, blank or not plain text is the default name.
+TEST_F(SettingsLoadOrder, PlaySettingsAreCheckedAndDefaulted) {
+    using Mode = PlayMode;
+    using Strength = ComputerStrength;
+    struct PlayCase {
+        QStringList Lines;
+        PlaySettings Expected;
+    };
+    const std::string twenty(kMaxPlayerNameLength, 'x');
+    const std::vector<PlayCase> cases = {
+        {{}, {}},
+        {{"players=two", "player1=Anna", "player2=Ben", "sounds=on"},
+         {Mode::TwoPlayers, {"Anna", "Ben"}, Strength::Fair, true}},
+        {{"players=computer", "strength=perfect", "player1=Zoë"},
+         {Mode::AgainstComputer, {"Zoë", ""}, Strength::PerfectMemory, false}},
+        {{"players=three", "strength=strong", "sounds=yes"}, {}},
+        {{"players=2", "strength=2", "sounds=1"}, {}},
+        {{"players=two, computer", "sounds=on, off"}, {}},  // lists are no words
+        {{"player1=" + QString::fromStdString(twenty),
+          "player2=" + QString::fromStdString(twenty) + "y"},
+         {Mode::OnePlayer, {twenty, ""}, Strength::Fair, false}},
+        {{"player1=\"   \"", "player2=a\\tb"}, {}},  // blank; a tab
+        {{"player1=\xe2\x80\xae"
+          "CBA",
+          "player2=@Point(1 2)"},
+         {}},  // a bidi control; no text
+    };
+    for (const PlayCase& stored : cases) {
+        SCOPED_TRACE(stored.Lines.join(QStringLiteral("; ")).toStdString());
+        WriteStore(UserFile(), stored.Lines);
+        Settings settings;
+        LoadSettings(settings);
+        EXPECT_EQ(settings.Play.Mode, stored.Expected.Mode);
+        EXPECT_EQ(settings.Play.PlayerNames, stored.Expected.PlayerNames);
+        EXPECT_EQ(settings.Play.Strength, stored.Expected.Strength);
+        EXPECT_EQ(settings.Play.Sounds, stored.Expected.Sounds);
+    }
+}
+
+// Only what differs from the defaults is stored, so a file of a player who never changed them
+// holds just "cards", "delay" and "path"; going back to a default removes its value.
+TEST_F(SettingsSave, PlaySettingsAreKeptOnlyWhereChanged) {
+    Settings chosen{
+        "birds", 1000, {}, {PlayMode::TwoPlayers, {"Anna", ""}, ComputerStrength::Fair, true}};
+    ASSERT_TRUE(SaveSettings(chosen).isEmpty());
+    QString text = ReadText(MachineFile());
+    for (const char* line : {"players=two", "player1=Anna", "sounds=on"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(line))) << text.toStdString();
+    }
+    EXPECT_FALSE(text.contains(QStringLiteral("player2"))) << text.toStdString();
+    Settings loaded;
+    LoadSettings(loaded);
+    EXPECT_EQ(loaded.Play.Mode, PlayMode::TwoPlayers);
+    EXPECT_EQ(loaded.Play.PlayerNames[0], "Anna");
+    EXPECT_TRUE(loaded.Play.Sounds);
+
+    chosen.Play = {};
+    ASSERT_TRUE(SaveSettings(chosen).isEmpty());
+    text = ReadText(MachineFile());
+    for (const char* name : {"players", "player1", "player2", "strength", "sounds"}) {
+        EXPECT_FALSE(text.contains(QLatin1String(name))) << text.toStdString();
+    }
 }
 
 }  // namespace
