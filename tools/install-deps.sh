@@ -21,7 +21,7 @@ test_packages=(
     clang-format binutils qt6-base-private-dev
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
-    xvfb xdotool imagemagick x11-utils xxd time
+    xvfb xdotool imagemagick x11-utils xxd time xclip
     lintian desktop-file-utils appstream man-db
     at-spi2-core dbus-daemon python3-pyatspi
     orca speech-dispatcher python3-speechd gir1.2-atspi-2.0 util-linux procps

@@ -41,7 +41,7 @@ cmake --build build-asan -j "$jobs"
 # run within minutes.
 step "sanitizer tests"
 ctest --test-dir build-asan --output-on-failure -j "$test_jobs" -LE no-sanitizer \
-    -E '^(e2e_full_game|e2e_keyboard_game|e2e_atspi_tree|e2e_cardmaker|e2e_two_games|e2e_orca)$'
+    -E '^(e2e_full_game|e2e_keyboard_game|e2e_atspi_tree|e2e_cardmaker|e2e_two_games|e2e_orca|e2e_two_players|e2e_against_computer)$'
 
 step "fuzzing"
 bash tools/fuzz.sh

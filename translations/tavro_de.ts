@@ -481,6 +481,33 @@
     </message>
 </context>
 <context>
+    <name>tavro::ComputerDialog</name>
+    <message>
+        <source>Against the computer</source>
+        <translation>Gegen den Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Ihr Name:</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>Der Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Forgetful</source>
+        <translation>&amp;Vergesslich</translation>
+    </message>
+    <message>
+        <source>F&amp;air</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect memory</source>
+        <translation>Perfektes &amp;Gedächtnis</translation>
+    </message>
+</context>
+<context>
     <name>tavro::ErrorReport</name>
     <message>
         <source>Unknown error</source>
@@ -500,6 +527,39 @@
     <message>
         <source>%1, %2, %3 points</source>
         <translation>%1, %2, %3 Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayerNames</name>
+    <message>
+        <source>Player 2</source>
+        <translation>Spieler 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Spieler 1</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayersDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayersLine</name>
+    <message>
+        <source>%1, to play</source>
+        <translation>%1, am Zug</translation>
     </message>
 </context>
 <context>
@@ -612,6 +672,58 @@
         <source>&amp;Play</source>
         <translation>S&amp;pielen</translation>
     </message>
+    <message>
+        <source>&amp;One player</source>
+        <translation>&amp;Ein Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;Two players…</source>
+        <translation>&amp;Zwei Spieler…</translation>
+    </message>
+    <message>
+        <source>Against the &amp;computer…</source>
+        <translation>Gegen den &amp;Computer…</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s turn</source>
+        <translation>Der Computer ist am Zug</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>%1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>The computer turns up %1, %2</source>
+        <translation>Der Computer deckt %1 auf, %2</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 has %2 points</source>
+        <translation>Paar gefunden. %1 hat %2 Punkte</translation>
+    </message>
+    <message>
+        <source>No match. %1 has %2 points</source>
+        <translation>Kein Paar. %1 hat %2 Punkte</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 has %3 points</source>
+        <translation>Der Tipp kostete %1 Punkte. %2 hat %3 Punkte</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <translation>Neues Spiel. %1</translation>
+    </message>
+    <message>
+        <source>A draw, %1 each.</source>
+        <translation>Unentschieden, je %1.</translation>
+    </message>
+    <message>
+        <source>The computer wins, %1 to %2.</source>
+        <translation>Der Computer gewinnt, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins, %2 to %3.</source>
+        <translation>%1 gewinnt, %2 zu %3.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>
@@ -723,6 +835,21 @@
     <message>
         <source>Tavro Memory logo</source>
         <translation>Tavro-Memory-Logo</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TwoPlayersDialog</name>
+    <message>
+        <source>Two players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;First player:</source>
+        <translation>&amp;Erster Spieler:</translation>
+    </message>
+    <message>
+        <source>&amp;Second player:</source>
+        <translation>&amp;Zweiter Spieler:</translation>
     </message>
 </context>
 <context>

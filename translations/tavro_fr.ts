@@ -481,6 +481,33 @@
     </message>
 </context>
 <context>
+    <name>tavro::ComputerDialog</name>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contre l’ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Votre nom :</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>L’ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Forgetful</source>
+        <translation>&amp;Distrait</translation>
+    </message>
+    <message>
+        <source>F&amp;air</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect memory</source>
+        <translation>Mémoire &amp;parfaite</translation>
+    </message>
+</context>
+<context>
     <name>tavro::ErrorReport</name>
     <message>
         <source>Unknown error</source>
@@ -500,6 +527,39 @@
     <message>
         <source>%1, %2, %3 points</source>
         <translation>%1, %2, %3 points</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayerNames</name>
+    <message>
+        <source>Player 2</source>
+        <translation>Joueur 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Joueur 1</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayersDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayersLine</name>
+    <message>
+        <source>%1, to play</source>
+        <translation>%1, à jouer</translation>
     </message>
 </context>
 <context>
@@ -612,6 +672,58 @@
         <source>&amp;Play</source>
         <translation>&amp;Partie</translation>
     </message>
+    <message>
+        <source>&amp;One player</source>
+        <translation>&amp;Un joueur</translation>
+    </message>
+    <message>
+        <source>&amp;Two players…</source>
+        <translation>&amp;Deux joueurs…</translation>
+    </message>
+    <message>
+        <source>Against the &amp;computer…</source>
+        <translation>Contre l’&amp;ordinateur…</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s turn</source>
+        <translation>À l’ordinateur de jouer</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>À %1 de jouer</translation>
+    </message>
+    <message>
+        <source>The computer turns up %1, %2</source>
+        <translation>L’ordinateur retourne %1, %2</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 has %2 points</source>
+        <translation>Paire trouvée. %1 a %2 points</translation>
+    </message>
+    <message>
+        <source>No match. %1 has %2 points</source>
+        <translation>Pas de paire. %1 a %2 points</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 has %3 points</source>
+        <translation>L’indice a coûté %1 points. %2 a %3 points</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <translation>Nouvelle partie. %1</translation>
+    </message>
+    <message>
+        <source>A draw, %1 each.</source>
+        <translation>Match nul, %1 chacun.</translation>
+    </message>
+    <message>
+        <source>The computer wins, %1 to %2.</source>
+        <translation>L’ordinateur gagne, %1 à %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins, %2 to %3.</source>
+        <translation>%1 gagne, %2 à %3.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>
@@ -723,6 +835,21 @@
     <message>
         <source>Tavro Memory logo</source>
         <translation>Logo de Tavro Memory</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TwoPlayersDialog</name>
+    <message>
+        <source>Two players</source>
+        <translation>Deux joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;First player:</source>
+        <translation>&amp;Premier joueur :</translation>
+    </message>
+    <message>
+        <source>&amp;Second player:</source>
+        <translation>&amp;Second joueur :</translation>
     </message>
 </context>
 <context>

@@ -28,8 +28,10 @@ wait_for_tile() {
     fail "tile $1 did not turn ($2)"
 }
 
-# One turn: tiles $1 and $2; remembers both faces and waits for a mismatch to turn back.
+# One turn: tiles $1 and $2; remembers both faces and waits for a mismatch to turn back. A
+# sourcing script that defines pair_played hears of each pair: its tiles and "match" or "miss".
 turn_pair() {
+    local result=match
     turn_tile "$1"
     seen[$1]=$(wait_for_tile "$1" face)
     turn_tile "$2"
@@ -38,9 +40,13 @@ turn_pair() {
         matched[$1]=1
         matched[$2]=1
     else
+        result=miss
         mismatches=$((mismatches + 1))
         wait_for_tile "$2" back
         wait_for_tile "$1" back
+    fi
+    if declare -F pair_played >/dev/null; then
+        pair_played "$1" "$2" "$result"
     fi
 }
 
