@@ -35,7 +35,7 @@ note_matched_pairs() {
     import -window root "$shot"
     for tile in $(seq 1 36); do
         [ -n "${matched[$tile]:-}" ] && continue
-        digest=$(fast_tile_digest "$tile" "$shot")
+        digest=$(tile_digest "$shot" "$tile")
         if [ "$digest" != "$card_back" ]; then
             matched[$tile]=1
             seen[$tile]=$digest

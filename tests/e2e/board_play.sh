@@ -68,13 +68,10 @@ play_whole_game() {
     [ "${#matched[@]}" -eq 36 ] || fail "only ${#matched[@]} cards were matched"
 }
 
-# The whole game played with the mouse, each tile read from a screenshot of the whole screen.
+# The whole game played with the mouse, each tile read from the screen.
 play_whole_game_by_clicks() {
     shot="$work/screen.png"
-    digest_of() {
-        import -window root "$shot"
-        tile_digest "$shot" "$1"
-    }
+    digest_of() { screen_tile_digest "$1"; }
     card_back=$(digest_of 36)
     turn_tile() { click_tile "$1"; }
     play_whole_game

@@ -4,23 +4,10 @@
 # marks, the message at the end of the game, and leads.dat, which such a game leaves alone.
 # shellcheck shell=bash
 
-# Tile $1's picture as a digest, read from the screen by one process (a third of the time that a
-# screenshot and a crop take), so that a mismatched pair is read well within a short delay; or
-# from the screenshot $2, with the same digest.
-fast_tile_digest() {
-    local area
-    area="60x60+$(tile_left "$1")+$(tile_top "$1")"
-    if [ -n "${2:-}" ]; then
-        convert "$2" -crop "$area" +repage -depth 8 rgb:- | md5sum | cut -d' ' -f1
-    else
-        import -window root -crop "$area" +repage -depth 8 rgb:- | md5sum | cut -d' ' -f1
-    fi
-}
-
 # Sets up board_play.sh (sourced after this) to turn cards by clicks and read them quickly.
 play_by_quick_clicks() {
     shot="$work/screen.png"
-    digest_of() { fast_tile_digest "$1"; }
+    digest_of() { screen_tile_digest "$1"; }
     turn_tile() { click_tile "$1"; }
     card_back=$(digest_of 36)
 }

@@ -58,7 +58,7 @@ wait_for_tile 1 back
 [ "$(marker_pixels 1)" -eq 0 ] || fail "the players' line is still shown in a game of one"
 import -window root "$shot"
 for tile in $(seq 1 36); do
-    [ "$(fast_tile_digest "$tile" "$shot")" = "$card_back" ] || fail "tile $tile is not face down"
+    [ "$(tile_digest "$shot" "$tile")" = "$card_back" ] || fail "tile $tile is not face down"
 done
 seen=()
 matched=()
