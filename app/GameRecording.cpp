@@ -17,13 +17,27 @@ namespace {
 using Clock = GameTally::Clock;
 
 // Who played the game and how each scored: the one place that fills the record's mode, strength
-// and players. The core keeps one score, so every game is recorded as the one-player game it
-// was played as, whatever the Play menu says; with a score per player in the core, the modes
-// with two players fill their seats here.
+// and players, from the Play menu's settings the game was dealt with and the tally's scores.
 void FillPlayers(GameRecord& record, const PlaySettings& play, const GameCounts& counts) {
-    record.mode = PlayMode::OnePlayer;
+    const auto nameOf = [&play](int player) {
+        return QString::fromStdString(play.PlayerNames[static_cast<std::size_t>(player)]);
+    };
+    record.mode = play.Mode;
     record.strength.reset();
-    record.players = {{QString::fromStdString(play.PlayerNames[0]), counts.points, false}};
+    switch (play.Mode) {
+        case PlayMode::OnePlayer:
+            record.players = {{nameOf(0), counts.points, false}};
+            return;
+        case PlayMode::TwoPlayers:
+            record.players = {{nameOf(0), counts.playerPoints[0], false},
+                              {nameOf(1), counts.playerPoints[1], false}};
+            return;
+        case PlayMode::AgainstComputer:
+            record.strength = play.Strength;
+            record.players = {{nameOf(0), counts.playerPoints[0], false},
+                              {QString(), counts.playerPoints[kComputerPlayer], true}};
+            return;
+    }
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 // BoardView: it shows the pictures, frame colours and points the engine names, times the
 // engine's waits, and decides what each outcome leads to (speech, the name entry, the end of the
 // program). It acts on what the Options dialog says (caption, new deal). The board can also be
-// played from the keyboard, and screen readers get a name and state for every card.
+// played from the keyboard, and screen readers get a name and state for every card. The "&Play"
+// menu chooses who plays: one player, two at one screen, or one against the computer.
 #pragma once
 
 #include <QMainWindow>
@@ -26,12 +27,15 @@ class QMenu;
 namespace tavro {
 
 class Announcer;
+class ComputerDialog;
 class PictureBox;
 class StatisticsOpener;
+class PlayersLine;
 class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
+class TwoPlayersDialog;
 
 // Ends the process with the given code. Must not return in the program; tests inject one that
 // records the code instead.
@@ -77,8 +81,12 @@ public:
     QAction* N1 = nullptr;
     QAction* ExitF101 = nullptr;
     QAction* Options1 = nullptr;
-    QMenu* Play1 = nullptr;          // the program's additions: who plays, sounds, statistics
-    QAction* Statistics1 = nullptr;  // "St&atistics…" (F5)
+    QMenu* Play1 = nullptr;  // the program's additions: who plays, sounds, statistics
+    QAction* OnePlayer1 = nullptr;
+    QAction* TwoPlayers1 = nullptr;
+    QAction* AgainstComputer1 = nullptr;
+    QAction* Statistics1 = nullptr;   // "St&atistics…" (F5)
+    PlayersLine* Players1 = nullptr;  // the bottom line in a game of two
     QMenu* Help1 = nullptr;
     QAction* About1 = nullptr;
 
@@ -95,6 +103,16 @@ public:
     void ExitF101Click();
     void Options1Click();
     void About1Click();
+    // The "&Play" menu (Unit1Play.cpp): "&One player" deals a game of one; the two others ask
+    // the names (and the computer's strength) first and deal a game of two on OK.
+    void OnePlayer1Click();
+    void TwoPlayers1Click();
+    void AgainstComputer1Click();
+    // The name player 0 or 1 of the game on the board plays by, as it was dealt (the computer's
+    // "Computer"); the first player's name in a game of one. With GameState's Mode,
+    // PlayerPoints and CurrentPlayer, and GameEngine::ScoreOf, IsComputer and Leader, this tells
+    // who played a game and how it stands until the next deal.
+    QString PlayerName(int player) const;
     // Shows the statistics window (not modal), loading the statistics module on first use.
     void Statistics1Click();
     // The record of games this window keeps (Unit1Statistics.cpp, GameRecording).
@@ -137,6 +155,21 @@ private:
     QString PictureName(int face) const;
     // What a screen reader says of an outcome; empty for none.
     QString OutcomeText(const Outcome& outcome) const;
+    // Who plays (Unit1Play.cpp): the menu, the settings handed to the engine, a change of mode.
+    void BuildPlayMenu();
+    void ApplyPlaySettings();
+    void ShowPlayMode();
+    void SwitchPlayMode(PlayMode mode);
+    // A game of two (Unit1Players.cpp): the names of a new deal, the bottom line, what a screen
+    // reader is told, and the end's message, opened once the engine's call has returned.
+    bool IsGameOfTwo() const;
+    void TakePlayersOfDeal();
+    void ShowPlayers();
+    QString TurnText(int player) const;
+    QString PlayersOutcomeText(const Outcome& outcome) const;
+    QString EndOfGameText() const;
+    void ShowEndOfGameLater();
+    void ShowEndOfGame();
 
     StartupOptions startup_;
     SharedState state_;
@@ -153,6 +186,10 @@ private:
     bool gameEndAnnounced_ = false;
     CardSetInfo pictureNames_;  // of the card set in pictureNamesFolder_
     std::string pictureNamesFolder_;
+    TwoPlayersDialog* twoPlayersDialog_ = nullptr;  // made on first use
+    ComputerDialog* computerDialog_ = nullptr;
+    std::array<QString, kMaxPlayers> dealtNames_;
+    InputGate::Hold endMessage_;  // from the end of a game of two until its message is closed
     GameRecording recording_{this};
     StatisticsOpener* statistics_ = nullptr;  // the statistics module, once loaded
 };

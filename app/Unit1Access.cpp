@@ -85,6 +85,8 @@ QString TForm1::OutcomeText(const Outcome& outcome) const {
             return tr("New game");
         case Outcome::Kind::CardBackMissing:
             return QString();  // the program ends with a message box
+        case Outcome::Kind::TurnPassed:
+            return QString();  // in a game of two only (Unit1Players.cpp)
     }
     return QString();
 }

@@ -36,6 +36,7 @@ void TForm1::FormCreate() {
     // The lookup tables images_ and frames_ were filled while the board was built. The gate
     // stays closed until the engine has dealt.
     LoadSettings(state_.Config);
+    ApplyPlaySettings();
     const QString programFolder =
         startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
     // A stored set that names no set folder (a typo, a path, a set since removed) or that can't
@@ -77,7 +78,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::RunCommand(const std::function<void()>& command) {
-    if (!state_.InputState.IsOpen()) {
+    // The computer's turn keeps the board closed, not the menu: a new deal ends the turn, and
+    // the computer waits while a dialog is open.
+    if (!state_.InputState.IsOpen() && !engine_.OnlyTheComputerHoldsTheGate()) {
         return;
     }
     try {

@@ -21,24 +21,34 @@ void GameTally::Observe(const Outcome& outcome, Clock::time_point now) {
         case Kind::PairMatched:
             ++counts_.turns;
             ++counts_.matches;
-            counts_.points = outcome.points;
+            Score(outcome);
             break;
         case Kind::PairMismatched:
             ++counts_.turns;
             ++counts_.mismatches;
-            counts_.points = outcome.points;
+            Score(outcome);
             break;
         case Kind::HintEnded:
             ++counts_.hints;
-            counts_.points = outcome.points;
+            Score(outcome);
             break;
         case Kind::GameEnded:
             counts_.finished = true;
-            counts_.points = outcome.points;
+            Score(outcome);  // of two: the winner's, or nobody's in a draw
             ended_ = now;
             break;
         default:
             break;
+    }
+}
+
+void GameTally::Score(const Outcome& outcome) {
+    if (outcome.player < 0 || outcome.player >= kMaxPlayers) {
+        return;
+    }
+    counts_.playerPoints[static_cast<std::size_t>(outcome.player)] = outcome.points;
+    if (outcome.player == 0) {
+        counts_.points = outcome.points;
     }
 }
 

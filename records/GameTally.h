@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A tally of one game from the core's outcomes: turns, matches, mismatches, hints used, the
-// score, the time played (from the first card turned) and whether it was finished. The main
-// window feeds it every outcome; it knows nothing of windows, files or Qt, and the clock is
-// handed in, so tests drive it with times of their own.
+// score (of each player in a game of two), the time played (from the first card turned) and whether
+// it was finished. The main window feeds it every outcome; it knows nothing of windows, files or
+// Qt, and the clock is handed in, so tests drive it with times of their own.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
 
 #include "game/BoardView.h"
+#include "game/PlayMode.h"
 
 namespace tavro {
 
@@ -17,8 +19,10 @@ struct GameCounts {
     int turns = 0;  // pairs turned over, matched or not
     int matches = 0;
     int mismatches = 0;
-    int hints = 0;  // hints shown and paid for
-    std::int32_t points = 0;
+    int hints = 0;            // hints shown and paid for
+    std::int32_t points = 0;  // the score of a game of one
+    // Each player's score in a game of two (the first also in a game of one).
+    std::array<std::int32_t, kMaxPlayers> playerPoints{};
     std::int64_t playedMilliseconds = 0;
     bool finished = false;
 };
@@ -37,6 +41,8 @@ public:
     bool LeftWithTurns() const { return !counts_.finished && counts_.turns > 0; }
 
 private:
+    void Score(const Outcome& outcome);
+
     GameCounts counts_;
     std::optional<Clock::time_point> firstCard_;
     std::optional<Clock::time_point> ended_;

@@ -48,6 +48,8 @@ controls/PictureBox.cpp|#include "dialogs/Unit4.h"
 scores/LeadsFile.cpp|#include <QMessageBox>
 game/Deal.cpp|#include <QString>
 dialogs/Unit5.cpp|#include "app/Unit1.h"
+players/ComputerDialog.cpp|#include "app/PlayersLine.h"
+dialogkit/ToolDialog.cpp|#include "players/PlayerNames.h"
 cardart/CardDrawing.cpp|#include <QWidget>
 cardmaker/SetWriter.cpp|#include "dialogkit/ErrorReport.h"
 dialogs/Unit4.cpp|#include "cardmaker/MakerWindow.h"
