@@ -31,25 +31,22 @@ Marked MarkOf(const QObject* object) {
     return static_cast<Marked>(object->property(kRoleProperty).toInt());
 }
 
-// The board's cards in tile order, then the points label.
+// The board's cards in tile order, then the points label (in a game of two, each player's).
 QList<QWidget*> BoardChildren(const QWidget* board) {
     QList<QWidget*> cards(kTileCount, nullptr);
-    QWidget* points = nullptr;
+    QList<QWidget*> points;
     for (QWidget* widget : board->findChildren<QWidget*>()) {
         if (MarkOf(widget) == Marked::Card) {
             const int tile = widget->property(kTileProperty).toInt();
             if (tile >= 1 && tile <= cards.size()) {
                 cards[tile - 1] = widget;
             }
-        } else if (MarkOf(widget) == Marked::Points) {
-            points = widget;
+        } else if (MarkOf(widget) == Marked::Points && widget->isVisibleTo(board)) {
+            points.append(widget);
         }
     }
     cards.removeAll(nullptr);
-    if (points != nullptr) {
-        cards.append(points);
-    }
-    return cards;
+    return cards + points;
 }
 
 QWidget* BoardOf(const QWidget* widget) {

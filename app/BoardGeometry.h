@@ -20,5 +20,9 @@ inline constexpr int kPointsTop = 462;
 inline constexpr int kPointsHeight = 29;
 inline constexpr int kPointsValueLeft = 326;
 inline constexpr int kPointsGap = 8;
+// In a game of two the bottom line holds both players in place of the points, each in one half
+// of the board's width, the second half kPlayersGap pixels after the first.
+inline constexpr int kPlayersLineWidth = kBoardSide * kFramePitch - (kFramePitch - kFrameSize);
+inline constexpr int kPlayersGap = 16;
 
 }  // namespace tavro

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's construction: the fixed-size board (Panel1 with the frames p1..p36 and the
-// pictures Image1..Image36), the points labels and the main menu MainMenu1.
+// pictures Image1..Image36), the points labels (and the players' line beside them) and the main
+// menu MainMenu1.
 #include "app/Unit1.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 
 #include "app/BoardAccessible.h"
 #include "app/BoardGeometry.h"
+#include "app/PlayersLine.h"
 #include "controls/PictureBox.h"
 #include "dialogkit/Announcer.h"
 #include "dialogkit/DialogLook.h"
@@ -136,6 +138,7 @@ void TForm1::BuildBoard() {
     const int valueLeft = std::max(kPointsValueLeft, Label1->x() + Label1->width() + kPointsGap);
     Label2 = PointsLabel(Panel1, "Label2", valueLeft);
     MarkPoints(Label2);
+    Players1 = new PlayersLine(Panel1);  // shown in place of the two in a game of two
 }
 
 void TForm1::BuildMenu() {
@@ -157,7 +160,9 @@ void TForm1::BuildMenu() {
     // who plays, the sounds, the statistics. Everything in it starts off, as the game always was.
     Play1 = menuBar()->addMenu(tr("&Play"));
     Play1->setObjectName(QStringLiteral("Play1"));
+    BuildPlayMenu();
     AddSoundAndScoreItems();
+    BuildStatisticsItem();
 
     Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));

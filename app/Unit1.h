@@ -4,7 +4,8 @@
 // BoardView: it shows the pictures, frame colours and points the engine names, times the
 // engine's waits, and decides what each outcome leads to (speech, the name entry, the end of the
 // program). It acts on what the Options dialog says (caption, new deal). The board can also be
-// played from the keyboard, and screen readers get a name and state for every card.
+// played from the keyboard, and screen readers get a name and state for every card. The "&Play"
+// menu chooses who plays: one player, two at one screen, or one against the computer.
 #pragma once
 
 #include <QMainWindow>
@@ -12,6 +13,7 @@
 #include <array>
 #include <functional>
 
+#include "app/GameRecording.h"
 #include "app/SharedState.h"
 #include "game/BoardView.h"
 #include "game/GameEngine.h"
@@ -26,11 +28,15 @@ namespace tavro {
 
 class Announcer;
 class GameSounds;
+class ComputerDialog;
 class PictureBox;
+class StatisticsOpener;
+class PlayersLine;
 class TForm2;
 class TForm3;
 class TForm4;
 class TForm5;
+class TwoPlayersDialog;
 
 // Ends the process with the given code. Must not return in the program; tests inject one that
 // records the code instead.
@@ -76,9 +82,14 @@ public:
     QAction* N1 = nullptr;
     QAction* ExitF101 = nullptr;
     QAction* Options1 = nullptr;
-    QMenu* Play1 = nullptr;           // the program's additions: who plays, sounds, statistics
+    QMenu* Play1 = nullptr;  // the program's additions: who plays, sounds, statistics
+    QAction* OnePlayer1 = nullptr;
+    QAction* TwoPlayers1 = nullptr;
+    QAction* AgainstComputer1 = nullptr;
     QAction* Sounds1 = nullptr;       // "So&unds", checked while the sounds are on
     QAction* Saythescore1 = nullptr;  // "Say the &score" (F6)
+    QAction* Statistics1 = nullptr;   // "St&atistics…" (F5)
+    PlayersLine* Players1 = nullptr;  // the bottom line in a game of two
     QMenu* Help1 = nullptr;
     QAction* About1 = nullptr;
 
@@ -98,6 +109,20 @@ public:
     void ExitF101Click();
     void Options1Click();
     void About1Click();
+    // The "&Play" menu (Unit1Play.cpp): "&One player" deals a game of one; the two others ask
+    // the names (and the computer's strength) first and deal a game of two on OK.
+    void OnePlayer1Click();
+    void TwoPlayers1Click();
+    void AgainstComputer1Click();
+    // The name player 0 or 1 of the game on the board plays by, as it was dealt (the computer's
+    // "Computer"); the first player's name in a game of one. With GameState's Mode,
+    // PlayerPoints and CurrentPlayer, and GameEngine::ScoreOf, IsComputer and Leader, this tells
+    // who played a game and how it stands until the next deal.
+    QString PlayerName(int player) const;
+    // Shows the statistics window (not modal), loading the statistics module on first use.
+    void Statistics1Click();
+    // The record of games this window keeps (Unit1Statistics.cpp, GameRecording).
+    GameRecording& recording() { return recording_; }
     void Sounds1Click(bool on);
     void Saythescore1Click();
     // What "Say the score" speaks: the score as the window shows it, such as "120 points.".
@@ -120,6 +145,7 @@ protected:
 private:
     void BuildBoard();
     void BuildMenu();
+    void BuildStatisticsItem();
     // The Play menu's "So&unds" and "Say the &score".
     void AddSoundAndScoreItems();
     // The sounds as the settings left them: on, they start after the first paint.
@@ -143,6 +169,21 @@ private:
     QString PictureName(int face) const;
     // What a screen reader says of an outcome; empty for none. Keeps what a wait's end says.
     QString OutcomeText(const Outcome& outcome);
+    // Who plays (Unit1Play.cpp): the menu, the settings handed to the engine, a change of mode.
+    void BuildPlayMenu();
+    void ApplyPlaySettings();
+    void ShowPlayMode();
+    void SwitchPlayMode(PlayMode mode);
+    // A game of two (Unit1Players.cpp): the names of a new deal, the bottom line, what a screen
+    // reader is told, and the end's message, opened once the engine's call has returned.
+    bool IsGameOfTwo() const;
+    void TakePlayersOfDeal();
+    void ShowPlayers();
+    QString TurnText(int player) const;
+    QString PlayersOutcomeText(const Outcome& outcome);
+    QString EndOfGameText() const;
+    void ShowEndOfGameLater();
+    void ShowEndOfGame();
 
     StartupOptions startup_;
     SharedState state_;
@@ -162,6 +203,12 @@ private:
     QString hintPlaces_;        // the places of the hint being shown
     CardSetInfo pictureNames_;  // of the card set in pictureNamesFolder_
     std::string pictureNamesFolder_;
+    TwoPlayersDialog* twoPlayersDialog_ = nullptr;  // made on first use
+    ComputerDialog* computerDialog_ = nullptr;
+    std::array<QString, kMaxPlayers> dealtNames_;
+    InputGate::Hold endMessage_;  // from the end of a game of two until its message is closed
+    GameRecording recording_{this};
+    StatisticsOpener* statistics_ = nullptr;  // the statistics module, once loaded
 };
 
 }  // namespace tavro

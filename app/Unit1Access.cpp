@@ -100,6 +100,8 @@ QString TForm1::OutcomeText(const Outcome& outcome) {
             return tr("New game, %1 points.").arg(state_.Game.Points);
         case Outcome::Kind::CardBackMissing:
             return QString();  // the program ends with a message box
+        case Outcome::Kind::TurnPassed:
+            return QString();  // in a game of two only (Unit1Players.cpp)
     }
     return QString();
 }

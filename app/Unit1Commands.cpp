@@ -36,6 +36,7 @@ void TForm1::FormCreate() {
     // The lookup tables images_ and frames_ were filled while the board was built. The gate
     // stays closed until the engine has dealt.
     LoadSettings(state_.Config);
+    ApplyPlaySettings();
     const QString programFolder =
         startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
     // A stored set that names no set folder (a typo, a path, a set since removed) or that can't
@@ -68,6 +69,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    recording_.HandOverPending();
+    recording_.Leave(GameEnd::LeftByExit);
     if (const QString failure = SaveSettings(state_.Config); !failure.isEmpty()) {
         ReportError(this, failure);  // the window closes all the same
     }
@@ -75,7 +78,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::RunCommand(const std::function<void()>& command) {
-    if (!state_.InputState.IsOpen()) {
+    // The computer's turn keeps the board closed, not the menu: a new deal ends the turn, and
+    // the computer waits while a dialog is open.
+    if (!state_.InputState.IsOpen() && !engine_.OnlyTheComputerHoldsTheGate()) {
         return;
     }
     try {
@@ -95,7 +100,10 @@ void TForm1::ImageClick(int tile) {
 }
 
 void TForm1::new1Click() {
-    RunCommand([this] { engine_.NewGame(); });
+    RunCommand([this] {
+        recording_.Leave(GameEnd::LeftByNew);
+        engine_.NewGame();
+    });
 }
 
 void TForm1::Leads1Click() {
@@ -127,6 +135,7 @@ void TForm1::OptionsApplied(bool setChanged, bool delayChanged) {
     if (!setChanged && !delayChanged) {
         return;
     }
+    recording_.Leave(GameEnd::LeftByOptions);
     try {
         engine_.NewGame();  // with the card folder and delay the dialog left
     } catch (...) {

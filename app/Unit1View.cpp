@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the game core's BoardView: the tile pictures (a face id turned into the card
 // set's file), frame colours, the points label and the hint command; the timers of the engine's
-// waits; and what each outcome leads to: speech, the name entry after a game for the Leads, the
-// end of the program without a card back.
+// waits; and what each outcome leads to: speech, the name entry after a game for the Leads (the
+// message of the end after a game of two), the record of the game, the end of the program without
+// a card back.
 #include <QAccessible>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <exception>
@@ -70,6 +72,10 @@ void TForm1::requestWait(const WaitRequest& wait) {
 }
 
 void TForm1::reportOutcome(const Outcome& outcome) {
+    if (outcome.kind == Outcome::Kind::NewGameDealt) {
+        TakePlayersOfDeal();
+    }
+    ShowPlayers();
     switch (outcome.kind) {
         case Outcome::Kind::PairMismatched:
             // On screen at once, also when the delay is 0 and the pair turns back in this call.
@@ -78,6 +84,8 @@ void TForm1::reportOutcome(const Outcome& outcome) {
         case Outcome::Kind::GameEnded:
             if (outcome.qualifiesForLeads) {
                 EnterTheLeadsLater();
+            } else if (IsGameOfTwo()) {
+                ShowEndOfGameLater();
             }
             break;
         case Outcome::Kind::CardBackMissing:
@@ -87,9 +95,11 @@ void TForm1::reportOutcome(const Outcome& outcome) {
             break;
     }
     sounds_->Follow(outcome);
+    // After the name entry is queued: recording a game never delays it.
+    recording_.Observe(outcome, state_.Config);
     // The first deal happens before the window is shown: nothing to tell yet.
     if (isVisible()) {
-        const QString text = OutcomeText(outcome);
+        const QString text = IsGameOfTwo() ? PlayersOutcomeText(outcome) : OutcomeText(outcome);
         if (!text.isEmpty()) {
             announcer_->Announce(text);
         }
@@ -107,6 +117,7 @@ void TForm1::EnterTheLeads() {
         announcer_->Flush();  // the end of the game is told before the dialog opens
         if (nameDialog_ != nullptr) {
             nameDialog_->exec();  // enters the name and shows the Leads
+            recording_.NameEntered(nameDialog_->Edit1()->text());
         }
     } catch (...) {
         ReportException(this, std::current_exception());

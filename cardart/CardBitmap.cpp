@@ -2,11 +2,14 @@
 // Writing card pictures as 24-bit Windows bitmaps and checking them with the game's header check.
 #include "cardart/CardBitmap.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 
 #include "cardart/CardDrawing.h"
 #include "pictures/BitmapHeader.h"
@@ -28,20 +31,6 @@ QByteArray EncodeBitmap(const QImage& picture) {
     return bytes;
 }
 
-// Writes all bytes and flushes them to the disk, so that a later rename never makes a cut-off
-// file visible after a crash. A full disk or a file size limit ends in an error, not a short file.
-void WriteFileDurably(const QString& fileName, const QByteArray& bytes) {
-    QFile file(fileName);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                         file.write(bytes) == bytes.size() && file.flush() &&
-                         ::fsync(file.handle()) == 0;
-    if (!written) {
-        const QString reason = file.errorString();
-        file.close();
-        throw CardBitmapError(Where(fileName), reason);
-    }
-}
-
 }  // namespace
 
 QString CardBitmapProblem(const QByteArray& bytes) {
@@ -55,6 +44,32 @@ QString CardBitmapProblem(const QByteArray& bytes) {
         return QStringLiteral("not an uncompressed 24-bit %1 x %1 bitmap").arg(kCardSize);
     }
     return {};
+}
+
+void WriteFileDurably(const QString& fileName, const QByteArray& bytes) {
+    const int file = ::open(QFile::encodeName(fileName).constData(),
+                            O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    int error = file < 0 ? errno : 0;
+    for (qsizetype written = 0; error == 0 && written < bytes.size();) {
+        const ssize_t done =
+            ::write(file, bytes.constData() + written, static_cast<size_t>(bytes.size() - written));
+        if (done > 0) {
+            written += done;
+        } else if (done == 0) {
+            error = EIO;
+        } else if (errno != EINTR) {
+            error = errno;
+        }
+    }
+    if (error == 0 && ::fsync(file) != 0) {
+        error = errno;
+    }
+    if (file >= 0 && ::close(file) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        throw CardBitmapError(Where(fileName), QString::fromLocal8Bit(std::strerror(error)), error);
+    }
 }
 
 void WriteCardBitmap(const QImage& picture, const QString& fileName) {

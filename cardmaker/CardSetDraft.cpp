@@ -8,6 +8,7 @@
 
 #include "cardmaker/FaceMaker.h"
 #include "settings/CardSet.h"
+#include "settings/CardSetInfo.h"
 
 namespace tavro::cardmaker {
 namespace {
@@ -26,6 +27,10 @@ QString NameFormProblem(const QString& name) {
     if (name.isEmpty()) {
         return RuleText::tr("Give the set a name.");
     }
+    if (name.size() > kCardSetNameMaxLength) {
+        return RuleText::tr("The set name can have at most %1 characters.")
+            .arg(kCardSetNameMaxLength);
+    }
     if (name == u"." || name == u"..") {
         return RuleText::tr("The set name cannot be \"%1\".").arg(name);
     }
@@ -40,9 +45,27 @@ QString NameFormProblem(const QString& name) {
     return {};
 }
 
+QString Where(const Picture& picture) {
+    return QDir::toNativeSeparators(picture.file);
+}
+
+KeptSource SourceOf(const Picture& picture) {
+    return {picture.keptFile, CropSquare(picture.size, picture.crop), picture.file};
+}
+
 }  // namespace
 
-NameCheck CheckSetName(const QString& name, const SetFolders& folders) {
+QString SetNameOf(const QString& text) {
+    return text.trimmed();
+}
+
+QString PictureNameOf(const Picture& picture) {
+    const QString name = picture.name.trimmed();
+    return name.isEmpty() ? QFileInfo(picture.file).completeBaseName() : name;
+}
+
+NameCheck CheckSetName(const QString& text, const SetFolders& folders) {
+    const QString name = SetNameOf(text);
     NameCheck check;
     check.problem = NameFormProblem(name);
     if (!check.problem.isEmpty()) {
@@ -84,42 +107,74 @@ QString RepeatProblem(const Picture& picture, const std::vector<Picture>& pictur
         if (&earlier == &picture) {
             break;
         }
-        if (!picture.canonicalFile.isEmpty() && picture.canonicalFile == earlier.canonicalFile) {
-            return RuleText::tr("%1 is already in the set.")
-                .arg(QDir::toNativeSeparators(picture.file));
+        if (!picture.canonicalFile.isEmpty() && picture.canonicalFile == earlier.canonicalFile &&
+            picture.crop == earlier.crop) {
+            return RuleText::tr("%1 is already in the set.").arg(Where(picture));
         }
-        if (picture.pixelHash == earlier.pixelHash) {
+        if (SameFace(picture.fingerprint, earlier.fingerprint)) {
             return RuleText::tr("%1 shows the same picture as %2.")
-                .arg(QDir::toNativeSeparators(picture.file),
-                     QDir::toNativeSeparators(earlier.file));
+                .arg(Where(picture), Where(earlier));
         }
     }
     return {};
 }
 
-QStringList PictureProblems(const std::vector<Picture>& pictures) {
+int LookAlikeOf(const std::vector<Picture>& pictures, int index) {
+    for (int other = 0; other < static_cast<int>(pictures.size()); ++other) {
+        if (other != index &&
+            LooksAlike(pictures[index].fingerprint, pictures[other].fingerprint)) {
+            return other;
+        }
+    }
+    return -1;
+}
+
+QStringList PictureProblems(const std::vector<Picture>& pictures, LookAlikes lookAlikes) {
     QStringList problems;
     const QString count = PictureCountProblem(static_cast<int>(pictures.size()));
     if (!count.isEmpty()) {
         problems << count;
     }
-    for (const Picture& picture : pictures) {
+    for (int index = 0; index < static_cast<int>(pictures.size()); ++index) {
+        const Picture& picture = pictures[index];
         const QString repeat = RepeatProblem(picture, pictures);
         if (!repeat.isEmpty()) {
             problems << repeat;
+            continue;
+        }
+        const int alike = LookAlikeOf(pictures, index);
+        if (lookAlikes == LookAlikes::Refused && alike >= 0 && alike < index) {
+            problems << RuleText::tr("%1 looks like %2: the cards would be hard to tell apart.")
+                            .arg(Where(picture), Where(pictures[alike]));
         }
     }
     return problems;
 }
 
+QImage RenderBack(const CardSetDraft& draft) {
+    if (draft.backPicture) {
+        return MakeBack(*draft.backPicture);
+    }
+    if (!draft.finishedBack.isNull()) {
+        return draft.finishedBack;
+    }
+    return ReadyBack(draft.readyBack);
+}
+
 CardSetFiles RenderCardSet(const CardSetDraft& draft) {
     CardSetFiles files;
-    files.name = draft.name;
+    files.name = SetNameOf(draft.name);
     for (const Picture& picture : draft.pictures) {
         files.faces.push_back(MakeFace(picture));
-        files.pictureNames << picture.name;
+        files.pictureNames << PictureNameOf(picture);
+        files.sources.push_back(SourceOf(picture));
     }
-    files.back = draft.backPicture ? MakeFace(*draft.backPicture) : ReadyBack(draft.readyBack);
+    files.back = RenderBack(draft);
+    if (draft.backPicture) {
+        files.backSource = SourceOf(*draft.backPicture);
+    } else if (draft.finishedBack.isNull()) {
+        files.readyBack = draft.readyBack;
+    }
     return files;
 }
 

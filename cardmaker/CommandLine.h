@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The maker's command line, for scripts: makes a set from pictures without a window.
-//   tavro-memory-cards --name Family [--back blue|PICTURE] [--replace] PICTURE...
-// Prints the set's folder; bad input gives a message on stderr, a non-zero exit and no files.
+// The maker's command line, for scripts: makes, changes, lists and removes sets without a window.
+//   tavro-memory-cards --name Family [--back COLOUR|PICTURE] [--replace] [--allow-alike]
+//                      [--crop N=LEFT,TOP,SIDE]... [--picture-name N=NAME]... PICTURE|FOLDER...
+//   tavro-memory-cards --edit NAME [--name NEW] [--picture N=FILE]... [--crop ...] [--back ...]
+//   tavro-memory-cards --list | --remove NAME
+// A successful run prints the set's folder (or where a removed set went, or the sets), and
+// nothing else; bad input gives a message on stderr, a non-zero exit and no files.
 #pragma once
 
 #include <QStringList>

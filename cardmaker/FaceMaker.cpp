@@ -44,32 +44,22 @@ const std::array<ReadyBackStyle, 5>& ReadyBackStyles() {
     return styles;
 }
 
-int CropOffset(int length, int side, double centre) {
-    const double start = centre * length - side / 2.0;
-    return std::clamp(static_cast<int>(std::lround(start)), 0, length - side);
+// The white frame of a back made from a picture, as wide as the ready-made backs' frame.
+constexpr int kBackFrame = 11;
+
+QImage SquareOf(const Picture& picture, int side) {
+    const QImage square = picture.cardSquare.isNull()
+                              ? KeptImage(picture).copy(CropSquare(picture.size, picture.crop))
+                              : picture.cardSquare;
+    return square.size() == QSize(side, side)
+               ? square
+               : square.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace
 
-QRect CropSquare(const QSize& size, const QPointF& centre) {
-    const int side = std::min(size.width(), size.height());
-    return QRect(CropOffset(size.width(), side, centre.x()),
-                 CropOffset(size.height(), side, centre.y()), side, side);
-}
-
-QPointF ClampCropCentre(const QSize& size, const QPointF& centre) {
-    if (size.isEmpty()) {
-        return {0.5, 0.5};
-    }
-    const QRect square = CropSquare(size, centre);
-    const QPointF middle = QRectF(square).center();
-    return {middle.x() / size.width(), middle.y() / size.height()};
-}
-
 QImage MakeFace(const Picture& picture) {
-    const QImage square =
-        picture.image.copy(CropSquare(picture.image.size(), picture.cropCentre))
-            .scaled(kCardSize, kCardSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage square = SquareOf(picture, kCardSize);
     QImage face = cardsets::NewCardCanvas();
     {
         QPainter painter(&face);
@@ -79,6 +69,22 @@ QImage MakeFace(const Picture& picture) {
     }
     cardsets::DrawCardEdge(face, kPhotoEdge);
     return face;
+}
+
+QImage MakeBack(const Picture& picture) {
+    QImage card = cardsets::NewCardCanvas();
+    QPainter painter(&card);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipPath(cardsets::CardOutline());
+    painter.fillRect(card.rect(), Qt::white);
+    const QRect field = card.rect().adjusted(kBackFrame, kBackFrame, -kBackFrame, -kBackFrame);
+    painter.drawImage(field, SquareOf(picture, field.width()));
+    painter.setClipping(false);
+    painter.setPen(QPen(kPhotoEdge, 2));
+    painter.drawRect(QRectF(field).adjusted(-1, -1, 1, 1));
+    painter.end();
+    cardsets::DrawCardEdge(card, kPhotoEdge);
+    return card;
 }
 
 QStringList ReadyBackIds() {
@@ -106,6 +112,15 @@ QString ReadyBackName(const QString& id) {
         return BackText::tr("Orange");
     }
     return id;
+}
+
+QString ReadyBackId(const QString& text) {
+    for (const QString& id : ReadyBackIds()) {
+        if (id.compare(text.trimmed(), Qt::CaseInsensitive) == 0) {
+            return id;
+        }
+    }
+    return {};
 }
 
 QImage ReadyBack(const QString& id) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Turning a picture into a card: the square part the player picked, reduced to the card size and
 // drawn inside the rounded card edge; and the card backs, ready-made ones in a few colours or one
-// made from a picture.
+// made from a picture, which is framed as the ready-made backs are, so that it never looks like
+// a face.
 #pragma once
 
 #include <QImage>
@@ -14,13 +15,10 @@
 
 namespace tavro::cardmaker {
 
-// The largest square of a picture of the size, centred as near the given centre (fractions of
-// the picture) as the picture allows.
-QRect CropSquare(const QSize& size, const QPointF& centre);
-// The centre, as fractions, that CropSquare honours exactly: moved in as far as the square needs.
-QPointF ClampCropCentre(const QSize& size, const QPointF& centre);
 // The card face of the picture: its square part, card-sized, within the rounded card edge.
 QImage MakeFace(const Picture& picture);
+// The card back of the picture: its square part within a white frame inside the card edge.
+QImage MakeBack(const Picture& picture);
 
 // The ready-made backs by their names on the command line ("blue", "red", ...), in offer order.
 QStringList ReadyBackIds();
@@ -28,5 +26,7 @@ QStringList ReadyBackIds();
 QString ReadyBackName(const QString& id);
 // The ready-made back; a null image for an unknown id.
 QImage ReadyBack(const QString& id);
+// The id of the ready-made back the text names, in any letter case ("Green"); empty for none.
+QString ReadyBackId(const QString& text);
 
 }  // namespace tavro::cardmaker

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading a picture file at a reduced size, upright, with a hash of its pixels.
+// Reading a picture file into the maker's reduced copy, with its square and fingerprint.
 #include "cardmaker/MakerPicture.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QPainter>
-#include <cmath>
 
+#include "cardart/CardDrawing.h"
 #include "files/SafeFile.h"
 
 namespace tavro::cardmaker {
@@ -19,17 +20,8 @@ struct PictureText {
     Q_DECLARE_TR_FUNCTIONS(CardMaker)
 };
 
-QByteArray PixelHash(const QImage& image) {
-    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    const int size[2] = {pixels.width(), pixels.height()};
-    hash.addData(QByteArrayView(reinterpret_cast<const char*>(size), sizeof size));
-    for (int y = 0; y < pixels.height(); ++y) {
-        hash.addData(QByteArrayView(reinterpret_cast<const char*>(pixels.constScanLine(y)),
-                                    qsizetype{pixels.width()} * 4));
-    }
-    return hash.result();
-}
+// The kept copy's JPEG quality: no visible loss on a card, a few hundred KB a photo.
+constexpr int kKeptQuality = 90;
 
 // Transparent parts show white, as on a sheet of paper, instead of whatever colour they hold.
 QImage Opaque(const QImage& image) {
@@ -58,14 +50,14 @@ QString OpenProblem(const QString& file, const QString& error) {
 
 }  // namespace
 
-QSize WorkingSize(const QSize& stored) {
-    const int shorter = std::min(stored.width(), stored.height());
-    if (shorter <= kWorkingSide) {
-        return stored;
-    }
-    const double factor = double{kWorkingSide} / shorter;
-    return QSize(std::max(1, static_cast<int>(std::lround(stored.width() * factor))),
-                 std::max(1, static_cast<int>(std::lround(stored.height() * factor))));
+QByteArray EncodeKeptFile(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kKeptQuality);
+    writer.setOptimizedWrite(true);
+    return writer.write(image) ? bytes : QByteArray();
 }
 
 PictureRead ReadPicture(const QString& file) {
@@ -77,38 +69,58 @@ PictureRead ReadPicture(const QString& file) {
         return result;
     }
     if (device.size() > kMaxPictureFileSize) {
-        result.problem = PictureText::tr("the file is too large for a picture");
-        return result;
-    }
-    QImageReader reader(&device);
-    reader.setAutoTransform(true);
-    if (!reader.canRead()) {
-        result.problem = PictureText::tr("it is not a picture in a format this program can read");
-        return result;
-    }
-    // Reduced while decoding where the format allows it (JPEG decodes at an eighth, a quarter or
-    // half the size), so a camera photo never needs its full size in memory.
-    const QSize stored = reader.size();
-    if (stored.isValid()) {
-        reader.setScaledSize(WorkingSize(stored));
-    }
-    QImage image = reader.read();
-    if (image.isNull()) {
         result.problem =
-            PictureText::tr("the picture cannot be read (%1)").arg(reader.errorString());
+            PictureText::tr("the file is too large for a picture (%1 MB, at most %2 MB)")
+                .arg(device.size() / 1000000)
+                .arg(kMaxPictureFileSize / 1000000);
         return result;
     }
-    if (!stored.isValid() && WorkingSize(image.size()) != image.size()) {
-        image = image.scaled(WorkingSize(image.size()), Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
+    const DecodedPicture decoded = DecodePicture(device);
+    if (!decoded.problem.isEmpty()) {
+        result.problem = decoded.problem;
+        return result;
     }
     Picture& picture = result.picture;
     picture.file = file;
     picture.canonicalFile = QFileInfo(file).canonicalFilePath();
     picture.name = QFileInfo(file).completeBaseName();
-    picture.image = Opaque(image);
-    picture.pixelHash = PixelHash(picture.image);
+    picture.sourceSize = decoded.sourceSize;
+    picture.image = Opaque(decoded.image);
+    picture.size = picture.image.size();
+    picture.keptFile = EncodeKeptFile(picture.image);
+    if (picture.keptFile.isEmpty()) {
+        result.problem = PictureText::tr("the picture cannot be kept as a JPEG file");
+        return result;
+    }
+    SetCrop(picture, DefaultCrop(picture.size));
     return result;
+}
+
+QImage KeptImage(const Picture& picture) {
+    if (!picture.image.isNull()) {
+        return picture.image;
+    }
+    QByteArray bytes = picture.keptFile;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+}
+
+void DropImage(Picture& picture) {
+    if (!picture.keptFile.isEmpty()) {
+        picture.image = QImage();
+    }
+}
+
+void SetCrop(Picture& picture, const Crop& crop) {
+    picture.crop = ClampCrop(picture.size, crop);
+    const QImage kept = KeptImage(picture);
+    const QRect square = CropSquare(picture.size, picture.crop);
+    const int side = cardsets::kCardSize;
+    picture.cardSquare =
+        kept.copy(square).scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.fingerprint = MakeFingerprint(kept, square);
 }
 
 }  // namespace tavro::cardmaker

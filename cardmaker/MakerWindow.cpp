@@ -274,7 +274,7 @@ void MakerWindow::showSelected() {
     const int row = selectedRow();
     const bool any = row >= 0;
     cropView_->setPicture(any ? draft_.pictures[row].image : QImage(),
-                          any ? draft_.pictures[row].cropCentre : QPointF(0.5, 0.5));
+                          any ? draft_.pictures[row].crop.centre : QPointF(0.5, 0.5));
     pictureName_->setText(any ? draft_.pictures[row].name : QString());
     pictureName_->setEnabled(any);
     remove_->setEnabled(any);
@@ -295,20 +295,20 @@ void MakerWindow::editBack() {
     }
     faces_->setCurrentRow(-1);  // shows no face, then the back
     editingBack_ = true;
-    cropView_->setPicture(draft_.backPicture->image, draft_.backPicture->cropCentre);
+    cropView_->setPicture(draft_.backPicture->image, draft_.backPicture->crop.centre);
     cropView_->setEnabled(true);
     cropView_->setFocus();
 }
 
 void MakerWindow::moveCrop(const QPointF& centre) {
     if (editingBack_ && draft_.backPicture) {
-        draft_.backPicture->cropCentre = centre;
+        SetCrop(*draft_.backPicture, {centre, draft_.backPicture->crop.side});
         refreshBack();
         return;
     }
     const int row = selectedRow();
     if (row >= 0) {
-        draft_.pictures[row].cropCentre = centre;
+        SetCrop(draft_.pictures[row], {centre, draft_.pictures[row].crop.side});
         refreshFace(row);
     }
 }
@@ -361,8 +361,7 @@ bool MakerWindow::setBackPicture(const QString& file) {
 }
 
 void MakerWindow::refreshBack() {
-    const QImage back =
-        draft_.backPicture ? MakeFace(*draft_.backPicture) : ReadyBack(draft_.readyBack);
+    const QImage back = RenderBack(draft_);
     backPreview_->setIcon(CardPixmap(back));
     const int ready = static_cast<int>(ReadyBackIds().indexOf(draft_.readyBack));
     back_->setCurrentIndex(draft_.backPicture ? back_->count() - 1 : ready);

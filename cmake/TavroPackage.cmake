@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by CPack from the install rules (bash tools/package.sh): its
-# dependencies are computed with dpkg-shlibdeps, plus the font package the dialogs need.
+# dependencies are computed with dpkg-shlibdeps (the optional modules' libraries, Qt SQL and Qt
+# Charts, among them), plus the font package the dialogs need and the plugins loaded by name.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavro-memory)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -23,12 +24,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The image plugins let the card-set maker read WebP and TIFF pictures as well. The sounds
-# module is a plugin the game loads itself: its Qt Multimedia is named here as well as found by
-# dpkg-shlibdeps. On Debian 12 QSoundEffect plays through Qt Multimedia's own PulseAudio output
-# (libpulse0 comes with it), which needs no media plugin of another package.
+# The image plugins let the card-set maker read WebP and TIFF pictures as well. Qt's SQLite
+# driver is a plugin that the record of games loads by name, so no library link shows it. The
+# sounds module is a plugin the game loads itself: its Qt Multimedia is named here as well as
+# found by dpkg-shlibdeps. On Debian 12 QSoundEffect plays through Qt Multimedia's own PulseAudio
+# output (libpulse0 comes with it), which needs no media plugin of another package.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "${TAVRO_FONT_PACKAGE}, qt6-image-formats-plugins, libqt6multimedia6")
+    "${TAVRO_FONT_PACKAGE}, qt6-image-formats-plugins, libqt6sql6-sqlite, libqt6multimedia6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -16,33 +16,42 @@ inline constexpr std::uint32_t kFrameHint = 0xFF0000;    // clBlue
 
 // What happened, in the order it happened. Tiles are TileIndex values; 0 where the outcome has no
 // second tile. Each is reported once the board shows it and its step is done, so the input gate
-// already is as the step leaves it.
+// already is as the step leaves it. In a game of two, player tells who turned the card, scored or
+// has the turn now (0 or 1, GameState::CurrentPlayer), and points are that player's; with one
+// player, player is always 0 and points are Points.
 struct Outcome {
     enum class Kind {
-        FaceShown,        // first: the card just turned face up
+        FaceShown,        // first: the card just turned face up (by the computer, when player is
+                          // the computer)
         PairMatched,      // first, second: the pair stays up; points: the new score
         PairMismatched,   // first, second: the pair will turn back; points: the new score
         PairTurnedBack,   // first, second: both cards are face down again
         HintShown,        // first, second: the marked pair (second 0: first is the partner alone)
         HintEnded,        // the marks are gone and the hint paid for; points: the new score
-        GameEnded,        // points: the final score; qualifiesForLeads: it beats the tenth lead
-        NewGameDealt,     // every card face down, score and hints reset
+        GameEnded,        // points: the final score; qualifiesForLeads: it beats the tenth lead.
+                          // Of two: player wins with points (kNoPlayer: a draw, points each),
+                          // and the game never qualifies
+        NewGameDealt,     // every card face down, score and hints reset; player begins
         CardBackMissing,  // a deal stopped: the card back cannot be shown, nothing was dealt and
                           // the gate stays closed
+        TurnPassed,       // of two only, after a mismatched pair turned back: player has the
+                          // turn now, with points
     };
     Kind kind;
     int first = 0;
     int second = 0;
     std::int32_t points = 0;
     bool qualifiesForLeads = false;
+    int player = 0;
 };
 
 // A wait the core asks for. The view waits the given time without blocking and then hands the
 // request back to GameEngine::FinishWait; the core holds the input gate closed until then.
 struct WaitRequest {
     enum class Kind {
-        TurnBackPair,  // first, second: the mismatched pair (first pick, second card)
-        EndHint,       // first, second: the marked pair (second 0: first is the partner alone)
+        TurnBackPair,       // first, second: the mismatched pair (first pick, second card)
+        EndHint,            // first, second: the marked pair (second 0: first is the partner alone)
+        ComputerTurnsCard,  // the computer turns its next card; the gate stays closed meanwhile
     };
     Kind kind;
     int milliseconds = 0;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's shared pieces: construction, the score, the pictures the tiles show, the end of a
-// wait, and the queries on the board that the turn engine and the hint both use.
+// wait, and the queries on the board and the players that the turn engine and the hint both use.
 #include "game/GameEngine.h"
 
 #include <utility>
@@ -11,18 +11,53 @@ namespace tavro {
 
 GameEngine::GameEngine(GameState& game, InputGate& gate, BoardView& view,
                        const std::int32_t& flipDelay, std::function<std::int32_t()> tenthLeadPoints,
-                       RandomSource random)
+                       RandomSource random, std::uint32_t computerSeed)
     : game_(game),
       gate_(gate),
       view_(view),
       flipDelay_(flipDelay),
       tenthLeadPoints_(std::move(tenthLeadPoints)),
       random_(std::move(random)),
+      computer_(computerSeed),
       noGame_(gate) {}
 
 void GameEngine::SetPoints(std::int32_t value) {
     game_.Points = value;
     view_.showPoints(value);
+}
+
+bool GameEngine::IsTogether() const {
+    return game_.Mode != PlayMode::OnePlayer;
+}
+
+std::int32_t GameEngine::ScoreOf(int player) const {
+    if (!IsTogether()) {
+        return game_.Points;
+    }
+    return game_.PlayerPoints[Slot(player == 1 ? 1 : 0)];
+}
+
+void GameEngine::SetScore(int player, std::int32_t points) {
+    if (IsTogether()) {
+        game_.PlayerPoints[Slot(player)] = points;
+    } else {
+        SetPoints(points);
+    }
+}
+
+void GameEngine::AddPoints(std::int32_t change) {
+    SetScore(game_.CurrentPlayer, ScoreOf(game_.CurrentPlayer) + change);
+}
+
+Outcome GameEngine::AboutCurrentPlayer(Outcome::Kind kind, int first, int second) const {
+    return {kind, first, second, ScoreOf(game_.CurrentPlayer), false, game_.CurrentPlayer};
+}
+
+int GameEngine::Leader() const {
+    if (!IsTogether() || game_.PlayerPoints[0] == game_.PlayerPoints[1]) {
+        return kNoPlayer;
+    }
+    return game_.PlayerPoints[0] > game_.PlayerPoints[1] ? 0 : 1;
 }
 
 // The tile counts as showing the face while the view shows it, so that the view, asking
@@ -37,8 +72,12 @@ void GameEngine::Show(int tile, std::int32_t face) {
     }
 }
 
+// The computer sees every face shown, whoever turned it.
 void GameEngine::ShowFace(int tile) {
     Show(tile, game_.BoardFaces[Slot(tile)]);
+    if (game_.Mode == PlayMode::AgainstComputer) {
+        computer_.Saw(tile, game_.BoardFaces[Slot(tile)]);
+    }
 }
 
 void GameEngine::ShowBack(int tile) {
@@ -64,6 +103,11 @@ void GameEngine::FinishWait(const WaitRequest& wait) {
             return;
         case WaitRequest::Kind::EndHint:
             EndHint(wait, ofThisDeal, std::move(busy));
+            return;
+        case WaitRequest::Kind::ComputerTurnsCard:
+            if (ofThisDeal) {
+                ComputerTurnsCard(wait, std::move(busy));
+            }
             return;
     }
 }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The state of one game: the deal, the matched tiles, the pick in progress, the score and the
-// hints left. One instance lives for the whole run (inside SharedState). Arrays are indexed by
-// TileIndex 1..36; slot 0 is unused so that the indices read as the rules state them.
+// The state of one game: the deal, the matched tiles, the pick in progress, the score, the hints
+// left, and who plays. One instance lives for the whole run (inside SharedState). Arrays are
+// indexed by TileIndex 1..36; slot 0 is unused so that the indices read as the rules state them.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "game/CardSetLayout.h"
+#include "game/PlayMode.h"
 
 namespace tavro {
 
@@ -25,6 +26,12 @@ struct GameState {
     std::uint8_t FirstPick = 0;     // the face-up card waiting for its partner; 0 = none
     std::int32_t Points = 0;        // may be negative
     std::uint8_t HintsLeft = 0;
+    // Who plays this deal, as NewGame found it. One player scores in Points alone, as the game
+    // always did. In the two other modes Points stays 0: each player scores in PlayerPoints, and
+    // CurrentPlayer (0 or 1) has the turn; the hints are shared.
+    PlayMode Mode = PlayMode::OnePlayer;
+    std::uint8_t CurrentPlayer = 0;
+    std::array<std::int32_t, kMaxPlayers> PlayerPoints{};
 };
 
 }  // namespace tavro

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hint: colours the frames of a matching pair for 600 ms, at a cost of 75 points and one of
-// the game's 50 hints. With a card face up it points out that card's partner; otherwise the
-// lowest unmatched tile and its partner. The gate stays closed for the whole 600 ms, which the
-// view times (BoardView::requestWait) rather than a sleep.
+// The hint: colours the frames of a matching pair for 600 ms, at a cost of 75 points (to the
+// player whose turn it is, in a game of two) and one of the game's 50 hints, which are shared. With
+// a card face up it points out that card's partner; otherwise the lowest unmatched tile and its
+// partner. The gate stays closed for the whole 600 ms, which the view times
+// (BoardView::requestWait) rather than a sleep.
 #include "game/GameEngine.h"
 
 namespace tavro {
@@ -57,8 +58,8 @@ void GameEngine::EndHint(const WaitRequest& wait, bool ofThisDeal, InputGate::Ho
         return;  // a new game began meanwhile: its score and gate are its own
     }
     busy.Release();
-    SetPoints(game_.Points + kHintPoints);
-    view_.reportOutcome({Outcome::Kind::HintEnded, 0, 0, game_.Points});
+    AddPoints(kHintPoints);
+    view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::HintEnded));
 }
 
 }  // namespace tavro

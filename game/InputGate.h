@@ -36,6 +36,7 @@ public:
         ~Hold() { Release(); }
 
         bool Holds() const { return gate_ != nullptr; }
+        bool HoldsGate(const InputGate& gate) const { return gate_ == &gate; }
         void Release() {
             if (gate_ != nullptr) {
                 std::exchange(gate_, nullptr)->Give();
@@ -51,6 +52,8 @@ public:
     InputGate& operator=(const InputGate&) = delete;
 
     bool IsOpen() const { return state_ == kInputReady; }
+    // Whether this hold alone keeps the gate closed: no dialog, no other step holds it too.
+    bool IsHeldOnlyBy(const Hold& hold) const { return holds_ == 1 && hold.HoldsGate(*this); }
     // InputState itself, kInputBusy or kInputReady.
     operator std::uint8_t() const { return state_; }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// NewGame: clears the board, turns every card face down, deals and resets score and hints.
+// NewGame: clears the board, turns every card face down, deals and resets score and hints, and
+// seats the players chosen for it (SetPlayers), the first to begin.
 #include "game/Deal.h"
 #include "game/GameEngine.h"
 #include "game/TileSlot.h"
@@ -35,6 +36,10 @@ void GameEngine::NewGame() {
     game_.MatchedCount = 0;
     FoldFaces(faces);
     game_.BoardFaces = faces;
+    game_.Mode = nextMode_;
+    game_.CurrentPlayer = 0;
+    game_.PlayerPoints.fill(0);
+    computer_.NewDeal(nextStrength_);
 
     view_.setHintCommandEnabled(game_.HintsLeft != 0);
     SetPoints(0);

@@ -2,7 +2,9 @@
 // The turn engine: a click on tile k turns a first card up, or compares a second card with it
 // and keeps the pair (+100) or shows it for FlipDelay milliseconds and turns both back (-10).
 // The input gate stays closed while a step runs and during the wait, which the view times
-// (BoardView::requestWait) so that nothing here ever blocks.
+// (BoardView::requestWait) so that nothing here ever blocks. In a game of two the points go to
+// the player whose turn it is; a match keeps the turn, and a mismatched pair passes it once the
+// pair is turned back.
 //
 // A face picture that cannot be shown ends the turn cleanly: the card stays face down, the
 // score, the matched slots and (for a first card) FirstPick are put back as they were before the
@@ -26,7 +28,11 @@ void GameEngine::SelectTile(int tile) {
     if (IgnoresClick(tile)) {
         return;
     }
-    InputGate::Hold busy(gate_);
+    TurnCard(tile, InputGate::Hold(gate_));
+}
+
+// The same for the player's click and the computer's choice.
+void GameEngine::TurnCard(int tile, InputGate::Hold busy) {
     if (game_.FirstPick == 0) {
         TurnFirstCard(tile, std::move(busy));
     } else if (game_.BoardFaces[Slot(game_.FirstPick)] == game_.BoardFaces[Slot(tile)]) {
@@ -44,13 +50,13 @@ void GameEngine::TurnFirstCard(int tile, InputGate::Hold busy) {
         game_.FirstPick = 0;
         throw;
     }
-    busy.Release();
-    view_.reportOutcome({Outcome::Kind::FaceShown, tile});
+    GoOn(std::move(busy));
+    view_.reportOutcome({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
 }
 
 void GameEngine::KeepMatchedPair(int tile, InputGate::Hold busy) {
-    const std::int32_t pointsBefore = game_.Points;
-    SetPoints(pointsBefore + kMatchPoints);
+    const std::int32_t pointsBefore = ScoreOf(game_.CurrentPlayer);
+    AddPoints(kMatchPoints);
     const int count = game_.MatchedCount;
     game_.MatchedTiles[Slot(count + 1)] = game_.FirstPick;
     game_.MatchedTiles[Slot(count + 2)] = static_cast<std::uint8_t>(tile);
@@ -62,42 +68,56 @@ void GameEngine::KeepMatchedPair(int tile, InputGate::Hold busy) {
         game_.MatchedTiles[Slot(count + 1)] = 0;
         game_.MatchedTiles[Slot(count + 2)] = 0;
         game_.MatchedCount = static_cast<std::uint8_t>(count);
-        SetPoints(pointsBefore);
+        SetScore(game_.CurrentPlayer, pointsBefore);
         throw;
     }
     const int firstPick = game_.FirstPick;
     game_.FirstPick = 0;
-    busy.Release();
-    view_.reportOutcome({Outcome::Kind::FaceShown, tile});
-    view_.reportOutcome({Outcome::Kind::PairMatched, firstPick, tile, game_.Points});
-    if (game_.MatchedCount == kTileCount) {
+    computer_.Matched(firstPick, tile);
+    const bool over = game_.MatchedCount == kTileCount;
+    if (over) {
+        busy.Release();
+    } else {
+        GoOn(std::move(busy));  // the same player goes again
+    }
+    view_.reportOutcome({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
+    view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::PairMatched, firstPick, tile));
+    if (over) {
         EndGame();
     }
 }
 
 // The end is told with whether the score enters the Leads; what follows (the name entry) is the
-// view's to decide.
+// view's to decide. A game of two never enters them: it ends with its winner.
 void GameEngine::EndGame() {
+    if (IsTogether()) {
+        const int winner = Leader();
+        view_.reportOutcome({Outcome::Kind::GameEnded, 0, 0,
+                             game_.PlayerPoints[Slot(winner == kNoPlayer ? 0 : winner)], false,
+                             winner});
+        return;
+    }
     const bool qualifies = game_.Points > tenthLeadPoints_();
     view_.reportOutcome({Outcome::Kind::GameEnded, 0, 0, game_.Points, qualifies});
 }
 
 void GameEngine::ShowMismatchedPair(int tile, InputGate::Hold busy) {
-    const std::int32_t pointsBefore = game_.Points;
-    SetPoints(pointsBefore + kMismatchPoints);
+    const std::int32_t pointsBefore = ScoreOf(game_.CurrentPlayer);
+    AddPoints(kMismatchPoints);
     try {
         ShowFace(tile);
     } catch (...) {
-        SetPoints(pointsBefore);
+        SetScore(game_.CurrentPlayer, pointsBefore);
         throw;
     }
     const int firstPick = game_.FirstPick;
-    view_.reportOutcome({Outcome::Kind::FaceShown, tile});
-    view_.reportOutcome({Outcome::Kind::PairMismatched, firstPick, tile, game_.Points});
+    view_.reportOutcome({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
+    view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::PairMismatched, firstPick, tile));
 
-    const WaitRequest wait{WaitRequest::Kind::TurnBackPair, flipDelay_, dealNumber_, firstPick,
-                           tile};
-    if (flipDelay_ <= 0) {
+    // The computer's pair stays up at least as long as its cards take to turn.
+    const int delay = ComputerHasTurn() ? ComputerPace() : flipDelay_;
+    const WaitRequest wait{WaitRequest::Kind::TurnBackPair, delay, dealNumber_, firstPick, tile};
+    if (delay <= 0) {
         TurnMismatchedPairBack(wait, std::move(busy));
     } else {
         Wait(wait, std::move(busy));
@@ -118,11 +138,26 @@ void GameEngine::TurnMismatchedPairBack(const WaitRequest& wait, InputGate::Hold
         }
     }
     game_.FirstPick = 0;
-    busy.Release();
+    const bool passes = IsTogether();
+    if (passes) {
+        PassTurn();
+    }
+    GoOn(std::move(busy));
     if (failure) {
+        if (passes) {
+            view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::TurnPassed));
+        }
         std::rethrow_exception(failure);
     }
-    view_.reportOutcome({Outcome::Kind::PairTurnedBack, wait.first, wait.second});
+    view_.reportOutcome({Outcome::Kind::PairTurnedBack, wait.first, wait.second, 0, false,
+                         passes ? 1 - game_.CurrentPlayer : 0});
+    if (passes) {
+        view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::TurnPassed));
+    }
+}
+
+void GameEngine::PassTurn() {
+    game_.CurrentPlayer = static_cast<std::uint8_t>(1 - game_.CurrentPlayer);
 }
 
 }  // namespace tavro

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/PlayMode.h"
+
 namespace tavro {
 
 inline constexpr const char* kDefaultCardSet = "animals";
@@ -18,11 +20,7 @@ inline constexpr std::int32_t kMinFlipDelay = 0;
 inline constexpr std::int32_t kMaxFlipDelay = 2000;
 inline constexpr std::int32_t kFlipDelayStep = 50;
 
-// Who plays: one player (the game as it always was, and the default), two players taking turns
-// at one screen, or one player against the computer.
-enum class PlayMode { OnePlayer, TwoPlayers, AgainstComputer };
-// How much the computer remembers of the cards it has seen.
-enum class ComputerStrength { Forgetful, Fair, PerfectMemory };
+// Who plays and the computer's strength (PlayMode, ComputerStrength) are the game core's.
 // A stored player's name is plain text of at most this many characters (UTF-16 code units);
 // a longer one, or one with control characters, is dropped for the default name.
 inline constexpr int kMaxPlayerNameLength = 20;

@@ -11,8 +11,8 @@ set -euo pipefail
 build_packages=(
     build-essential cmake ninja-build git
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins
-    qt6-multimedia-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n qt6-image-formats-plugins libwebp-dev
+    qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite qt6-multimedia-dev
     fonts-noto-color-emoji fonts-dejavu-core fonts-liberation2 xdg-utils
     dpkg-dev file
 )
@@ -22,7 +22,7 @@ test_packages=(
     clang-format binutils qt6-base-private-dev
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev pkg-config
-    xvfb xdotool imagemagick x11-utils xxd time
+    xvfb xdotool imagemagick x11-utils xxd time xclip
     lintian desktop-file-utils appstream man-db
     at-spi2-core dbus-daemon python3-pyatspi
     orca speech-dispatcher python3-speechd gir1.2-atspi-2.0 util-linux procps

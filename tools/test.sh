@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what is missing, then builds and runs every test twice: a normal build with warnings
-# as errors (build-test), and a build under AddressSanitizer and UndefinedBehaviorSanitizer
-# (build-asan). The normal build is also packaged (tools/package.sh), and its ctest checks the
-# package; its privilege-dropping tests also run from a build in a 0700 folder
-# (tools/test-unprivileged.sh). Ends with the bounded fuzzing run. Fails on the first failure.
+# Installs what is missing, then builds and tests twice, with warnings as errors: a normal build
+# (build-test) of the programs, packaged (tools/package.sh), whose ctest runs the end-to-end,
+# package and structure runs; and a build under AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan), whose ctest runs the unit and widget tests and the shorter end-to-end runs. The
+# privilege-dropping tests also run from a build in a 0700 folder (tools/test-unprivileged.sh).
+# Ends with the bounded fuzzing run. Fails on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -23,25 +24,43 @@ step "format check"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 step "normal build"
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRO_WERROR=ON -DTAVRO_BENCH=ON
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRO_WERROR=ON -DTAVRO_BENCH=ON \
+    -DTAVRO_UNIT_TESTS=OFF
 cmake --build build-test -j "$jobs"
 step "package"
 bash tools/package.sh build-test
-step "tests"
-ctest --test-dir build-test --output-on-failure -j "$test_jobs"
-# The privilege-dropping tests once more, from a build inside a folder only root may enter.
-step "privilege-dropping tests from a 0700 folder"
-bash tools/test-unprivileged.sh
 
-step "sanitizer build"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_WERROR=ON -DTAVRO_SANITIZE=ON
-cmake --build build-asan -j "$jobs"
+# The end-to-end runs spend most of their time waiting for the game's delays and the screen, so
+# the sanitizer build and the 0700 build of the privilege-dropping tests are compiled beside them,
+# at the lowest priority, into a log of their own (shown when they fail).
+step "end-to-end, package and structure tests, with the sanitizer build beside them"
+background_log=$(mktemp)
+# In a process group of its own, so that a failure in the foreground stops all of it.
+setsid nice -n 19 bash -c '
+    set -euo pipefail
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_WERROR=ON -DTAVRO_SANITIZE=ON
+    cmake --build build-asan -j "$1"
+    # The privilege-dropping tests once more, from a build inside a folder only root may enter.
+    bash tools/test-unprivileged.sh' background "$jobs" >"$background_log" 2>&1 &
+background=$!
+if ! ctest --test-dir build-test --output-on-failure -j "$test_jobs" -R '^(e2e|package|structure)_'; then
+    kill -- "-$background" 2>/dev/null || true
+    exit 1
+fi
+step "waiting for the sanitizer build and the privilege-dropping tests"
+if ! wait "$background"; then
+    tail -n 200 "$background_log"
+    echo "the sanitizer build or the privilege-dropping tests FAILED"
+    exit 1
+fi
+tail -n 30 "$background_log"
+
 # The whole-game runs (a minute or more each, the screen reader's among them) play through the
 # same code as the sanitized widget tests; they run in the normal build only, to keep the whole
 # run within minutes.
 step "sanitizer tests"
 ctest --test-dir build-asan --output-on-failure -j "$test_jobs" -LE no-sanitizer \
-    -E '^(e2e_full_game|e2e_keyboard_game|e2e_atspi_tree|e2e_cardmaker|e2e_two_games|e2e_orca)$'
+    -E '^(e2e_full_game|e2e_keyboard_game|e2e_atspi_tree|e2e_cardmaker|e2e_two_games|e2e_orca|e2e_statistics)$'
 
 step "fuzzing"
 bash tools/fuzz.sh

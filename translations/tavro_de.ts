@@ -159,10 +159,6 @@
         <translation>bilder</translation>
     </message>
     <message>
-        <source>The 18 pictures, one for each pair of cards.</source>
-        <translation>Die 18 Bilder, eines für jedes Kartenpaar.</translation>
-    </message>
-    <message>
         <source>PICTURE...</source>
         <translation>BILD...</translation>
     </message>
@@ -199,16 +195,8 @@
         <translation>das ist keine Datei</translation>
     </message>
     <message>
-        <source>the file is too large for a picture</source>
-        <translation>die Datei ist zu groß für ein Bild</translation>
-    </message>
-    <message>
         <source>it is not a picture in a format this program can read</source>
         <translation>das ist kein Bild in einem Format, das dieses Programm lesen kann</translation>
-    </message>
-    <message>
-        <source>the picture cannot be read (%1)</source>
-        <translation>das Bild kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>Cannot save the set in %1: %2</source>
@@ -225,6 +213,178 @@
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The set name can have at most %1 characters.</source>
+        <translation>Der Name des Satzes darf höchstens %1 Zeichen haben.</translation>
+    </message>
+    <message>
+        <source>%1 looks like %2: the cards would be hard to tell apart.</source>
+        <translation>%1 sieht aus wie %2: Die Karten wären schwer zu unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Start from the saved card set of this name: its pictures, names, squares and back.</source>
+        <translation>Vom gespeicherten Kartensatz dieses Namens ausgehen: seinen Bildern, Namen, Ausschnitten und seiner Rückseite.</translation>
+    </message>
+    <message>
+        <source>The square of picture N (or of the back: back=...) on its card: its left, top and side in pixels of the picture.</source>
+        <translation>Der Ausschnitt von Bild N (oder der Rückseite: back=...) auf seiner Karte: links, oben und Seitenlänge in Pixeln des Bildes.</translation>
+    </message>
+    <message>
+        <source>N=LEFT,TOP,SIDE</source>
+        <translation>N=LINKS,OBEN,SEITE</translation>
+    </message>
+    <message>
+        <source>With --edit: put this picture in place of picture N.</source>
+        <translation>Mit --edit: dieses Bild an die Stelle von Bild N setzen.</translation>
+    </message>
+    <message>
+        <source>N=FILE</source>
+        <translation>N=DATEI</translation>
+    </message>
+    <message>
+        <source>The name of picture N (by default its file&apos;s name).</source>
+        <translation>Der Name von Bild N (sonst der Name seiner Datei).</translation>
+    </message>
+    <message>
+        <source>N=NAME</source>
+        <translation>N=NAME</translation>
+    </message>
+    <message>
+        <source>Take pictures that look like one another.</source>
+        <translation>Bilder annehmen, die einander ähnlich sehen.</translation>
+    </message>
+    <message>
+        <source>List your own card sets.</source>
+        <translation>Ihre eigenen Kartensätze auflisten.</translation>
+    </message>
+    <message>
+        <source>Move your own card set of this name to the trash.</source>
+        <translation>Ihren eigenen Kartensatz dieses Namens in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>--crop %1: give a picture&apos;s number and the square&apos;s left, top and side, as in --crop 3=120,0,480.</source>
+        <translation>--crop %1: Geben Sie die Nummer eines Bildes und links, oben und Seitenlänge des Ausschnitts an, etwa --crop 3=120,0,480.</translation>
+    </message>
+    <message>
+        <source>--picture %1: give a picture&apos;s number and a file, as in --picture 3=beach.jpg.</source>
+        <translation>--picture %1: Geben Sie die Nummer eines Bildes und eine Datei an, etwa --picture 3=strand.jpg.</translation>
+    </message>
+    <message>
+        <source>--picture-name %1: give a picture&apos;s number and a name, as in --picture-name 3=Beach.</source>
+        <translation>--picture-name %1: Geben Sie die Nummer eines Bildes und einen Namen an, etwa --picture-name 3=Strand.</translation>
+    </message>
+    <message>
+        <source>%1: the square %2,%3,%4 does not fit in the picture of %5 x %6 pixels.</source>
+        <translation>%1: Der Ausschnitt %2,%3,%4 passt nicht in das Bild von %5 × %6 Pixeln.</translation>
+    </message>
+    <message>
+        <source>the back</source>
+        <translation>die Rückseite</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>--picture %1: the set has no picture %1.</source>
+        <translation>--picture %1: Der Satz hat kein Bild %1.</translation>
+    </message>
+    <message>
+        <source>--crop: the set has no picture %1.</source>
+        <translation>--crop: Der Satz hat kein Bild %1.</translation>
+    </message>
+    <message>
+        <source>--picture-name: the set has no picture %1.</source>
+        <translation>--picture-name: Der Satz hat kein Bild %1.</translation>
+    </message>
+    <message>
+        <source>--back %1: there is no such card back or picture file. The card backs are %2.</source>
+        <translation>--back %1: Eine solche Kartenrückseite oder Bilddatei gibt es nicht. Die Kartenrückseiten sind %2.</translation>
+    </message>
+    <message>
+        <source>You have no card set named &quot;%1&quot;.</source>
+        <translation>Sie haben keinen Kartensatz namens „%1“.</translation>
+    </message>
+    <message>
+        <source>With --edit, put other pictures in with --picture N=FILE.</source>
+        <translation>Mit --edit setzen Sie andere Bilder mit --picture N=DATEI ein.</translation>
+    </message>
+    <message>
+        <source>--picture changes a picture of the set given with --edit.</source>
+        <translation>--picture ändert ein Bild des mit --edit angegebenen Satzes.</translation>
+    </message>
+    <message>
+        <source>There is no card set named &quot;%1&quot;.</source>
+        <translation>Es gibt keinen Kartensatz namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The 18 pictures, one for each pair of cards, or folders of pictures.</source>
+        <translation>Die 18 Bilder, eines für jedes Kartenpaar, oder Ordner mit Bildern.</translation>
+    </message>
+    <message>
+        <source>the file is too large for a picture (%1 MB, at most %2 MB)</source>
+        <translation>die Datei ist zu groß für ein Bild (%1 MB, höchstens %2 MB)</translation>
+    </message>
+    <message>
+        <source>the picture cannot be kept as a JPEG file</source>
+        <translation>das Bild kann nicht als JPEG-Datei behalten werden</translation>
+    </message>
+    <message>
+        <source>the picture is too large to read: its %1 x %2 pixels would take %3 MB of memory, more than the %4 MB this program takes for one picture</source>
+        <translation>das Bild ist zu groß zum Lesen: Seine %1 × %2 Pixel bräuchten %3 MB Speicher, mehr als die %4 MB, die dieses Programm für ein Bild nimmt</translation>
+    </message>
+    <message>
+        <source>the picture is cut off: the file ends before the picture does</source>
+        <translation>das Bild ist abgeschnitten: Die Datei endet vor dem Bild</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s data is damaged (%1)</source>
+        <translation>die Bilddaten sind beschädigt (%1)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 MB of text and other data besides the picture</source>
+        <translation>die Datei enthält neben dem Bild mehr als %1 MB Text und andere Daten</translation>
+    </message>
+    <message>
+        <source>it has no picture size</source>
+        <translation>es fehlt die Bildgröße</translation>
+    </message>
+    <message>
+        <source>the picture cannot be read: it is damaged, cut off or of a kind this program can&apos;t read (%1)</source>
+        <translation>das Bild kann nicht gelesen werden: Es ist beschädigt, abgeschnitten oder von einer Art, die dieses Programm nicht lesen kann (%1)</translation>
+    </message>
+    <message>
+        <source>libwebp cannot decode it</source>
+        <translation>libwebp kann es nicht dekodieren</translation>
+    </message>
+    <message>
+        <source>it uses a kind of WebP this program can&apos;t read</source>
+        <translation>es ist eine Art WebP, die dieses Programm nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>The card set &quot;%1&quot; comes with the game and cannot be removed.</source>
+        <translation>Der Kartensatz „%1“ gehört zum Spiel und kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The card set &quot;%1&quot; cannot be moved to the trash.</source>
+        <translation>Der Kartensatz „%1“ kann nicht in den Papierkorb verschoben werden.</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>auf dem Gerät ist kein Platz mehr</translation>
+    </message>
+    <message>
+        <source>the set&apos;s folder &quot;%1&quot; holds %2 of your own under the name of a file of the set: move it away first</source>
+        <translation>der Ordner „%1“ des Satzes enthält %2 von Ihnen unter dem Namen einer Datei des Satzes: Verschieben Sie es zuerst woandershin</translation>
+    </message>
+    <message>
+        <source>--crop back: the card back is no picture of your own.</source>
+        <translation>--crop back: Die Kartenrückseite ist kein eigenes Bild.</translation>
+    </message>
+    <message>
+        <source>it is a kind of picture whose size this program can&apos;t tell before reading it</source>
+        <translation>es ist eine Art Bild, dessen Größe dieses Programm vor dem Lesen nicht erkennen kann</translation>
     </message>
 </context>
 <context>
@@ -321,6 +481,33 @@
     </message>
 </context>
 <context>
+    <name>tavro::ComputerDialog</name>
+    <message>
+        <source>Against the computer</source>
+        <translation>Gegen den Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Ihr Name:</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>Der Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Forgetful</source>
+        <translation>&amp;Vergesslich</translation>
+    </message>
+    <message>
+        <source>F&amp;air</source>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect memory</source>
+        <translation>Perfektes &amp;Gedächtnis</translation>
+    </message>
+</context>
+<context>
     <name>tavro::ErrorReport</name>
     <message>
         <source>Unknown error</source>
@@ -340,6 +527,238 @@
     <message>
         <source>%1, %2, %3 points</source>
         <translation>%1, %2, %3 Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayerNames</name>
+    <message>
+        <source>Player 2</source>
+        <translation>Spieler 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Spieler 1</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayersDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayersLine</name>
+    <message>
+        <source>%1, to play</source>
+        <translation>%1, am Zug</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::RecordWriter</name>
+    <message>
+        <source>The record of games in %1 was made by a newer version of Tavro Memory, so games are not recorded in it.</source>
+        <translation>Die Aufzeichnung der Spiele in %1 stammt von einer neueren Version von Tavro Memory, darum werden keine Spiele darin aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Games can&apos;t be recorded in %1 (%2). You can play on; this is said only once.</source>
+        <translation>Spiele können nicht in %1 aufgezeichnet werden (%2). Sie können weiterspielen; dieser Hinweis kommt nur einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::RecordsDatabase</name>
+    <message>
+        <source>The record of games was damaged (%1). It has been moved to %2, and a new record is kept from now on.</source>
+        <translation>Die Aufzeichnung der Spiele war beschädigt (%1). Sie wurde nach %2 verschoben, und ab jetzt wird eine neue Aufzeichnung geführt.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ScoreChart</name>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestwert</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::StatisticsTables</name>
+    <message>
+        <source>Two players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Gegen den Computer</translation>
+    </message>
+    <message>
+        <source>One player</source>
+        <translation>Ein Spieler</translation>
+    </message>
+    <message>
+        <source>Left for a new game</source>
+        <translation>Abgebrochen für ein neues Spiel</translation>
+    </message>
+    <message>
+        <source>Left by a change in Options</source>
+        <translation>Abgebrochen durch eine Änderung der Optionen</translation>
+    </message>
+    <message>
+        <source>Left by a change of players</source>
+        <translation>Abgebrochen durch einen Spielerwechsel</translation>
+    </message>
+    <message>
+        <source>Left by Exit</source>
+        <translation>Abgebrochen durch Beenden</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Kartensatz</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Spielart</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Mismatches</source>
+        <translation>Fehlgriffe</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestwert</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Beste Serie</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Sets and modes</source>
+        <translation>Kartensätze und Spielarten</translation>
+    </message>
+    <message>
+        <source>&amp;Sets and modes:</source>
+        <translation>&amp;Kartensätze und Spielarten:</translation>
+    </message>
+    <message>
+        <source>Chart of the scores over time</source>
+        <translation>Diagramm der Punkte im Lauf der Zeit</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Recent games</source>
+        <translation>Letzte Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Recent games:</source>
+        <translation>Letzte &amp;Spiele:</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>Sortieren &amp;nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Export to CSV…</source>
+        <translation>Als CSV &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear statistics…</source>
+        <translation>Statistik &amp;löschen…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No games recorded yet.</source>
+        <translation>Noch keine Spiele aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Games exported to %1: %2.</source>
+        <translation>Spiele nach %1 exportiert: %2.</translation>
+    </message>
+    <message>
+        <source>Clear statistics</source>
+        <translation>Statistik löschen</translation>
+    </message>
+    <message>
+        <source>Clear the record of every game played? This can&apos;t be undone.</source>
+        <translation>Die Aufzeichnung aller gespielten Spiele löschen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +814,66 @@
     <message>
         <source>&amp;Play</source>
         <translation>S&amp;pielen</translation>
+    </message>
+    <message>
+        <source>&amp;One player</source>
+        <translation>&amp;Ein Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;Two players…</source>
+        <translation>&amp;Zwei Spieler…</translation>
+    </message>
+    <message>
+        <source>Against the &amp;computer…</source>
+        <translation>Gegen den &amp;Computer…</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s turn</source>
+        <translation>Der Computer ist am Zug</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>%1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>The computer turns up %1, %2</source>
+        <translation>Der Computer deckt %1 auf, %2</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 has %2 points</source>
+        <translation>Paar gefunden. %1 hat %2 Punkte</translation>
+    </message>
+    <message>
+        <source>No match. %1 has %2 points</source>
+        <translation>Kein Paar. %1 hat %2 Punkte</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 has %3 points</source>
+        <translation>Der Tipp kostete %1 Punkte. %2 hat %3 Punkte</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <translation>Neues Spiel. %1</translation>
+    </message>
+    <message>
+        <source>A draw, %1 each.</source>
+        <translation>Unentschieden, je %1.</translation>
+    </message>
+    <message>
+        <source>The computer wins, %1 to %2.</source>
+        <translation>Der Computer gewinnt, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins, %2 to %3.</source>
+        <translation>%1 gewinnt, %2 zu %3.</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>Stat&amp;istik…</translation>
+    </message>
+    <message>
+        <source>The statistics can&apos;t be shown: %1</source>
+        <translation>Die Statistik kann nicht angezeigt werden: %1</translation>
     </message>
     <message>
         <source>face down %1</source>
@@ -459,6 +938,10 @@
     <message>
         <source>%1 points.</source>
         <translation>%1 Punkte.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points, %3: %4 points.</source>
+        <translation>%1: %2 Punkte, %3: %4 Punkte.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +1074,61 @@
     <message>
         <source>Tavro Memory logo</source>
         <translation>Tavro-Memory-Logo</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TrendText</name>
+    <message>
+        <source>No games recorded yet.</source>
+        <translation>Noch keine Spiele aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Games played: %1, finished: %2, best streak: %3 in a row.</source>
+        <translation>Gespielt: %1, beendet: %2, beste Serie: %3 in Folge.</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Noch keine beendeten Spiele.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <extracomment>The best game&apos;s day in &quot;Best 1700 on 3 March&quot; (a QDate format).</extracomment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; the finished games so far average %3.</source>
+        <translation>Bestwert %1 am %2; die bisher beendeten Spiele haben im Schnitt %3.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, up from %4.</source>
+        <translation>Bestwert %1 am %2; die letzten zehn Spiele haben im Schnitt %3, gestiegen von %4.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, down from %4.</source>
+        <translation>Bestwert %1 am %2; die letzten zehn Spiele haben im Schnitt %3, gesunken von %4.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, the same as before (%4).</source>
+        <translation>Bestwert %1 am %2; die letzten zehn Spiele haben im Schnitt %3, so viel wie zuvor (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TwoPlayersDialog</name>
+    <message>
+        <source>Two players</source>
+        <translation>Zwei Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;First player:</source>
+        <translation>&amp;Erster Spieler:</translation>
+    </message>
+    <message>
+        <source>&amp;Second player:</source>
+        <translation>&amp;Zweiter Spieler:</translation>
     </message>
 </context>
 <context>

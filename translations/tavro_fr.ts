@@ -159,10 +159,6 @@
         <translation>images</translation>
     </message>
     <message>
-        <source>The 18 pictures, one for each pair of cards.</source>
-        <translation>Les 18 images, une par paire de cartes.</translation>
-    </message>
-    <message>
         <source>PICTURE...</source>
         <translation>IMAGE...</translation>
     </message>
@@ -199,16 +195,8 @@
         <translation>ce n’est pas un fichier</translation>
     </message>
     <message>
-        <source>the file is too large for a picture</source>
-        <translation>le fichier est trop grand pour une image</translation>
-    </message>
-    <message>
         <source>it is not a picture in a format this program can read</source>
         <translation>ce n’est pas une image dans un format que ce programme sait lire</translation>
-    </message>
-    <message>
-        <source>the picture cannot be read (%1)</source>
-        <translation>l’image ne peut pas être lue (%1)</translation>
     </message>
     <message>
         <source>Cannot save the set in %1: %2</source>
@@ -225,6 +213,178 @@
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The set name can have at most %1 characters.</source>
+        <translation>Le nom du jeu ne peut avoir plus de %1 caractères.</translation>
+    </message>
+    <message>
+        <source>%1 looks like %2: the cards would be hard to tell apart.</source>
+        <translation>%1 ressemble à %2 : les cartes seraient difficiles à distinguer.</translation>
+    </message>
+    <message>
+        <source>Start from the saved card set of this name: its pictures, names, squares and back.</source>
+        <translation>Partir du jeu de cartes enregistré de ce nom : ses images, ses noms, ses carrés et son dos.</translation>
+    </message>
+    <message>
+        <source>The square of picture N (or of the back: back=...) on its card: its left, top and side in pixels of the picture.</source>
+        <translation>Le carré de l’image N (ou du dos : back=...) sur sa carte : sa gauche, son haut et son côté en pixels de l’image.</translation>
+    </message>
+    <message>
+        <source>N=LEFT,TOP,SIDE</source>
+        <translation>N=GAUCHE,HAUT,CÔTÉ</translation>
+    </message>
+    <message>
+        <source>With --edit: put this picture in place of picture N.</source>
+        <translation>Avec --edit : mettre cette image à la place de l’image N.</translation>
+    </message>
+    <message>
+        <source>N=FILE</source>
+        <translation>N=FICHIER</translation>
+    </message>
+    <message>
+        <source>The name of picture N (by default its file&apos;s name).</source>
+        <translation>Le nom de l’image N (par défaut celui de son fichier).</translation>
+    </message>
+    <message>
+        <source>N=NAME</source>
+        <translation>N=NOM</translation>
+    </message>
+    <message>
+        <source>Take pictures that look like one another.</source>
+        <translation>Accepter des images qui se ressemblent.</translation>
+    </message>
+    <message>
+        <source>List your own card sets.</source>
+        <translation>Lister vos propres jeux de cartes.</translation>
+    </message>
+    <message>
+        <source>Move your own card set of this name to the trash.</source>
+        <translation>Mettre votre propre jeu de cartes de ce nom à la corbeille.</translation>
+    </message>
+    <message>
+        <source>--crop %1: give a picture&apos;s number and the square&apos;s left, top and side, as in --crop 3=120,0,480.</source>
+        <translation>--crop %1 : indiquez le numéro d’une image et la gauche, le haut et le côté du carré, comme dans --crop 3=120,0,480.</translation>
+    </message>
+    <message>
+        <source>--picture %1: give a picture&apos;s number and a file, as in --picture 3=beach.jpg.</source>
+        <translation>--picture %1 : indiquez le numéro d’une image et un fichier, comme dans --picture 3=plage.jpg.</translation>
+    </message>
+    <message>
+        <source>--picture-name %1: give a picture&apos;s number and a name, as in --picture-name 3=Beach.</source>
+        <translation>--picture-name %1 : indiquez le numéro d’une image et un nom, comme dans --picture-name 3=Plage.</translation>
+    </message>
+    <message>
+        <source>%1: the square %2,%3,%4 does not fit in the picture of %5 x %6 pixels.</source>
+        <translation>%1 : le carré %2,%3,%4 ne tient pas dans l’image de %5 × %6 pixels.</translation>
+    </message>
+    <message>
+        <source>the back</source>
+        <translation>le dos</translation>
+    </message>
+    <message>
+        <source>picture %1</source>
+        <translation>l’image %1</translation>
+    </message>
+    <message>
+        <source>--picture %1: the set has no picture %1.</source>
+        <translation>--picture %1 : le jeu n’a pas d’image %1.</translation>
+    </message>
+    <message>
+        <source>--crop: the set has no picture %1.</source>
+        <translation>--crop : le jeu n’a pas d’image %1.</translation>
+    </message>
+    <message>
+        <source>--picture-name: the set has no picture %1.</source>
+        <translation>--picture-name : le jeu n’a pas d’image %1.</translation>
+    </message>
+    <message>
+        <source>--back %1: there is no such card back or picture file. The card backs are %2.</source>
+        <translation>--back %1 : il n’y a pas de tel dos de carte ni de tel fichier d’image. Les dos de carte sont %2.</translation>
+    </message>
+    <message>
+        <source>You have no card set named &quot;%1&quot;.</source>
+        <translation>Vous n’avez pas de jeu de cartes nommé « %1 ».</translation>
+    </message>
+    <message>
+        <source>With --edit, put other pictures in with --picture N=FILE.</source>
+        <translation>Avec --edit, mettez d’autres images avec --picture N=FICHIER.</translation>
+    </message>
+    <message>
+        <source>--picture changes a picture of the set given with --edit.</source>
+        <translation>--picture change une image du jeu donné par --edit.</translation>
+    </message>
+    <message>
+        <source>There is no card set named &quot;%1&quot;.</source>
+        <translation>Il n’y a pas de jeu de cartes nommé « %1 ».</translation>
+    </message>
+    <message>
+        <source>The 18 pictures, one for each pair of cards, or folders of pictures.</source>
+        <translation>Les 18 images, une pour chaque paire de cartes, ou des dossiers d’images.</translation>
+    </message>
+    <message>
+        <source>the file is too large for a picture (%1 MB, at most %2 MB)</source>
+        <translation>le fichier est trop grand pour une image (%1 Mo, au plus %2 Mo)</translation>
+    </message>
+    <message>
+        <source>the picture cannot be kept as a JPEG file</source>
+        <translation>l’image ne peut pas être gardée en fichier JPEG</translation>
+    </message>
+    <message>
+        <source>the picture is too large to read: its %1 x %2 pixels would take %3 MB of memory, more than the %4 MB this program takes for one picture</source>
+        <translation>l’image est trop grande pour être lue : ses %1 × %2 pixels prendraient %3 Mo de mémoire, plus que les %4 Mo que ce programme prend pour une image</translation>
+    </message>
+    <message>
+        <source>the picture is cut off: the file ends before the picture does</source>
+        <translation>l’image est coupée : le fichier s’arrête avant l’image</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s data is damaged (%1)</source>
+        <translation>les données de l’image sont abîmées (%1)</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 MB of text and other data besides the picture</source>
+        <translation>le fichier contient plus de %1 Mo de texte et d’autres données en plus de l’image</translation>
+    </message>
+    <message>
+        <source>it has no picture size</source>
+        <translation>sa taille manque</translation>
+    </message>
+    <message>
+        <source>the picture cannot be read: it is damaged, cut off or of a kind this program can&apos;t read (%1)</source>
+        <translation>l’image ne peut pas être lue : elle est abîmée, coupée ou d’un genre que ce programme ne sait pas lire (%1)</translation>
+    </message>
+    <message>
+        <source>libwebp cannot decode it</source>
+        <translation>libwebp ne peut pas la décoder</translation>
+    </message>
+    <message>
+        <source>it uses a kind of WebP this program can&apos;t read</source>
+        <translation>c’est un genre de WebP que ce programme ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>The card set &quot;%1&quot; comes with the game and cannot be removed.</source>
+        <translation>Le jeu de cartes « %1 » est fourni avec le jeu et ne peut pas être supprimé.</translation>
+    </message>
+    <message>
+        <source>The card set &quot;%1&quot; cannot be moved to the trash.</source>
+        <translation>Le jeu de cartes « %1 » ne peut pas être mis à la corbeille.</translation>
+    </message>
+    <message>
+        <source>no space left on the device</source>
+        <translation>plus de place sur le périphérique</translation>
+    </message>
+    <message>
+        <source>the set&apos;s folder &quot;%1&quot; holds %2 of your own under the name of a file of the set: move it away first</source>
+        <translation>le dossier « %1 » du jeu contient %2 à vous sous le nom d’un fichier du jeu : déplacez-le d’abord ailleurs</translation>
+    </message>
+    <message>
+        <source>--crop back: the card back is no picture of your own.</source>
+        <translation>--crop back : le dos des cartes n’est pas une image à vous.</translation>
+    </message>
+    <message>
+        <source>it is a kind of picture whose size this program can&apos;t tell before reading it</source>
+        <translation>c’est un genre d’image dont ce programme ne peut connaître la taille avant de la lire</translation>
     </message>
 </context>
 <context>
@@ -321,6 +481,33 @@
     </message>
 </context>
 <context>
+    <name>tavro::ComputerDialog</name>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contre l’ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Your name:</source>
+        <translation>&amp;Votre nom :</translation>
+    </message>
+    <message>
+        <source>The computer</source>
+        <translation>L’ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Forgetful</source>
+        <translation>&amp;Distrait</translation>
+    </message>
+    <message>
+        <source>F&amp;air</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Perfect memory</source>
+        <translation>Mémoire &amp;parfaite</translation>
+    </message>
+</context>
+<context>
     <name>tavro::ErrorReport</name>
     <message>
         <source>Unknown error</source>
@@ -340,6 +527,238 @@
     <message>
         <source>%1, %2, %3 points</source>
         <translation>%1, %2, %3 points</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayerNames</name>
+    <message>
+        <source>Player 2</source>
+        <translation>Joueur 2</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>Joueur 1</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayersDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayersLine</name>
+    <message>
+        <source>%1, to play</source>
+        <translation>%1, à jouer</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::RecordWriter</name>
+    <message>
+        <source>The record of games in %1 was made by a newer version of Tavro Memory, so games are not recorded in it.</source>
+        <translation>L’historique des parties dans %1 a été créé par une version plus récente de Tavro Memory&#xa0;: les parties n’y sont donc pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>Games can&apos;t be recorded in %1 (%2). You can play on; this is said only once.</source>
+        <translation>Les parties ne peuvent pas être enregistrées dans %1 (%2). Vous pouvez continuer à jouer&#xa0;; ce message n’apparaît qu’une fois.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::RecordsDatabase</name>
+    <message>
+        <source>The record of games was damaged (%1). It has been moved to %2, and a new record is kept from now on.</source>
+        <translation>L’historique des parties était endommagé (%1). Il a été déplacé vers %2, et un nouvel historique est tenu désormais.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::ScoreChart</name>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::StatisticsTables</name>
+    <message>
+        <source>Two players</source>
+        <translation>Deux joueurs</translation>
+    </message>
+    <message>
+        <source>Against the computer</source>
+        <translation>Contre l’ordinateur</translation>
+    </message>
+    <message>
+        <source>One player</source>
+        <translation>Un joueur</translation>
+    </message>
+    <message>
+        <source>Left for a new game</source>
+        <translation>Abandonnée pour une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Left by a change in Options</source>
+        <translation>Abandonnée par un changement d’options</translation>
+    </message>
+    <message>
+        <source>Left by a change of players</source>
+        <translation>Abandonnée par un changement de joueurs</translation>
+    </message>
+    <message>
+        <source>Left by Exit</source>
+        <translation>Abandonnée en quittant</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminée</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Jeu de cartes</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Turns</source>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Mismatches</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Indices</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jouées</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Meilleure série</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::StatisticsWindow</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Sets and modes</source>
+        <translation>Jeux de cartes et modes</translation>
+    </message>
+    <message>
+        <source>&amp;Sets and modes:</source>
+        <translation>&amp;Jeux de cartes et modes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Chart of the scores over time</source>
+        <translation>Graphique des scores au fil du temps</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Recent games</source>
+        <translation>Parties récentes</translation>
+    </message>
+    <message>
+        <source>&amp;Recent games:</source>
+        <translation>&amp;Parties récentes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sort &amp;by:</source>
+        <translation>&amp;Trier par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Export to CSV…</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear statistics…</source>
+        <translation>E&amp;ffacer les statistiques…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No games recorded yet.</source>
+        <translation>Aucune partie enregistrée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Export to CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Games exported to %1: %2.</source>
+        <translation>Parties exportées vers %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Clear statistics</source>
+        <translation>Effacer les statistiques</translation>
+    </message>
+    <message>
+        <source>Clear the record of every game played? This can&apos;t be undone.</source>
+        <translation>Effacer l’historique de toutes les parties jouées&#xa0;? Cela ne peut pas être annulé.</translation>
     </message>
 </context>
 <context>
@@ -395,6 +814,66 @@
     <message>
         <source>&amp;Play</source>
         <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;One player</source>
+        <translation>&amp;Un joueur</translation>
+    </message>
+    <message>
+        <source>&amp;Two players…</source>
+        <translation>&amp;Deux joueurs…</translation>
+    </message>
+    <message>
+        <source>Against the &amp;computer…</source>
+        <translation>Contre l’&amp;ordinateur…</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s turn</source>
+        <translation>À l’ordinateur de jouer</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>À %1 de jouer</translation>
+    </message>
+    <message>
+        <source>The computer turns up %1, %2</source>
+        <translation>L’ordinateur retourne %1, %2</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 has %2 points</source>
+        <translation>Paire trouvée. %1 a %2 points</translation>
+    </message>
+    <message>
+        <source>No match. %1 has %2 points</source>
+        <translation>Pas de paire. %1 a %2 points</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 has %3 points</source>
+        <translation>L’indice a coûté %1 points. %2 a %3 points</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <translation>Nouvelle partie. %1</translation>
+    </message>
+    <message>
+        <source>A draw, %1 each.</source>
+        <translation>Match nul, %1 chacun.</translation>
+    </message>
+    <message>
+        <source>The computer wins, %1 to %2.</source>
+        <translation>L’ordinateur gagne, %1 à %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins, %2 to %3.</source>
+        <translation>%1 gagne, %2 à %3.</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>Stat&amp;istiques…</translation>
+    </message>
+    <message>
+        <source>The statistics can&apos;t be shown: %1</source>
+        <translation>Les statistiques ne peuvent pas être affichées&#xa0;: %1</translation>
     </message>
     <message>
         <source>face down %1</source>
@@ -459,6 +938,10 @@
     <message>
         <source>%1 points.</source>
         <translation>%1 points.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points, %3: %4 points.</source>
+        <translation>%1 : %2 points, %3 : %4 points.</translation>
     </message>
 </context>
 <context>
@@ -591,6 +1074,61 @@
     <message>
         <source>Tavro Memory logo</source>
         <translation>Logo de Tavro Memory</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TrendText</name>
+    <message>
+        <source>No games recorded yet.</source>
+        <translation>Aucune partie enregistrée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Games played: %1, finished: %2, best streak: %3 in a row.</source>
+        <translation>Parties jouées&#xa0;: %1, terminées&#xa0;: %2, meilleure série&#xa0;: %3 d’affilée.</translation>
+    </message>
+    <message>
+        <source>No finished games yet.</source>
+        <translation>Aucune partie terminée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <extracomment>The best game&apos;s day in &quot;Best 1700 on 3 March&quot; (a QDate format).</extracomment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; the finished games so far average %3.</source>
+        <translation>Meilleur score %1 le %2&#xa0;; les parties terminées jusqu’ici font en moyenne %3.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, up from %4.</source>
+        <translation>Meilleur score %1 le %2&#xa0;; moyenne des dix dernières parties %3, en hausse par rapport à %4.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, down from %4.</source>
+        <translation>Meilleur score %1 le %2&#xa0;; moyenne des dix dernières parties %3, en baisse par rapport à %4.</translation>
+    </message>
+    <message>
+        <source>Best %1 on %2; last ten games average %3, the same as before (%4).</source>
+        <translation>Meilleur score %1 le %2&#xa0;; moyenne des dix dernières parties %3, comme avant (%4).</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::TwoPlayersDialog</name>
+    <message>
+        <source>Two players</source>
+        <translation>Deux joueurs</translation>
+    </message>
+    <message>
+        <source>&amp;First player:</source>
+        <translation>&amp;Premier joueur :</translation>
+    </message>
+    <message>
+        <source>&amp;Second player:</source>
+        <translation>&amp;Second joueur :</translation>
     </message>
 </context>
 <context>

@@ -7,20 +7,27 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
 namespace tavro {
 namespace {
 
 class FirstPaintQuitter : public QObject {
 public:
-    using QObject::QObject;
+    FirstPaintQuitter(QObject* parent, QString mapsFile)
+        : QObject(parent), mapsFile_(std::move(mapsFile)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
+            if (!mapsFile_.isEmpty()) {
+                QFile::remove(mapsFile_);
+                QFile::copy(QStringLiteral("/proc/self/maps"), mapsFile_);
+            }
             // exit(), unlike quit(), closes no window, so nothing is saved.
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
@@ -28,19 +35,20 @@ protected:
     }
 
 private:
+    QString mapsFile_;
     bool done_ = false;
 };
 
 }  // namespace
 
-void QuitAfterFirstPaint(QWidget& window) {
+void QuitAfterFirstPaint(QWidget& window, const QString& mapsFile) {
     // The last child is painted last; its paint means the whole board is drawn.
     QWidget* target = &window;
     const auto children = window.findChildren<QWidget*>(QStringLiteral("Image36"));
     if (!children.isEmpty()) {
         target = children.first();
     }
-    target->installEventFilter(new FirstPaintQuitter(&window));
+    target->installEventFilter(new FirstPaintQuitter(&window, mapsFile));
 }
 
 }  // namespace tavro

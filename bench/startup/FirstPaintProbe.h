@@ -4,11 +4,15 @@
 // of the game (FirstPaintMain.cpp), never into TavroMemory itself.
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace tavro {
 
-// Watches the window's last-painted child; call before the window is shown.
-void QuitAfterFirstPaint(QWidget& window);
+// Watches the window's last-painted child; call before the window is shown. With `mapsFile`, the
+// process's memory map (/proc/self/maps) is copied there at the first paint, before quitting:
+// what the game has loaded by the time its board is on screen.
+void QuitAfterFirstPaint(QWidget& window, const QString& mapsFile = QString());
 
 }  // namespace tavro

@@ -95,6 +95,9 @@ private slots:
         QCOMPARE(MenuEntries(form.Game1->actions()),
                  (QStringList{"&New F2", "&Leads F3", "-", "&Show! F4", "-", "E&xit F10"}));
         QCOMPARE(form.Game1->actions()[2]->objectName(), QStringLiteral("N2"));
+        QCOMPARE(MenuEntries(form.Play1->actions()).mid(0, 3),
+                 (QStringList{"&One player", "&Two players…", "Against the &computer…"}));
+        QVERIFY(form.OnePlayer1->isChecked());
         QCOMPARE(MenuEntries(form.Help1->actions()), QStringList{"&About"});
         QCOMPARE(form.Help1->actions()[0], form.About1);
         QVERIFY(form.Options1->isEnabled() && form.About1->isEnabled());

@@ -39,14 +39,14 @@ TEST_F(BadInput, UnreadablePicturesAreNamedOneByOne) {
     QStringList files = PlainPictures(15);
     files << AddPicture("notes.png", "these are words, not pixels");
     files << Pictures() + "missing.jpg";
-    ASSERT_TRUE(QDir().mkpath(Pictures() + "folder.png"));
-    files << Pictures() + "folder.png";
+    ASSERT_EQ(mkfifo(QFile::encodeName(Pictures() + "pipe.png").constData(), 0600), 0);
+    files << Pictures() + "pipe.png";
     const MakerRun run = Make(QStringList{"--name", "Broken"} + files);
     ExpectRefused(run, Pictures() +
                            "notes.png: it is not a picture in a format this program "
                            "can read");
     ExpectRefused(run, Pictures() + "missing.jpg: the file does not exist");
-    ExpectRefused(run, Pictures() + "folder.png: it is not a file");
+    ExpectRefused(run, Pictures() + "pipe.png: it is not a file");
     ExpectRefused(run, "Add 3 more pictures.");
     ExpectNothingWritten();
 }
@@ -89,19 +89,15 @@ TEST_F(BadInput, TakenNamesAndReplacingTheirOwnSet) {
     ExpectRefused(Make(QStringList{"--name", "FAMILY"} + files), "already have a card set");
     EXPECT_EQ(TreeOf(PlayerSets()).join(u' '), "Family Family/marker");
 
+    // The player's own file in the set's folder stays.
     const MakerRun replaced = Make(QStringList{"--name", "Family", "--replace"} + files);
     ASSERT_EQ(replaced.exitCode, 0) << replaced.err.toStdString();
-    QStringList expected{"Family"};
-    for (const QString& name : SetFileNames()) {
-        expected << "Family/" + name;
-    }
-    EXPECT_EQ(TreeOf(PlayerSets()).join(u' '), expected.join(u' '));
+    EXPECT_EQ(Sorted(TreeOf(PlayerSets())), SavedSetTree("Family", {"marker"}));
 
     // Replacing a set whose name differs in letter case takes the new spelling.
     const MakerRun renamed = Make(QStringList{"--name", "FAMILY", "--replace"} + files);
     ASSERT_EQ(renamed.exitCode, 0) << renamed.err.toStdString();
-    expected.replaceInStrings("Family", "FAMILY");
-    EXPECT_EQ(TreeOf(PlayerSets()).join(u' '), expected.join(u' '));
+    EXPECT_EQ(Sorted(TreeOf(PlayerSets())), SavedSetTree("FAMILY", {"marker"}));
 }
 
 TEST_F(BadInput, TemporaryFoldersOfACrashAreRemovedOnceStale) {
@@ -117,11 +113,9 @@ TEST_F(BadInput, TemporaryFoldersOfACrashAreRemovedOnceStale) {
         ASSERT_EQ(utimensat(AT_FDCWD, path.constData(), times, 0), 0);
     }
     ASSERT_EQ(Make(QStringList{"--name", "Family"} + PlainPictures(18)).exitCode, 0);
-    QStringList expected{".tavro-new-running", ".tavro-new-running/1.bmp", "Family"};
-    for (const QString& name : SetFileNames()) {
-        expected << "Family/" + name;
-    }
-    EXPECT_EQ(TreeOf(PlayerSets()), expected);
+    EXPECT_EQ(Sorted(TreeOf(PlayerSets())),
+              Sorted(SavedSetTree("Family") +
+                     QStringList{".tavro-new-running", ".tavro-new-running/1.bmp"}));
 }
 
 class BadPlace : public MakerFixture {
@@ -167,6 +161,17 @@ TEST_F(BadPlace, ReadOnlyDataFolder) {
     EXPECT_TRUE(noFolder.output.contains("the folder cannot be made"))
         << noFolder.output.toStdString();
     EXPECT_EQ(TreeOf(DataHome()), QStringList{"tavro-memory"});
+}
+
+TEST_F(BadPlace, FullDiskSaysSo) {
+    const ChildResult run = RunMakerChild(maker_, QStringList{"--name", "Family"} + files_,
+                                          DataHome(), {.smallDisk = DataHome()});
+    if (run.exitCode == kChildNoSmallDisk) {
+        GTEST_SKIP() << "the system gives the test no mount namespace for a small disk";
+    }
+    EXPECT_EQ(run.exitCode, 1) << run.output.toStdString();
+    EXPECT_TRUE(run.output.contains(": no space left on the device")) << run.output.toStdString();
+    ExpectNothingWritten();
 }
 
 TEST_F(BadPlace, FullDiskLeavesNothing) {

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the maker in a forked child with what a plain QProcess can't give it: the identity of an
-// unprivileged user (when the test runs as root) or a file size limit that makes every write
-// past it fail, as on a full disk. The child's output is collected through a pipe.
+// unprivileged user (when the test runs as root), a file size limit that makes every write
+// past it fail, or a real full disk: a small memory file system mounted over its data folder in
+// a mount namespace of its own (where the system allows one). The child's output is collected
+// through a pipe.
 #pragma once
 
+#include <fcntl.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,7 +26,39 @@ namespace tavro::test {
 struct ChildOptions {
     bool unprivileged = false;
     rlim_t fileSizeLimit = RLIM_INFINITY;
+    QString smallDisk = QString();  // a folder to mount a 64 KiB memory file system over
 };
+
+// The child's exit code where the system gives it no mount namespace for the small disk.
+inline constexpr int kChildNoSmallDisk = 124;
+
+inline bool WriteProcFile(const char* path, const std::string& text) {
+    const int file = open(path, O_WRONLY | O_CLOEXEC);
+    const bool written = file >= 0 && write(file, text.data(), text.size()) == ssize_t(text.size());
+    if (file >= 0) {
+        close(file);
+    }
+    return written;
+}
+
+// In the child: a mount namespace of its own (in a user namespace of its own where it is not
+// root), with a full disk over the folder.
+inline bool MountSmallDisk(const std::string& folder) {
+    if (unshare(CLONE_NEWNS) != 0) {
+        const uid_t uid = getuid();
+        const gid_t gid = getgid();
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0 ||
+            !WriteProcFile("/proc/self/setgroups", "deny") ||
+            !WriteProcFile("/proc/self/uid_map",
+                           std::to_string(uid) + ' ' + std::to_string(uid) + " 1") ||
+            !WriteProcFile("/proc/self/gid_map",
+                           std::to_string(gid) + ' ' + std::to_string(gid) + " 1")) {
+            return false;
+        }
+    }
+    return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("tavro-test", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
+}
 
 struct ChildResult {
     int exitCode = -1;  // -1 when it did not end normally
@@ -58,6 +95,9 @@ inline std::vector<std::string> MakerEnvironment(const QString& dataHome) {
         if (setgroups(0, nullptr) != 0 || setgid(who.Gid) != 0 || setuid(who.Uid) != 0) {
             _exit(kChildDropFailed);
         }
+    }
+    if (!options.smallDisk.isEmpty() && !MountSmallDisk(options.smallDisk.toStdString())) {
+        _exit(kChildNoSmallDisk);
     }
     if (options.fileSizeLimit != RLIM_INFINITY) {
         const rlimit limit{options.fileSizeLimit, options.fileSizeLimit};

@@ -138,6 +138,28 @@ inline QStringList SetFileNames() {
     return names;
 }
 
+inline QStringList Sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+// What TreeOf shows of a set the maker saved under `set`: its files, its folder of the maker's
+// kept copies, and the other entries given; sorted.
+inline QStringList SavedSetTree(const QString& set, const QStringList& others = {}) {
+    const QString maker = set + QStringLiteral("/.tavro-maker");
+    QStringList tree{set, maker, maker + QStringLiteral("/squares.conf")};
+    for (const QString& name : SetFileNames()) {
+        tree << set + u'/' + name;
+    }
+    for (int n = 1; n <= 18; ++n) {
+        tree << maker + QStringLiteral("/%1.jpg").arg(n);
+    }
+    for (const QString& other : others) {
+        tree << set + u'/' + other;
+    }
+    return Sorted(tree);
+}
+
 inline QByteArray ReadAll(const QString& fileName) {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -114,7 +114,7 @@ TEST_F(MakerWindowTest, AddCropRenameRemoveAndSave) {
     // Drag the first picture's square from the middle all the way to the right.
     faces->setCurrentRow(0);
     Drag(crop, 200);
-    EXPECT_NEAR(window_->draft().pictures[0].cropCentre.x(), 250.0 / 300, 0.01);
+    EXPECT_NEAR(window_->draft().pictures[0].crop.centre.x(), 250.0 / 300, 0.01);
 
     // Rename the second picture by typing.
     faces->setCurrentRow(1);
@@ -127,8 +127,8 @@ TEST_F(MakerWindowTest, AddCropRenameRemoveAndSave) {
     ASSERT_TRUE(window_->setBackPicture(AddPicture("back.png", Encode(ThreeSquares(), "PNG"))));
     EXPECT_EQ(Find<QComboBox>("back")->currentIndex(), Find<QComboBox>("back")->count() - 1);
     Drag(crop, -200);
-    EXPECT_NEAR(window_->draft().backPicture->cropCentre.x(), 50.0 / 300, 0.01);
-    EXPECT_NEAR(window_->draft().pictures[0].cropCentre.x(), 250.0 / 300, 0.01);
+    EXPECT_NEAR(window_->draft().backPicture->crop.centre.x(), 50.0 / 300, 0.01);
+    EXPECT_NEAR(window_->draft().pictures[0].crop.centre.x(), 250.0 / 300, 0.01);
 
     QTest::keyClicks(Find<QLineEdit>("setName"), "Family");
     EXPECT_EQ(Rules(), "Ready to save.");

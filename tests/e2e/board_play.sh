@@ -28,8 +28,10 @@ wait_for_tile() {
     fail "tile $1 did not turn ($2)"
 }
 
-# One turn: tiles $1 and $2; remembers both faces and waits for a mismatch to turn back.
+# One turn: tiles $1 and $2; remembers both faces and waits for a mismatch to turn back. A
+# sourcing script that defines pair_played hears of each pair: its tiles and "match" or "miss".
 turn_pair() {
+    local result=match
     turn_tile "$1"
     seen[$1]=$(wait_for_tile "$1" face)
     turn_tile "$2"
@@ -38,9 +40,13 @@ turn_pair() {
         matched[$1]=1
         matched[$2]=1
     else
+        result=miss
         mismatches=$((mismatches + 1))
         wait_for_tile "$2" back
         wait_for_tile "$1" back
+    fi
+    if declare -F pair_played >/dev/null; then
+        pair_played "$1" "$2" "$result"
     fi
 }
 
@@ -62,13 +68,10 @@ play_whole_game() {
     [ "${#matched[@]}" -eq 36 ] || fail "only ${#matched[@]} cards were matched"
 }
 
-# The whole game played with the mouse, each tile read from a screenshot of the whole screen.
+# The whole game played with the mouse, each tile read from the screen.
 play_whole_game_by_clicks() {
     shot="$work/screen.png"
-    digest_of() {
-        import -window root "$shot"
-        tile_digest "$shot" "$1"
-    }
+    digest_of() { screen_tile_digest "$1"; }
     card_back=$(digest_of 36)
     turn_tile() { click_tile "$1"; }
     play_whole_game

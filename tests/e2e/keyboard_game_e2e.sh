@@ -22,9 +22,8 @@ shot="$work/screen.png"
 # The middle of tile $1's picture: the cursor ring runs along the picture's edge, so the middle
 # shows the card the same with and without it.
 digest_of() {
-    import -window root "$shot"
-    convert "$shot" -crop "44x44+$(($(tile_left "$1") + 8))+$(($(tile_top "$1") + 8))" +repage \
-        -depth 8 txt:- | tail -n +2 | awk '{print $3}' | md5sum | cut -d' ' -f1
+    import -window root -crop "44x44+$(($(tile_left "$1") + 8))+$(($(tile_top "$1") + 8))" +repage \
+        -depth 8 rgb:- | md5sum | cut -d' ' -f1
 }
 card_back=$(digest_of 36)
 

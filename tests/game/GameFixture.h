@@ -13,6 +13,8 @@
 namespace tavro::test {
 
 inline constexpr const char* kFolder = "/sets/animals/";
+// The computer's own random choices, the same in every run.
+inline constexpr std::uint32_t kComputerSeed = 27;
 
 class GameFixture : public testing::Test {
 protected:
@@ -22,10 +24,13 @@ protected:
     FakeBoard board;
     std::int32_t tenthLead = 0;
     std::uint32_t clockMilliseconds = 12345678;
-    GameEngine engine{
-        game, gate, board, flipDelay, [this] { return tenthLead; }, RandomSource([this] {
-            return clockMilliseconds;
-        })};
+    GameEngine engine{game,
+                      gate,
+                      board,
+                      flipDelay,
+                      [this] { return tenthLead; },
+                      RandomSource([this] { return clockMilliseconds; }),
+                      kComputerSeed};
 
     void SetUp() override {
         board.folder = kFolder;

@@ -21,8 +21,10 @@ fail() {
 # Dependencies: dpkg-shlibdeps found the Qt libraries; the font package and xdg-utils are added.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
+# The record of games and the statistics window: Qt SQL and Qt Charts found in the modules, and
+# Qt's SQLite driver, a plugin loaded by name, added; the sounds' Qt Multimedia.
 for needed in libqt6widgets6 libqt6gui6 libc6 "$font_package" qt6-image-formats-plugins \
-    libqt6multimedia6; do
+    libqt6sql6 libqt6charts6 libqt6sql6-sqlite libqt6multimedia6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = xdg-utils ] || fail "Recommends is not xdg-utils"
@@ -54,6 +56,9 @@ if [ -x "$game_dir/TavroMemory" ]; then
     grep -Eq 'Type: +DYN' <<<"$header" || fail "the game is no PIE"
     grep -q '__stack_chk_fail' <<<"$symbols" || fail "the game is not built with the stack protector"
 fi
+for module in records statistics; do
+    [ -f "$game_dir/modules/libtavro_$module.so" ] || fail "no module modules/libtavro_$module.so"
+done
 [ -x "$root/usr/games/tavro-memory" ] || fail "no launcher usr/games/tavro-memory"
 head -n 1 "$root/usr/games/tavro-memory" | grep -qx '#!/bin/sh' || fail "the launcher is no sh script"
 sh -n "$root/usr/games/tavro-memory" || fail "the launcher does not parse"

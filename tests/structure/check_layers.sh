@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that includes point down the layers: the two programs on top (app/, the game, and
 # cardmaker/, the card-set maker, which include nothing of each other), then the windows below
-# the game's (dialogs/, scores/), then the shared widgets (dialogkit/, controls/), then the
-# libraries without widgets (settings/, pictures/, cardart/, files/, modules/, audio/,
-# translations/, the Leads file in scores/) and the core (game/). Nothing includes a folder above its own; the picture library,
+# the game's (dialogs/, scores/, players/, statistics/), then the shared widgets (dialogkit/,
+# controls/), then the libraries without widgets (settings/, pictures/, cardart/, files/,
+# modules/, audio/, translations/, records/, the Leads file in scores/) and the core (game/). The
+# game reaches the record of games and the statistics window only through their modules'
+# interfaces, so that Qt SQL and Qt Charts stay out of its start-up. Nothing includes a folder above its own; the picture library,
 # the settings libraries and the card maker's picture logic include no widget (neither ours nor
 # Qt's); the settings store includes nothing of the card sets or the pictures; and the game core
 # includes nothing from Qt.
@@ -33,19 +35,23 @@ forbid() {
 }
 
 programs="app cardmaker"
-windows_below_app="dialogs scores"
+windows_below_app="dialogs scores players statistics"
 shared_widgets="dialogkit controls"
-no_widgets="settings pictures cardart files modules audio game translations scores/Leads*"
+no_widgets="settings pictures cardart files modules audio game translations records scores/Leads*"
 settings_store="settings/Settings.h settings/SettingsStore.* settings/KeyValueStore*"
 # The card maker's picture logic and command line run without a window system.
 maker_core="cardmaker/MakerPicture.* cardmaker/FaceMaker.* cardmaker/CardSetDraft.*
-    cardmaker/SetMetadata.* cardmaker/SetWriter.* cardmaker/CommandLine.*"
+    cardmaker/SetMetadata.* cardmaker/SetWriter.* cardmaker/CommandLine.* cardmaker/CropModel.*
+    cardmaker/DecoderMessages.* cardmaker/JpegLayout.* cardmaker/PictureDecode.*
+    cardmaker/PictureFiles.* cardmaker/PictureLook.* cardmaker/PictureReduce.* cardmaker/SavedSets.*
+    cardmaker/SetSources.*
+    cardmaker/WebpDecode.*"
 
 forbid "$windows_below_app $shared_widgets $no_widgets" '(app|cardmaker)/[^">]*' \
     'below the programs (app/, cardmaker/), a file includes one of them'
 forbid "app" 'cardmaker/[^">]*' 'the game includes the card maker'
 forbid "cardmaker" 'app/[^">]*' 'the card maker includes the game'
-forbid "$shared_widgets $no_widgets" '(dialogs/|scores/Unit)[^">]*' \
+forbid "$shared_widgets $no_widgets" '(dialogs/|players/|scores/Unit|statistics/)[^">]*' \
     'a shared widget or a library below it includes a dialog'
 forbid "$no_widgets $maker_core" '(dialogkit|controls)/[^">]*' \
     'a library without widgets (pictures, settings, card art, files, Leads, core, the maker'"'"'s core) includes a widget of ours'
@@ -55,6 +61,8 @@ forbid "pictures" '(settings|scores|cardart)/[^">]*' 'the picture library includ
 forbid "$settings_store" '(pictures/|settings/Card|settings/PlayerSets)[^">]*' \
     'the settings store includes the card sets or the pictures'
 forbid "game" 'Q[^">]*' 'the game core includes Qt'
+forbid "app" 'records/(Records|RecordW|Threaded)[^">]*|statistics/(Csv|Score|Trend|StatisticsTables|StatisticsWindow)[^">]*' \
+    'the game includes the record of games or the statistics beyond their modules'"'"' interfaces'
 
 [ "$failures" -eq 0 ] && echo "includes point down"
 exit "$failures"

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The structure checks catch what they are there for: in a copy of the source tree, each planted
 # line must make check_layers.sh or check_one_direction.sh fail (an include that points up: a
-# widget into the picture library or the settings libraries, a window into a shared widget, Qt
-# into the game core; the core running events; a card set's file name spelled outside its home;
+# widget into the picture library, the settings libraries or the record of games, a window into a
+# shared widget, Qt into the game core; the game reaching past the record's and the statistics'
+# module interfaces; the core running events; a card set's file name spelled outside its home;
 # the input gate written directly), and the untouched copy must pass both.
 # Usage: check_layers_planted.sh <source folder> [Qt's QtWidgets header folder]
 set -euo pipefail
@@ -47,6 +48,8 @@ controls/PictureBox.cpp|#include "dialogs/Unit4.h"
 scores/LeadsFile.cpp|#include <QMessageBox>
 game/Deal.cpp|#include <QString>
 dialogs/Unit5.cpp|#include "app/Unit1.h"
+players/ComputerDialog.cpp|#include "app/PlayersLine.h"
+dialogkit/ToolDialog.cpp|#include "players/PlayerNames.h"
 cardart/CardDrawing.cpp|#include <QWidget>
 cardmaker/SetWriter.cpp|#include "dialogkit/ErrorReport.h"
 dialogs/Unit4.cpp|#include "cardmaker/MakerWindow.h"
@@ -58,5 +61,9 @@ settings/CardSet.cpp|QString FaceFile(int n) { return QString::number(n) + ".bmp
 tools/CMakeLists.txt|list(APPEND TAVRO_CARD_FILES gfx/animals/space.bmp)
 scores/Unit2.cpp|void Open(std::uint8_t& inputState) { inputState = kInputReady; }
 app/Unit1Commands.cpp|void OpenGate(SharedState& state) { state.InputState = kInputReady; }
+records/RecordsDatabase.cpp|#include <QWidget>
+records/RecordWriter.cpp|#include "statistics/StatisticsWindow.h"
+app/Unit1Statistics.cpp|#include "statistics/StatisticsWindow.h"
+app/GameRecording.cpp|#include "records/RecordsDatabase.h"
 PLANTS
 echo "every planted line is caught"

@@ -20,6 +20,8 @@
 #include "app/AppTestSupport.h"
 #include "app/ProgramUnderTest.h"
 #include "look/DrawnTexts.h"
+#include "players/ComputerDialog.h"
+#include "players/TwoPlayersDialog.h"
 #include "translations/Translations.h"
 
 using namespace tavro;
@@ -90,8 +92,8 @@ QList<ShownText> TextsOf(QWidget* window) {
 
 // Everything measured in one language.
 struct LanguageRun {
-    QList<QList<ShownText>>
-        texts;  // per window: main window, Leads, name, Options, About, question
+    QList<QList<ShownText>> texts;  // per window: main window, Leads, name, Options, About, the
+                                    // Play menu's two dialogs, question
     QStringList clipped;
     QStringList clashes;
     QStringList failures;  // windows that could not be shown as the test needs
@@ -110,8 +112,11 @@ LanguageRun RunWindows(const QLocale& locale) {
         run.failures << QStringLiteral("the main window did not become active");
         return run;
     }
+    SharedState& state = windows.form1.state();
+    TwoPlayersDialog twoPlayers(state.Config.Play, state.InputState, &windows.form1);
+    ComputerDialog computer(state.Config.Play, state.InputState, &windows.form1);
     const QList<QWidget*> all = {&windows.form1, &windows.form3, &windows.form2, &windows.form4,
-                                 &windows.form5};
+                                 &windows.form5, &twoPlayers,    &computer};
     for (QWidget* window : all) {
         if (window != &windows.form1) {
             window->show();

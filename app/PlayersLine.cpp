@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The players' bottom line: three labels per player (marker, name, points) laid out afresh at
+// every change, so that each name gets the room its half leaves beside the marker and the points.
+#include "app/PlayersLine.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include "app/BoardAccessible.h"
+#include "app/BoardGeometry.h"
+#include "dialogkit/DialogLook.h"
+#include "dialogkit/ShownText.h"
+
+namespace tavro {
+namespace {
+
+constexpr int kHalfWidth = (kPlayersLineWidth - kPlayersGap) / 2;
+const QString kMarker = QStringLiteral("\u25BA");  // ►, in the fonts the board uses
+
+QLabel* LinePart(QWidget* line, const QString& name) {
+    auto* label = new QLabel(line);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    return label;
+}
+
+QFont PartFont(bool current) {
+    QFont font = LargeBoldFont();
+    font.setBold(current);
+    return font;
+}
+
+// Places the label at left, as wide as its text in its font.
+int Place(QLabel* label, const QString& text, bool current, int left) {
+    label->setFont(PartFont(current));
+    label->setText(text);
+    const int width = QFontMetrics(label->font()).horizontalAdvance(text);
+    label->setGeometry(left, 0, width, kPointsHeight);
+    return left + width;
+}
+
+}  // namespace
+
+PlayersLine::PlayersLine(QWidget* board) : QWidget(board) {
+    setObjectName(QStringLiteral("PlayersLine"));
+    setGeometry(kBoardLeft, kPointsTop, kPlayersLineWidth, kPointsHeight);
+    for (int player = 0; player < kMaxPlayers; ++player) {
+        const QString number = QString::number(player + 1);
+        Parts& parts = parts_[Index(player)];
+        parts.marker = LinePart(this, QStringLiteral("Marker") + number);
+        parts.name = LinePart(this, QStringLiteral("PlayerName") + number);
+        parts.points = LinePart(this, QStringLiteral("PlayerPoints") + number);
+        MarkPoints(parts.points);  // for screen readers the value, named by the player
+    }
+    hide();
+}
+
+void PlayersLine::ShowPlayers(const std::array<Player, kMaxPlayers>& players, int current) {
+    for (int player = 0; player < kMaxPlayers; ++player) {
+        LayOut(player, players[Index(player)], player == current);
+    }
+}
+
+// The marker's room is kept whether it shows or not, so that the names stay in place as the turn
+// passes. The name gets what is left of the half beside the points (as wide as they are in bold,
+// so that they never grow into the name when the turn comes).
+void PlayersLine::LayOut(int player, const Player& shown, bool current) {
+    const Parts& parts = parts_[Index(player)];
+    const int left = player == 0 ? 0 : kHalfWidth + kPlayersGap;
+    const QFontMetrics bold(PartFont(true));
+    const QString points = QString::number(shown.points);
+    const int markerRoom = bold.horizontalAdvance(kMarker + QLatin1Char(' '));
+    const int nameRoom =
+        kHalfWidth - markerRoom - kPointsGap - bold.horizontalAdvance(points + QLatin1Char(' '));
+
+    Place(parts.marker, current ? kMarker : QString(), true, left);
+    parts.marker->setVisible(current);
+    const QString name =
+        QFontMetrics(PartFont(current)).elidedText(ShownText(shown.name), Qt::ElideRight, nameRoom);
+    const int nameEnd = Place(parts.name, name, current, left + markerRoom);
+    Place(parts.points, points, current, nameEnd + kPointsGap);
+
+    // Read as, for example, "Anna, to play: 520".
+    parts.points->setAccessibleName(current ? tr("%1, to play").arg(ShownText(shown.name))
+                                            : ShownText(shown.name));
+}
+
+}  // namespace tavro

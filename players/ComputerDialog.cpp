@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The player's name and the computer's strength: a name box, three choices in a frame, OK and
+// Cancel. The arrow keys move between the choices, as in any group of them.
+#include "players/ComputerDialog.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "dialogkit/DialogLook.h"
+#include "players/PlayerNames.h"
+
+namespace tavro {
+namespace {
+
+std::size_t IndexOf(ComputerStrength strength) {
+    return static_cast<std::size_t>(strength);
+}
+
+}  // namespace
+
+ComputerDialog::ComputerDialog(PlaySettings& play, InputGate& gate, QWidget* mainWindow)
+    : PlayersDialog(play, gate, mainWindow, QSize(300, 192)) {
+    setObjectName(QStringLiteral("ComputerDialog"));
+    setWindowTitle(tr("Against the computer"));
+}
+
+QLineEdit* ComputerDialog::NameBox() {
+    EnsureBuilt();
+    return box_;
+}
+
+QRadioButton* ComputerDialog::StrengthButton(ComputerStrength strength) {
+    EnsureBuilt();
+    return strengths_[IndexOf(strength)];
+}
+
+void ComputerDialog::BuildControls() {
+    ApplyDialogLook(*this);
+    box_ = AddNameBox(tr("&Your name:"), 8, QStringLiteral("PlayerName"));
+
+    auto* group = new QGroupBox(tr("The computer"), this);
+    group->setObjectName(QStringLiteral("StrengthGroup"));
+    group->setGeometry(8, 66, 284, 84);
+    ApplyClassicFrame(*group);
+    const std::array<QString, kStrengths> captions = {tr("&Forgetful"), tr("F&air"),
+                                                      tr("&Perfect memory")};
+    const std::array<const char*, kStrengths> names = {"Forgetful", "Fair", "PerfectMemory"};
+    for (std::size_t i = 0; i < kStrengths; ++i) {
+        auto* button = new QRadioButton(captions[i], group);
+        button->setObjectName(QLatin1String(names[i]));
+        button->setGeometry(12, 18 + 20 * static_cast<int>(i), 260, 18);
+        strengths_[i] = button;
+    }
+    AddButtons(159);
+    setFocusProxy(box_);
+}
+
+void ComputerDialog::FormShow() {
+    ShowName(box_, 0);
+    strengths_[IndexOf(play_.Strength)]->setChecked(true);
+    box_->setFocus();
+}
+
+void ComputerDialog::Store() {
+    play_.PlayerNames[0] = StoredPlayerName(box_->text(), 0);
+    for (std::size_t i = 0; i < kStrengths; ++i) {
+        if (strengths_[i]->isChecked()) {
+            play_.Strength = static_cast<ComputerStrength>(i);
+        }
+    }
+}
+
+}  // namespace tavro

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file of the record of games, records.sqlite in the player's data folder, before SQLite
+// sees it: where it lives, whether what is there can be opened at all (only a regular file, or a
+// link to one, that starts as a SQLite database does; a folder, a device, a FIFO, garbage or an
+// empty file are damaged), and moving a damaged one aside under a dated name with its journal
+// files, so that a new record can start and nothing of the old one is lost.
+#pragma once
+
+#include <QString>
+
+namespace tavro {
+
+// "$XDG_DATA_HOME/tavro-memory/records.sqlite" (or under "~/.local/share" without it).
+QString RecordsFilePath();
+
+struct RecordsFileCheck {
+    enum class State { Missing, Usable, Damaged };
+    State state = State::Missing;
+    QString reason;  // for a damaged file: what is wrong, in English
+    // For a usable file: its device and inode, to make sure SQLite opened this very file.
+    quint64 device = 0;
+    quint64 inode = 0;
+    // What the path itself names (a link's own inode): to make sure a repair acts on what was
+    // checked, not on what another copy has put there since.
+    quint64 entryDevice = 0;
+    quint64 entryInode = 0;
+};
+
+// Looks at what the path names without blocking on it (a FIFO or device is never read). A usable
+// file owned by the player is made private to them (mode 0600) if it was not.
+RecordsFileCheck CheckRecordsFile(const QString& path);
+
+// Whether the path still names the file the check found usable.
+bool IsSameFile(const QString& path, const RecordsFileCheck& check);
+// Whether the path itself (not what a link points to) is still what the check found.
+bool IsSameEntry(const QString& path, const RecordsFileCheck& check);
+
+// Holds the folder's lock (flock on the folder itself) while it lives, waiting up to three
+// seconds for it: the few steps that change what the record's path names run under it, one copy
+// of the game at a time. The system lets go of it when a copy dies. Without it (a folder that
+// can't be opened, a copy stuck) the steps still run: each is safe alone.
+class RecordsFolderLock {
+public:
+    explicit RecordsFolderLock(const QString& folder);
+    ~RecordsFolderLock();
+    RecordsFolderLock(const RecordsFolderLock&) = delete;
+    RecordsFolderLock& operator=(const RecordsFolderLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
+// Moves what the path names (a file, folder or link, never what a link points to) and its
+// "-wal" and "-shm" files aside to "records-damaged-<date>-<time>.sqlite" in the same folder
+// (with "-2", "-3", ... when that is taken). Returns the new path, or an empty one with the
+// reason in `error`.
+QString MoveRecordsAside(const QString& path, QString& error);
+
+// Removes "-wal" and "-shm" files left beside a database that is gone, so that a new database
+// made at the path cannot take up an old journal.
+void RemoveStrayJournals(const QString& path);
+
+}  // namespace tavro

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The records module's root object (libtavro_records.so, loaded by the main window when the
+// first game is to be recorded): the threaded recorder, stopped when the application object
+// goes, after the games still queued are written.
+#include <QCoreApplication>
+
+#include "records/ThreadedRecorder.h"
+
+namespace tavro {
+
+class RecordsModule : public ThreadedRecorder {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "org.example.tavro_memory.GameRecorder/1")
+public:
+    RecordsModule() {
+        Instance() = this;
+        qAddPostRoutine(&RecordsModule::Finish);
+    }
+    ~RecordsModule() override {
+        if (Instance() == this) {
+            Instance() = nullptr;
+        }
+    }
+
+private:
+    static RecordsModule*& Instance() {
+        static RecordsModule* instance = nullptr;
+        return instance;
+    }
+    static void Finish() { delete Instance(); }
+};
+
+}  // namespace tavro
+
+#include "RecordsModule.moc"

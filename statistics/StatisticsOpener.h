@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the statistics module offers the main window: its statistics window, shown beside the
+// game (not modal) and brought up to date when a game has been recorded. The main window
+// includes only this header: Qt Charts and Qt SQL stay out of the start-up.
+#pragma once
+
+#include <QtPlugin>
+
+class QWidget;
+
+namespace tavro {
+
+class StatisticsOpener {
+public:
+    virtual ~StatisticsOpener() = default;
+
+    // Shows the statistics window over the main window (made on first use, up to date, raised
+    // and given the focus) and returns at once.
+    virtual void ShowStatistics(QWidget* mainWindow) = 0;
+    // Brings the window up to date if it is shown.
+    virtual void RefreshStatistics() = 0;
+};
+
+}  // namespace tavro
+
+Q_DECLARE_INTERFACE(tavro::StatisticsOpener, "org.example.tavro_memory.StatisticsOpener/1")

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics window's two tables as item models: one row per set and mode (games played and
+// finished, best and average score, average mismatches, best streak), and the most recent games.
+// Every cell carries its value for sorting besides its text, and the names of sets and players
+// are shown as the plain text they are.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <vector>
+
+#include "records/RecordsQueries.h"
+
+class QStandardItemModel;
+
+namespace tavro {
+
+class StatisticsTables {
+    Q_DECLARE_TR_FUNCTIONS(tavro::StatisticsTables)
+public:
+    static constexpr int kSortRole = Qt::UserRole + 1;  // the value a column sorts by
+    static constexpr int kSetRole = Qt::UserRole + 2;   // a summary row's set folder
+    static constexpr int kModeRole = Qt::UserRole + 3;  // a summary row's mode (int)
+
+    enum SummaryColumn { kSet, kMode, kPlayed, kFinished, kBest, kAverage, kMismatches, kStreak };
+    enum RecentColumn {
+        kWhen,
+        kGameSet,
+        kGameMode,
+        kPlayers,
+        kScore,
+        kTurns,
+        kGameMismatches,
+        kHints,
+        kTime,
+        kResult
+    };
+
+    static void FillSummaries(QStandardItemModel& model,
+                              const std::vector<SetModeSummary>& summaries);
+    static void FillRecentGames(QStandardItemModel& model, const std::vector<StoredGame>& games);
+    // The recent games' column captions, in column order.
+    static QStringList RecentCaptions();
+
+    static QString ModeName(PlayMode mode);
+    static QString EndName(GameEnd end);
+    // Who played and how they scored: "Ann" for one player (the name typed for the Leads, else
+    // the player's own, else "Player 1"), "Ann 900, Bob 700" for more.
+    static QString PlayersText(const GameRecord& game);
+};
+
+}  // namespace tavro

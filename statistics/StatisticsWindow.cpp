@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics window: its controls, reading the record into them, and its three commands
+// (sort, export, clear). Each handler reports its own failure through the one error report.
+#include "statistics/StatisticsWindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <atomic>
+#include <exception>
+#include <stdexcept>
+#include <utility>
+
+#include "dialogkit/DialogLook.h"
+#include "dialogkit/ErrorReport.h"
+#include "records/RecordsFile.h"
+#include "records/RecordsSql.h"
+#include "statistics/CsvExport.h"
+#include "statistics/ScoreChart.h"
+#include "statistics/StatisticsTables.h"
+#include "statistics/TrendText.h"
+
+namespace tavro {
+namespace {
+
+QString UniqueConnectionName() {
+    static std::atomic<int> count{0};
+    return QStringLiteral("tavro-statistics-%1").arg(++count);
+}
+
+QTableView* MakeTable(QWidget* parent, const QString& accessibleName) {
+    auto* table = new QTableView(parent);
+    table->setAccessibleName(accessibleName);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);  // Tab leaves the table; the arrow keys move in it
+    table->setAlternatingRowColors(true);
+    table->setWordWrap(false);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+// Text columns sort A to Z, numbers and times the largest and newest first.
+Qt::SortOrder FirstOrderOf(int column) {
+    switch (column) {
+        case StatisticsTables::kGameSet:
+        case StatisticsTables::kGameMode:
+        case StatisticsTables::kPlayers:
+        case StatisticsTables::kResult:
+            return Qt::AscendingOrder;
+        default:
+            return Qt::DescendingOrder;
+    }
+}
+
+}  // namespace
+
+StatisticsWindow::StatisticsWindow(QWidget* mainWindow, QString recordsPath)
+    : QWidget(mainWindow, Qt::Window),
+      recordsPath_(std::move(recordsPath)),
+      db_(UniqueConnectionName()) {
+    setObjectName(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
+    ApplyDialogLook(*this);
+    BuildControls();
+    resize(780, 620);
+}
+
+StatisticsWindow::~StatisticsWindow() = default;
+
+void StatisticsWindow::BuildControls() {
+    summaryModel_ = new QStandardItemModel(this);
+    summaryTable_ = MakeTable(this, tr("Sets and modes"));
+    summaryTable_->setObjectName(QStringLiteral("SummaryTable"));
+    summaryTable_->setModel(summaryModel_);
+    summaryTable_->horizontalHeader()->setStretchLastSection(false);
+    auto* summaryCaption = new QLabel(tr("&Sets and modes:"), this);
+    summaryCaption->setBuddy(summaryTable_);
+
+    chart_ = new ScoreChart(this);
+    chart_->setObjectName(QStringLiteral("ScoreChart"));
+    chart_->setAccessibleName(tr("Chart of the scores over time"));
+    chart_->setFocusPolicy(Qt::NoFocus);
+    words_ = new QLabel(this);
+    words_->setObjectName(QStringLiteral("SummaryWords"));
+    words_->setTextFormat(Qt::PlainText);
+    words_->setWordWrap(true);
+    words_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    words_->setAccessibleName(tr("Summary"));
+    words_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // Reachable by Tab, so that a screen reader reads it like the tables.
+    words_->setFocusPolicy(Qt::StrongFocus);
+    auto* chartRow = new QHBoxLayout;
+    chartRow->addWidget(chart_, 3);
+    chartRow->addWidget(words_, 2);
+
+    recentModel_ = new QStandardItemModel(this);
+    recentSorted_ = new QSortFilterProxyModel(this);
+    recentSorted_->setSourceModel(recentModel_);
+    recentSorted_->setSortRole(StatisticsTables::kSortRole);
+    recentTable_ = MakeTable(this, tr("Recent games"));
+    recentTable_->setObjectName(QStringLiteral("RecentTable"));
+    recentTable_->setModel(recentSorted_);
+    recentTable_->setSortingEnabled(true);
+    recentTable_->sortByColumn(StatisticsTables::kWhen, Qt::DescendingOrder);
+    auto* recentCaption = new QLabel(tr("&Recent games:"), this);
+    recentCaption->setBuddy(recentTable_);
+    sortBy_ = new QComboBox(this);
+    sortBy_->setObjectName(QStringLiteral("SortBy"));
+    sortBy_->addItems(StatisticsTables::RecentCaptions());
+    auto* sortCaption = new QLabel(tr("Sort &by:"), this);
+    sortCaption->setBuddy(sortBy_);
+    auto* recentRow = new QHBoxLayout;
+    recentRow->addWidget(recentCaption);
+    recentRow->addStretch();
+    recentRow->addWidget(sortCaption);
+    recentRow->addWidget(sortBy_);
+    connect(sortBy_, &QComboBox::activated, this, &StatisticsWindow::SortRecentBy);
+    connect(recentTable_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            [this](int column) {
+                const QSignalBlocker quiet(sortBy_);
+                sortBy_->setCurrentIndex(column);
+            });
+
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("Status"));
+    status_->setTextFormat(Qt::PlainText);
+    export_ = new QPushButton(tr("&Export to CSV…"), this);
+    export_->setObjectName(QStringLiteral("Export"));
+    clear_ = new QPushButton(tr("&Clear statistics…"), this);
+    clear_->setObjectName(QStringLiteral("Clear"));
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("Close"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(export_);
+    buttons->addWidget(clear_);
+    buttons->addWidget(status_, 1);
+    buttons->addWidget(close);
+    connect(export_, &QPushButton::clicked, this, &StatisticsWindow::ExportClicked);
+    connect(clear_, &QPushButton::clicked, this, &StatisticsWindow::ClearClicked);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summaryCaption);
+    layout->addWidget(summaryTable_, 1);
+    layout->addLayout(chartRow, 3);
+    layout->addLayout(recentRow);
+    layout->addWidget(recentTable_, 2);
+    layout->addLayout(buttons);
+    connect(summaryTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        try {
+            ShowChosen();
+        } catch (...) {
+            ReportException(this, std::current_exception());
+        }
+    });
+}
+
+QString StatisticsWindow::RecordsPath() const {
+    return recordsPath_.isEmpty() ? RecordsFilePath() : recordsPath_;
+}
+
+void StatisticsWindow::Refresh() {
+    QString chosenSet;
+    int chosenMode = -1;
+    if (const QModelIndex current = summaryTable_->currentIndex(); current.isValid()) {
+        const QModelIndex set = summaryModel_->index(current.row(), StatisticsTables::kSet);
+        chosenSet = set.data(StatisticsTables::kSetRole).toString();
+        chosenMode = set.data(StatisticsTables::kModeRole).toInt();
+    }
+    try {
+        ReadRecord();
+    } catch (...) {
+        summaries_.clear();
+        StatisticsTables::FillSummaries(*summaryModel_, summaries_);
+        StatisticsTables::FillRecentGames(*recentModel_, {});
+        ShowChosen();
+        ReportException(this, std::current_exception());
+        return;
+    }
+    // The row chosen before, else the set and mode of the latest game, else the first row.
+    int row = summaries_.empty() ? -1 : 0;
+    if (chosenSet.isEmpty()) {
+        chosenSet = latestSet_;
+        chosenMode = static_cast<int>(latestMode_);
+    }
+    for (std::size_t i = 0; i < summaries_.size(); ++i) {
+        if (summaries_[i].setFolder == chosenSet &&
+            static_cast<int>(summaries_[i].mode) == chosenMode) {
+            row = static_cast<int>(i);
+        }
+    }
+    {
+        const QSignalBlocker quiet(summaryTable_->selectionModel());
+        if (row >= 0) {
+            summaryTable_->setCurrentIndex(summaryModel_->index(row, 0));
+        }
+    }
+    try {
+        ShowChosen();
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+void StatisticsWindow::ReadRecord() {
+    const RecordsDatabase::Opening opening =
+        db_.Open(RecordsPath(), RecordsDatabase::Purpose::Reading);
+    if (!opening.notice.isEmpty()) {
+        ReportError(this, opening.notice);
+    }
+    summaries_.clear();
+    std::vector<StoredGame> recent;
+    if (db_.IsOpen()) {
+        summaries_ = ReadSummaries(db_.Db());
+        recent = ReadRecentGames(db_.Db(), kRecentGames);
+    }
+    latestSet_ = recent.empty() ? QString() : recent.front().game.setFolder;
+    latestMode_ = recent.empty() ? PlayMode::OnePlayer : recent.front().game.mode;
+    StatisticsTables::FillSummaries(*summaryModel_, summaries_);
+    StatisticsTables::FillRecentGames(*recentModel_, recent);
+    summaryTable_->resizeColumnsToContents();
+    recentTable_->resizeColumnsToContents();
+    const bool anyGames = !summaries_.empty();
+    export_->setEnabled(anyGames);
+    clear_->setEnabled(anyGames);
+}
+
+void StatisticsWindow::ShowChosen() {
+    const QModelIndex current = summaryTable_->currentIndex();
+    if (!current.isValid() || !db_.IsOpen() ||
+        static_cast<std::size_t>(current.row()) >= summaries_.size()) {
+        chart_->ShowNothing();
+        words_->setText(TrendText::Nothing());
+        chart_->setAccessibleDescription(words_->text());
+        return;
+    }
+    const SetModeSummary& summary = summaries_[static_cast<std::size_t>(current.row())];
+    const std::vector<ScorePoint> scores =
+        ReadScores(db_.Db(), summary.setFolder, summary.mode, kChartGames);
+    std::optional<ScorePoint> best;
+    if (summary.best) {
+        best = ScorePoint{0, summary.bestAt, *summary.best};
+    }
+    chart_->ShowScores(scores, best);
+    words_->setText(TrendText::Of(summary, scores, QDate::currentDate()));
+    chart_->setAccessibleDescription(words_->text());
+}
+
+void StatisticsWindow::SortRecentBy(int column) {
+    recentTable_->sortByColumn(column, FirstOrderOf(column));
+}
+
+int StatisticsWindow::ExportTo(const QString& path) {
+    if (!db_.IsOpen()) {
+        throw std::runtime_error(tr("No games recorded yet.").toStdString());
+    }
+    return ExportGamesCsv(db_.Db(), path);
+}
+
+void StatisticsWindow::ClearRecord() {
+    if (db_.IsOpen()) {
+        db_.Clear();
+    }
+}
+
+void StatisticsWindow::ExportClicked() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export to CSV"), QDir::home().filePath(QStringLiteral("tavro-memory-games.csv")),
+        tr("CSV files (*.csv)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        const int games = ExportTo(path);
+        status_->setText(tr("Games exported to %1: %2.").arg(path).arg(games));
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+void StatisticsWindow::ClearClicked() {
+    QMessageBox box(QMessageBox::Question, tr("Clear statistics"),
+                    tr("Clear the record of every game played? This can't be undone."),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    if (box.exec() != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        ClearRecord();
+        status_->clear();
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+    Refresh();
+}
+
+}  // namespace tavro

@@ -1,0 +1,305 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics window on a record of a few weeks' games: a row per set and mode with its
+// counts, best, averages and streak; the chosen row's chart with the best marked and the same in
+// words; the recent games sortable by mouse and by keys and readable as a table by a screen
+// reader; the CSV export with its header, UTF-8 names and guarded formulas; and "Clear
+// statistics…", which asks first. The words, and the CSV cells, in tables of their own.
+#include <QAccessible>
+#include <QAccessibleTableInterface>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/AppTestSupport.h"
+#include "records/RecordsDatabase.h"
+#include "statistics/CsvExport.h"
+#include "statistics/ScoreChart.h"
+#include "statistics/StatisticsTables.h"
+#include "statistics/StatisticsWindow.h"
+#include "statistics/TrendText.h"
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+const QDateTime kStart(QDate(2026, 3, 1), QTime(18, 0), Qt::UTC);
+
+GameRecord Game(const char* set, PlayMode mode, int day, qint32 score, GameEnd end,
+                std::vector<RecordedPlayer> players = {}) {
+    GameRecord game;
+    game.playedAt = kStart.addDays(day).addSecs(score);  // one game a day, each a moment apart
+    game.setFolder = QString::fromLatin1(set);
+    game.setName = QString::fromLatin1(set).toUpper();
+    game.delayMs = 500;
+    game.mode = mode;
+    game.players = players.empty() ? std::vector<RecordedPlayer>{{QString(), score, false}}
+                                   : std::move(players);
+    game.turns = 30;
+    game.matches = end == GameEnd::Finished ? 18 : 5;
+    game.mismatches = game.turns - game.matches;
+    game.end = end;
+    return game;
+}
+
+// Animals for one player: 25 finished games rising by 20 a day from 1000, best 1480 on day 24,
+// with one game left on day 12 (a streak of 13 after it); shapes twice; animals for two players
+// once, with a name a spreadsheet would run.
+std::vector<GameRecord> AFewWeeks() {
+    std::vector<GameRecord> games;
+    for (int day = 0; day < 25; ++day) {
+        if (day == 12) {
+            games.push_back(Game("animals", PlayMode::OnePlayer, day, 100, GameEnd::LeftByNew));
+        }
+        games.push_back(
+            Game("animals", PlayMode::OnePlayer, day, 1000 + 20 * day, GameEnd::Finished));
+    }
+    games.push_back(Game("shapes", PlayMode::OnePlayer, 3, -40, GameEnd::LeftByExit,
+                         {{QStringLiteral("Zoë"), -40, false}}));
+    games.push_back(Game("shapes", PlayMode::OnePlayer, 4, 900, GameEnd::Finished));
+    games.push_back(Game(
+        "animals", PlayMode::TwoPlayers, 25, 1100, GameEnd::Finished,
+        {{QStringLiteral("=HYPERLINK(\"x\")"), 700, false}, {QStringLiteral("Bob"), 1100, false}}));
+    games.back().playedAt = kStart.addDays(2);  // not the latest: the latest is animals alone
+    return games;
+}
+
+QString Cell(const QTableView* table, int row, int column) {
+    return table->model()->index(row, column).data().toString();
+}
+
+}  // namespace
+
+class StatisticsWindowTest : public ModalCheckedTest {
+    Q_OBJECT
+private slots:
+    void showsEachSetAndModeWithItsChartAndWords() {
+        MakeRecord();
+        StatisticsWindow window(nullptr, path_);
+        window.Refresh();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        const QTableView* summary = window.SummaryTable();
+        QCOMPARE(summary->model()->rowCount(), 3);
+        // Sorted by set name, then mode: ANIMALS one, ANIMALS two, SHAPES one.
+        const QStringList animals = {QStringLiteral("ANIMALS"), QStringLiteral("One player"),
+                                     QStringLiteral("26"),      QStringLiteral("25"),
+                                     QStringLiteral("1480"),    QStringLiteral("1240"),
+                                     QStringLiteral("12.0"),    QStringLiteral("13")};
+        for (int column = 0; column < animals.size(); ++column) {
+            QCOMPARE(Cell(summary, 0, column), animals[column]);
+        }
+        QCOMPARE(Cell(summary, 1, StatisticsTables::kMode), QStringLiteral("Two players"));
+        QCOMPARE(Cell(summary, 2, StatisticsTables::kPlayed), QStringLiteral("2"));
+        QCOMPARE(Cell(summary, 2, StatisticsTables::kBest), QStringLiteral("900"));
+
+        // The set and mode of the latest game are chosen: its chart and its words.
+        QCOMPARE(summary->currentIndex().row(), 0);
+        QCOMPARE(window.Chart()->ScoreLine()->count(), 25);
+        QCOMPARE(window.Chart()->BestMark()->count(), 1);
+        QCOMPARE(window.Chart()->BestMark()->at(0).y(), 1480.0);
+        // Last ten: days 15..24, 1300..1480, average 1390; the ten before: 1100..1280, 1190.
+        const QString bestDay =
+            QLocale().toString(kStart.addDays(24).toLocalTime().date(),
+                               QDate::currentDate().year() == 2026 ? QStringLiteral("d MMMM")
+                                                                   : QStringLiteral("d MMMM yyyy"));
+        QCOMPARE(window.SummaryWords()->text(),
+                 QStringLiteral("Best 1480 on %1; last ten games average 1390, up from 1190. Games "
+                                "played: 26, finished: 25, best streak: 13 in a row.")
+                     .arg(bestDay));
+        QCOMPARE(window.Chart()->accessibleDescription(), window.SummaryWords()->text());
+
+        // Another row by the keys: the two-player games.
+        window.SummaryTable()->setFocus();
+        QTest::keyClick(window.SummaryTable(), Qt::Key_Down);
+        QCOMPARE(window.Chart()->ScoreLine()->count(), 1);
+        QVERIFY(window.SummaryWords()->text().startsWith(QStringLiteral("Best 1100 on ")));
+    }
+
+    void recentGamesSortAndReadAsATable() {
+        MakeRecord();
+        StatisticsWindow window(nullptr, path_);
+        window.Refresh();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTableView* recent = window.RecentTable();
+        QCOMPARE(recent->model()->rowCount(), 29);
+        QCOMPARE(Cell(recent, 0, StatisticsTables::kScore), QStringLiteral("1480"));  // newest
+        QCOMPARE(Cell(recent, 0, StatisticsTables::kResult), QStringLiteral("Finished"));
+
+        // By keys: the sort choice, then the rows with the arrows.
+        QComboBox* sortBy = window.SortChoice();
+        sortBy->setFocus();
+        QTest::keyClick(sortBy, Qt::Key_Down);  // Set
+        QTest::keyClick(sortBy, Qt::Key_Down);  // Mode
+        QTest::keyClick(sortBy, Qt::Key_Down);  // Players
+        QTest::keyClick(sortBy, Qt::Key_Down);  // Score
+        QCOMPARE(sortBy->currentIndex(), int(StatisticsTables::kScore));
+        QCOMPARE(Cell(recent, 0, StatisticsTables::kScore), QStringLiteral("1480"));
+        QCOMPARE(Cell(recent, 28, StatisticsTables::kScore), QStringLiteral("-40"));
+        QCOMPARE(Cell(recent, 28, StatisticsTables::kPlayers), QStringLiteral("Zoë"));
+        // And by the mouse on a column's header; the choice follows.
+        recent->sortByColumn(StatisticsTables::kPlayers, Qt::AscendingOrder);
+        QCOMPARE(sortBy->currentIndex(), int(StatisticsTables::kPlayers));
+        QCOMPARE(Cell(recent, 0, StatisticsTables::kPlayers),
+                 QStringLiteral("=HYPERLINK(\"x\") 700, Bob 1100"));
+
+        recent->setFocus();
+        QTest::keyClick(recent, Qt::Key_Down);
+        QVERIFY(recent->currentIndex().isValid());
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(recent);
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->role(), QAccessible::Table);
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Recent games"));
+        QAccessibleTableInterface* cells = table->tableInterface();
+        QVERIFY(cells != nullptr);
+        QCOMPARE(cells->rowCount(), 29);
+        QCOMPARE(cells->columnCount(), 10);
+        QCOMPARE(cells->cellAt(0, StatisticsTables::kPlayers)->text(QAccessible::Name),
+                 Cell(recent, 0, StatisticsTables::kPlayers));
+        QAccessibleInterface* words = QAccessible::queryAccessibleInterface(window.SummaryWords());
+        QCOMPARE(words->text(QAccessible::Name), QStringLiteral("Summary"));
+        QVERIFY(window.SummaryWords()->focusPolicy() & Qt::TabFocus);
+    }
+
+    void exportsEveryGameAsCsv() {
+        MakeRecord();
+        StatisticsWindow window(nullptr, path_);
+        window.Refresh();
+        const QString csv = dir_.filePath(QStringLiteral("games.csv"));
+        QCOMPARE(window.ExportTo(csv), 29);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        const QStringList lines = text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 30);
+        QCOMPARE(lines.front(), CsvHeader());
+        const int columns = int(CsvHeader().count(QLatin1Char(','))) + 1;
+        QCOMPARE(columns, 21);
+        // The oldest game first; a formula is never a formula, a negative score stays a number.
+        QVERIFY(lines[1].startsWith(QStringLiteral("1,2026-03-01T")));
+        QVERIFY(text.contains(QStringLiteral(",\"'=HYPERLINK(\"\"x\"\")\",700,no,Bob,1100,no,")));
+        QVERIFY(text.contains(QStringLiteral(",one,,Zoë,-40,no,,,,-40,")));
+        QVERIFY(text.contains(QStringLiteral(",new,")));
+    }
+
+    void csvCellsAreNeverFormulas_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("plain") << QStringLiteral("Ann") << QStringLiteral("Ann");
+        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("equals") << QStringLiteral("=1+1") << QStringLiteral("\"'=1+1\"");
+        QTest::newRow("plus") << QStringLiteral("+1") << QStringLiteral("\"'+1\"");
+        QTest::newRow("minus") << QStringLiteral("-2") << QStringLiteral("\"'-2\"");
+        QTest::newRow("at") << QStringLiteral("@SUM(A1)") << QStringLiteral("\"'@SUM(A1)\"");
+        QTest::newRow("tab") << QStringLiteral("\t=1") << QStringLiteral("\"'\t=1\"");
+        QTest::newRow("comma") << QStringLiteral("a,b") << QStringLiteral("\"a,b\"");
+        QTest::newRow("quote") << QStringLiteral("say \"hi\"")
+                               << QStringLiteral("\"say \"\"hi\"\"\"");
+        QTest::newRow("line") << QStringLiteral("a\nb") << QStringLiteral("\"a\nb\"");
+        QTest::newRow("inside") << QStringLiteral("a=b") << QStringLiteral("a=b");
+        QTest::newRow("umlaut") << QStringLiteral("Zoë") << QStringLiteral("Zoë");
+    }
+    void csvCellsAreNeverFormulas() {
+        QFETCH(QString, text);
+        QFETCH(QString, cell);
+        QCOMPARE(CsvTextCell(text), cell);
+    }
+
+    void clearAsksFirst() {
+        MakeRecord();
+        StatisticsWindow window(nullptr, path_);
+        window.Refresh();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* clear = window.findChild<QPushButton*>(QStringLiteral("Clear"));
+        QVERIFY(clear != nullptr && clear->isEnabled());
+
+        bool asked = false;
+        WhenModal<QMessageBox>([&asked](QMessageBox* box) {
+            asked = box->text().contains(QStringLiteral("can't be undone"));
+            box->button(QMessageBox::No)->click();
+        });
+        clear->click();
+        QVERIFY(asked);
+        QCOMPARE(window.RecentTable()->model()->rowCount(), 29);
+
+        WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+        clear->click();
+        QCOMPARE(window.RecentTable()->model()->rowCount(), 0);
+        QCOMPARE(window.SummaryTable()->model()->rowCount(), 0);
+        QCOMPARE(window.SummaryWords()->text(), TrendText::Nothing());
+        QVERIFY(!clear->isEnabled());
+    }
+
+    void wordsTellTheTrend_data() {
+        QTest::addColumn<QList<int>>("scores");  // finished games, oldest first
+        QTest::addColumn<QString>("words");
+        QTest::newRow("none finished") << QList<int>{}
+                                       << QStringLiteral(
+                                              "No finished games yet. Games played: 3, "
+                                              "finished: 0, best streak: 0 in a row.");
+        QTest::newRow("a few") << QList<int>{900, 1000, 1100}
+                               << QStringLiteral(
+                                      "Best 1100 on 3 March; the finished games so far "
+                                      "average 1000. Games played: 3, finished: 3, "
+                                      "best streak: 3 in a row.");
+        QList<int> down(15, 1000);
+        std::fill(down.begin() + 5, down.end(), 800);
+        QTest::newRow("down") << down
+                              << QStringLiteral(
+                                     "Best 1000 on 3 March; last ten games average "
+                                     "800, down from 1000. Games played: 15, "
+                                     "finished: 15, best streak: 15 in a row.");
+        QTest::newRow("the same") << QList<int>(20, 1000)
+                                  << QStringLiteral(
+                                         "Best 1000 on 3 March; last ten games average "
+                                         "1000, the same as before (1000). Games "
+                                         "played: 20, finished: 20, best streak: 20 in "
+                                         "a row.");
+    }
+    void wordsTellTheTrend() {
+        QFETCH(QList<int>, scores);
+        QFETCH(QString, words);
+        SetModeSummary summary;
+        summary.played = scores.isEmpty() ? 3 : int(scores.size());
+        summary.finished = int(scores.size());
+        summary.bestStreak = summary.finished;
+        std::vector<ScorePoint> points;
+        for (int score : scores) {
+            points.push_back({0, kStart, score});
+            summary.best = std::max(summary.best.value_or(score), score);
+        }
+        summary.bestAt = QDateTime(QDate(2026, 3, 3), QTime(12, 0)).toUTC();
+        QCOMPARE(TrendText::Of(summary, points, QDate(2026, 5, 1)), words);
+        // Another year's best says its year.
+        if (!scores.isEmpty()) {
+            QVERIFY(TrendText::Of(summary, points, QDate(2027, 1, 1))
+                        .contains(QStringLiteral("3 March 2026")));
+        }
+    }
+
+private:
+    // A new record of a few weeks' games in path_.
+    void MakeRecord() {
+        QVERIFY(dir_.isValid());
+        path_ = dir_.filePath(QStringLiteral("records-%1.sqlite").arg(++made_));
+        RecordsDatabase db(QStringLiteral("statistics-test"));
+        QVERIFY(db.Open(path_, RecordsDatabase::Purpose::Writing).open);
+        db.Insert(AFewWeeks());
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    int made_ = 0;
+};
+
+TAVRO_WIDGET_TEST_MAIN(StatisticsWindowTest)
+#include "StatisticsWindowTest.moc"
