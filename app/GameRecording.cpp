@@ -56,7 +56,7 @@ void GameRecording::Observe(const Outcome& outcome, const Settings& settings) {
         left_ = false;
     }
     tally_.Observe(outcome, Clock::now());
-    if (outcome.kind != Outcome::Kind::GameEnded || window_ == nullptr) {
+    if (outcome.kind != Outcome::Kind::GameEnded || window_ == nullptr || !on_) {
         return;
     }
     pending_ = RecordOf(GameEnd::Finished);
@@ -66,7 +66,7 @@ void GameRecording::Observe(const Outcome& outcome, const Settings& settings) {
 }
 
 void GameRecording::Leave(GameEnd why) {
-    if (left_ || !tally_.LeftWithTurns()) {
+    if (!on_ || left_ || !tally_.LeftWithTurns()) {
         return;
     }
     left_ = true;

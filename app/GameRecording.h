@@ -34,6 +34,10 @@ public:
     // The game on the board is left (by New, an Options change, a change of players or Exit):
     // one with a turn taken and not finished is recorded as left.
     void Leave(GameEnd why);
+    // Whether games are recorded (Play > Record games; off until a player turns it on). A game
+    // is recorded when it ends or is left while this is on.
+    void SetRecording(bool on) { on_ = on; }
+    bool Recording() const { return on_; }
     // The name typed for the Leads after the game that just ended.
     void NameEntered(const QString& name);
     // Hands over a finished game whose queued hand-over has not run yet (at exit).
@@ -50,7 +54,8 @@ private:
 
     QPointer<QWidget> window_;
     GameTally tally_;
-    Settings dealtWith_;                          // the settings of the game on the board
+    Settings dealtWith_;  // the settings of the game on the board
+    bool on_ = false;
     bool left_ = false;                           // the game on the board was recorded as left
     std::optional<GameRecord> pending_;           // a finished game not handed over yet
     std::optional<RecordTicket> finishedTicket_;  // the last finished game handed over

@@ -78,6 +78,7 @@ TForm1::TForm1(StartupOptions options)
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
     FormCreate();
     RestoreSounds();
+    RestoreRecording();
 }
 
 TForm1::~TForm1() = default;
@@ -163,6 +164,7 @@ void TForm1::BuildMenu() {
     BuildPlayMenu();
     AddSoundAndScoreItems();
     BuildStatisticsItem();
+    TellMenuItems(Play1);
 
     Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));

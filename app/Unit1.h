@@ -88,6 +88,7 @@ public:
     QAction* AgainstComputer1 = nullptr;
     QAction* Sounds1 = nullptr;       // "So&unds", checked while the sounds are on
     QAction* Saythescore1 = nullptr;  // "Say the &score" (F6)
+    QAction* RecordGames1 = nullptr;  // "&Record games", checked while games are recorded
     QAction* Statistics1 = nullptr;   // "St&atistics…" (F5)
     PlayersLine* Players1 = nullptr;  // the bottom line in a game of two
     QMenu* Help1 = nullptr;
@@ -119,6 +120,7 @@ public:
     // PlayerPoints and CurrentPlayer, and GameEngine::ScoreOf, IsComputer and Leader, this tells
     // who played a game and how it stands until the next deal.
     QString PlayerName(int player) const;
+    void RecordGames1Click(bool on);
     // Shows the statistics window (not modal), loading the statistics module on first use.
     void Statistics1Click();
     // The record of games this window keeps (Unit1Statistics.cpp, GameRecording).
@@ -146,6 +148,8 @@ private:
     void BuildBoard();
     void BuildMenu();
     void BuildStatisticsItem();
+    // The record of games as the settings left it.
+    void RestoreRecording();
     // The Play menu's "So&unds" and "Say the &score".
     void AddSoundAndScoreItems();
     // The sounds as the settings left them: on, they start after the first paint.

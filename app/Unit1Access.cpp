@@ -70,7 +70,7 @@ QString TForm1::OutcomeText(const Outcome& outcome) {
             return PictureName(state_.Game.BoardFaces[Slot(outcome.first)]);
         case Outcome::Kind::PairMatched:
             if (state_.Game.MatchedCount >= kTileCount) {
-                return tr("Match.");  // the end of the game says the score
+                return QString();  // the end of the game follows at once, and says the score
             }
             return tr("Match, %1 points.").arg(outcome.points);
         case Outcome::Kind::PairMismatched:

@@ -12,7 +12,6 @@
 #include "audio/Sound.h"
 #include "controls/PictureBox.h"
 #include "dialogkit/Announcer.h"
-#include "dialogkit/MenuKeys.h"
 #include "dialogkit/ShownText.h"
 #include "settings/CardSet.h"
 
@@ -28,7 +27,6 @@ void TForm1::AddSoundAndScoreItems() {
     Saythescore1 = Play1->addAction(tr("Say the &score"));
     Saythescore1->setObjectName(QStringLiteral("Saythescore1"));
     Saythescore1->setShortcut(QKeySequence(Qt::Key_F6));
-    TellMenuItems(Play1);
     // triggered, not toggled: only a player's choice, never the stored setting, loads at once.
     connect(Sounds1, &QAction::triggered, this, &TForm1::Sounds1Click);
     connect(Saythescore1, &QAction::triggered, this, &TForm1::Saythescore1Click);

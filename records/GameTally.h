@@ -21,10 +21,10 @@ struct GameCounts {
     int mismatches = 0;
     int hints = 0;            // hints shown and paid for
     std::int32_t points = 0;  // the score of a game of one
-    // Each player's score in a game of two (the first also in a game of one).
-    std::array<std::int32_t, kMaxPlayers> playerPoints{};
     std::int64_t playedMilliseconds = 0;
     bool finished = false;
+    // Each player's score in a game of two (the first also in a game of one).
+    std::array<std::int32_t, kMaxPlayers> playerPoints{};
 };
 
 class GameTally {

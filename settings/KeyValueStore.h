@@ -25,8 +25,8 @@ struct StoredSettings {
 };
 
 // The names of the added values, the "&Play" menu's settings (SettingsStore.cpp).
-inline constexpr const char* kAddedSettingNames[] = {"players", "player1", "player2", "strength",
-                                                     "sounds"};
+inline constexpr const char* kAddedSettingNames[] = {"players",  "player1", "player2",
+                                                     "strength", "sounds",  "records"};
 
 class KeyValueStore {
 public:

@@ -33,6 +33,7 @@ struct PlaySettings {
     std::array<std::string, 2> PlayerNames{};
     ComputerStrength Strength = ComputerStrength::Fair;
     bool Sounds = false;
+    bool RecordGames = false;  // each game written into the record of games, for the statistics
 };
 
 struct Settings {

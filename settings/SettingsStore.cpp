@@ -88,6 +88,7 @@ PlaySettings ValidPlaySettings(const std::map<std::string, std::string>& added) 
     play.Mode = FromWord(added, "players", kModeWords, defaults.Mode);
     play.Strength = FromWord(added, "strength", kStrengthWords, defaults.Strength);
     play.Sounds = FromWord(added, "sounds", kSwitchWords, defaults.Sounds);
+    play.RecordGames = FromWord(added, "records", kSwitchWords, defaults.RecordGames);
     for (std::size_t i = 0; i < play.PlayerNames.size(); ++i) {
         play.PlayerNames[i] = ValidPlayerName(added, kPlayerKeys[i]);
     }
@@ -106,6 +107,9 @@ std::map<std::string, std::string> AddedValues(const PlaySettings& play) {
     }
     if (play.Sounds != defaults.Sounds) {
         added["sounds"] = WordOf(kSwitchWords, play.Sounds);
+    }
+    if (play.RecordGames != defaults.RecordGames) {
+        added["records"] = WordOf(kSwitchWords, play.RecordGames);
     }
     for (std::size_t i = 0; i < play.PlayerNames.size(); ++i) {
         if (!play.PlayerNames[i].empty()) {

@@ -5,7 +5,9 @@
 # package and structure runs; and a build under AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan), whose ctest runs the unit and widget tests and the shorter end-to-end runs. The
 # privilege-dropping tests also run from a build in a 0700 folder (tools/test-unprivileged.sh).
-# Ends with the bounded fuzzing run. Fails on the first failure.
+# The bounded fuzzing run goes with the sanitizer build. Fails on the first failure. Both builds
+# keep line tables only (-g1), which is all a failure's stack trace needs, at a good part less
+# compile and link time than full debug information.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -25,32 +27,34 @@ git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 step "normal build"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVRO_WERROR=ON -DTAVRO_BENCH=ON \
-    -DTAVRO_UNIT_TESTS=OFF
+    -DTAVRO_UNIT_TESTS=OFF "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG"
 cmake --build build-test -j "$jobs"
 step "package"
 bash tools/package.sh build-test
 
 # The end-to-end runs spend most of their time waiting for the game's delays and the screen, so
-# the sanitizer build and the 0700 build of the privilege-dropping tests are compiled beside them,
-# at the lowest priority, into a log of their own (shown when they fail).
+# the sanitizer build, the 0700 build of the privilege-dropping tests and the fuzzing run go
+# beside them, at the lowest priority, into a log of their own (shown when they fail).
 step "end-to-end, package and structure tests, with the sanitizer build beside them"
 background_log=$(mktemp)
 # In a process group of its own, so that a failure in the foreground stops all of it.
 setsid nice -n 19 bash -c '
     set -euo pipefail
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTAVRO_WERROR=ON -DTAVRO_SANITIZE=ON
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 \
+        -DTAVRO_WERROR=ON -DTAVRO_SANITIZE=ON
     cmake --build build-asan -j "$1"
     # The privilege-dropping tests once more, from a build inside a folder only root may enter.
-    bash tools/test-unprivileged.sh' background "$jobs" >"$background_log" 2>&1 &
+    bash tools/test-unprivileged.sh
+    bash tools/fuzz.sh' background "$jobs" >"$background_log" 2>&1 &
 background=$!
 if ! ctest --test-dir build-test --output-on-failure -j "$test_jobs" -R '^(e2e|package|structure)_'; then
     kill -- "-$background" 2>/dev/null || true
     exit 1
 fi
-step "waiting for the sanitizer build and the privilege-dropping tests"
+step "waiting for the sanitizer build, the privilege-dropping tests and the fuzzing"
 if ! wait "$background"; then
     tail -n 200 "$background_log"
-    echo "the sanitizer build or the privilege-dropping tests FAILED"
+    echo "the sanitizer build, the privilege-dropping tests or the fuzzing FAILED"
     exit 1
 fi
 tail -n 30 "$background_log"
@@ -60,8 +64,5 @@ tail -n 30 "$background_log"
 # run within minutes.
 step "sanitizer tests"
 ctest --test-dir build-asan --output-on-failure -j "$test_jobs" -LE no-sanitizer \
-    -E '^(e2e_full_game|e2e_keyboard_game|e2e_atspi_tree|e2e_cardmaker|e2e_two_games|e2e_orca|e2e_statistics)$'
-
-step "fuzzing"
-bash tools/fuzz.sh
+    -E '^(e2e_full_game|e2e_keyboard_game|e2e_atspi_tree|e2e_cardmaker|e2e_two_games|e2e_orca|e2e_statistics|e2e_two_players|e2e_against_computer)$'
 step "done"

@@ -943,6 +943,10 @@
         <source>%1: %2 points, %3: %4 points.</source>
         <translation>%1: %2 Punkte, %3: %4 Punkte.</translation>
     </message>
+    <message>
+        <source>&amp;Record games</source>
+        <translation>&amp;Spiele aufzeichnen</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>

@@ -943,6 +943,10 @@
         <source>%1: %2 points, %3: %4 points.</source>
         <translation>%1 : %2 points, %3 : %4 points.</translation>
     </message>
+    <message>
+        <source>&amp;Record games</source>
+        <translation>&amp;Enregistrer les parties</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>

@@ -339,8 +339,10 @@ private slots:
             (void)QTest::qWaitForWindowActive(options);
             WaitForFocus(options);
             *focus << QApplication::focusWidget();
+            // One key at a time, each heard on its own (texts of one go are spoken as one).
             for (const Qt::Key key : {Qt::Key_End, Qt::Key_Down, Qt::Key_Home, Qt::Key_Up}) {
                 Press(options->ComboBox1(), key);
+                QTest::qWait(5);
             }
             options->RxSlider1()->setFocus(Qt::TabFocusReason);
             Press(options->RxSlider1(), Qt::Key_Right);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the record of games: Qt SQL and Qt Charts are not in the process when the
-// game starts; a whole game is recorded with the name typed for the Leads (and Qt SQL comes in
-// with it, Qt Charts still not); a game left after a turn is recorded as left by New, one left
-// before any turn is not; and "St&atistics…" (F5) opens the statistics window, which shows
-// them, and is kept up to date when the next game is recorded.
+// game starts, nor after a game while "&Record games" is off; once it is on, a whole game is
+// recorded with the name typed for the Leads (and Qt SQL comes in with it, Qt Charts still not); a
+// game left after a turn is recorded as left by New, one left before any turn is not; and
+// "St&atistics…" (F5) opens the statistics window, which shows them, and is kept up to date when
+// the next game is recorded.
 #include <QFile>
 #include <QLineEdit>
 #include <QTableView>
@@ -70,6 +71,16 @@ private slots:
         SetModuleFolder(QStringLiteral(TAVRO_MODULE_DIR));
         TForm1& form = program.form;
         SharedState& state = form.state();
+
+        // Off until the player turns it on: a game left after a turn loads nothing.
+        QVERIFY(!form.RecordGames1->isChecked());
+        QTest::mouseClick(form.Image(1), Qt::LeftButton);
+        QTest::mouseClick(form.Image(Partner(state.Game, 1) == 2 ? 3 : 2), Qt::LeftButton);
+        QTRY_COMPARE(state.InputState, kInputReady);
+        QTest::keyClick(&form, Qt::Key_F2);
+        QCOMPARE(MappedOptionalLibraries(), QStringList());
+        form.RecordGames1->trigger();
+        QVERIFY(state.Config.Play.RecordGames);
 
         WhenModal<TForm2>([](TForm2* dialog) {
             QTest::keyClicks(dialog->Edit1(), QStringLiteral("Ann"));

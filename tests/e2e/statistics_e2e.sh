@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end run of the record of games and the statistics window with the real program under
-# Xvfb: on a record of two weeks of earlier games, a whole game is played by clicks and the name
+# Xvfb: on a record of two weeks of earlier games, the record turned on in the Play menu, a whole
+# game is played by clicks and the name
 # typed for the Leads; "St&atistics…" (F5) opens the statistics window beside the game, whose
 # chart marks the new game as the best; Exit ends the program, and the record holds the game with
 # its counts and the name. With a second argument, the window's picture is saved there (the
@@ -21,6 +22,12 @@ write_settings animals 1000
 records="$XDG_DATA_HOME/tavro-memory/records.sqlite"
 "$sample" "$records" 14 || fail "the earlier games could not be written"
 run_game "$program"
+# Play > Record games (Alt+P, R): off until the player turns it on.
+focus_main_window
+xdotool key alt+p
+sleep 0.3
+xdotool key r
+sleep 0.3
 
 # shellcheck source=tests/e2e/board_play.sh
 source "$here/board_play.sh"
