@@ -119,6 +119,7 @@ private:
     void openArrived(int index, Picture picture);
     void loadFinished(bool cancelled);
     void showOpenedSet(SetOpening opening);
+    void showOpenedSetReady();
 
     // MakerWindowSave.cpp: saving and removing.
     // Saves or discards unsaved changes as the player says; false when they cancel.

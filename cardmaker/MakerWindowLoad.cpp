@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's window: reading pictures off its thread, for new pictures, a picture in another's
 // place, the card back, and the pictures of a set being opened; each is shown as it arrives.
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,7 @@ bool MakerWindow::isLoading() const {
 }
 
 void MakerWindow::startLoad(Load load, std::vector<std::function<PictureRead()>> reads) {
+    loader_->cancel();  // a load under way ends before the next one takes its place
     load_ = std::move(load);
     saved_->clear();
     progress_->setRange(0, static_cast<int>(reads.size()));
@@ -175,6 +177,26 @@ void MakerWindow::openArrived(int index, Picture picture) {
     }
 }
 
+// The set as opened is the set as saved: pictures kept although they look alike stay kept, and
+// a set that comes with the game is saved only under a name of the player's own.
+void MakerWindow::showOpenedSetReady() {
+    for (int row = 0; row < static_cast<int>(draft_.pictures.size()); ++row) {
+        if (LookAlikeOf(draft_.pictures, row) >= 0) {
+            keepAlike_->setChecked(true);
+            break;
+        }
+    }
+    refreshFaceTexts();
+    savedState_ = StateOf(draft_, setName_->text());
+    if (draft_.editing.isEmpty()) {
+        saved_->setText(
+            tr("This card set comes with the game: save your changes under a name "
+               "of your own."));
+        setName_->setFocus();
+        setName_->selectAll();
+    }
+}
+
 void MakerWindow::loadFinished(bool cancelled) {
     const bool opening = load_.kind == LoadKind::Open;
     if (opening && cancelled) {
@@ -184,7 +206,7 @@ void MakerWindow::loadFinished(bool cancelled) {
         saved_->setText(tr("Opening the card set was cancelled."));
     } else {
         if (opening) {
-            savedState_ = StateOf(draft_, setName_->text());
+            showOpenedSetReady();
         }
         if (!load_.refused.isEmpty()) {
             saved_->setText((opening ? tr("These pictures of the set could not be read:")
