@@ -34,6 +34,7 @@ QSize CropView::sizeHint() const {
 
 void CropView::setPicture(const QImage& picture, const Crop& crop) {
     picture_ = picture;
+    shown_ = QImage();
     crop_ = ClampCrop(picture.size(), crop);
     dragging_ = false;
     wheelTurn_ = 0;
@@ -68,15 +69,26 @@ QRectF CropView::squareRect() const {
                   square.width() * scale, square.height() * scale);
 }
 
+// The picture reduced to the size it is drawn at, made again only when that size changes: a
+// photo smoothly reduced at every repaint would slow down dragging the square.
+const QImage& CropView::shownPicture(const QSizeF& size) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (size * ratio).toSize();
+    if (shown_.size() != pixels) {
+        shown_ = picture_.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        shown_.setDevicePixelRatio(ratio);
+    }
+    return shown_;
+}
+
 void CropView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     if (picture_.isNull()) {
         return;
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF area = pictureRect();
-    painter.drawImage(area, picture_);
+    painter.drawImage(area, shownPicture(area.size()));
     const QRectF square = squareRect();
     QPainterPath outside;
     outside.addRect(area);

@@ -52,8 +52,10 @@ private:
     // Takes the crop (clamped), repaints and tells the window when it changed.
     void changeCrop(const Crop& crop);
     QRectF squareRect() const;
+    const QImage& shownPicture(const QSizeF& size);
 
     QImage picture_;
+    QImage shown_;  // the picture as drawn, reduced to its place in the widget
     Crop crop_;
     QPointF dragFrom_;
     bool dragging_ = false;
