@@ -502,6 +502,11 @@ void MakerWindow::refreshBack() {
 void MakerWindow::refreshActions() {
     const bool loading = isLoading();
     const bool picture = selectedRow() >= 0;
+    // The names of a set being opened stay as saved until it is open: that is the state its
+    // changes are told from.
+    const bool opening = loading && load_.kind == LoadKind::Open;
+    setName_->setReadOnly(opening);
+    pictureName_->setReadOnly(opening);
     add_->setEnabled(!loading);
     replace_->setEnabled(!loading && picture);
     remove_->setEnabled(!loading && picture);
