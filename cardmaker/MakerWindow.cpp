@@ -1,42 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The card-set maker's window.
+// The card-set maker's window: its layout, and editing the pictures and the back.
 #include "cardmaker/MakerWindow.h"
 
-#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QDirIterator>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "cardart/CardDrawing.h"
 #include "cardmaker/CropView.h"
 #include "cardmaker/FaceMaker.h"
-#include "cardmaker/SetWriter.h"
-#include "dialogkit/ErrorReport.h"
+#include "cardmaker/MakerSettings.h"
+#include "cardmaker/MakerWindowGuard.h"
+#include "cardmaker/PictureLoader.h"
+#include "cardmaker/SetList.h"
+#include "dialogkit/ShownText.h"
 
 namespace tavro::cardmaker {
 namespace {
 
 constexpr int kFaceIconSide = 96;
-
-QPixmap CardPixmap(const QImage& card) {
-    return QPixmap::fromImage(card);
-}
+constexpr int kFaceColumnsAtLeast = 3;
+// The back list's entry for the back of a set opened without the maker's copies, kept as it is.
+const QString kKeptBack = QStringLiteral(":kept");
 
 // "*.png *.jpg ...": every format the installed image plugins read.
 QString PictureFilePatterns() {
@@ -47,32 +46,48 @@ QString PictureFilePatterns() {
     return patterns.join(u' ');
 }
 
-bool HasPictureSuffix(const QString& file) {
-    const QByteArray suffix = QFileInfo(file).suffix().toLower().toLatin1();
-    return QImageReader::supportedImageFormats().contains(suffix);
-}
-
-// Runs a handler, reporting whatever it throws instead of letting it reach the event loop.
-template <typename Handler>
-void Guarded(QWidget* window, Handler&& handler) {
-    try {
-        handler();
-    } catch (...) {
-        ReportException(window, std::current_exception());
-    }
+// A label of messages that scrolls when they are more than `lines` lines.
+QScrollArea* MessageArea(QLabel* label, int lines) {
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* area = new QScrollArea;
+    area->setWidget(label);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setFixedHeight(label->fontMetrics().lineSpacing() * lines + 4);
+    return area;
 }
 
 }  // namespace
 
-MakerWindow::MakerWindow(const SetFolders& folders, QWidget* parent)
-    : QWidget(parent), folders_(folders) {
+MakerWindow::MakerWindow(const SetFolders& folders, const QString& settingsFile, QWidget* parent)
+    : QWidget(parent),
+      folders_(folders),
+      settingsFile_(settingsFile.isEmpty() ? MakerSettingsFile() : settingsFile),
+      loader_(new PictureLoader(this)) {
     setWindowTitle(tr("Tavro Memory Card Maker"));
     setAcceptDrops(true);
     buildLayout();
+    connect(loader_, &PictureLoader::pictureRead, this, [this](int index, const PictureRead& read) {
+        Guarded(this, [&] { pictureArrived(index, read); });
+    });
+    connect(loader_, &PictureLoader::progressed, this, [this](int done, int total) {
+        progress_->setRange(0, total);
+        progress_->setValue(done);
+    });
+    connect(loader_, &PictureLoader::finished, this,
+            [this](bool cancelled) { Guarded(this, [&] { loadFinished(cancelled); }); });
+    refreshSetList();
     refreshBack();
+    savedState_ = StateOf(draft_, setName_->text());
     refreshRules();
     showSelected();
+    refreshActions();
 }
+
+MakerWindow::~MakerWindow() = default;
 
 void MakerWindow::buildLayout() {
     auto* top = new QHBoxLayout;
@@ -80,30 +95,47 @@ void MakerWindow::buildLayout() {
     setName_ = new QLineEdit;
     setName_->setObjectName(QStringLiteral("setName"));
     nameLabel->setBuddy(setName_);
-    auto* add = new QPushButton(tr("&Add pictures..."));
-    add->setObjectName(QStringLiteral("addPictures"));
+    add_ = new QPushButton(tr("&Add pictures..."));
+    add_->setObjectName(QStringLiteral("addPictures"));
     top->addWidget(nameLabel);
     top->addWidget(setName_, 1);
-    top->addWidget(add);
+    top->addWidget(add_);
+
+    sets_ = new SetList;
+    sets_->setMaximumWidth(260);
 
     faces_ = new QListWidget;
     faces_->setObjectName(QStringLiteral("faces"));
     faces_->setViewMode(QListView::IconMode);
     faces_->setIconSize(QSize(kFaceIconSide, kFaceIconSide));
-    faces_->setGridSize(QSize(kFaceIconSide + 16, kFaceIconSide + 30));
+    // Room under each card for its name and a look-alike's flag, two lines each at most.
+    const int textHeight = faces_->fontMetrics().lineSpacing() * 3;
+    faces_->setGridSize(QSize(kFaceIconSide + 20, kFaceIconSide + textHeight + 8));
     faces_->setMovement(QListView::Static);
     faces_->setResizeMode(QListView::Adjust);
     faces_->setWordWrap(true);
-    faces_->setMinimumWidth(6 * (kFaceIconSide + 16) + 24);
+    faces_->setMinimumWidth(kFaceColumnsAtLeast * (kFaceIconSide + 20) +
+                            faces_->verticalScrollBar()->sizeHint().width() + 8);
     faces_->setAccessibleName(tr("Card faces"));
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(buildPictureEditor());
-    side->addWidget(buildBackPicker());
-    side->addStretch(1);
+    // The picture's and the back's boxes scroll where the window is too low for them.
+    auto* side = new QWidget;
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->addWidget(buildPictureEditor(), 1);
+    sideLayout->addWidget(buildBackPicker());
+    auto* sideArea = new QScrollArea;
+    sideArea->setWidget(side);
+    sideArea->setWidgetResizable(true);
+    sideArea->setFrameShape(QFrame::NoFrame);
+    sideArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sideArea->setMinimumWidth(side->minimumSizeHint().width() +
+                              sideArea->verticalScrollBar()->sizeHint().width());
+
     auto* middle = new QHBoxLayout;
+    middle->addWidget(sets_);
     middle->addWidget(faces_, 1);
-    middle->addLayout(side);
+    middle->addWidget(sideArea);
 
     auto* about =
         new QLabel(tr("A card set needs exactly 18 different pictures, one for each "
@@ -111,59 +143,85 @@ void MakerWindow::buildLayout() {
                       "folder of pictures onto this window, or add them with the "
                       "button."));
     about->setWordWrap(true);
-    rules_ = new QLabel;
-    rules_->setObjectName(QStringLiteral("rules"));
-    rules_->setTextFormat(Qt::PlainText);
-    rules_->setWordWrap(true);
-    saved_ = new QLabel;
-    saved_->setObjectName(QStringLiteral("saved"));
-    saved_->setTextFormat(Qt::PlainText);
-    saved_->setWordWrap(true);
-    saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    save_ = new QPushButton(tr("&Save set"));
-    save_->setObjectName(QStringLiteral("save"));
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(saved_, 1);
-    bottom->addWidget(save_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(about);
     layout->addLayout(top);
     layout->addLayout(middle, 1);
-    layout->addWidget(rules_);
-    layout->addLayout(bottom);
+    layout->addWidget(buildMessages());
 
-    connect(add, &QPushButton::clicked, this,
+    connect(add_, &QPushButton::clicked, this,
             [this] { Guarded(this, [this] { choosePictures(); }); });
-    connect(save_, &QPushButton::clicked, this, [this] { Guarded(this, [this] { saveSet(); }); });
     connect(setName_, &QLineEdit::textChanged, this, [this] { refreshRules(); });
-    connect(faces_, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
+    connect(faces_, &QListWidget::currentRowChanged, this,
+            [this] { Guarded(this, [this] { showSelected(); }); });
+    connect(sets_, &SetList::openRequested, this,
+            [this](const SavedSet& set) { Guarded(this, [&] { openSet(set); }); });
+    connect(sets_, &SetList::removeRequested, this,
+            [this](const SavedSet& set) { Guarded(this, [&] { removeSet(set); }); });
+    connect(sets_, &SetList::newRequested, this, [this] { Guarded(this, [this] { newSet(); }); });
 }
 
 QWidget* MakerWindow::buildPictureEditor() {
     auto* box = new QGroupBox(tr("Picture"));
     cropView_ = new CropView;
     cropView_->setObjectName(QStringLiteral("crop"));
-    auto* hint = new QLabel(tr("Drag the square to choose the part on the card."));
+    zoomOut_ = new QPushButton(QStringLiteral("\u2212"));
+    zoomOut_->setObjectName(QStringLiteral("zoomOut"));
+    zoomOut_->setAccessibleName(tr("Zoom out"));
+    zoomOut_->setToolTip(tr("Zoom out: a larger part of the picture on the card (-)"));
+    zoomIn_ = new QPushButton(QStringLiteral("+"));
+    zoomIn_->setObjectName(QStringLiteral("zoomIn"));
+    zoomIn_->setAccessibleName(tr("Zoom in"));
+    zoomIn_->setToolTip(tr("Zoom in: a smaller part of the picture on the card (+)"));
+    for (QPushButton* zoom : {zoomOut_, zoomIn_}) {
+        zoom->setFixedWidth(zoom->fontMetrics().height() * 2 + 8);
+    }
+    auto* hint = new QLabel(tr("Drag the square to choose the part on the card; the wheel zooms."));
     hint->setWordWrap(true);
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(zoomOut_);
+    zoomRow->addWidget(zoomIn_);
+    zoomRow->addWidget(hint, 1);
+
     auto* nameLabel = new QLabel(tr("Na&me:"));
     pictureName_ = new QLineEdit;
     pictureName_->setObjectName(QStringLiteral("pictureName"));
     nameLabel->setBuddy(pictureName_);
-    remove_ = new QPushButton(tr("&Remove picture"));
-    remove_->setObjectName(QStringLiteral("remove"));
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(nameLabel);
     nameRow->addWidget(pictureName_, 1);
+    lookAlike_ = new QLabel;
+    lookAlike_->setObjectName(QStringLiteral("lookAlike"));
+    lookAlike_->setTextFormat(Qt::PlainText);
+    lookAlike_->setWordWrap(true);
+    lookAlike_->hide();
+
+    replace_ = new QPushButton(tr("Re&place..."));
+    replace_->setObjectName(QStringLiteral("replace"));
+    replace_->setToolTip(tr("Put another picture in this one's place."));
+    remove_ = new QPushButton(tr("&Remove picture"));
+    remove_->setObjectName(QStringLiteral("remove"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(replace_);
+    buttons->addWidget(remove_);
+
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(cropView_, 1);
-    layout->addWidget(hint);
+    layout->addLayout(zoomRow);
     layout->addLayout(nameRow);
-    layout->addWidget(remove_);
-    connect(cropView_, &CropView::cropChanged, this, [this](const QPointF& c) { moveCrop(c); });
+    layout->addWidget(lookAlike_);
+    layout->addLayout(buttons);
+    connect(cropView_, &CropView::cropChanged, this,
+            [this](const Crop& crop) { Guarded(this, [&] { changeCrop(crop); }); });
+    connect(zoomIn_, &QPushButton::clicked, cropView_, &CropView::zoomIn);
+    connect(zoomOut_, &QPushButton::clicked, cropView_, &CropView::zoomOut);
     connect(pictureName_, &QLineEdit::textEdited, this,
             [this](const QString& name) { renameSelected(name); });
-    connect(remove_, &QPushButton::clicked, this, [this] { removeSelected(); });
+    connect(replace_, &QPushButton::clicked, this,
+            [this] { Guarded(this, [this] { chooseReplacement(); }); });
+    connect(remove_, &QPushButton::clicked, this,
+            [this] { Guarded(this, [this] { removeSelected(); }); });
     return box;
 }
 
@@ -176,7 +234,8 @@ QWidget* MakerWindow::buildBackPicker() {
         back_->addItem(ReadyBackName(id), id);
     }
     back_->addItem(tr("A picture of my own..."));
-    // A button: a back of the player's own picture is clicked to move its square.
+    // A button: a back of the player's own picture is clicked to move its square. It has a frame
+    // of its own, so that the back never looks like one of the faces beside it.
     backPreview_ = new QPushButton;
     backPreview_->setObjectName(QStringLiteral("backPreview"));
     backPreview_->setFlat(true);
@@ -184,84 +243,94 @@ QWidget* MakerWindow::buildBackPicker() {
     backPreview_->setFixedSize(cardsets::kCardSize + 8, cardsets::kCardSize + 8);
     backPreview_->setAccessibleName(tr("Card back"));
     backPreview_->setToolTip(tr("Click to choose the part of your picture on the back."));
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    auto* frameLayout = new QHBoxLayout(frame);
+    frameLayout->setContentsMargins(2, 2, 2, 2);
+    frameLayout->addWidget(backPreview_);
     auto* layout = new QHBoxLayout(box);
-    layout->addWidget(back_, 1);
-    layout->addWidget(backPreview_);
+    layout->addWidget(back_, 1, Qt::AlignTop);
+    layout->addWidget(frame);
     connect(back_, &QComboBox::activated, this,
             [this](int index) { Guarded(this, [this, index] { chooseBack(index); }); });
-    connect(backPreview_, &QPushButton::clicked, this, [this] { editBack(); });
+    connect(backPreview_, &QPushButton::clicked, this,
+            [this] { Guarded(this, [this] { editBack(); }); });
     return box;
 }
 
+QWidget* MakerWindow::buildMessages() {
+    rules_ = new QLabel;
+    rules_->setObjectName(QStringLiteral("rules"));
+    keepAlike_ = new QCheckBox(tr("&Keep pictures that look alike"));
+    keepAlike_->setObjectName(QStringLiteral("keepAlike"));
+    keepAlike_->setToolTip(
+        tr("Take pictures that look like one another all the same: their cards may be hard to "
+           "tell apart."));
+    keepAlike_->hide();
+    saved_ = new QLabel;
+    saved_->setObjectName(QStringLiteral("saved"));
+    saved_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    progress_ = new QProgressBar;
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setFormat(tr("%v of %m pictures read"));
+    progress_->setAccessibleName(tr("Pictures read"));
+    progress_->hide();
+    cancel_ = new QPushButton(tr("&Cancel"));
+    cancel_->setObjectName(QStringLiteral("cancelLoad"));
+    cancel_->setToolTip(tr("Stop reading pictures: those read so far stay."));
+    cancel_->hide();
+    save_ = new QPushButton(tr("&Save set"));
+    save_->setObjectName(QStringLiteral("save"));
+
+    auto* rulesRow = new QHBoxLayout;
+    rulesRow->addWidget(MessageArea(rules_, 3), 1);
+    rulesRow->addWidget(keepAlike_, 0, Qt::AlignTop);
+    auto* savedRow = new QHBoxLayout;
+    savedRow->addWidget(MessageArea(saved_, 2), 1);
+    savedRow->addWidget(progress_);
+    savedRow->addWidget(cancel_);
+    savedRow->addWidget(save_);
+    auto* messages = new QWidget;
+    auto* layout = new QVBoxLayout(messages);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(rulesRow);
+    layout->addLayout(savedRow);
+
+    connect(keepAlike_, &QCheckBox::toggled, this, [this] { refreshRules(); });
+    connect(cancel_, &QPushButton::clicked, loader_, &PictureLoader::cancel);
+    connect(save_, &QPushButton::clicked, this, [this] { Guarded(this, [this] { saveSet(); }); });
+    return messages;
+}
+
+QStringList MakerWindow::askForPictures(const QString& title, bool several) {
+    const QString start = PictureStartFolder(settingsFile_);
+    const QString filter = tr("Pictures (%1)").arg(PictureFilePatterns());
+    const QStringList files =
+        several ? QFileDialog::getOpenFileNames(this, title, start, filter)
+                : QStringList{QFileDialog::getOpenFileName(this, title, start, filter)};
+    if (!files.value(0).isEmpty()) {
+        RememberPictureFolder(settingsFile_, QFileInfo(files[0]).absolutePath());
+        return files;
+    }
+    return {};
+}
+
 void MakerWindow::choosePictures() {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Add pictures"), QDir::homePath(), tr("Pictures (%1)").arg(PictureFilePatterns()));
-    addFiles(files);
+    addFiles(askForPictures(tr("Add pictures"), true));
 }
 
-QStringList MakerWindow::expandFolders(const QStringList& paths) const {
-    QStringList files;
-    for (const QString& path : paths) {
-        if (!QFileInfo(path).isDir()) {
-            files << path;
-            continue;
-        }
-        QStringList inFolder;
-        QDirIterator entries(path, QDir::Files | QDir::Readable);
-        while (entries.hasNext()) {
-            const QString file = entries.next();
-            if (HasPictureSuffix(file)) {
-                inFolder << file;
-            }
-        }
-        inFolder.sort(Qt::CaseInsensitive);
-        files << inFolder;
+void MakerWindow::chooseReplacement() {
+    const int row = selectedRow();
+    if (row < 0) {
+        return;
     }
-    return files;
-}
-
-void MakerWindow::addFiles(const QStringList& paths) {
-    // Big photos take a moment each to read.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    QStringList refused;
-    for (const QString& file : expandFolders(paths)) {
-        PictureRead read = ReadPicture(file);
-        QString problem = read.problem.isEmpty()
-                              ? RepeatProblem(read.picture, draft_.pictures)
-                              : tr("%1: %2").arg(QDir::toNativeSeparators(file), read.problem);
-        if (!problem.isEmpty()) {
-            refused << problem;
-            continue;
-        }
-        draft_.pictures.push_back(std::move(read.picture));
-        faces_->addItem(new QListWidgetItem);
-        refreshFace(faces_->count() - 1);
+    const QStringList file = askForPictures(
+        tr("Picture in place of \"%1\"").arg(ShownText(PictureNameOf(draft_.pictures[row]))),
+        false);
+    if (!file.isEmpty()) {
+        replacePicture(row, file[0]);
     }
-    if (faces_->currentRow() < 0 && faces_->count() > 0) {
-        faces_->setCurrentRow(0);
-    }
-    saved_->setText(refused.isEmpty()
-                        ? QString()
-                        : tr("These pictures were not added:") + u'\n' + refused.join(u'\n'));
-    refreshRules();
-}
-
-void MakerWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
-    }
-}
-
-void MakerWindow::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) {
-            paths << url.toLocalFile();
-        }
-    }
-    event->acceptProposedAction();
-    Guarded(this, [this, &paths] { addFiles(paths); });
 }
 
 int MakerWindow::selectedRow() const {
@@ -269,24 +338,81 @@ int MakerWindow::selectedRow() const {
     return row >= 0 && row < static_cast<int>(draft_.pictures.size()) ? row : -1;
 }
 
+// Only the picture in the crop view is kept decoded (about 7 MB for a photo); the others keep
+// their JPEG files and card squares, and are decoded again when they are selected.
+void MakerWindow::keepOnlySelectedDecoded() {
+    const int row = editingBack_ ? -1 : selectedRow();
+    for (int n = 0; n < static_cast<int>(draft_.pictures.size()); ++n) {
+        Picture& picture = draft_.pictures[n];
+        if (n != row) {
+            DropImage(picture);
+        } else if (picture.image.isNull()) {
+            picture.image = KeptImage(picture);
+        }
+    }
+    if (draft_.backPicture) {
+        if (!editingBack_) {
+            DropImage(*draft_.backPicture);
+        } else if (draft_.backPicture->image.isNull()) {
+            draft_.backPicture->image = KeptImage(*draft_.backPicture);
+        }
+    }
+}
+
 void MakerWindow::showSelected() {
     editingBack_ = false;
+    keepOnlySelectedDecoded();
     const int row = selectedRow();
     const bool any = row >= 0;
     cropView_->setPicture(any ? draft_.pictures[row].image : QImage(),
-                          any ? draft_.pictures[row].crop.centre : QPointF(0.5, 0.5));
+                          any ? draft_.pictures[row].crop : Crop());
     pictureName_->setText(any ? draft_.pictures[row].name : QString());
-    pictureName_->setEnabled(any);
-    remove_->setEnabled(any);
+    pictureName_->setPlaceholderText(any ? QFileInfo(draft_.pictures[row].file).completeBaseName()
+                                         : QString());
     cropView_->setEnabled(any);
+    pictureName_->setEnabled(any);
+    refreshFaceTexts();
+    refreshZoom();
+    refreshActions();
 }
 
 void MakerWindow::refreshFace(int row) {
-    const Picture& picture = draft_.pictures[row];
-    QListWidgetItem* item = faces_->item(row);
-    item->setIcon(CardPixmap(MakeFace(picture)));
-    item->setText(picture.name);
-    item->setToolTip(QDir::toNativeSeparators(picture.file));
+    faces_->item(row)->setIcon(QPixmap::fromImage(MakeFace(draft_.pictures[row])));
+}
+
+// The names under the cards, each with the picture it looks like, if any.
+void MakerWindow::refreshFaceTexts() {
+    bool anyAlike = false;
+    QString selectedAlike;
+    for (int row = 0; row < static_cast<int>(draft_.pictures.size()); ++row) {
+        const Picture& picture = draft_.pictures[row];
+        const int alike = LookAlikeOf(draft_.pictures, row);
+        const QString name = ShownText(PictureNameOf(picture));
+        QString flag;
+        if (alike >= 0) {
+            anyAlike = true;
+            flag = tr("looks like '%1'").arg(ShownText(PictureNameOf(draft_.pictures[alike])));
+            if (row == selectedRow()) {
+                selectedAlike = flag;
+            }
+        }
+        QListWidgetItem* item = faces_->item(row);
+        item->setText(flag.isEmpty() ? name : name + u'\n' + flag);
+        item->setToolTip(ShownText(QDir::toNativeSeparators(picture.file)));
+        item->setForeground(flag.isEmpty() ? faces_->palette().text()
+                                           : faces_->palette().highlight());
+    }
+    lookAlike_->setText(
+        selectedAlike.isEmpty()
+            ? QString()
+            : tr("This picture %1: their cards would be hard to tell apart.").arg(selectedAlike));
+    lookAlike_->setVisible(!selectedAlike.isEmpty());
+    keepAlike_->setVisible(anyAlike || keepAlike_->isChecked());
+}
+
+void MakerWindow::refreshZoom() {
+    zoomIn_->setEnabled(cropView_->isEnabled() && cropView_->canZoomIn());
+    zoomOut_->setEnabled(cropView_->isEnabled() && cropView_->canZoomOut());
 }
 
 void MakerWindow::editBack() {
@@ -295,35 +421,36 @@ void MakerWindow::editBack() {
     }
     faces_->setCurrentRow(-1);  // shows no face, then the back
     editingBack_ = true;
-    cropView_->setPicture(draft_.backPicture->image, draft_.backPicture->crop.centre);
+    keepOnlySelectedDecoded();
+    cropView_->setPicture(draft_.backPicture->image, draft_.backPicture->crop);
     cropView_->setEnabled(true);
+    refreshZoom();
     cropView_->setFocus();
 }
 
-void MakerWindow::moveCrop(const QPointF& centre) {
+void MakerWindow::changeCrop(const Crop& crop) {
     if (editingBack_ && draft_.backPicture) {
-        SetCrop(*draft_.backPicture, {centre, draft_.backPicture->crop.side});
+        SetCrop(*draft_.backPicture, crop);
         refreshBack();
-        return;
-    }
-    const int row = selectedRow();
-    if (row >= 0) {
-        SetCrop(draft_.pictures[row], {centre, draft_.pictures[row].crop.side});
+    } else if (const int row = selectedRow(); row >= 0) {
+        SetCrop(draft_.pictures[row], crop);
         refreshFace(row);
     }
+    refreshZoom();
+    refreshRules();
 }
 
 void MakerWindow::renameSelected(const QString& name) {
-    const int row = selectedRow();
-    if (row >= 0) {
+    if (const int row = selectedRow(); row >= 0) {
         draft_.pictures[row].name = name;
-        faces_->item(row)->setText(name);
+        refreshFaceTexts();
+        refreshRules();
     }
 }
 
 void MakerWindow::removeSelected() {
     const int row = selectedRow();
-    if (row < 0) {
+    if (row < 0 || isLoading()) {
         return;
     }
     draft_.pictures.erase(draft_.pictures.begin() + row);
@@ -334,89 +461,72 @@ void MakerWindow::removeSelected() {
 
 void MakerWindow::chooseBack(int index) {
     const QString id = back_->itemData(index).toString();
+    if (id == kKeptBack) {
+        return;
+    }
     if (!id.isEmpty()) {
         draft_.readyBack = id;
         draft_.backPicture.reset();
+        draft_.finishedBack = QImage();
         refreshBack();
+        showSelected();
+        refreshRules();
         return;
     }
-    const QString file =
-        QFileDialog::getOpenFileName(this, tr("Picture for the card back"), QDir::homePath(),
-                                     tr("Pictures (%1)").arg(PictureFilePatterns()));
-    if (file.isEmpty() || !setBackPicture(file)) {
-        refreshBack();  // the list shows the back that stays
+    refreshBack();  // the list shows the back that stays until the picture is read
+    const QStringList file = askForPictures(tr("Picture for the card back"), false);
+    if (!file.isEmpty()) {
+        setBackPicture(file[0]);
     }
-}
-
-bool MakerWindow::setBackPicture(const QString& file) {
-    PictureRead read = ReadPicture(file);
-    if (!read.problem.isEmpty()) {
-        saved_->setText(tr("%1: %2").arg(QDir::toNativeSeparators(file), read.problem));
-        return false;
-    }
-    draft_.backPicture = std::move(read.picture);
-    refreshBack();
-    editBack();
-    return true;
 }
 
 void MakerWindow::refreshBack() {
-    const QImage back = RenderBack(draft_);
-    backPreview_->setIcon(CardPixmap(back));
-    const int ready = static_cast<int>(ReadyBackIds().indexOf(draft_.readyBack));
-    back_->setCurrentIndex(draft_.backPicture ? back_->count() - 1 : ready);
-}
-
-void MakerWindow::refreshRules() {
-    QStringList problems = PictureProblems(draft_.pictures);
-    const NameCheck name = CheckSetName(setName_->text(), folders_);
-    if (name.use == NameUse::Refused) {
-        problems << name.problem;
+    backPreview_->setIcon(QPixmap::fromImage(RenderBack(draft_)));
+    backPreview_->setEnabled(draft_.backPicture.has_value());
+    // The entry of a back kept as it is shows only while the set has one.
+    const int kept = back_->findData(kKeptBack);
+    if (kept >= 0 && draft_.finishedBack.isNull()) {
+        back_->removeItem(kept);
+    } else if (kept < 0 && !draft_.finishedBack.isNull()) {
+        back_->insertItem(back_->count() - 1, tr("This set's own back"), kKeptBack);
     }
-    save_->setEnabled(problems.isEmpty());
-    if (!problems.isEmpty()) {
-        rules_->setText(problems.join(u'\n'));
-    } else if (name.use == NameUse::PlayersOwn) {
-        rules_->setText(name.problem + u' ' + tr("Saving replaces it."));
+    if (draft_.backPicture) {
+        back_->setCurrentIndex(back_->count() - 1);
+    } else if (!draft_.finishedBack.isNull()) {
+        back_->setCurrentIndex(back_->findData(kKeptBack));
     } else {
-        rules_->setText(tr("Ready to save."));
+        back_->setCurrentIndex(back_->findData(draft_.readyBack));
     }
 }
 
-bool MakerWindow::confirmReplace(const QString& existing) {
-    QMessageBox box(QMessageBox::Question, windowTitle(),
-                    tr("Replace your card set \"%1\" with the new one?").arg(existing),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+void MakerWindow::refreshActions() {
+    const bool loading = isLoading();
+    const bool picture = selectedRow() >= 0;
+    // The names of a set being opened stay as saved until it is open: that is the state its
+    // changes are told from.
+    const bool opening = loading && load_.kind == LoadKind::Open;
+    setName_->setReadOnly(opening);
+    pictureName_->setReadOnly(opening);
+    add_->setEnabled(!loading);
+    replace_->setEnabled(!loading && picture);
+    remove_->setEnabled(!loading && picture);
+    back_->setEnabled(!loading);
+    sets_->setActionsEnabled(!loading);
+    progress_->setVisible(loading);
+    cancel_->setVisible(loading);
+    refreshRules();
 }
 
-bool MakerWindow::saveSet() {
-    refreshRules();
-    if (!save_->isEnabled()) {
-        return false;
-    }
-    draft_.name = setName_->text();
-    const NameCheck name = CheckSetName(draft_.name, folders_);
-    QString replacing;
-    if (name.use == NameUse::PlayersOwn) {
-        if (!confirmReplace(name.existingFolder)) {
-            return false;
-        }
-        replacing = name.existingFolder;
-    }
-    try {
-        const QString folder = WriteCardSet(RenderCardSet(draft_), folders_.player, replacing);
-        saved_->setText(tr("Saved in %1. The game's Options list the set the next time they "
-                           "open.")
-                            .arg(QDir::toNativeSeparators(folder)));
-    } catch (const SetWriteError& error) {
-        ReportError(this, QString::fromStdString(error.what()));
-        return false;
-    }
-    refreshRules();
-    return true;
+void MakerWindow::clearSet() {
+    loader_->cancel();
+    draft_ = CardSetDraft();
+    editingBack_ = false;
+    faces_->clear();
+    setName_->clear();
+    keepAlike_->setChecked(false);
+    saved_->clear();
+    refreshBack();
+    showSelected();
 }
 
 }  // namespace tavro::cardmaker

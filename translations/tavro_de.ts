@@ -386,6 +386,14 @@
         <source>it is a kind of picture whose size this program can&apos;t tell before reading it</source>
         <translation>es ist eine Art Bild, dessen Größe dieses Programm vor dem Lesen nicht erkennen kann</translation>
     </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>es ist nicht genug Speicher frei, um es zu lesen</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>es konnte nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>
@@ -888,10 +896,6 @@
         <translation>Punkte: %1</translation>
     </message>
     <message>
-        <source>Match.</source>
-        <translation>Paar.</translation>
-    </message>
-    <message>
         <source>Match, %1 points.</source>
         <translation>Paar, %1 Punkte.</translation>
     </message>
@@ -1142,8 +1146,8 @@
         <translation>Teil des Bildes auf der Karte</translation>
     </message>
     <message>
-        <source>Drag the square, or move it with the arrow keys.</source>
-        <translation>Ziehen Sie das Quadrat oder verschieben Sie es mit den Pfeiltasten.</translation>
+        <source>Drag the square, or move it with the arrow keys. The mouse wheel, or the + and - keys, make it smaller or larger.</source>
+        <translation>Ziehen Sie das Quadrat oder verschieben Sie es mit den Pfeiltasten. Das Mausrad oder die Tasten + und - machen es kleiner oder größer.</translation>
     </message>
 </context>
 <context>
@@ -1175,10 +1179,6 @@
     <message>
         <source>Picture</source>
         <translation>Bild</translation>
-    </message>
-    <message>
-        <source>Drag the square to choose the part on the card.</source>
-        <translation>Ziehen Sie das Quadrat auf den Teil, der auf die Karte soll.</translation>
     </message>
     <message>
         <source>Na&amp;me:</source>
@@ -1235,6 +1235,157 @@
     <message>
         <source>Click to choose the part of your picture on the back.</source>
         <translation>Klicken Sie, um den Teil Ihres Bildes für die Rückseite zu wählen.</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom out: a larger part of the picture on the card (-)</source>
+        <translation>Verkleinern: ein größerer Teil des Bildes auf der Karte (-)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom in: a smaller part of the picture on the card (+)</source>
+        <translation>Vergrößern: ein kleinerer Teil des Bildes auf der Karte (+)</translation>
+    </message>
+    <message>
+        <source>Drag the square to choose the part on the card; the wheel zooms.</source>
+        <translation>Ziehen Sie das Quadrat auf den Teil, der auf die Karte soll; das Mausrad vergrößert.</translation>
+    </message>
+    <message>
+        <source>Re&amp;place...</source>
+        <translation>E&amp;rsetzen...</translation>
+    </message>
+    <message>
+        <source>Put another picture in this one&apos;s place.</source>
+        <translation>Ein anderes Bild an die Stelle dieses Bildes setzen.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep pictures that look alike</source>
+        <translation>Ähnliche Bilder &amp;behalten</translation>
+    </message>
+    <message>
+        <source>Take pictures that look like one another all the same: their cards may be hard to tell apart.</source>
+        <translation>Bilder, die einander ähnlich sehen, trotzdem annehmen: Ihre Karten sind dann vielleicht schwer zu unterscheiden.</translation>
+    </message>
+    <message>
+        <source>%v of %m pictures read</source>
+        <translation>%v von %m Bildern gelesen</translation>
+    </message>
+    <message>
+        <source>Pictures read</source>
+        <translation>Gelesene Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop reading pictures: those read so far stay.</source>
+        <translation>Das Lesen der Bilder anhalten: Die schon gelesenen bleiben.</translation>
+    </message>
+    <message>
+        <source>Picture in place of &quot;%1&quot;</source>
+        <translation>Bild an der Stelle von „%1“</translation>
+    </message>
+    <message>
+        <source>looks like &apos;%1&apos;</source>
+        <translation>sieht aus wie „%1“</translation>
+    </message>
+    <message>
+        <source>This picture %1: their cards would be hard to tell apart.</source>
+        <translation>Dieses Bild %1: Die Karten wären schwer zu unterscheiden.</translation>
+    </message>
+    <message>
+        <source>This set&apos;s own back</source>
+        <translation>Die eigene Rückseite dieses Satzes</translation>
+    </message>
+    <message>
+        <source>%1: left out, as its name is not that of a picture file</source>
+        <translation>%1: ausgelassen, da sein Name nicht der einer Bilddatei ist</translation>
+    </message>
+    <message>
+        <source>This card set comes with the game: save your changes under a name of your own.</source>
+        <translation>Dieser Kartensatz gehört zum Spiel: Speichern Sie Ihre Änderungen unter einem eigenen Namen.</translation>
+    </message>
+    <message>
+        <source>Opening the card set was cancelled.</source>
+        <translation>Das Öffnen des Kartensatzes wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>These pictures of the set could not be read:</source>
+        <translation>Diese Bilder des Satzes konnten nicht gelesen werden:</translation>
+    </message>
+    <message>
+        <source>Saving renames your card set &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>Beim Speichern wird Ihr Kartensatz „%1“ in „%2“ umbenannt.</translation>
+    </message>
+    <message>
+        <source>Do you want to save the new card set?</source>
+        <translation>Möchten Sie den neuen Kartensatz speichern?</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to the card set &quot;%1&quot;?</source>
+        <translation>Möchten Sie die Änderungen am Kartensatz „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>Your changes are lost if you don&apos;t save them.</source>
+        <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
+    </message>
+    <message>
+        <source>It cannot be saved yet:</source>
+        <translation>Er kann noch nicht gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>Move your card set &quot;%1&quot; to the trash?</source>
+        <translation>Ihren Kartensatz „%1“ in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>You can restore it from the trash.</source>
+        <translation>Sie können ihn aus dem Papierkorb wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was moved to the trash.</source>
+        <translation>„%1“ wurde in den Papierkorb verschoben.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::cardmaker::SetList</name>
+    <message>
+        <source>Card se&amp;ts</source>
+        <translation>Kar&amp;tensätze</translation>
+    </message>
+    <message>
+        <source>Card sets</source>
+        <translation>Kartensätze</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve...</source>
+        <translation>In den Papier&amp;korb...</translation>
+    </message>
+    <message>
+        <source>Move the card set to the trash, from where it can be restored.</source>
+        <translation>Den Kartensatz in den Papierkorb verschieben, aus dem er wiederhergestellt werden kann.</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w set</source>
+        <translation>Ne&amp;uer Satz</translation>
+    </message>
+    <message>
+        <source>%1 (comes with the game)</source>
+        <translation>%1 (gehört zum Spiel)</translation>
+    </message>
+    <message>
+        <source>Comes with the game: open it as a starting point for a set of your own.</source>
+        <translation>Gehört zum Spiel: Öffnen Sie ihn als Ausgangspunkt für einen eigenen Satz.</translation>
     </message>
 </context>
 </TS>

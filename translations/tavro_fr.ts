@@ -386,6 +386,14 @@
         <source>it is a kind of picture whose size this program can&apos;t tell before reading it</source>
         <translation>c’est un genre d’image dont ce programme ne peut connaître la taille avant de la lire</translation>
     </message>
+    <message>
+        <source>there is not enough memory to read it</source>
+        <translation>il n’y a pas assez de mémoire pour la lire</translation>
+    </message>
+    <message>
+        <source>it could not be read</source>
+        <translation>elle n’a pas pu être lue</translation>
+    </message>
 </context>
 <context>
     <name>CardNames</name>
@@ -888,10 +896,6 @@
         <translation>Points&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Match.</source>
-        <translation>Paire.</translation>
-    </message>
-    <message>
         <source>Match, %1 points.</source>
         <translation>Paire, %1 points.</translation>
     </message>
@@ -1142,8 +1146,8 @@
         <translation>Partie de l’image sur la carte</translation>
     </message>
     <message>
-        <source>Drag the square, or move it with the arrow keys.</source>
-        <translation>Faites glisser le carré, ou déplacez-le avec les flèches.</translation>
+        <source>Drag the square, or move it with the arrow keys. The mouse wheel, or the + and - keys, make it smaller or larger.</source>
+        <translation>Faites glisser le carré, ou déplacez-le avec les touches fléchées. La molette de la souris, ou les touches + et -, le rendent plus petit ou plus grand.</translation>
     </message>
 </context>
 <context>
@@ -1175,10 +1179,6 @@
     <message>
         <source>Picture</source>
         <translation>Image</translation>
-    </message>
-    <message>
-        <source>Drag the square to choose the part on the card.</source>
-        <translation>Faites glisser le carré sur la partie à mettre sur la carte.</translation>
     </message>
     <message>
         <source>Na&amp;me:</source>
@@ -1235,6 +1235,157 @@
     <message>
         <source>Click to choose the part of your picture on the back.</source>
         <translation>Cliquez pour choisir la partie de votre image sur le dos.</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom out: a larger part of the picture on the card (-)</source>
+        <translation>Zoom arrière : une plus grande partie de l’image sur la carte (-)</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom in: a smaller part of the picture on the card (+)</source>
+        <translation>Zoom avant : une plus petite partie de l’image sur la carte (+)</translation>
+    </message>
+    <message>
+        <source>Drag the square to choose the part on the card; the wheel zooms.</source>
+        <translation>Faites glisser le carré sur la partie à mettre sur la carte ; la molette zoome.</translation>
+    </message>
+    <message>
+        <source>Re&amp;place...</source>
+        <translation>Rem&amp;placer...</translation>
+    </message>
+    <message>
+        <source>Put another picture in this one&apos;s place.</source>
+        <translation>Mettre une autre image à la place de celle-ci.</translation>
+    </message>
+    <message>
+        <source>&amp;Keep pictures that look alike</source>
+        <translation>&amp;Garder les images qui se ressemblent</translation>
+    </message>
+    <message>
+        <source>Take pictures that look like one another all the same: their cards may be hard to tell apart.</source>
+        <translation>Accepter quand même des images qui se ressemblent : leurs cartes pourront être difficiles à distinguer.</translation>
+    </message>
+    <message>
+        <source>%v of %m pictures read</source>
+        <translation>%v images lues sur %m</translation>
+    </message>
+    <message>
+        <source>Pictures read</source>
+        <translation>Images lues</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>Stop reading pictures: those read so far stay.</source>
+        <translation>Arrêter de lire les images : celles déjà lues restent.</translation>
+    </message>
+    <message>
+        <source>Picture in place of &quot;%1&quot;</source>
+        <translation>Image à la place de « %1 »</translation>
+    </message>
+    <message>
+        <source>looks like &apos;%1&apos;</source>
+        <translation>ressemble à « %1 »</translation>
+    </message>
+    <message>
+        <source>This picture %1: their cards would be hard to tell apart.</source>
+        <translation>Cette image %1 : leurs cartes seraient difficiles à distinguer.</translation>
+    </message>
+    <message>
+        <source>This set&apos;s own back</source>
+        <translation>Le dos propre à ce jeu</translation>
+    </message>
+    <message>
+        <source>%1: left out, as its name is not that of a picture file</source>
+        <translation>%1 : laissé de côté, car son nom n’est pas celui d’un fichier image</translation>
+    </message>
+    <message>
+        <source>This card set comes with the game: save your changes under a name of your own.</source>
+        <translation>Ce jeu de cartes est fourni avec le jeu : enregistrez vos modifications sous un nom à vous.</translation>
+    </message>
+    <message>
+        <source>Opening the card set was cancelled.</source>
+        <translation>L’ouverture du jeu de cartes a été annulée.</translation>
+    </message>
+    <message>
+        <source>These pictures of the set could not be read:</source>
+        <translation>Ces images du jeu n’ont pas pu être lues :</translation>
+    </message>
+    <message>
+        <source>Saving renames your card set &quot;%1&quot; to &quot;%2&quot;.</source>
+        <translation>L’enregistrement renomme votre jeu de cartes « %1 » en « %2 ».</translation>
+    </message>
+    <message>
+        <source>Do you want to save the new card set?</source>
+        <translation>Voulez-vous enregistrer le nouveau jeu de cartes ?</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to the card set &quot;%1&quot;?</source>
+        <translation>Voulez-vous enregistrer les modifications du jeu de cartes « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Your changes are lost if you don&apos;t save them.</source>
+        <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
+    </message>
+    <message>
+        <source>It cannot be saved yet:</source>
+        <translation>Il ne peut pas encore être enregistré :</translation>
+    </message>
+    <message>
+        <source>Move your card set &quot;%1&quot; to the trash?</source>
+        <translation>Mettre votre jeu de cartes « %1 » à la corbeille ?</translation>
+    </message>
+    <message>
+        <source>You can restore it from the trash.</source>
+        <translation>Vous pourrez le restaurer depuis la corbeille.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was moved to the trash.</source>
+        <translation>« %1 » a été mis à la corbeille.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::cardmaker::SetList</name>
+    <message>
+        <source>Card se&amp;ts</source>
+        <translation>&amp;Jeux de cartes</translation>
+    </message>
+    <message>
+        <source>Card sets</source>
+        <translation>Jeux de cartes</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve...</source>
+        <translation>Mettre à la &amp;corbeille...</translation>
+    </message>
+    <message>
+        <source>Move the card set to the trash, from where it can be restored.</source>
+        <translation>Mettre le jeu de cartes à la corbeille, d’où il peut être restauré.</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w set</source>
+        <translation>Nou&amp;veau jeu</translation>
+    </message>
+    <message>
+        <source>%1 (comes with the game)</source>
+        <translation>%1 (fourni avec le jeu)</translation>
+    </message>
+    <message>
+        <source>Comes with the game: open it as a starting point for a set of your own.</source>
+        <translation>Fourni avec le jeu : ouvrez-le comme point de départ d’un jeu à vous.</translation>
     </message>
 </context>
 </TS>
