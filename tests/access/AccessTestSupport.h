@@ -15,20 +15,12 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
+#include "app/AppTestSupport.h"
 #include "app/Unit1.h"
 #include "game/GameState.h"
 #include "game/TileSlot.h"
 
 namespace tavro::test {
-
-inline int PartnerOf(const GameState& game, int tile) {
-    for (int other = 1; other <= kTileCount; ++other) {
-        if (other != tile && game.BoardFaces[Slot(other)] == game.BoardFaces[Slot(tile)]) {
-            return other;
-        }
-    }
-    return 0;
-}
 
 // Presses arrow keys until the cursor ring stands on the tile (the first one shows the ring).
 inline void WalkTo(TForm1& form, int tile) {

@@ -17,7 +17,20 @@
 #include <functional>
 #include <memory>
 
+#include "game/GameState.h"
+#include "game/TileSlot.h"
+
 namespace tavro::test {
+
+// The tile that holds the same picture as `tile` (0 when there is none).
+inline int PartnerOf(const GameState& game, int tile) {
+    for (int other = 1; other <= kTileCount; ++other) {
+        if (other != tile && game.BoardFaces[Slot(other)] == game.BoardFaces[Slot(tile)]) {
+            return other;
+        }
+    }
+    return 0;
+}
 
 // The colour of face n's picture in the generated set, and of the card back.
 QColor FaceColour(int face);

@@ -21,15 +21,6 @@ using namespace tavro::test;
 
 namespace {
 
-int Partner(const GameState& game, int tile) {
-    for (int other = 1; other <= kTileCount; ++other) {
-        if (other != tile && game.BoardFaces[Slot(other)] == game.BoardFaces[Slot(tile)]) {
-            return other;
-        }
-    }
-    return 0;
-}
-
 // The libraries of the optional parts that this process has mapped.
 QStringList MappedOptionalLibraries() {
     QFile maps(QStringLiteral("/proc/self/maps"));
@@ -75,7 +66,7 @@ private slots:
         // Off until the player turns it on: a game left after a turn loads nothing.
         QVERIFY(!form.RecordGames1->isChecked());
         QTest::mouseClick(form.Image(1), Qt::LeftButton);
-        QTest::mouseClick(form.Image(Partner(state.Game, 1) == 2 ? 3 : 2), Qt::LeftButton);
+        QTest::mouseClick(form.Image(PartnerOf(state.Game, 1) == 2 ? 3 : 2), Qt::LeftButton);
         QTRY_COMPARE(state.InputState, kInputReady);
         QTest::keyClick(&form, Qt::Key_F2);
         QCOMPARE(MappedOptionalLibraries(), QStringList());
@@ -88,7 +79,7 @@ private slots:
         });
         WhenModal<TForm3>([](TForm3* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
         for (int tile = 1; tile <= kTileCount; ++tile) {
-            const int partner = Partner(state.Game, tile);
+            const int partner = PartnerOf(state.Game, tile);
             if (partner > tile) {
                 QTest::mouseClick(form.Image(tile), Qt::LeftButton);
                 QTest::mouseClick(form.Image(partner), Qt::LeftButton);
@@ -101,7 +92,7 @@ private slots:
 
         // A new game with a turn, then New: left. New again at once: nothing to record.
         QTest::keyClick(&form, Qt::Key_F2);
-        const int other = Partner(state.Game, 1) == 2 ? 3 : 2;
+        const int other = PartnerOf(state.Game, 1) == 2 ? 3 : 2;
         QTest::mouseClick(form.Image(1), Qt::LeftButton);
         QTest::mouseClick(form.Image(other), Qt::LeftButton);
         QTRY_COMPARE(state.InputState, kInputReady);

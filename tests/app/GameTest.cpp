@@ -26,15 +26,6 @@ QColor FrameColour(const TForm1& form, int tile) {
     return form.Frame(tile)->palette().color(QPalette::Window);
 }
 
-int Partner(const GameState& game, int tile) {
-    for (int other = 1; other <= kTileCount; ++other) {
-        if (other != tile && game.BoardFaces[Slot(other)] == game.BoardFaces[Slot(tile)]) {
-            return other;
-        }
-    }
-    return 0;
-}
-
 QColor Shown(const TForm1& form, int tile) {
     return form.Image(tile)->picture().pixelColor(0, 0);
 }
@@ -49,7 +40,7 @@ private slots:
         QVERIFY(program.show());
         TForm1& form = program.form;
         const GameState& game = form.state().Game;
-        const int partner = Partner(game, 1);
+        const int partner = PartnerOf(game, 1);
 
         QTest::keyClick(&form, Qt::Key_F4);
         QCOMPARE(FrameColour(form, 1), kBlue);
@@ -76,7 +67,7 @@ private slots:
         TForm1& form = program.form;
         const GameState& game = form.state().Game;
         const int first = 5;
-        const int partner = Partner(game, first);
+        const int partner = PartnerOf(game, first);
         QTest::mouseClick(form.Image(first), Qt::LeftButton);
         QCOMPARE(game.FirstPick, first);
 
@@ -121,7 +112,7 @@ private slots:
 
         // One mismatch first: both shown, then both turned back.
         const int first = 1;
-        const int other = Partner(state.Game, 1) == 2 ? 3 : 2;
+        const int other = PartnerOf(state.Game, 1) == 2 ? 3 : 2;
         QTest::mouseClick(form.Image(first), Qt::LeftButton);
         QTest::mouseClick(form.Image(other), Qt::LeftButton);
         QCOMPARE(Shown(form, other), FaceColour(state.Game.BoardFaces[Slot(other)]));
@@ -143,7 +134,7 @@ private slots:
         });
 
         for (int tile = 1; tile <= kTileCount; ++tile) {
-            const int partner = Partner(state.Game, tile);
+            const int partner = PartnerOf(state.Game, tile);
             if (partner < tile) {
                 continue;
             }

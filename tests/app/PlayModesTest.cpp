@@ -24,15 +24,6 @@ using namespace tavro::test;
 
 namespace {
 
-int Partner(const GameState& game, int tile) {
-    for (int other = 1; other <= kTileCount; ++other) {
-        if (other != tile && game.BoardFaces[Slot(other)] == game.BoardFaces[Slot(tile)]) {
-            return other;
-        }
-    }
-    return 0;
-}
-
 // The first face-down card, and one that does not match it: the turn passes.
 void Mismatch(TForm1& form) {
     const GameState& game = form.state().Game;
@@ -42,7 +33,7 @@ void Mismatch(TForm1& form) {
     }
     int second = first + 1;
     while (form.engine().TileStateOf(second) != TileState::FaceDown ||
-           Partner(game, first) == second) {
+           PartnerOf(game, first) == second) {
         ++second;
     }
     form.ImageClick(first);
@@ -162,7 +153,7 @@ private slots:
         for (int tile = 1; tile <= kTileCount; ++tile) {
             if (form.engine().TileStateOf(tile) == TileState::FaceDown) {
                 form.ImageClick(tile);
-                form.ImageClick(Partner(state.Game, tile));
+                form.ImageClick(PartnerOf(state.Game, tile));
             }
         }
         QVERIFY(!state.InputState.IsOpen());  // until the message is closed
@@ -195,7 +186,7 @@ private slots:
         QVERIFY(!state.InputState.IsOpen());
         QTRY_VERIFY_WITH_TIMEOUT(state.Game.FirstPick != 0, 2000);  // its first card
         const int computersCard = state.Game.FirstPick;
-        form.ImageClick(Partner(state.Game, computersCard));  // not the player's to turn
+        form.ImageClick(PartnerOf(state.Game, computersCard));  // not the player's to turn
         QCOMPARE(state.Game.FirstPick, computersCard);
 
         QVERIFY(form.engine().OnlyTheComputerHoldsTheGate());

@@ -24,18 +24,9 @@ bool MultimediaMapped() {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
 }
 
-int PartnerOfFirst(const GameState& game) {
-    for (int other = 2; other <= kTileCount; ++other) {
-        if (game.BoardFaces[Slot(other)] == game.BoardFaces[Slot(1)]) {
-            return other;
-        }
-    }
-    return 0;
-}
-
 // A mismatch and a match, as a player's clicks.
 void PlayTwoTurns(TForm1& form) {
-    const int partner = PartnerOfFirst(form.state().Game);
+    const int partner = PartnerOf(form.state().Game, 1);
     form.ImageClick(1);
     form.ImageClick(partner == 2 ? 3 : 2);
     QTest::qWait(50);
