@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kRoleProperty = "tavroAnnouncerRole";
 
-QAccessibleInterface* Factory(const QString& /*key*/, QObject* object) {
+QAccessibleInterface* AnnouncementFactory(const QString& /*key*/, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (widget == nullptr) {
         return nullptr;
@@ -27,9 +27,9 @@ QAccessibleInterface* Factory(const QString& /*key*/, QObject* object) {
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
 }
 
-void InstallFactory() {
+void InstallAnnouncementFactory() {
     static const bool installed = [] {
-        QAccessible::installFactory(Factory);
+        QAccessible::installFactory(AnnouncementFactory);
         return true;
     }();
     (void)installed;
@@ -45,7 +45,7 @@ void MarkRole(QWidget* widget, QAccessible::Role role) {
 }  // namespace
 
 Announcer::Announcer(QWidget* window) : QWidget(window) {
-    InstallFactory();
+    InstallAnnouncementFactory();
     setObjectName(QStringLiteral("tavroAnnouncer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

@@ -11,10 +11,8 @@
 #include <cmath>
 
 namespace tavro {
-namespace {
 
-// Relative luminance as contrast guidelines for text define it (sRGB, 0 = black, 1 = white).
-double Luminance(const QColor& colour) {
+double RelativeLuminance(const QColor& colour) {
     const auto linear = [](double channel) {
         return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
     };
@@ -22,9 +20,11 @@ double Luminance(const QColor& colour) {
            0.0722 * linear(colour.blueF());
 }
 
+namespace {
+
 // Black or white, whichever stands out more on the colour.
 QColor TextColourOn(const QColor& colour) {
-    const double luminance = Luminance(colour);
+    const double luminance = RelativeLuminance(colour);
     return (luminance + 0.05) / 0.05 >= 1.05 / (luminance + 0.05) ? QColor(Qt::black)
                                                                   : QColor(Qt::white);
 }

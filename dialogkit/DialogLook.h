@@ -20,6 +20,9 @@ class QWidget;
 namespace tavro {
 
 // "MS Sans Serif" at 11 pixels (8 points at 96 dpi), or a sans-serif face of about its width.
+// Relative luminance as contrast guidelines for text define it (sRGB, 0 = black, 1 = white).
+double RelativeLuminance(const QColor& colour);
+
 QFont StandardFont();
 // "MS Sans Serif" bold at 24 pixels: the points display and the name box.
 QFont LargeBoldFont();

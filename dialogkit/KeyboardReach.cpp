@@ -6,21 +6,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolButton>
-#include <cmath>
+
+#include "dialogkit/DialogLook.h"
 
 namespace tavro {
 namespace {
 
 constexpr int kMarkWidth = 2;
-
-// The relative luminance of a colour, as contrast ratios are worked out from.
-double Luminance(const QColor& colour) {
-    const auto channel = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
 
 // Whether a focus change came from the keyboard's navigation keys, as opposed to a click, a
 // window's showing or the program itself.
@@ -64,7 +56,7 @@ protected:
             return;
         }
         const QColor behind = control_->palette().color(control_->backgroundRole());
-        const QColor ink = Luminance(behind) > 0.18 ? Qt::black : Qt::white;
+        const QColor ink = RelativeLuminance(behind) > 0.18 ? Qt::black : Qt::white;
         QPainter painter(this);
         painter.setPen(QPen(ink, kMarkWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1 - rightInset_, -1));

@@ -185,7 +185,7 @@ private:
     QPointer<QAction> action_;
 };
 
-QAccessibleInterface* Factory(const QString& /*key*/, QObject* object) {
+QAccessibleInterface* MenuItemFactory(const QString& /*key*/, QObject* object) {
     auto* action = qobject_cast<QAction*>(object);
     if (action == nullptr || !action->property(kMarkProperty).toBool()) {
         return nullptr;
@@ -193,9 +193,9 @@ QAccessibleInterface* Factory(const QString& /*key*/, QObject* object) {
     return new MenuItemInterface(action);
 }
 
-void InstallFactory() {
+void InstallMenuItemFactory() {
     static const bool installed = [] {
-        QAccessible::installFactory(Factory);
+        QAccessible::installFactory(MenuItemFactory);
         return true;
     }();
     (void)installed;
@@ -228,7 +228,7 @@ QString DesktopKeyName(const QKeySequence& shortcut) {
 }
 
 void TellMenuItems(QMenu* menu) {
-    InstallFactory();
+    InstallMenuItemFactory();
     for (QAction* action : menu->actions()) {
         const bool tellsMore = !action->shortcut().isEmpty() || action->isCheckable();
         if (!tellsMore || action->property(kMarkProperty).toBool()) {

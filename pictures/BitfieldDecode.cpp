@@ -11,8 +11,7 @@
 namespace tavro {
 namespace {
 
-constexpr qint64 kMasksAt = 14 + 40;  // right after BITMAPINFOHEADER's fields
-constexpr quint32 kOs2HeaderSize = 64;
+constexpr qint64 kMasksAt = kFileHeaderSize + kInfoHeaderSize;  // right after BITMAPINFOHEADER
 
 quint32 MaskAt(const QByteArray& bytes, qint64 at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);

@@ -17,14 +17,6 @@ QString CutOffText() {
 
 namespace {
 
-// Windows bitmap layout: a 14-byte file header ("BM", file size, pixel data offset), an info
-// header whose first four bytes give its own size, an optional colour table or colour masks,
-// then the pixel rows, each padded to a multiple of 4 bytes.
-constexpr qint64 kFileHeaderSize = 14;
-constexpr quint32 kCoreHeaderSize = 12;  // BITMAPCOREHEADER (OS/2 and Windows 2)
-constexpr quint32 kInfoHeaderSize = 40;  // BITMAPINFOHEADER; later versions only grow it
-constexpr quint32 kOs2HeaderSize = 64;   // OS/2 2.x, where compression 3 means Huffman coding
-
 // The translation context of the reasons a bitmap is refused.
 struct BitmapText {
     Q_DECLARE_TR_FUNCTIONS(BitmapHeader)

@@ -11,6 +11,14 @@
 
 namespace tavro {
 
+// Windows bitmap layout: a 14-byte file header ("BM", file size, pixel data offset), an info
+// header whose first four bytes give its own size, an optional colour table or colour masks,
+// then the pixel rows, each padded to a multiple of 4 bytes.
+constexpr qint64 kFileHeaderSize = 14;
+constexpr quint32 kCoreHeaderSize = 12;  // BITMAPCOREHEADER (OS/2 and Windows 2)
+constexpr quint32 kInfoHeaderSize = 40;  // BITMAPINFOHEADER; later versions only grow it
+constexpr quint32 kOs2HeaderSize = 64;   // OS/2 2.x, where compression 3 means Huffman coding
+
 // Compression values of the info header.
 constexpr quint32 kBiRgb = 0;
 constexpr quint32 kBiRle8 = 1;

@@ -24,8 +24,6 @@ namespace {
 
 // About this many bytes of pixel rows are read and decoded at a time.
 constexpr qint64 kBandBytes = 256 * 1024;
-constexpr qint64 kFileHeaderSize = 14;
-constexpr quint32 kCoreHeaderSize = 12;
 
 QString UndecodableText() {
     return QCoreApplication::translate("CardSet", "the bitmap cannot be decoded");
