@@ -21,8 +21,6 @@ struct SavedText {
     Q_DECLARE_TR_FUNCTIONS(CardMaker)
 };
 
-const QString kPictureBack = QStringLiteral("picture");
-
 std::vector<SavedSet> SetsIn(const QString& folder, bool playersOwn) {
     std::vector<SavedSet> sets;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,

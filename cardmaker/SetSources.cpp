@@ -12,7 +12,6 @@ namespace tavro::cardmaker {
 namespace {
 
 const QString kGroup = QStringLiteral("[Tavro Memory Card Maker]");
-const QString kPictureBack = QStringLiteral("picture");
 
 QString OriginValue(const QString& file) {
     return QString::fromLatin1(QUrl::toPercentEncoding(file, "/"));

@@ -26,6 +26,9 @@
 
 namespace tavro::cardmaker {
 
+// squares.conf's Back value for a back made from a picture (back.jpg).
+inline const QString kPictureBack = QStringLiteral("picture");
+
 inline const QString kMakerFolder = QStringLiteral(".tavro-maker");
 inline const QString kSquaresFile = QStringLiteral("squares.conf");
 inline const QString kBackCopy = QStringLiteral("back.jpg");

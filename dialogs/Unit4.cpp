@@ -37,7 +37,7 @@
 namespace tavro {
 namespace {
 
-constexpr QSize kClientSize{315, 178};
+constexpr QSize kOptionsClientSize{315, 178};
 constexpr int kInitialPreviewInterval = 500;
 constexpr std::int32_t kDesignTimeDelay = 100;
 constexpr std::int32_t kSliderEdgeSize = 4;
@@ -65,7 +65,7 @@ TForm4::TForm4(Settings& settings, InputGate& gate, QWidget* mainWindow)
       mainWindow_(mainWindow),
       executableFolder_(ExecutableFolder()) {
     setWindowTitle(tr("Options"));
-    setFixedSize(kClientSize);
+    setFixedSize(kOptionsClientSize);
 }
 
 void TForm4::BuildControls() {

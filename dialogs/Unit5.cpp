@@ -17,14 +17,14 @@
 namespace tavro {
 namespace {
 
-constexpr QSize kClientSize{356, 178};
+constexpr QSize kAboutClientSize{356, 178};
 
 }  // namespace
 
 TForm5::TForm5(InputGate& gate, QWidget* mainWindow)
     : ToolDialog(mainWindow, TitleButtons::CloseBox, gate) {
     setWindowTitle(tr("About Tavro Memory"));
-    setFixedSize(kClientSize);
+    setFixedSize(kAboutClientSize);
 }
 
 void TForm5::BuildControls() {

@@ -35,8 +35,8 @@ constexpr Animal kAnimals[kFacesPerSet] = {
     {U'\U0001F433', "whale"},    {U'\U0001F98B', "butterfly"}, {U'\U0001F42E', "cow"},
 };
 
-const CardStyle kStyle{QColor(0xFF, 0xFB, 0xF0), QColor(0x1B, 0x3A, 0x8C), QColor(0x1B, 0x3A, 0x8C),
-                       QColor(0x5B, 0x84, 0xE0)};
+const CardStyle kAnimalStyle{QColor(0xFF, 0xFB, 0xF0), QColor(0x1B, 0x3A, 0x8C),
+                             QColor(0x1B, 0x3A, 0x8C), QColor(0x5B, 0x84, 0xE0)};
 
 QFont EmojiFont() {
     if (!QFontDatabase::families().contains(kEmojiFamily) &&
@@ -106,7 +106,7 @@ QImage RenderGlyph(const QFont& font, const Animal& animal) {
 }
 
 // The set's names in German and French, picture n at index n - 1.
-std::vector<CardSetLanguage> Languages() {
+std::vector<CardSetLanguage> AnimalLanguages() {
     return {
         {QStringLiteral("de"),
          QStringLiteral("Tiere"),
@@ -131,9 +131,9 @@ std::vector<CardSetLanguage> Languages() {
 
 CardSetArt AnimalSet() {
     const QFont font = EmojiFont();
-    CardSetArt set{QStringLiteral("animals"), CardBack(kStyle), {}, {}, Languages()};
+    CardSetArt set{QStringLiteral("animals"), CardBack(kAnimalStyle), {}, {}, AnimalLanguages()};
     for (const Animal& animal : kAnimals) {
-        set.faces.push_back(FaceWithPicture(kStyle, RenderGlyph(font, animal), kPictureSide));
+        set.faces.push_back(FaceWithPicture(kAnimalStyle, RenderGlyph(font, animal), kPictureSide));
         set.names.append(QString::fromLatin1(animal.name));
     }
     return set;

@@ -13,8 +13,8 @@ namespace {
 
 constexpr qreal kFigureRadius = 40;  // half the figure's side in card pixels
 
-const CardStyle kStyle{QColor(0xFF, 0xFF, 0xFF), QColor(0x8C, 0x1B, 0x2E), QColor(0x8C, 0x1B, 0x2E),
-                       QColor(0xE0, 0x6A, 0x7C)};
+const CardStyle kShapeStyle{QColor(0xFF, 0xFF, 0xFF), QColor(0x8C, 0x1B, 0x2E),
+                            QColor(0x8C, 0x1B, 0x2E), QColor(0xE0, 0x6A, 0x7C)};
 
 QPolygonF RegularPolygon(int corners, qreal radius, qreal startDegrees) {
     QPolygonF polygon;
@@ -232,7 +232,7 @@ void DrawOutlined(QPainter& painter, const QPainterPath& path, const QColor& col
 }
 
 QImage DrawFigure(const Figure& figure) {
-    QImage face = BlankFace(kStyle);
+    QImage face = BlankFace(kShapeStyle);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(kCardSize / 2.0, kCardSize / 2.0);
@@ -245,7 +245,7 @@ QImage DrawFigure(const Figure& figure) {
 }
 
 // The set's names in German and French, picture n at index n - 1.
-std::vector<CardSetLanguage> Languages() {
+std::vector<CardSetLanguage> ShapeLanguages() {
     return {
         {QStringLiteral("de"),
          QStringLiteral("Formen"),
@@ -275,7 +275,7 @@ std::vector<CardSetLanguage> Languages() {
 }  // namespace
 
 CardSetArt ShapeSet() {
-    CardSetArt set{QStringLiteral("shapes"), CardBack(kStyle), {}, {}, Languages()};
+    CardSetArt set{QStringLiteral("shapes"), CardBack(kShapeStyle), {}, {}, ShapeLanguages()};
     for (const Figure& figure : kFigures) {
         set.faces.push_back(DrawFigure(figure));
         set.names.append(QString::fromLatin1(figure.name));
