@@ -22,7 +22,7 @@ import wave
 # with the score; the end is the last pair, "Game over" and the name entry, with the score once.
 GOALS = {
     "move": 1.5,
-    "turn": 1.5,
+    "turn": 2.0,  # the key's echo ("space") and a picture's name, which may be long
     "match": 4.5,
     "mismatch": 4.5,
     "hint": 4.5,
