@@ -71,8 +71,10 @@ void GameSounds::RestoreAtStart(bool on, QWidget* lastPainted) {
 bool GameSounds::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint) {
         watched->removeEventFilter(this);
-        // Once this paint is done and on the screen.
-        QTimer::singleShot(0, this, [this] {
+        // A little after this paint is done and on the screen, so that neither the start nor
+        // the first paint waits for Qt Multimedia; no one turns a card sooner.
+        constexpr int kLoadAfterFirstPaintMs = 250;
+        QTimer::singleShot(kLoadAfterFirstPaintMs, this, [this] {
             if (on_) {
                 Load();
             }

@@ -57,7 +57,7 @@ done
 
 # What the game has mapped at its first paint.
 "$program" "$work/maps" >/dev/null 2>&1
-optional=$(grep -oE 'lib(Qt6Sql|Qt6Charts|qsqlite|tavro_[a-z]+)[^ ]*\.so[^ ]*' "$work/maps" | sort -u)
+optional=$(grep -oE 'lib(Qt6Sql|Qt6Charts|qsqlite|tavro_[a-z]+)[^ ]*\.so[^ ]*' "$work/maps" | sort -u || true)
 if [ -n "$optional" ]; then
     printf 'mapped at start, though loaded only when first used:\n%s\n' "$optional"
     optional_ok=1
