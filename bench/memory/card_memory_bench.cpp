@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "../BenchSupport.h"
 #include "app/ProgramWindows.h"
 #include "controls/PictureBox.h"
 #include "game/TileSlot.h"
@@ -26,6 +27,7 @@
 namespace {
 
 using namespace tavro;
+using namespace tavro::bench;
 
 constexpr int kHugeSide = 2000;
 
@@ -33,19 +35,6 @@ long PeakKilobytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-// Keeps the settings store, leads.dat and the player's card sets in a temporary folder.
-void Sandbox(const QString& folder) {
-    qputenv("HOME", folder.toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (folder + QStringLiteral("/user")).toLocal8Bit());
-    qputenv("XDG_CONFIG_DIRS", (folder + QStringLiteral("/system")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toLocal8Bit());
-    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, folder + QStringLiteral("/user"));
-        QSettings::setPath(format, QSettings::SystemScope, folder + QStringLiteral("/system"));
-    }
-    QDir::setCurrent(folder);
 }
 
 // A Leads table no game can enter, so the game ends without the name dialog.

@@ -19,12 +19,14 @@
 #include <cstring>
 #include <vector>
 
+#include "../BenchSupport.h"
 #include "app/ProgramWindows.h"
 #include "settings/SettingsStore.h"
 
 namespace {
 
 using namespace tavro;
+using namespace tavro::bench;
 
 constexpr int kSets = 2000;
 constexpr int kRuns = 7;
@@ -32,19 +34,6 @@ constexpr qint64 kFullSize = 16 * 1024;
 const char* const kLanguages[] = {"de", "fr", "es", "it", "nl", "pt", "sv", "da", "fi", "nb",
                                   "pl", "cs", "sk", "hu", "ro", "hr", "sl", "et", "lv", "lt",
                                   "el", "tr", "ru", "uk", "bg", "sr", "ca", "eu", "gl", "is"};
-
-// Keeps the settings store, leads.dat and the player's card sets in a temporary folder.
-void Sandbox(const QString& folder) {
-    qputenv("HOME", folder.toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (folder + QStringLiteral("/user")).toLocal8Bit());
-    qputenv("XDG_CONFIG_DIRS", (folder + QStringLiteral("/system")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (folder + QStringLiteral("/data")).toLocal8Bit());
-    for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, folder + QStringLiteral("/user"));
-        QSettings::setPath(format, QSettings::SystemScope, folder + QStringLiteral("/system"));
-    }
-    QDir::setCurrent(folder);
-}
 
 double Milliseconds(const QElapsedTimer& timer) {
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
@@ -150,11 +139,6 @@ std::pair<double, double> OpenInChild(const QString& programFolder) {
     }
     const QList<QByteArray> times = child.readAllStandardOutput().trimmed().split(' ');
     return {times.value(0).toDouble(), times.value(1).toDouble()};
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

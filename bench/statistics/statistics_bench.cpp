@@ -19,6 +19,7 @@
 #include <cstring>
 #include <vector>
 
+#include "../BenchSupport.h"
 #include "modules/ModuleLoader.h"
 #include "records/RecordsDatabase.h"
 #include "statistics/StatisticsOpener.h"
@@ -26,6 +27,7 @@
 namespace {
 
 using namespace tavro;
+using namespace tavro::bench;
 
 constexpr int kRuns = 9;
 constexpr double kLimitMs = 100;
@@ -137,11 +139,6 @@ int OpenInThisProcess(int argc, char** argv) {
     const double againMs = OpenOnce(*opener, mainWindow, watch, again);
     std::printf("%.2f %.2f %.2f\n", firstMs, againMs, loadMs);
     return 0;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "leads/ForkedChildren.h"
 #include "leads/PermissionTestSupport.h"
 
 namespace tavro::test {
@@ -46,63 +47,6 @@ inline std::string RouteName(const ::testing::TestParamInfo<Route>& info) {
 
 inline const auto kAllRoutes = ::testing::Values(
     Route::Plain, Route::LinkReplaced, Route::LinkInPlace, Route::HardLink, Route::LockedFolder);
-
-// Starts children at the same instant: each waits in Wait until the test calls Release.
-class Gate {
-public:
-    Gate() {
-        if (::pipe(ends_) != 0) {
-            ends_[0] = ends_[1] = -1;
-        }
-    }
-    ~Gate() { Release(); }
-    Gate(const Gate&) = delete;
-    Gate& operator=(const Gate&) = delete;
-
-    bool IsOpen() const { return ends_[0] >= 0; }
-    // In a child: blocks until the test releases the gate.
-    void Wait() {
-        ::close(ends_[1]);
-        char byte = 0;
-        while (::read(ends_[0], &byte, 1) < 0 && errno == EINTR) {
-        }
-    }
-    void Release() {
-        for (int& end : ends_) {
-            if (end >= 0) {
-                ::close(end);
-                end = -1;
-            }
-        }
-    }
-
-private:
-    int ends_[2] = {-1, -1};
-};
-
-// Integers that forked children and the test see alike, all 0 at first.
-class SharedCounters {
-public:
-    explicit SharedCounters(std::size_t count)
-        : count_(count),
-          memory_(::mmap(nullptr, count * sizeof(std::atomic<int>), PROT_READ | PROT_WRITE,
-                         MAP_SHARED | MAP_ANONYMOUS, -1, 0)) {
-        for (std::size_t i = 0; i < count_; ++i) {
-            new (static_cast<std::atomic<int>*>(memory_) + i) std::atomic<int>(0);
-        }
-    }
-    ~SharedCounters() { ::munmap(memory_, count_ * sizeof(std::atomic<int>)); }
-    SharedCounters(const SharedCounters&) = delete;
-    SharedCounters& operator=(const SharedCounters&) = delete;
-
-    std::atomic<int>& operator[](std::size_t index) {
-        return static_cast<std::atomic<int>*>(memory_)[index];
-    }
-
-private:
-    std::size_t count_;
-    void* memory_;
-};
 
 // Waits for a child and gives its exit code (kChildCrashed when a signal ended it).
 inline int ExitCodeOf(pid_t child) {

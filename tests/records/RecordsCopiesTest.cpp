@@ -16,59 +16,13 @@
 #include <random>
 #include <thread>
 
+#include "leads/ForkedChildren.h"
 #include "records/RecordWriter.h"
 #include "records/RecordsDatabase.h"
 #include "records/RecordsTestSupport.h"
 
 namespace tavro::test {
 namespace {
-
-// Holds children until the test releases them all at once.
-class Gate {
-public:
-    Gate() {
-        if (::pipe(ends_) != 0) {
-            ends_[0] = ends_[1] = -1;
-        }
-    }
-    ~Gate() { Release(); }
-    Gate(const Gate&) = delete;
-    Gate& operator=(const Gate&) = delete;
-    void Wait() {
-        ::close(ends_[1]);
-        char byte = 0;
-        while (::read(ends_[0], &byte, 1) < 0 && errno == EINTR) {
-        }
-    }
-    void Release() {
-        for (int& end : ends_) {
-            if (end >= 0) {
-                ::close(end);
-                end = -1;
-            }
-        }
-    }
-
-private:
-    int ends_[2] = {-1, -1};
-};
-
-// A number the children write and the test reads after they are gone.
-class SharedNumber {
-public:
-    SharedNumber()
-        : memory_(::mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE,
-                         MAP_SHARED | MAP_ANONYMOUS, -1, 0)) {
-        new (memory_) std::atomic<int>(0);
-    }
-    ~SharedNumber() { ::munmap(memory_, sizeof(std::atomic<int>)); }
-    SharedNumber(const SharedNumber&) = delete;
-    SharedNumber& operator=(const SharedNumber&) = delete;
-    std::atomic<int>& operator*() { return *static_cast<std::atomic<int>*>(memory_); }
-
-private:
-    void* memory_;
-};
 
 pid_t StartCopy(const std::function<int()>& body) {
     const pid_t child = ::fork();
@@ -169,21 +123,21 @@ TEST(RecordsCopies, TwoCopiesRecordingAtOnceBothKeepTheirGames) {
 TEST(RecordsCopies, AKillDuringTheWritesLosesNoGameWrittenBefore) {
     RecordsFolder folder(true);
     const QString path = folder.Records();
-    SharedNumber written;
+    SharedCounters written(1);
     std::mt19937 random(20260302);
     std::uniform_int_distribution<int> delay(0, 4000);  // microseconds
     constexpr int kKills = 300;
     for (int kill = 0; kill < kKills; ++kill) {
         SCOPED_TRACE(kill);
-        const int before = *written;
+        const int before = written[0];
         const pid_t child = StartCopy([&] {
-            RecordForever(path, *written);
+            RecordForever(path, written[0]);
             return 0;
         });
         ASSERT_GT(child, 0);
         // Once the copy writes, at a random moment of its writes.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (*written == before && std::chrono::steady_clock::now() < deadline) {
+        while (written[0] == before && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::microseconds(100));
         }
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
@@ -194,7 +148,7 @@ TEST(RecordsCopies, AKillDuringTheWritesLosesNoGameWrittenBefore) {
         // The record is whole; games 1 .. written are all there, and at most the one being
         // written besides. (A game that got in just before the kill, unnoted, is written again
         // by the next copy under its number: numbers are counted once.)
-        const qint64 last = SampleGame(*written).playedAt.toMSecsSinceEpoch();
+        const qint64 last = SampleGame(written[0]).playedAt.toMSecsSinceEpoch();
         const QStringList found = Values(
             path,
             {QStringLiteral("PRAGMA integrity_check"),
@@ -202,11 +156,11 @@ TEST(RecordsCopies, AKillDuringTheWritesLosesNoGameWrittenBefore) {
                  .arg(last),
              QStringLiteral("SELECT count(DISTINCT played_at) FROM games")});
         ASSERT_EQ(found[0], QStringLiteral("ok"));
-        ASSERT_EQ(found[1].toInt(), *written);
-        ASSERT_LE(found[2].toInt(), *written + 1);
+        ASSERT_EQ(found[1].toInt(), written[0]);
+        ASSERT_LE(found[2].toInt(), written[0] + 1);
     }
-    EXPECT_GE(*written, kKills);
-    std::printf("%d kills; %d games written\n", kKills, (*written).load());
+    EXPECT_GE(written[0], kKills);
+    std::printf("%d kills; %d games written\n", kKills, (written[0]).load());
 }
 
 }  // namespace
