@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <exception>
 #include <functional>
 
 #include "app/GameRecording.h"
@@ -164,8 +165,23 @@ private:
     // from the event loop, once the engine's call has returned.
     void EnterTheLeadsLater();
     void EnterTheLeads();
-    // The deal found no card back: tell the player and end the process.
+    // No card set at all can be dealt: tell the player and end the process.
     void EndForWantOfACardBack();
+    // The folder whose "gfx" holds the program's card sets.
+    QString ProgramFolder() const;
+    // Deals a new game. A set in play that can no longer be dealt (removed, renamed or broken
+    // while the program ran) is first passed over for the next usable set, as at start.
+    void DealNewGame();
+    // Passes the set in play over for the next usable set, with one notice that names the
+    // problem; false when no other set can be dealt (the program then ends).
+    bool ReplaceCardSetInPlay(const QString& problem);
+    // The deal found no card back: from the event loop, once the engine's call has returned, the
+    // set is passed over and a game of the next usable set dealt.
+    void DealInPlaceOfLostCardSetLater();
+    void DealInPlaceOfLostCardSet();
+    // Reports what a turn or a wait threw. When the set in play has vanished meanwhile (its
+    // folder or its card back gone), a game of the next usable set is dealt instead.
+    void ReportPlayFailure(std::exception_ptr failure);
     void MoveCursor(int rowStep, int columnStep);
     // Brings the cards' accessible names up to date (each card's state as the engine tells it)
     // and announces the end of a game.
@@ -210,7 +226,8 @@ private:
     TwoPlayersDialog* twoPlayersDialog_ = nullptr;  // made on first use
     ComputerDialog* computerDialog_ = nullptr;
     std::array<QString, kMaxPlayers> dealtNames_;
-    InputGate::Hold endMessage_;  // from the end of a game of two until its message is closed
+    InputGate::Hold endMessage_;   // from the end of a game of two until its message is closed
+    InputGate::Hold lostCardSet_;  // from a deal without a card back until the set is replaced
     GameRecording recording_{this};
     StatisticsOpener* statistics_ = nullptr;  // the statistics module, once loaded
 };

@@ -99,7 +99,7 @@ QString TForm1::OutcomeText(const Outcome& outcome) {
             afterWait_.clear();
             return tr("New game, %1 points.").arg(state_.Game.Points);
         case Outcome::Kind::CardBackMissing:
-            return QString();  // the program ends with a message box
+            return QString();  // the next usable set is dealt, with a notice
         case Outcome::Kind::TurnPassed:
             return QString();  // in a game of two only (Unit1Players.cpp)
     }

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up (FormCreate), its close (FormClose), its commands (the tile clicks
-// and the menu items) and what it does when Options says what changed. Every command but Exit
-// does nothing while the input gate is closed, and every one reports what it throws instead of
-// letting it reach the event loop.
+// and the menu items), what it does when Options says what changed, and the card set dealt: one
+// that can no longer be dealt is passed over for the next usable one, at start and in play alike.
+// Every command but Exit does nothing while the input gate is closed, and every one reports what it
+// throws instead of letting it reach the event loop.
 #include <QCloseEvent>
 #include <exception>
+#include <utility>
 
 #include "app/Unit1.h"
 #include "dialogkit/ErrorReport.h"
 #include "dialogkit/ShownText.h"
 #include "dialogs/Unit4.h"
 #include "dialogs/Unit5.h"
+#include "game/CardSetLayout.h"
 #include "scores/LeadsFile.h"
 #include "scores/LockPrompt.h"
 #include "scores/Unit3.h"
@@ -37,8 +40,7 @@ void TForm1::FormCreate() {
     // stays closed until the engine has dealt.
     LoadSettings(state_.Config);
     ApplyPlaySettings();
-    const QString programFolder =
-        startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
+    const QString programFolder = ProgramFolder();
     // A stored set that names no set folder (a typo, a path, a set since removed) or that can't
     // be dealt (a picture missing or broken) would stop every start, and nothing but editing the
     // settings could mend it: the next usable set is dealt instead, with a notice for a broken
@@ -68,6 +70,69 @@ void TForm1::FormCreate() {
     }
 }
 
+QString TForm1::ProgramFolder() const {
+    return startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
+}
+
+void TForm1::DealNewGame() {
+    const QString problem = CardSetProblem(QString::fromStdString(state_.Config.CardFolder));
+    if (!problem.isEmpty() && !ReplaceCardSetInPlay(problem)) {
+        return;
+    }
+    engine_.NewGame();
+}
+
+bool TForm1::ReplaceCardSetInPlay(const QString& problem) {
+    const QString folder = QString::fromStdString(state_.Config.CardFolder);
+    const QString lostName = QString::fromStdString(state_.Config.CardSetName);
+    // The name the player saw: the set's own may be gone with its folder.
+    const CardSetInfo info =
+        pictureNamesFolder_ == state_.Config.CardFolder ? pictureNames_ : ReadCardSetInfo(folder);
+    const CardSetChoice choice = ChooseCardSetInPlaceOf(
+        state_.Config.CardSetName, CardSetShownName(info, lostName), problem, ProgramFolder());
+    if (choice.name.empty()) {
+        EndForWantOfACardBack();
+        return false;
+    }
+    // Every other setting stays as it is, and the new set is stored at the end of the run.
+    state_.Config.CardSetName = choice.name;
+    BuildCardFolder(state_.Config, ProgramFolder());
+    ShowCardSetInCaption();
+    ReportError(this, ShownText(choice.notice));
+    return true;
+}
+
+void TForm1::DealInPlaceOfLostCardSetLater() {
+    lostCardSet_ = InputGate::Hold(state_.InputState);
+    QMetaObject::invokeMethod(this, &TForm1::DealInPlaceOfLostCardSet, Qt::QueuedConnection);
+}
+
+void TForm1::DealInPlaceOfLostCardSet() {
+    const InputGate::Hold replacing = std::move(lostCardSet_);
+    try {
+        QString problem = CardSetProblem(QString::fromStdString(state_.Config.CardFolder));
+        if (problem.isEmpty()) {
+            // The back's headers are sound but its picture could not be shown all the same.
+            problem = QString::fromStdString(CardPictureFileName(kCardBack)) +
+                      QStringLiteral(": ") + tr("the picture can't be read");
+        }
+        if (ReplaceCardSetInPlay(problem)) {
+            engine_.NewGame();
+        }
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+void TForm1::ReportPlayFailure(std::exception_ptr failure) {
+    if (CardSetVanished(QString::fromStdString(state_.Config.CardFolder))) {
+        recording_.Leave(GameEnd::LeftByNew);
+        DealInPlaceOfLostCardSetLater();
+        return;
+    }
+    ReportException(this, failure);
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
     recording_.HandOverPending();
     recording_.Leave(GameEnd::LeftByExit);
@@ -95,14 +160,14 @@ void TForm1::ImageClick(int tile) {
     try {
         engine_.SelectTile(tile);
     } catch (...) {
-        ReportException(this, std::current_exception());
+        ReportPlayFailure(std::current_exception());
     }
 }
 
 void TForm1::new1Click() {
     RunCommand([this] {
         recording_.Leave(GameEnd::LeftByNew);
-        engine_.NewGame();
+        DealNewGame();
     });
 }
 
@@ -137,7 +202,7 @@ void TForm1::OptionsApplied(bool setChanged, bool delayChanged) {
     }
     recording_.Leave(GameEnd::LeftByOptions);
     try {
-        engine_.NewGame();  // with the card folder and delay the dialog left
+        DealNewGame();  // with the card folder and delay the dialog left
     } catch (...) {
         ReportException(this, std::current_exception());
     }

@@ -9,7 +9,6 @@
 #include "controls/PictureBox.h"
 
 namespace tavro {
-namespace {}  // namespace
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
     if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {

@@ -58,7 +58,7 @@ void TForm1::SwitchPlayMode(PlayMode mode) {
     recording_.Leave(GameEnd::LeftByModeChange);
     state_.Config.Play.Mode = mode;
     engine_.SetPlayers(mode, state_.Config.Play.Strength);
-    engine_.NewGame();
+    DealNewGame();
 }
 
 void TForm1::OnePlayer1Click() {

@@ -2,8 +2,9 @@
 // The main window as the game core's BoardView: the tile pictures (a face id turned into the card
 // set's file), frame colours, the points label and the hint command; the timers of the engine's
 // waits; and what each outcome leads to: speech, the name entry after a game for the Leads (the
-// message of the end after a game of two), the record of the game, the end of the program without
-// a card back.
+// message of the end after a game of two), the record of the game, another card set when the one
+// in play lost its card back. Whatever opens a window is queued: it runs once the engine's call
+// has returned.
 #include <QAccessible>
 #include <QFrame>
 #include <QLabel>
@@ -66,7 +67,7 @@ void TForm1::requestWait(const WaitRequest& wait) {
         try {
             engine_.FinishWait(wait);
         } catch (...) {
-            ReportException(this, std::current_exception());
+            ReportPlayFailure(std::current_exception());
         }
     });
 }
@@ -89,7 +90,7 @@ void TForm1::reportOutcome(const Outcome& outcome) {
             }
             break;
         case Outcome::Kind::CardBackMissing:
-            EndForWantOfACardBack();
+            DealInPlaceOfLostCardSetLater();
             return;
         default:
             break;

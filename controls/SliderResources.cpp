@@ -59,10 +59,6 @@ void ClearCursorRegistry() {
 
 }  // namespace
 
-const char* SliderImageName(int index) {
-    return index >= 0 && index < 4 ? kImageNames[index] : "";
-}
-
 QImage BuiltInSliderImage(int index) {
     if (index < 0 || index >= 4) {
         return {};

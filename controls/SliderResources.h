@@ -12,8 +12,6 @@ namespace tavro {
 inline constexpr int kHandCursor = 14000;  // "RX_HANDCUR": the pointing hand over the thumb
 inline constexpr int kDragCursor = 14001;  // "RX_DRAGCUR": an arrow dragging a box
 
-// The resource name ("W95_HTB", "W95_HRL", "W95_VTB", "W95_VRL") of a slider image index 0..3.
-const char* SliderImageName(int index);
 // The built-in picture of a slider image index 0..3, as 32-bit RGB; a null image for others.
 QImage BuiltInSliderImage(int index);
 // The cursor registered under the number; the arrow for an unknown number.

@@ -92,10 +92,6 @@ void Announcer::Flush() {
 #endif
 }
 
-QString Announcer::LastAnnouncement() const {
-    return messages_[last_]->accessibleName();
-}
-
 Announcer& AnnouncerOf(QWidget* widget) {
     // The program's main window hosts the one announcer, also for its dialogs: a screen reader
     // would name a dialog that held it before every announcement.

@@ -20,8 +20,6 @@ public:
     void Announce(const QString& text);
     // Hands the texts announced so far to the screen reader now, before a dialog opens.
     void Flush();
-    // The last text announced (empty before the first).
-    QString LastAnnouncement() const;
 
 private:
     // The notifications take turns, so that one keeps its text until the screen reader, which

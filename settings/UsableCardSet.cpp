@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <optional>
 
@@ -74,49 +75,92 @@ QString CardSetProblem(const QString& folder) {
     return {};
 }
 
-CardSetChoice ChooseUsableCardSet(const std::vector<std::string>& wanted,
-                                  const QString& executableFolder) {
-    std::vector<std::string> tried;
-    QString refused;  // what the notice says of the first set passed over
+namespace {
+
+// Tries sets one after the other, each at most once, and remembers what the notice says of the
+// first one passed over.
+class SetChooser {
+public:
+    explicit SetChooser(const QString& executableFolder) : executableFolder_(executableFolder) {}
+
+    // Marks a set as passed over already, for the reason given.
+    void PassOver(const std::string& name, const QString& shownName, const QString& problem) {
+        tried_.push_back(name);
+        Refuse(shownName, problem);
+    }
+
     // The choice of the set when it can be dealt.
-    const auto dealable = [&](const std::string& name) -> std::optional<CardSetChoice> {
-        if (std::find(tried.begin(), tried.end(), name) != tried.end()) {
+    std::optional<CardSetChoice> Try(const std::string& name) {
+        if (std::find(tried_.begin(), tried_.end(), name) != tried_.end()) {
             return std::nullopt;
         }
-        tried.push_back(name);
-        const QString folder = CardSetFolder(name, executableFolder);
+        tried_.push_back(name);
+        const QString folder = CardSetFolder(name, executableFolder_);
         if (folder.isEmpty()) {
             return std::nullopt;
         }
         if (const QString problem = CardSetProblem(folder); !problem.isEmpty()) {
-            if (refused.isEmpty()) {
-                refused = ChoiceText::tr("The card set %1 can't be used (%2).")
-                              .arg(ShownName(folder, name), problem);
-            }
+            Refuse(ShownName(folder, name), problem);
             return std::nullopt;
         }
-        if (refused.isEmpty()) {
+        if (refused_.isEmpty()) {
             return CardSetChoice{name, {}};
         }
         return CardSetChoice{
             name,
-            refused + u' ' +
+            refused_ + u' ' +
                 ChoiceText::tr("The card set %1 is used instead.").arg(ShownName(folder, name))};
-    };
-    std::vector<std::string> first = wanted;
-    first.emplace_back(kDefaultCardSet);
-    for (const std::string& name : first) {
-        if (auto choice = dealable(name)) {
-            return *choice;
+    }
+
+    // The wanted sets, then the default set, then every other set in name order.
+    CardSetChoice Choose(const std::vector<std::string>& wanted) {
+        std::vector<std::string> first = wanted;
+        first.emplace_back(kDefaultCardSet);
+        for (const std::string& name : first) {
+            if (auto choice = Try(name)) {
+                return *choice;
+            }
+        }
+        // Listed only now: most starts find the wanted set whole.
+        for (const std::string& name : AllSetNames(executableFolder_)) {
+            if (auto choice = Try(name)) {
+                return *choice;
+            }
+        }
+        return {{}, refused_};
+    }
+
+private:
+    void Refuse(const QString& shownName, const QString& problem) {
+        if (refused_.isEmpty()) {
+            refused_ =
+                ChoiceText::tr("The card set %1 can't be used (%2).").arg(shownName, problem);
         }
     }
-    // Listed only now: most starts find the wanted set whole.
-    for (const std::string& name : AllSetNames(executableFolder)) {
-        if (auto choice = dealable(name)) {
-            return *choice;
-        }
-    }
-    return {{}, refused};
+
+    QString executableFolder_;
+    std::vector<std::string> tried_;
+    QString refused_;  // what the notice says of the first set passed over
+};
+
+}  // namespace
+
+bool CardSetVanished(const QString& folder) {
+    return !QFileInfo(folder).isDir() ||
+           !PictureProblem(folder + QString::fromStdString(CardPictureFileName(kCardBack)))
+                .isEmpty();
+}
+
+CardSetChoice ChooseUsableCardSet(const std::vector<std::string>& wanted,
+                                  const QString& executableFolder) {
+    return SetChooser(executableFolder).Choose(wanted);
+}
+
+CardSetChoice ChooseCardSetInPlaceOf(const std::string& lost, const QString& lostShownName,
+                                     const QString& problem, const QString& executableFolder) {
+    SetChooser chooser(executableFolder);
+    chooser.PassOver(lost, lostShownName, problem);
+    return chooser.Choose({});
 }
 
 }  // namespace tavro

@@ -17,6 +17,11 @@ namespace tavro {
 // cost of 19 small reads.
 QString CardSetProblem(const QString& folder);
 
+// Whether the set in `folder` has gone as a whole while it was in play: its folder is no
+// folder any more, or its card back can't be read. A single broken face is not that: the game
+// reports it and goes on.
+bool CardSetVanished(const QString& folder);
+
 struct CardSetChoice {
     std::string name;  // the set to deal; empty when no set at all can be dealt
     // Names the first set tried that has a folder but can't be dealt, the reason, and the set
@@ -32,5 +37,13 @@ struct CardSetChoice {
 // notice, as the game always did.
 CardSetChoice ChooseUsableCardSet(const std::vector<std::string>& wanted,
                                   const QString& executableFolder);
+
+// The set to deal in place of `lost`, the set in play, whose pictures can no longer be read (it
+// was removed, renamed or broken while the game ran): the default set, failing that every other
+// set in name order, never `lost` itself. The notice always names the lost set (by the name the
+// player saw, `lostShownName`) and the problem; the name is empty when no other set can be
+// dealt.
+CardSetChoice ChooseCardSetInPlaceOf(const std::string& lost, const QString& lostShownName,
+                                     const QString& problem, const QString& executableFolder);
 
 }  // namespace tavro

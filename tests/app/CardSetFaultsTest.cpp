@@ -282,6 +282,102 @@ private slots:
         QCOMPARE(program.exitCodes, std::vector<int>{1});
     }
 
+    // The set in play removed, renamed or broken while the program runs: the next card turned
+    // or the next deal passes it over for the next usable set with one notice, the game goes on
+    // and every other setting is kept. Only when no set is left does the program end.
+    void theSetInPlayLostIsPassedOverForTheNextUsableSet_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("loss");   // "remove", "rename" or "remove space.bmp"
+        QTest::addColumn<bool>("byTurn");    // noticed by a card turned, or else by New
+        QTest::addColumn<QString>("dealt");  // empty: none, the program ends
+        QTest::newRow("own set removed, a card turned") << "Family"
+                                                        << "remove" << true << "animals";
+        QTest::newRow("own set removed, New") << "Family"
+                                              << "remove" << false << "animals";
+        QTest::newRow("own set renamed, New") << "Family"
+                                              << "rename" << false << "animals";
+        QTest::newRow("own set's back removed, New") << "Family"
+                                                     << "remove space.bmp" << false << "animals";
+        QTest::newRow("the default set removed, a card turned") << "animals"
+                                                                << "remove" << true << "zoo";
+        QTest::newRow("no set left, New") << "animals"
+                                          << "remove" << false << "";
+    }
+    void theSetInPlayLostIsPassedOverForTheNextUsableSet() {
+        QFETCH(QString, stored);
+        QFETCH(QString, loss);
+        QFETCH(bool, byTurn);
+        QFETCH(QString, dealt);
+        Sandbox sandbox;
+        const QString programSets = sandbox.programFolder() + QStringLiteral("/gfx/");
+        const QString folder =
+            (stored == QStringLiteral("animals") ? programSets : sandbox.playerSetsFolder()) +
+            stored + u'/';
+        if (stored != QStringLiteral("animals")) {
+            CopySet(sandbox, folder);
+        }
+        if (!dealt.isEmpty() && dealt != QStringLiteral("animals")) {
+            CopySet(sandbox, programSets + dealt + u'/');
+        }
+        Settings settings;
+        settings.CardSetName = stored.toStdString();
+        settings.FlipDelay = 850;
+        settings.Play.Mode = PlayMode::TwoPlayers;
+        settings.Play.PlayerNames = {"Ann", "Bo"};
+        SaveSettings(settings);
+        ProgramUnderTest program(sandbox);
+        TForm1& form = program.form1;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tavro Memory: ") + stored);
+        QTest::mouseClick(form.Image(5), Qt::LeftButton);  // a game in progress
+        QCOMPARE(form.state().Game.FirstPick, 5);
+
+        if (loss == QStringLiteral("rename")) {
+            QVERIFY(QDir().rename(folder, folder.chopped(1) + QStringLiteral("-old")));
+        } else if (loss == QStringLiteral("remove")) {
+            QVERIFY(QDir(folder).removeRecursively());
+        } else {
+            QVERIFY(QFile::remove(folder + loss.section(u' ', 1)));
+        }
+        const auto box = AnswerMessageBox();
+        int other = 1;
+        while (other == 5 ||
+               form.state().Game.BoardFaces[Slot(other)] == form.state().Game.BoardFaces[Slot(5)]) {
+            ++other;
+        }
+        if (byTurn) {
+            QTest::mouseClick(form.Image(other), Qt::LeftButton);
+        } else {
+            form.new1->trigger();
+        }
+        QTRY_VERIFY(!box->text.isEmpty());
+        if (dealt.isEmpty()) {
+            QCOMPARE(box->text, QStringLiteral("Please reinstall Tavro Memory"));
+            QTRY_COMPARE(program.exitCodes, std::vector<int>{1});
+            return;
+        }
+        QCOMPARE(box->text,
+                 QStringLiteral("The card set %1 can't be used (%2). The card set %3 "
+                                "is used instead.")
+                     .arg(stored, QStringLiteral("space.bmp: the file does not exist"), dealt));
+        QCOMPARE(program.exitCodes, std::vector<int>{});
+        QTRY_COMPARE(form.state().InputState, kInputReady);
+        QCOMPARE(form.windowTitle(), QStringLiteral("Tavro Memory: ") + dealt);
+        QCOMPARE(form.state().Game.FirstPick, 0);  // a new game of the set dealt instead
+        QCOMPARE(Shown(form, 5), CardBackColour());
+        QTest::mouseClick(form.Image(other), Qt::LeftButton);  // and it plays
+        QCOMPARE(form.state().Game.FirstPick, other);
+
+        form.close();
+        Settings saved;
+        LoadSettings(saved);
+        QCOMPARE(saved.CardSetName, dealt.toStdString());
+        QCOMPARE(saved.FlipDelay, 850);
+        QCOMPARE(saved.Play.Mode, PlayMode::TwoPlayers);
+        QCOMPARE(saved.Play.PlayerNames[1], std::string("Bo"));
+    }
+
     // Picking a set that can't be dealt in Options: reported, and the previous set with its
     // game in progress comes back; with the delay changed as well, a new deal of that set.
     void aPickedBrokenSetIsReportedAndUndone_data() {

@@ -5,7 +5,8 @@
 # widget into the picture library, the settings libraries or the record of games, a window into a
 # shared widget, Qt into the game core; the game reaching past the record's and the statistics'
 # module interfaces; the core running events; a card set's file name spelled outside its home;
-# the input gate written directly), and the untouched copy must pass both.
+# the input gate written directly; a message box inside the core's call, directly or through
+# another function), and the untouched copy must pass both.
 # Usage: check_layers_planted.sh <source folder> [Qt's QtWidgets header folder]
 set -euo pipefail
 source_dir=$(realpath "$1")
@@ -65,5 +66,7 @@ records/RecordsDatabase.cpp|#include <QWidget>
 records/RecordWriter.cpp|#include "statistics/StatisticsWindow.h"
 app/Unit1Statistics.cpp|#include "statistics/StatisticsWindow.h"
 app/GameRecording.cpp|#include "records/RecordsDatabase.h"
+app/Unit1View.cpp|void TForm1::setFrameColour(int, std::uint32_t) { QMessageBox::information(this, {}, {}); }
+app/Unit1Players.cpp|void TForm1::ShowPlayers() { ShowEndOfGame(); }
 PLANTS
 echo "every planted line is caught"

@@ -7,7 +7,9 @@
 # - a card set's file names (the back's "space.bmp", the faces' ".bmp") are spelled only in
 #   game/CardSetLayout.h, in every source of the programs and tools (tests and benchmarks may
 #   write sets of their own);
-# - nothing but game/InputGate.h writes the input gate: whoever must keep input out holds it.
+# - nothing but game/InputGate.h writes the input gate: whoever must keep input out holds it;
+# - what the core calls in the main window opens no window and runs no events: it queues them
+#   (check_core_calls.py).
 # Usage: check_one_direction.sh <source folder>
 set -uo pipefail
 cd "$1" || exit 2
@@ -43,6 +45,9 @@ forbid "a card set's file names are spelled outside $layout_home" \
 forbid 'the input gate is written directly (hold it with InputGate::Hold)' \
     '(InputState|inputState_?)[[:space:]]*=[^=]|std::uint8_t&[[:space:]]*inputState' \
     $(printf '%s\n' $other_sources | grep -vx 'game/InputGate.h')
+
+# Nor does a window open inside the core's call from the windows' side (app/): see the script.
+python3 "$(dirname "$0")/check_core_calls.py" . || failures=$((failures + 1))
 
 [ "$failures" -eq 0 ] && echo "the core reports, the windows decide; one home for the layout"
 exit "$failures"

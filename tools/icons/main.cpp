@@ -19,7 +19,7 @@ constexpr int kSizes[] = {16, 32, 48, 64, 128, 256};
 using DrawIcon = QImage (*)(int size);
 
 bool SaveIcon(const QString& themeFolder, const QString& id, DrawIcon draw, int size) {
-    const QString folder = QStringLiteral("%1/%2x%2/apps").arg(themeFolder).arg(size);
+    const QString folder = QStringLiteral("%1/%2x%2/apps").arg(themeFolder, QString::number(size));
     const QString file = QStringLiteral("%1/%2.png").arg(folder, id);
     const QImage icon = draw(size);
     if (!QDir().mkpath(folder) || !icon.save(file, "PNG")) {
