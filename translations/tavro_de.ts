@@ -951,6 +951,10 @@
         <source>&amp;Record games</source>
         <translation>&amp;Spiele aufzeichnen</translation>
     </message>
+    <message>
+        <source>the picture can&apos;t be read</source>
+        <translation>das Bild kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>

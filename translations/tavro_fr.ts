@@ -951,6 +951,10 @@
         <source>&amp;Record games</source>
         <translation>&amp;Enregistrer les parties</translation>
     </message>
+    <message>
+        <source>the picture can&apos;t be read</source>
+        <translation>l&apos;image ne peut pas être lue</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>
