@@ -19,14 +19,11 @@ namespace tavro {
 struct StoredSettings {
     std::optional<std::string> Cards;   // UTF-8
     std::optional<std::int32_t> Delay;  // milliseconds
-    // The values the program adds beside "cards" and "delay" (kAddedSettingNames), each as text
-    // (UTF-8) under its own name in the same place; one that is absent or not text is left out.
+    // The values the program adds beside "cards" and "delay" (the keys of PlaySettingRows), each
+    // as text (UTF-8) under its own name in the same place; one that is absent or not text is
+    // left out.
     std::map<std::string, std::string> Added;
 };
-
-// The names of the added values, the "&Play" menu's settings (SettingsStore.cpp).
-inline constexpr const char* kAddedSettingNames[] = {"players",  "player1", "player2",
-                                                     "strength", "sounds",  "records"};
 
 class KeyValueStore {
 public:

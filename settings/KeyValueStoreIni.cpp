@@ -231,12 +231,13 @@ bool WriteScope(QSettings::Scope scope, const std::string& cards, std::int32_t d
             values.setValue(kPath, QString::fromStdString(path));
             // An added value that is not given is at its default and is not kept, so that a file
             // of a player who never changed one holds the three values it always held.
-            for (const char* name : kAddedSettingNames) {
-                const auto value = added.find(name);
+            for (const PlaySettingRow& row : PlaySettingRows()) {
+                const QString name = QString::fromStdString(row.key);
+                const auto value = added.find(row.key);
                 if (value != added.end()) {
-                    values.setValue(QLatin1String(name), QString::fromStdString(value->second));
+                    values.setValue(name, QString::fromStdString(value->second));
                 } else {
-                    values.remove(QLatin1String(name));
+                    values.remove(name);
                 }
             }
             return true;
@@ -264,8 +265,8 @@ void RemoveUserValues() {
         [](QSettings& values) {
             bool removed = false;
             QStringList names{kCards, kDelay, kPath};
-            for (const char* added : kAddedSettingNames) {
-                names.append(QLatin1String(added));
+            for (const PlaySettingRow& row : PlaySettingRows()) {
+                names.append(QString::fromStdString(row.key));
             }
             for (const QString& name : names) {
                 if (values.contains(name)) {
@@ -306,12 +307,12 @@ public:
                 delayFound = true;
                 values.Delay = Int32Value(file->value(kDelay));
             }
-            for (const char* added : kAddedSettingNames) {
-                const QString name = QLatin1String(added);
+            for (const PlaySettingRow& row : PlaySettingRows()) {
+                const QString name = QString::fromStdString(row.key);
                 if (!addedFound.contains(name) && file->contains(name)) {
                     addedFound.insert(name);
                     if (const std::optional<std::string> text = TextValue(file->value(name))) {
-                        values.Added[added] = *text;
+                        values.Added[row.key] = *text;
                     }
                 }
             }

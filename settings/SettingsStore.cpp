@@ -11,8 +11,10 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "settings/KeyValueStore.h"
+#include "settings/PlaySettingsTable.h"
 
 namespace tavro {
 namespace {
@@ -29,91 +31,22 @@ std::int32_t ValidFlipDelay(const std::optional<std::int32_t>& stored) {
     return delay;
 }
 
-// The "&Play" menu's settings as stored: each a word of its own, so that a hand-edited file is
-// plain to read, and anything else means the default.
-const std::map<std::string, PlayMode> kModeWords = {{"one", PlayMode::OnePlayer},
-                                                    {"two", PlayMode::TwoPlayers},
-                                                    {"computer", PlayMode::AgainstComputer}};
-const std::map<std::string, ComputerStrength> kStrengthWords = {
-    {"forgetful", ComputerStrength::Forgetful},
-    {"fair", ComputerStrength::Fair},
-    {"perfect", ComputerStrength::PerfectMemory}};
-const std::map<std::string, bool> kSwitchWords = {{"off", false}, {"on", true}};
-constexpr const char* kPlayerKeys[] = {"player1", "player2"};
-
-template <class Value>
-Value FromWord(const std::map<std::string, std::string>& added, const char* name,
-               const std::map<std::string, Value>& words, Value fallback) {
-    const auto stored = added.find(name);
-    if (stored == added.end()) {
-        return fallback;
-    }
-    const auto word = words.find(stored->second);
-    return word == words.end() ? fallback : word->second;
-}
-
-template <class Value>
-std::string WordOf(const std::map<std::string, Value>& words, Value value) {
-    for (const auto& [word, meaning] : words) {
-        if (meaning == value) {
-            return word;
-        }
-    }
-    return {};
-}
-
-// A name short enough for the bottom line, with nothing in it that is not plain text.
-std::string ValidPlayerName(const std::map<std::string, std::string>& added, const char* name) {
-    const auto stored = added.find(name);
-    if (stored == added.end()) {
-        return {};
-    }
-    const QString text = QString::fromStdString(stored->second);
-    if (text.size() > kMaxPlayerNameLength || text.trimmed().isEmpty() ||
-        text.toStdString() != stored->second) {  // not UTF-8
-        return {};
-    }
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-            c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph) {
-            return {};
-        }
-    }
-    return stored->second;
-}
-
 PlaySettings ValidPlaySettings(const std::map<std::string, std::string>& added) {
-    const PlaySettings defaults;
     PlaySettings play;
-    play.Mode = FromWord(added, "players", kModeWords, defaults.Mode);
-    play.Strength = FromWord(added, "strength", kStrengthWords, defaults.Strength);
-    play.Sounds = FromWord(added, "sounds", kSwitchWords, defaults.Sounds);
-    play.RecordGames = FromWord(added, "records", kSwitchWords, defaults.RecordGames);
-    for (std::size_t i = 0; i < play.PlayerNames.size(); ++i) {
-        play.PlayerNames[i] = ValidPlayerName(added, kPlayerKeys[i]);
+    for (const PlaySettingRow& row : PlaySettingRows()) {
+        if (const auto stored = added.find(row.key); stored != added.end()) {
+            row.take(play, stored->second);
+        }
     }
     return play;
 }
 
 // The values that differ from their defaults; the others are not stored.
 std::map<std::string, std::string> AddedValues(const PlaySettings& play) {
-    const PlaySettings defaults;
     std::map<std::string, std::string> added;
-    if (play.Mode != defaults.Mode) {
-        added["players"] = WordOf(kModeWords, play.Mode);
-    }
-    if (play.Strength != defaults.Strength) {
-        added["strength"] = WordOf(kStrengthWords, play.Strength);
-    }
-    if (play.Sounds != defaults.Sounds) {
-        added["sounds"] = WordOf(kSwitchWords, play.Sounds);
-    }
-    if (play.RecordGames != defaults.RecordGames) {
-        added["records"] = WordOf(kSwitchWords, play.RecordGames);
-    }
-    for (std::size_t i = 0; i < play.PlayerNames.size(); ++i) {
-        if (!play.PlayerNames[i].empty()) {
-            added[kPlayerKeys[i]] = play.PlayerNames[i];
+    for (const PlaySettingRow& row : PlaySettingRows()) {
+        if (std::string text = row.give(play); !text.empty()) {
+            added[row.key] = std::move(text);
         }
     }
     return added;

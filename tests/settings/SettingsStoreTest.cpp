@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "settings/PlaySettingsTable.h"
 #include "settings/SettingsTestSupport.h"
 
 namespace tavro::test {
@@ -236,6 +237,35 @@ TEST_F(SettingsSave, PlaySettingsAreKeptOnlyWhereChanged) {
     text = ReadText(MachineFile());
     for (const char* name : {"players", "player1", "player2", "strength", "sounds"}) {
         EXPECT_FALSE(text.contains(QLatin1String(name))) << text.toStdString();
+    }
+}
+
+// Every row of the Play settings' table is written, read back and removed at its default by the
+// store: a setting added to the table needs nothing else to be kept.
+TEST_F(SettingsSave, EveryPlaySettingRowIsKeptAndRemoved) {
+    Settings chosen{
+        "birds",
+        1000,
+        {},
+        {PlayMode::AgainstComputer, {"Anna", "Ben"}, ComputerStrength::PerfectMemory, true, true}};
+    ASSERT_TRUE(SaveSettings(chosen).isEmpty());
+    QString text = ReadText(MachineFile());
+    for (const PlaySettingRow& row : PlaySettingRows()) {
+        EXPECT_FALSE(row.give(chosen.Play).empty()) << row.key;
+        EXPECT_TRUE(text.contains(QString::fromStdString(row.key + '=' + row.give(chosen.Play))))
+            << text.toStdString();
+    }
+    Settings loaded;
+    LoadSettings(loaded);
+    for (const PlaySettingRow& row : PlaySettingRows()) {
+        EXPECT_EQ(row.give(loaded.Play), row.give(chosen.Play)) << row.key;
+    }
+
+    chosen.Play = {};
+    ASSERT_TRUE(SaveSettings(chosen).isEmpty());
+    text = ReadText(MachineFile());
+    for (const PlaySettingRow& row : PlaySettingRows()) {
+        EXPECT_FALSE(text.contains(QString::fromStdString(row.key + '='))) << text.toStdString();
     }
 }
 
