@@ -30,6 +30,7 @@
 
 #include "DrawnTexts.h"
 #include "TextContrast.h"
+#include "app/PlayersLine.h"
 #include "app/ProgramUnderTest.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
@@ -338,8 +339,9 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("dark");
         QTest::addColumn<bool>("darkenedLater");
-        for (const char* window : {"main window", "name entry", "Leads", "Options", "About",
-                                   "two players", "computer", "Leads question", "error message"}) {
+        for (const char* window :
+             {"main window", "main window, game of two", "name entry", "Leads", "Options", "About",
+              "two players", "computer", "Leads question", "error message"}) {
             const QString name = QLatin1String(window);
             QTest::newRow(qPrintable(name + QStringLiteral(", light"))) << name << false << false;
             QTest::newRow(qPrintable(name + QStringLiteral(", dark"))) << name << true << false;
@@ -381,7 +383,20 @@ private slots:
                 unreadable << window + QStringLiteral(" / ") + text;
             }
         };
-        if (QWidget* plain = windows.value(window)) {
+        if (window == QStringLiteral("main window, game of two")) {
+            // The players' line in place of the points, in the board's blue. The open dialogs
+            // would hold the board's commands.
+            for (QWidget* other : windows) {
+                if (other != &program.form1) {
+                    other->hide();
+                }
+            }
+            WhenModal<TwoPlayersDialog>(
+                [](TwoPlayersDialog* dialog) { dialog->OkButton()->click(); });
+            program.form1.TwoPlayers1->trigger();
+            QVERIFY(program.form1.Players1->isVisible());
+            measure(program.form1);
+        } else if (QWidget* plain = windows.value(window)) {
             QVERIFY(QTest::qWaitForWindowExposed(plain));
             if (plain == &program.form4) {
                 QTRY_VERIFY(!program.form4.Image1()->picture().isNull());
