@@ -399,8 +399,9 @@ void MakerWindow::refreshFaceTexts() {
         QListWidgetItem* item = faces_->item(row);
         item->setText(flag.isEmpty() ? name : name + u'\n' + flag);
         item->setToolTip(ShownText(QDir::toNativeSeparators(picture.file)));
-        item->setForeground(flag.isEmpty() ? faces_->palette().text()
-                                           : faces_->palette().highlight());
+        // The desktop's link colour, made for text on the list's background (the selection
+        // colour is not, and read at under 4:1 on white).
+        item->setForeground(flag.isEmpty() ? faces_->palette().text() : faces_->palette().link());
     }
     lookAlike_->setText(
         selectedAlike.isEmpty()

@@ -2,13 +2,16 @@
 // The shared look of the main window and the dialogs.
 #include "dialogkit/DialogLook.h"
 
+#include <QChildEvent>
 #include <QDialog>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPalette>
 #include <QStyle>
 #include <QToolButton>
 #include <cmath>
+#include <utility>
 
 namespace tavro {
 
@@ -28,6 +31,37 @@ QColor TextColourOn(const QColor& colour) {
     return (luminance + 0.05) / 0.05 >= 1.05 / (luminance + 0.05) ? QColor(Qt::black)
                                                                   : QColor(Qt::white);
 }
+
+// Hands a fixed palette on to the controls put into a widget with a style sheet, and to theirs.
+// Under a style sheet, Qt gives a widget the application's palette instead of its parent's, so
+// the radio buttons of a styled group box would draw the desktop's colours on our white: under a
+// dark desktop, light captions that vanish and dark marks. Each control gets the palette as its
+// own when it is added, before the style sheet first polishes it, so that the sheet keeps it
+// through later changes of style or desktop palette; colours the program sets on a control
+// afterwards (the red caption of the Options preview) replace it as usual.
+class FixedColoursKeeper : public QObject {
+public:
+    FixedColoursKeeper(QWidget& root, QPalette palette)
+        : QObject(&root), palette_(std::move(palette)) {
+        root.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ChildAdded) {
+            QObject* child = static_cast<QChildEvent*>(event)->child();
+            // A window added here (a combo box's drop-down) is not on our background.
+            if (child->isWidgetType() && !static_cast<QWidget*>(child)->isWindow()) {
+                static_cast<QWidget*>(child)->setPalette(palette_);
+                child->installEventFilter(this);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPalette palette_;
+};
 
 }  // namespace
 
@@ -93,10 +127,20 @@ void ApplyClassicFrame(QGroupBox& groupBox) {
     // sheet takes a widget off its parent's palette, so the sheet names the caption's colour
     // and the line's shade (the one our bevels have on white) itself.
     const int captionMiddle = QFontMetrics(groupBox.font()).height() / 2;
-    groupBox.setStyleSheet(
+    new FixedColoursKeeper(groupBox,
+                           FixedPalette(groupBox, groupBox.palette().color(QPalette::Window)));
+    SetFixedStyleSheet(
+        groupBox,
         QStringLiteral("QGroupBox { color: black; border: 1px solid #A0A0A0; margin-top: %1px; }"
                        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }")
             .arg(captionMiddle));
+}
+
+void SetFixedStyleSheet(QWidget& control, const QString& styleSheet) {
+    // The palette goes first: the style sheet, when it first polishes the control, keeps the
+    // palette the control has then.
+    control.setPalette(FixedPalette(control, control.palette().color(QPalette::Window)));
+    control.setStyleSheet(styleSheet);
 }
 
 QToolButton* MakeSpeedButton(QWidget* parent, const QString& caption, const QRect& geometry,

@@ -3,6 +3,16 @@
 // a classic group box frame, and flat "speed buttons" with bold underlined captions that never
 // take the keyboard focus (so the dialog keeps the keys). A QToolButton rather than a
 // QPushButton, because a dialog makes push buttons default buttons that eat Enter.
+//
+// The colours follow one rule, so that every window reads under any desktop palette, light or
+// dark: a window either fixes its colours whole or follows the desktop's palette whole, never a
+// mix of the two (a background of ours with the desktop's text colour, or the reverse, is what
+// makes text vanish under a dark palette). Where we fix a background (the board's white panel and
+// grey frames, the white faces of the dialogs and of the statistics window), FixedPalette fixes
+// with it every colour drawn on it: texts, fields, bevels and the marks of radio and check
+// buttons, for the widget and, by inheritance, all its children. Everything else (the main
+// window's menu bar and menus, message boxes, file dialogs, the card maker's window) keeps the
+// desktop's palette whole and sets no colour of its own.
 #pragma once
 
 #include <QColor>
@@ -36,8 +46,14 @@ void ApplyDialogLook(QWidget& window);
 // The same, and fixes the dialog's client size.
 void ApplyDialogLook(QDialog& dialog, QSize clientSize);
 // A group box framed by a thin line that runs through the middle of its caption, as in a
-// classic dialog, rather than below the caption as some styles draw it.
+// classic dialog, rather than below the caption as some styles draw it. The box is on a fixed
+// background (its parent's): call this before adding the box's controls, which then get the
+// same fixed colours.
 void ApplyClassicFrame(QGroupBox& groupBox);
+// Gives a control on a fixed background a style sheet, and the fixed colours of that background
+// for all the sheet leaves unnamed (its selection, its arrow button, its marks): under a style
+// sheet a control would otherwise take the desktop's palette instead of its parent's.
+void SetFixedStyleSheet(QWidget& control, const QString& styleSheet);
 // A flat button with a bold underlined caption in the given colour and a hand-pointer cursor.
 QToolButton* MakeSpeedButton(QWidget* parent, const QString& caption, const QRect& geometry,
                              const QColor& textColour, const QString& objectName = QString());

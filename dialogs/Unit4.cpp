@@ -83,7 +83,8 @@ void TForm4::BuildControls() {
     // moved here by key is also marked 2 pixels wide (MarkFocus), which stands out under any
     // palette. The frame's right side is covered by the arrow button's dark bevel: the mark goes
     // just inside it.
-    comboBox->setStyleSheet(
+    SetFixedStyleSheet(
+        *comboBox,
         QStringLiteral("QComboBox { border: 1px solid #808080; background: white; color: black; "
                        "padding-left: 3px; }"
                        "QComboBox:focus { border-color: palette(highlight); }"));

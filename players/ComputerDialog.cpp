@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "dialogkit/DialogLook.h"
+#include "dialogkit/KeyboardReach.h"
 #include "players/PlayerNames.h"
 
 namespace tavro {
@@ -50,6 +51,7 @@ void ComputerDialog::BuildControls() {
         auto* button = new QRadioButton(captions[i], group);
         button->setObjectName(QLatin1String(names[i]));
         button->setGeometry(12, 18 + 20 * static_cast<int>(i), 260, 18);
+        MarkFocus(button);  // the style's own focus frame is too thin to see
         strengths_[i] = button;
     }
     AddButtons(159);

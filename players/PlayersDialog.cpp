@@ -48,7 +48,8 @@ QLineEdit* PlayersDialog::AddNameBox(const QString& caption, int top, const QStr
     box->setFont(LargeBoldFont());
     // As the name entry's box: a thin flat frame, blue letters, a 2-pixel mark for a focus that
     // comes by key.
-    box->setStyleSheet(
+    SetFixedStyleSheet(
+        *box,
         QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; color: blue; "
                        "padding: 0 2px; }"));
     box->setValidator(new PlayerNameValidator(box));

@@ -58,7 +58,8 @@ void TForm2::BuildControls() {
     edit_->setAccessibleName(tr("Name"));
     // A thin flat frame in place of the sunken border; a focus that comes back to the box by key
     // is marked 2 pixels wide (MarkFocus).
-    edit_->setStyleSheet(
+    SetFixedStyleSheet(
+        *edit_,
         QStringLiteral("QLineEdit { border: 1px solid #808080; background: white; color: blue; "
                        "padding: 0 2px; }"));
     MarkFocus(edit_);

@@ -3,11 +3,13 @@
 // is rendered unfocused and focused, and the focused one must show a mark at least 2 pixels wide
 // on each of its four sides, with a contrast of at least 3:1 against what the same pixels showed
 // unfocused. Checked with the standard palette, a dark one and a black-and-yellow high-contrast
-// one, since the dialogs force their own white background whatever the palette.
+// one, since the dialogs (the Play menu's two among them) force their own white background
+// whatever the palette.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
@@ -15,6 +17,8 @@
 #include "app/ProgramUnderTest.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
+#include "players/ComputerDialog.h"
+#include "players/TwoPlayersDialog.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -207,6 +211,26 @@ private slots:
             check(QStringLiteral("Options delay"), options.RxSlider1());
             check(QStringLiteral("Options OK"), options.SpeedButton1());
             options.hide();
+
+            // The Play menu's two dialogs, as the main window makes them.
+            SharedState& state = windows.form1.state();
+            TwoPlayersDialog twoPlayers(state.Config.Play, state.InputState, &windows.form1);
+            twoPlayers.show();
+            QVERIFY(QTest::qWaitForWindowActive(&twoPlayers));
+            check(QStringLiteral("Two players first name"), twoPlayers.NameBox(0));
+            check(QStringLiteral("Two players second name"), twoPlayers.NameBox(1));
+            check(QStringLiteral("Two players OK"), twoPlayers.OkButton());
+            check(QStringLiteral("Two players Cancel"), twoPlayers.CancelButton());
+            twoPlayers.hide();
+
+            ComputerDialog computer(state.Config.Play, state.InputState, &windows.form1);
+            computer.show();
+            QVERIFY(QTest::qWaitForWindowActive(&computer));
+            check(QStringLiteral("Computer name"), computer.NameBox());
+            check(QStringLiteral("Computer strength"),
+                  computer.StrengthButton(ComputerStrength::Fair));
+            check(QStringLiteral("Computer OK"), computer.OkButton());
+            computer.hide();
 
             QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
         }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The look of the five windows as the program wires them: the fonts the tests see, every caption
+// The look of the windows as the program wires them: the fonts the tests see, every caption
 // inside its control, the "Cards" frame around the preview, a visible focus on the card set
-// list, whole names in the card set list's drop-down rows, and readable texts on a dark desktop.
+// list, whole names in the card set list's drop-down rows, and readable texts in every window
+// and message box under a light and a dark desktop palette.
 // The fit, frame and focus checks run under every style Qt offers here (Fusion, the default on this
 // platform, and Windows).
 #include <QAbstractItemView>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QSet>
 #include <QStyle>
@@ -28,11 +30,15 @@
 
 #include "DrawnTexts.h"
 #include "TextContrast.h"
+#include "app/PlayersLine.h"
 #include "app/ProgramUnderTest.h"
 #include "controls/PictureBox.h"
 #include "controls/RXSlider.h"
 #include "dialogkit/DialogLook.h"
+#include "dialogkit/ErrorReport.h"
 #include "dialogs/PlainTextItemDelegate.h"
+#include "players/ComputerDialog.h"
+#include "players/TwoPlayersDialog.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -74,18 +80,6 @@ private:
     QString previousStyle_;
     QPalette previousPalette_;
 };
-
-// A dark desktop: light text on dark windows and fields.
-QPalette DarkDesktop() {
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x35, 0x35, 0x35));
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        dark.setColor(role, QColor(0xE6, 0xE6, 0xE6));
-    }
-    dark.setColor(QPalette::Base, QColor(0x2A, 0x2A, 0x2A));
-    dark.setColor(QPalette::Highlight, QColor(0x2A, 0x82, 0xDA));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    return dark;
-}
 
 // The first row, from the top, in which column x of the picture has the colour; -1 if none.
 int FirstRowOf(const QImage& picture, int x, int fromY, const std::function<bool(QRgb)>& is) {
@@ -337,35 +331,98 @@ private slots:
         list->hidePopup();
     }
 
-    void textsStayReadableOnADarkDesktop_data() {
-        QTest::addColumn<bool>("darkFromTheStart");
-        QTest::newRow("dark at start-up") << true;
-        QTest::newRow("turned dark later") << false;
+    // Every window's texts stand out from their backgrounds by at least 4.5:1 under Fusion's
+    // light palette and under a dark one, set before the windows are made or after they are
+    // shown: the board and the dialogs keep their fixed white with the colours designed for it,
+    // the rest follows the desktop's palette whole.
+    void textsReadableUnderEveryPalette_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<bool>("darkenedLater");
+        for (const char* window :
+             {"main window", "main window, game of two", "name entry", "Leads", "Options", "About",
+              "two players", "computer", "Leads question", "error message"}) {
+            const QString name = QLatin1String(window);
+            QTest::newRow(qPrintable(name + QStringLiteral(", light"))) << name << false << false;
+            QTest::newRow(qPrintable(name + QStringLiteral(", dark"))) << name << true << false;
+            QTest::newRow(qPrintable(name + QStringLiteral(", turned dark")))
+                << name << true << true;
+        }
     }
-    void textsStayReadableOnADarkDesktop() {
-        QFETCH(bool, darkFromTheStart);
-        StyleAndPalette look(QApplication::style()->name());
-        if (darkFromTheStart) {
-            QApplication::setPalette(DarkDesktop());
-        }
+    void textsReadableUnderEveryPalette() {
+        QFETCH(QString, window);
+        QFETCH(bool, dark);
+        QFETCH(bool, darkenedLater);
+        DesktopLook look(QStringLiteral("Fusion"),
+                         dark && !darkenedLater ? DarkFusionPalette() : LightFusionPalette());
         ShownWindows shown;
-        if (!darkFromTheStart) {
-            QApplication::setPalette(DarkDesktop());
+        ProgramUnderTest& program = shown.program;
+        SharedState& state = program.form1.state();
+        TwoPlayersDialog twoPlayers(state.Config.Play, state.InputState, &program.form1);
+        ComputerDialog computer(state.Config.Play, state.InputState, &program.form1);
+        const QHash<QString, QWidget*> windows{{QStringLiteral("main window"), &program.form1},
+                                               {QStringLiteral("name entry"), &program.form2},
+                                               {QStringLiteral("Leads"), &program.form3},
+                                               {QStringLiteral("Options"), &program.form4},
+                                               {QStringLiteral("About"), &program.form5},
+                                               {QStringLiteral("two players"), &twoPlayers},
+                                               {QStringLiteral("computer"), &computer}};
+        for (QDialog* dialog :
+             {static_cast<QDialog*>(&twoPlayers), static_cast<QDialog*>(&computer)}) {
+            dialog->show();
         }
-        QTRY_VERIFY(!shown.program.form4.Image1()->picture().isNull());
-        // The colours the windows are made to draw in: the points display and the links in
-        // blue, the Leads rows in red, green and blue.
+        if (darkenedLater) {
+            QApplication::setPalette(DarkFusionPalette());
+        }
+        // The colours the windows are made to draw in: the points display, the name boxes and
+        // the links in blue, the Leads rows in red, green and blue.
         const QList<QColor> fixed{QColor(Qt::red), QColor(0, 128, 0), QColor(Qt::blue)};
         QStringList unreadable;
-        for (QWidget* window : shown.windows()) {
-            unreadable += TextsHardToRead(*window, 4.5, fixed);
+        const auto measure = [&unreadable, &fixed, &window](QWidget& shownWindow) {
+            for (const QString& text : TextsHardToRead(shownWindow, 4.5, fixed)) {
+                unreadable << window + QStringLiteral(" / ") + text;
+            }
+        };
+        if (window == QStringLiteral("main window, game of two")) {
+            // The players' line in place of the points, in the board's blue. The open dialogs
+            // would hold the board's commands.
+            for (QWidget* other : windows) {
+                if (other != &program.form1) {
+                    other->hide();
+                }
+            }
+            WhenModal<TwoPlayersDialog>(
+                [](TwoPlayersDialog* dialog) { dialog->OkButton()->click(); });
+            program.form1.TwoPlayers1->trigger();
+            QVERIFY(program.form1.Players1->isVisible());
+            measure(program.form1);
+        } else if (QWidget* plain = windows.value(window)) {
+            QVERIFY(QTest::qWaitForWindowExposed(plain));
+            if (plain == &program.form4) {
+                QTRY_VERIFY(!program.form4.Image1()->picture().isNull());
+                // The card set list's drop-down entries, the picked one highlighted.
+                QComboBox* list = program.form4.ComboBox1();
+                list->showPopup();
+                QTRY_VERIFY(list->view()->isVisible());
+                unreadable += EntriesHardToRead(*list->view(), 4.5);
+                list->hidePopup();
+            }
+            measure(*plain);
+        } else {
+            // The message boxes of the Leads' Clear and of an error report.
+            bool measured = false;
+            WhenModal<QMessageBox>([&measure, &measured](QMessageBox* box) {
+                measure(*box);
+                measured = true;
+                box->reject();
+            });
+            if (window == QStringLiteral("Leads question")) {
+                program.form3.SpeedButton1()->click();
+            } else {
+                ReportError(&program.form4, QStringLiteral("The card set cannot be read"));
+            }
+            QVERIFY(measured);
         }
-        // The card set list's drop-down entries, the picked one highlighted.
-        QComboBox* list = shown.program.form4.ComboBox1();
-        list->showPopup();
-        QTRY_VERIFY(list->view()->isVisible());
-        unreadable += EntriesHardToRead(*list->view(), 4.5);
-        list->hidePopup();
         QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
     }
 };

@@ -3,7 +3,8 @@
 // counts, best, averages and streak; the chosen row's chart with the best marked and the same in
 // words; the recent games sortable by mouse and by keys and readable as a table by a screen
 // reader; the CSV export with its header, UTF-8 names and guarded formulas; and "Clear
-// statistics…", which asks first. The words, and the CSV cells, in tables of their own.
+// statistics…", which asks first; texts that read under a light and a dark desktop palette. The
+// words, and the CSV cells, in tables of their own.
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 #include "app/AppTestSupport.h"
+#include "look/TextContrast.h"
 #include "records/RecordsDatabase.h"
 #include "statistics/CsvExport.h"
 #include "statistics/ScoreChart.h"
@@ -237,6 +239,31 @@ private slots:
         QCOMPARE(window.SummaryTable()->model()->rowCount(), 0);
         QCOMPARE(window.SummaryWords()->text(), TrendText::Nothing());
         QVERIFY(!clear->isEnabled());
+    }
+
+    // The window's texts, tables and headers, and its Clear question, read at 4.5:1 or better
+    // under Fusion's light palette and a dark one (look/TextContrast.h).
+    void textsReadableUnderEveryPalette_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void textsReadableUnderEveryPalette() {
+        QFETCH(bool, dark);
+        DesktopLook look(QStringLiteral("Fusion"),
+                         dark ? DarkFusionPalette() : LightFusionPalette());
+        MakeRecord();
+        StatisticsWindow window(nullptr, path_);
+        window.Refresh();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList unreadable = TextsHardToRead(window, 4.5);
+        WhenModal<QMessageBox>([&unreadable](QMessageBox* box) {
+            unreadable += TextsHardToRead(*box, 4.5);
+            box->button(QMessageBox::No)->click();
+        });
+        window.findChild<QPushButton*>(QStringLiteral("Clear"))->click();
+        QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
     }
 
     void wordsTellTheTrend_data() {
