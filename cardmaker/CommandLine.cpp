@@ -162,12 +162,9 @@ QString PlaceSquare(Picture& picture, const QRect& square, const QString& which)
         return CommandText::tr(
                    "%1: the square %2,%3,%4 does not fit in the picture of %5 x %6 "
                    "pixels.")
-            .arg(which)
-            .arg(square.left())
-            .arg(square.top())
-            .arg(square.width())
-            .arg(source.width())
-            .arg(source.height());
+            .arg(which, QString::number(square.left()), QString::number(square.top()),
+                 QString::number(square.width()), QString::number(source.width()),
+                 QString::number(source.height()));
     }
     const double scale = double(picture.size.width()) / source.width();
     const QRectF kept(square.left() * scale, square.top() * scale, square.width() * scale,

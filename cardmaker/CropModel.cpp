@@ -78,8 +78,4 @@ QRect CropSquare(const QSize& size, const QPointF& centre) {
     return CropSquare(size, Crop{centre, 0});
 }
 
-QPointF ClampCropCentre(const QSize& size, const QPointF& centre) {
-    return size.isEmpty() ? QPointF(0.5, 0.5) : ClampCrop(size, {centre, 0}).centre;
-}
-
 }  // namespace tavro::cardmaker

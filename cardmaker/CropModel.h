@@ -40,8 +40,7 @@ Crop ZoomCrop(const QSize& size, const Crop& crop, double factor);
 // How far the crop is zoomed in: 1 for the whole shorter side, larger for smaller squares.
 double CropZoom(const QSize& size, const Crop& crop);
 
-// The largest square centred as near the centre as the picture allows, and that centre.
+// The largest square centred as near the centre as the picture allows.
 QRect CropSquare(const QSize& size, const QPointF& centre);
-QPointF ClampCropCentre(const QSize& size, const QPointF& centre);
 
 }  // namespace tavro::cardmaker

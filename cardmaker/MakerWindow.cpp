@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -34,6 +35,14 @@ namespace {
 
 constexpr int kFaceIconSide = 96;
 constexpr int kFaceColumnsAtLeast = 3;
+// Where the screen has room, all 18 cards show at once: 6 columns of 3.
+constexpr int kFaceColumnsWanted = 6;
+constexpr int kFaceRowsWanted = 3;
+// What a window manager adds around the window, a title bar and borders, which is known only
+// once the window is shown.
+constexpr QSize kFrameAllowance(16, 40);
+// The least width of the wrapped texts beside the crop view, in average characters.
+constexpr int kWrappedLabelCharacters = 24;
 // The back list's entry for the back of a set opened without the maker's copies, kept as it is.
 const QString kKeptBack = QStringLiteral(":kept");
 
@@ -60,6 +69,49 @@ QScrollArea* MessageArea(QLabel* label, int lines) {
     return area;
 }
 
+// The list of card faces, asking for room for all 18 cards; with less, it scrolls.
+class FaceList : public QListWidget {
+public:
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return {kFaceColumnsWanted * gridSize().width() + verticalScrollBar()->sizeHint().width() +
+                    frame + 8,
+                kFaceRowsWanted * gridSize().height() + frame + 8};
+    }
+};
+
+// A scroll area that asks for room for all of its widget (QScrollArea asks for at most 24 lines
+// of text), so that a window with room for it shows it whole; it scrolls only in a smaller one.
+class WholeScrollArea : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        const QSize inner = widget() != nullptr ? widget()->sizeHint() : QSize(0, 0);
+        return inner +
+               QSize(verticalScrollBar()->sizeHint().width() + 2 * frameWidth(), 2 * frameWidth());
+    }
+};
+
+// Makes a word-wrapped label of the picture's box take the height of its lines at its least
+// width, whatever its width. A label whose height follows its width would fix the box at the
+// height it asks for, so that the crop view in it could not shrink where the window is low.
+void KeepLinesOfLeastWidth(QLabel* label) {
+    QSizePolicy policy = label->sizePolicy();
+    policy.setHeightForWidth(false);
+    label->setSizePolicy(policy);
+    label->setMinimumHeight(label->text().isEmpty() ? 0
+                                                    : label->heightForWidth(label->minimumWidth()));
+}
+
+// The back as the preview shows it, in colour also while the button can't be clicked (for a
+// ready-made back): a disabled icon would be drawn grey.
+QIcon BackIcon(const QImage& back) {
+    const QPixmap pixmap = QPixmap::fromImage(back);
+    QIcon icon;
+    icon.addPixmap(pixmap, QIcon::Normal);
+    icon.addPixmap(pixmap, QIcon::Disabled);
+    return icon;
+}
+
 }  // namespace
 
 MakerWindow::MakerWindow(const SetFolders& folders, const QString& settingsFile, QWidget* parent)
@@ -73,10 +125,8 @@ MakerWindow::MakerWindow(const SetFolders& folders, const QString& settingsFile,
     connect(loader_, &PictureLoader::pictureRead, this, [this](int index, const PictureRead& read) {
         Guarded(this, [&] { pictureArrived(index, read); });
     });
-    connect(loader_, &PictureLoader::progressed, this, [this](int done, int total) {
-        progress_->setRange(0, total);
-        progress_->setValue(done);
-    });
+    connect(loader_, &PictureLoader::progressed, this,
+            [this](int done, int total) { showProgress(done, total); });
     connect(loader_, &PictureLoader::finished, this,
             [this](bool cancelled) { Guarded(this, [&] { loadFinished(cancelled); }); });
     refreshSetList();
@@ -85,6 +135,13 @@ MakerWindow::MakerWindow(const SetFolders& folders, const QString& settingsFile,
     refreshRules();
     showSelected();
     refreshActions();
+    // As large as the layout asks for, where the screen has room for it.
+    ensurePolished();
+    QSize size = sizeHint();
+    if (const QScreen* shownOn = screen()) {
+        size = size.boundedTo(shownOn->availableGeometry().size() - kFrameAllowance);
+    }
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 MakerWindow::~MakerWindow() = default;
@@ -102,9 +159,8 @@ void MakerWindow::buildLayout() {
     top->addWidget(add_);
 
     sets_ = new SetList;
-    sets_->setMaximumWidth(260);
 
-    faces_ = new QListWidget;
+    faces_ = new FaceList;
     faces_->setObjectName(QStringLiteral("faces"));
     faces_->setViewMode(QListView::IconMode);
     faces_->setIconSize(QSize(kFaceIconSide, kFaceIconSide));
@@ -124,7 +180,7 @@ void MakerWindow::buildLayout() {
     sideLayout->setContentsMargins(0, 0, 0, 0);
     sideLayout->addWidget(buildPictureEditor(), 1);
     sideLayout->addWidget(buildBackPicker());
-    auto* sideArea = new QScrollArea;
+    auto* sideArea = new WholeScrollArea;
     sideArea->setWidget(side);
     sideArea->setWidgetResizable(true);
     sideArea->setFrameShape(QFrame::NoFrame);
@@ -179,6 +235,8 @@ QWidget* MakerWindow::buildPictureEditor() {
     }
     auto* hint = new QLabel(tr("Drag the square to choose the part on the card; the wheel zooms."));
     hint->setWordWrap(true);
+    hint->setMinimumWidth(hint->fontMetrics().averageCharWidth() * kWrappedLabelCharacters);
+    KeepLinesOfLeastWidth(hint);
     auto* zoomRow = new QHBoxLayout;
     zoomRow->addWidget(zoomOut_);
     zoomRow->addWidget(zoomIn_);
@@ -195,6 +253,8 @@ QWidget* MakerWindow::buildPictureEditor() {
     lookAlike_->setObjectName(QStringLiteral("lookAlike"));
     lookAlike_->setTextFormat(Qt::PlainText);
     lookAlike_->setWordWrap(true);
+    lookAlike_->setMinimumWidth(lookAlike_->fontMetrics().averageCharWidth() *
+                                kWrappedLabelCharacters);
     lookAlike_->hide();
 
     replace_ = new QPushButton(tr("Re&place..."));
@@ -275,7 +335,12 @@ QWidget* MakerWindow::buildMessages() {
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setFormat(tr("%v of %m pictures read"));
     progress_->setAccessibleName(tr("Pictures read"));
+    // The text goes beside the bar, which is too narrow for it in every language.
+    progress_->setTextVisible(false);
     progress_->hide();
+    progressText_ = new QLabel;
+    progressText_->setObjectName(QStringLiteral("progressText"));
+    progressText_->hide();
     cancel_ = new QPushButton(tr("&Cancel"));
     cancel_->setObjectName(QStringLiteral("cancelLoad"));
     cancel_->setToolTip(tr("Stop reading pictures: those read so far stay."));
@@ -289,6 +354,7 @@ QWidget* MakerWindow::buildMessages() {
     auto* savedRow = new QHBoxLayout;
     savedRow->addWidget(MessageArea(saved_, 2), 1);
     savedRow->addWidget(progress_);
+    savedRow->addWidget(progressText_);
     savedRow->addWidget(cancel_);
     savedRow->addWidget(save_);
     auto* messages = new QWidget;
@@ -407,6 +473,7 @@ void MakerWindow::refreshFaceTexts() {
         selectedAlike.isEmpty()
             ? QString()
             : tr("This picture %1: their cards would be hard to tell apart.").arg(selectedAlike));
+    KeepLinesOfLeastWidth(lookAlike_);
     lookAlike_->setVisible(!selectedAlike.isEmpty());
     keepAlike_->setVisible(anyAlike || keepAlike_->isChecked());
 }
@@ -482,7 +549,7 @@ void MakerWindow::chooseBack(int index) {
 }
 
 void MakerWindow::refreshBack() {
-    backPreview_->setIcon(QPixmap::fromImage(RenderBack(draft_)));
+    backPreview_->setIcon(BackIcon(RenderBack(draft_)));
     backPreview_->setEnabled(draft_.backPicture.has_value());
     // The entry of a back kept as it is shows only while the set has one.
     const int kept = back_->findData(kKeptBack);
@@ -514,8 +581,15 @@ void MakerWindow::refreshActions() {
     back_->setEnabled(!loading);
     sets_->setActionsEnabled(!loading);
     progress_->setVisible(loading);
+    progressText_->setVisible(loading);
     cancel_->setVisible(loading);
     refreshRules();
+}
+
+void MakerWindow::showProgress(int done, int total) {
+    progress_->setRange(0, total);
+    progress_->setValue(done);
+    progressText_->setText(progress_->text());
 }
 
 void MakerWindow::clearSet() {

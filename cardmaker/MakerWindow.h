@@ -101,6 +101,7 @@ private:
     void refreshFaceTexts();
     void refreshBack();
     void refreshZoom();
+    void showProgress(int done, int total);
     void refreshRules();
     // What keeps the set from being saved: its pictures' problems and a name that can't be used.
     QStringList saveProblems() const;
@@ -156,6 +157,7 @@ private:
     QCheckBox* keepAlike_ = nullptr;
     QLabel* saved_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    QLabel* progressText_ = nullptr;  // beside the bar: "2 of 18 pictures read"
     QPushButton* cancel_ = nullptr;
     QPushButton* save_ = nullptr;
 };

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 
 #include "cardmaker/MakerWindow.h"
 #include "cardmaker/PictureFiles.h"
@@ -40,8 +39,7 @@ void MakerWindow::startLoad(Load load, std::vector<std::function<PictureRead()>>
     loader_->cancel();  // a load under way ends before the next one takes its place
     load_ = std::move(load);
     saved_->clear();
-    progress_->setRange(0, static_cast<int>(reads.size()));
-    progress_->setValue(0);
+    showProgress(0, static_cast<int>(reads.size()));
     loader_->start(std::move(reads));
     refreshActions();
 }

@@ -79,6 +79,9 @@ void MakerWindow::refreshRules() {
     } else if (name.use == NameUse::Free && !replaced.isEmpty()) {
         rules_->setText(tr("Saving renames your card set \"%1\" to \"%2\".")
                             .arg(ShownText(replaced), ShownText(SetNameOf(setName_->text()))));
+    } else if (!hasUnsavedChanges() && !draft_.editing.isEmpty()) {
+        // The set is saved as it shows: saving again would write the same.
+        rules_->setText(tr("All changes are saved."));
     } else {
         rules_->setText(tr("Ready to save."));
     }
@@ -145,6 +148,13 @@ bool MakerWindow::settleChanges() {
                     this);
     box.setObjectName(QStringLiteral("unsavedChanges"));
     box.setTextFormat(Qt::PlainText);
+    // Texts of our own, with access keys that differ in every language (Qt's own have none for
+    // Discard, and are translated only where Qt's translations are installed).
+    if (QAbstractButton* save = box.button(QMessageBox::Save)) {
+        save->setText(tr("&Save"));
+    }
+    box.button(QMessageBox::Discard)->setText(tr("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("&Cancel"));
     box.setDefaultButton(problems.isEmpty() ? QMessageBox::Save : QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {

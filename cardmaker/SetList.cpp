@@ -5,17 +5,41 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "dialogkit/ShownText.h"
 
 namespace tavro::cardmaker {
+namespace {
+
+// The list asks for room for names of up to this many average characters; longer ones are
+// elided in their middle.
+constexpr int kNameCharactersWanted = 34;
+
+// Items that take the list's width, never more: a list view makes an item at least as wide as
+// its text, and cuts it off at the list's edge; an item no wider than the list has its text
+// elided in the middle where it is too long.
+class ListWideItems : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {0, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+};
+
+}  // namespace
 
 SetList::SetList(QWidget* parent) : QGroupBox(tr("Card se&ts"), parent) {
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("sets"));
     list_->setAccessibleName(tr("Card sets"));
     list_->setMinimumHeight(list_->fontMetrics().lineSpacing() * 3);
+    list_->setItemDelegate(new ListWideItems(list_));
+    list_->setTextElideMode(Qt::ElideMiddle);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     open_ = new QPushButton(tr("&Open"));
     open_->setObjectName(QStringLiteral("openSet"));
     remove_ = new QPushButton(tr("Remo&ve..."));
@@ -56,18 +80,40 @@ void SetList::showSets(std::vector<SavedSet> sets, const QString& chosenFolder) 
     int chosenRow = -1;
     for (const SavedSet& set : sets_) {
         const QString name = ShownText(set.shownName);
-        auto* item = new QListWidgetItem(
-            set.playersOwn ? name : tr("%1 (comes with the game)").arg(name), list_);
-        item->setToolTip(set.playersOwn
-                             ? ShownText(set.folder)
-                             : tr("Comes with the game: open it as a starting point for a set "
-                                  "of your own."));
+        const QString text = set.playersOwn ? name : tr("%1 (comes with the game)").arg(name);
+        auto* item = new QListWidgetItem(text, list_);
+        // The whole name, also where the list elides it.
+        item->setToolTip(text + u'\n' +
+                         (set.playersOwn
+                              ? ShownText(set.folder)
+                              : tr("Comes with the game: open it as a starting point for a set "
+                                   "of your own.")));
         if (set.folder == keep || set.folderName == keep) {
             chosenRow = list_->count() - 1;
         }
     }
     list_->setCurrentRow(chosenRow);
     refreshButtons();
+    updateGeometry();
+}
+
+QSize SetList::sizeHint() const {
+    // Room for the widest name, up to a limit, beside the text's margins, the list's frame and
+    // its scroll bar.
+    const QFontMetrics metrics = list_->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < list_->count(); ++row) {
+        widest = std::max(widest, metrics.horizontalAdvance(list_->item(row)->text()));
+    }
+    widest = std::min(widest, metrics.averageCharWidth() * kNameCharactersWanted);
+    const int textMargins =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1);
+    const int listWidth = widest + textMargins + 2 * list_->frameWidth() +
+                          list_->verticalScrollBar()->sizeHint().width();
+    // The box around the list: its frame, margins and title.
+    const QSize hint = QGroupBox::sizeHint();
+    const int box = hint.width() - list_->sizeHint().width();
+    return {std::max(minimumSizeHint().width(), box + listWidth), hint.height()};
 }
 
 const SavedSet* SetList::chosen() const {

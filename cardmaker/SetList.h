@@ -26,6 +26,8 @@ public:
     const SavedSet* chosen() const;
     // Whether the buttons that open and remove sets may be used (not while pictures load).
     void setActionsEnabled(bool enabled);
+    // Room for the names in the list, as far as they are not very long.
+    QSize sizeHint() const override;
 
 signals:
     void openRequested(const tavro::cardmaker::SavedSet& set);

@@ -10,8 +10,8 @@ QByteArray SetMetadataText(const QString& setName, const QStringList& pictureNam
     QString text = QStringLiteral("[") + QLatin1String(kCardSetInfoGroup) +
                    QStringLiteral("]\nName=") + EscapeKeyFileValue(setName) + u'\n';
     for (qsizetype n = 1; n <= pictureNames.size(); ++n) {
-        text +=
-            QStringLiteral("Picture%1=%2\n").arg(n).arg(EscapeKeyFileValue(pictureNames[n - 1]));
+        text += QStringLiteral("Picture%1=%2\n")
+                    .arg(QString::number(n), EscapeKeyFileValue(pictureNames[n - 1]));
     }
     return text.toUtf8();
 }

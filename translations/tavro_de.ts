@@ -1356,6 +1356,18 @@
         <source>&quot;%1&quot; was moved to the trash.</source>
         <translation>„%1“ wurde in den Papierkorb verschoben.</translation>
     </message>
+    <message>
+        <source>All changes are saved.</source>
+        <translation>Alle Änderungen sind gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
 </context>
 <context>
     <name>tavro::cardmaker::SetList</name>

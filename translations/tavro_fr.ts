@@ -1356,6 +1356,18 @@
         <source>&quot;%1&quot; was moved to the trash.</source>
         <translation>« %1 » a été mis à la corbeille.</translation>
     </message>
+    <message>
+        <source>All changes are saved.</source>
+        <translation>Toutes les modifications sont enregistrées.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
 </context>
 <context>
     <name>tavro::cardmaker::SetList</name>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's command line on what a player may give it, case by case: a folder of pictures,
 // pictures that look alike (refused unless meant), damaged and too large pictures (refused with
-// the reason), blank and padded names, a wrong card back, a saved set changed with --edit, and
-// sets listed and moved to the trash. A successful run prints nothing but where its set went.
+// the reason), blank and padded names, a wrong card back, a saved set changed with --edit, sets
+// listed and moved to the trash, and a file name holding "%1 %2". A successful run prints
+// nothing but where its set went.
 #include <QDir>
 #include <QImage>
 #include <QRandomGenerator>
@@ -216,6 +217,14 @@ TEST_F(CommandLineCases, WhatAPlayerGives) {
              EXPECT_TRUE(squares.contains("Back=red\nSquare1=200 0 100\n"))
                  << squares.toStdString();
          }},
+        {"a picture whose name holds %1 and %2 is named as it is",
+         [](CommandLineCases& test) {
+             return QStringList{"--name", "Percent", "--crop", "1=0,0,500",
+                                test.AddPicture("%1 %2.png", Encode(ThreeSquares(), "PNG"))} +
+                    test.PlainPictures(17);
+         },
+         1, "/%1 %2.png: the square 0,0,500 does not fit in the picture of 300 x 100 pixels.",
+         [](CommandLineCases&, const MakerRun&) {}},
         {"--remove moves the player's set to the trash, --list names their sets",
          [](CommandLineCases& test) {
              Made(test, QStringList{"--name", "Old"} + test.PlainPictures(18));

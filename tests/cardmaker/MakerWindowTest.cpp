@@ -156,9 +156,9 @@ TEST_F(MakerWindowTest, AddCropRenameRemoveAndSave) {
                             "Picture2=Grandma\nPicture3=p02\n"))
         << metadata.toStdString();
     EXPECT_TRUE(Find<QLabel>("saved")->text().contains("Saved in"));
-    // The window now holds the saved set: nothing is unsaved, and saving again replaces it.
+    // The window now holds the saved set: nothing is unsaved, and the status says so.
     EXPECT_FALSE(window_->hasUnsavedChanges());
-    EXPECT_EQ(Rules(), "Ready to save.");
+    EXPECT_EQ(Rules(), "All changes are saved.");
 }
 
 TEST(MakerWindowLanguage, TheWindowSpeaksGermanAndFrench) {
