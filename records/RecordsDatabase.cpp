@@ -210,10 +210,11 @@ void RecordsDatabase::Connect(const QString& path, bool readOnly) {
     QString name = path;
     if (readOnly) {
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
-        // Without a log beside it, a record in a folder this user can't write is read as it
-        // is: SQLite could make neither the log nor its index there, and no one can be
-        // writing it (a writer would need the log).
-        if (!MayWrite(QFileInfo(path).path()) &&
+        // Without a log beside it, a record this user may not change (in a folder that can't
+        // be written, or another user's file) is read as it is: SQLite could make neither the
+        // log nor its index in such a folder, and would leave them behind as this user's
+        // beside another user's record; and no one is writing it now (a writer keeps a log).
+        if ((!MayWrite(QFileInfo(path).path()) || !MayWrite(path)) &&
             !QFileInfo::exists(path + QStringLiteral("-wal"))) {
             options += QStringLiteral(";QSQLITE_OPEN_URI");
             name = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +

@@ -65,7 +65,7 @@ void RemoveStrayJournals(const QString& path);
 
 // Removes what a copy of the game killed while it made a new record left in `folder`: the files
 // ".records-new-XXXXXX" and their journals. Only regular files of this user with exactly such a
-// name go (a link is removed as the link, never followed); the number removed. Call it under the
+// name go (a link is never followed, and stays); the number removed. Call it under the
 // folder's lock, which every copy holds while it makes a record.
 int RemoveLeftoverRecords(const QString& folder);
 
