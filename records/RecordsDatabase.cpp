@@ -238,7 +238,21 @@ int RecordsDatabase::Examine(const QString& path, const RecordsFileCheck& check,
         return -1;
     }
     // The first read of the file: SQLite says here whether it is a database at all.
-    const int application = SqlValue(db_, QStringLiteral("PRAGMA application_id")).toInt();
+    int application = 0;
+    try {
+        application = SqlValue(db_, QStringLiteral("PRAGMA application_id")).toInt();
+    } catch (const RecordsError& error) {
+        // A read-only connection refuses to roll a journal back into the file. The record is
+        // kept in write-ahead-log mode, so a rollback journal beside it is another database's
+        // (or another program's, cut off): rolling it back could spoil the record, and moving
+        // both aside keeps them as they are.
+        if (error.kind() == RecordsError::Kind::Other &&
+            QFileInfo(path + QStringLiteral("-journal")).size() > 0) {
+            throw RecordsError(RecordsError::Kind::Damaged,
+                               QStringLiteral("a rollback journal beside it"));
+        }
+        throw;
+    }
     if (application != kRecordsApplicationId) {
         const int tables =
             SqlValue(db_, QStringLiteral("SELECT count(*) FROM sqlite_schema")).toInt();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What lies beside the record is never let into it before the record is judged: a log of
-// another database beside a good record gets the record moved aside with every game in it, by
-// the game's writer and by the statistics window alike. What a copy killed while making a record
-// left (".records-new-*") goes at the next start, and only that. And the faults SQLite and the
-// system report are told apart: a full disk, a lock, damage.
+// What lies beside the record is never let into it before the record is judged: a log or a
+// rollback journal of another database beside a good record gets the record moved aside with
+// every game in it, by the game's writer and by the statistics window alike. What a copy killed
+// while making a record left (".records-new-*") goes at the next start, and only that. And the
+// faults SQLite and the system report are told apart: a full disk, a lock, damage.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,25 +41,38 @@ void MakeRecord(const QString& path, int games) {
     db.Insert(records);
 }
 
-// The write-ahead log of another program's database, taken while that database is open.
-QByteArray AnotherDatabasesLog(const QString& folder) {
+// A journal of another program's database, taken while that database is open: its write-ahead
+// log, or the rollback journal of a transaction half-way.
+QByteArray AnotherDatabasesJournal(const QString& folder, const char* suffix) {
     const QString other = folder + QStringLiteral("/other.sqlite");
-    QByteArray log;
+    const bool log = QLatin1String(suffix) == QLatin1String("-wal");
+    QByteArray journal;
     {
         QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other-log"));
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other-journal"));
         db.setDatabaseName(other);
         EXPECT_TRUE(db.open());
-        for (const char* sql :
-             {"PRAGMA journal_mode = WAL", "PRAGMA wal_autocheckpoint = 0",
-              "CREATE TABLE notes (text TEXT)", "INSERT INTO notes VALUES ('mine')"}) {
-            QSqlQuery(db).exec(QString::fromLatin1(sql));
+        const auto run = [&db](const QString& sql) { EXPECT_TRUE(QSqlQuery(db).exec(sql)); };
+        run(log ? QStringLiteral("PRAGMA journal_mode = WAL")
+                : QStringLiteral("PRAGMA journal_mode = DELETE"));
+        run(QStringLiteral("PRAGMA wal_autocheckpoint = 0"));
+        run(QStringLiteral("PRAGMA cache_size = 1"));  // pages spill: the journal is written
+        run(QStringLiteral("CREATE TABLE notes (text TEXT)"));
+        run(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < 500) INSERT INTO notes SELECT printf('%0200d', i) FROM n"));
+        if (!log) {
+            run(QStringLiteral("BEGIN"));
+            run(QStringLiteral("UPDATE notes SET text = 'mine'"));
         }
-        log = ReadBytes(other + QStringLiteral("-wal"));
+        journal = ReadBytes(other + QLatin1String(suffix));
+        if (!log) {
+            run(QStringLiteral("ROLLBACK"));
+        }
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("other-log"));
+    QSqlDatabase::removeDatabase(QStringLiteral("other-journal"));
     QFile::remove(other);
-    return log;
+    return journal;
 }
 
 QString MovedAside(const RecordsFolder& folder) {
@@ -74,24 +87,28 @@ QString MovedAside(const RecordsFolder& folder) {
 
 struct StrayCase {
     const char* name;
+    const char* suffix;  // the stray journal's
     RecordsDatabase::Purpose purpose;
 };
 
 const StrayCase kStray[] = {
-    {"the game's writer", RecordsDatabase::Purpose::Writing},
-    {"the statistics window", RecordsDatabase::Purpose::Reading},
-    {"clearing", RecordsDatabase::Purpose::Changing},
+    {"a log, by the game's writer", "-wal", RecordsDatabase::Purpose::Writing},
+    {"a log, by the statistics window", "-wal", RecordsDatabase::Purpose::Reading},
+    {"a log, by clearing", "-wal", RecordsDatabase::Purpose::Changing},
+    {"a rollback journal, by the game's writer", "-journal", RecordsDatabase::Purpose::Writing},
+    {"a rollback journal, by the statistics window", "-journal", RecordsDatabase::Purpose::Reading},
 };
 
-TEST(RecordsStray, AStrayLogBesideAGoodRecordGetsItMovedAsideWithEveryGame) {
+TEST(RecordsStray, AStrayJournalBesideAGoodRecordGetsItMovedAsideWithEveryGame) {
     for (const StrayCase& c : kStray) {
         SCOPED_TRACE(c.name);
         RecordsFolder folder;
         MakeRecord(folder.Records(), 40);
         const QByteArray record = ReadBytes(folder.Records());
-        const QByteArray log = AnotherDatabasesLog(folder.Folder());
-        ASSERT_FALSE(log.isEmpty());
-        WriteBytes(folder.Records() + QStringLiteral("-wal"), log);
+        const QString suffix = QLatin1String(c.suffix);
+        const QByteArray journal = AnotherDatabasesJournal(folder.Folder(), c.suffix);
+        ASSERT_FALSE(journal.isEmpty());
+        WriteBytes(folder.Records() + suffix, journal);
 
         RecordsDatabase db(QStringLiteral("stray-opener"));
         const RecordsDatabase::Opening opening = db.Open(folder.Records(), c.purpose);
@@ -99,15 +116,15 @@ TEST(RecordsStray, AStrayLogBesideAGoodRecordGetsItMovedAsideWithEveryGame) {
         const QString movedTo = MovedAside(folder);
         ASSERT_FALSE(movedTo.isEmpty()) << folder.Entries().join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(opening.notice.contains(movedTo)) << opening.notice.toStdString();
-        // The record as it was, its stray log beside it; without the log it holds every game.
+        // The record as it was, the stray journal beside it; without it the record holds every
+        // game.
         EXPECT_TRUE(ReadBytes(movedTo) == record) << "the record was changed before it was moved";
-        EXPECT_TRUE(ReadBytes(movedTo + QStringLiteral("-wal")) == log);
-        QFile::remove(movedTo + QStringLiteral("-wal"));
+        EXPECT_TRUE(ReadBytes(movedTo + suffix) == journal);
+        QFile::remove(movedTo + suffix);
         QFile::remove(movedTo + QStringLiteral("-shm"));
         EXPECT_EQ(Value(movedTo, QStringLiteral("SELECT count(*) FROM games")),
                   QStringLiteral("40"));
-        EXPECT_FALSE(QFileInfo::exists(folder.Records() + QStringLiteral("-wal")) &&
-                     ReadBytes(folder.Records() + QStringLiteral("-wal")) == log);
+        EXPECT_FALSE(QFileInfo::exists(folder.Records() + suffix));
     }
 }
 
