@@ -229,6 +229,8 @@ void StatisticsWindow::Refresh() {
         summaries_.clear();
         StatisticsTables::FillSummaries(*summaryModel_, summaries_);
         StatisticsTables::FillRecentGames(*recentModel_, {});
+        readOnlyNote_->hide();
+        UpdateButtons();
         ShowChosen();
         ReportRecordsFailure(std::current_exception());
         return;
