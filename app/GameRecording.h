@@ -37,7 +37,6 @@ public:
     // Whether games are recorded (Play > Record games; off until a player turns it on). A game
     // is recorded when it ends or is left while this is on.
     void SetRecording(bool on) { on_ = on; }
-    bool Recording() const { return on_; }
     // The name typed for the Leads after the game that just ended.
     void NameEntered(const QString& name);
     // Hands over a finished game whose queued hand-over has not run yet (at exit).

@@ -57,6 +57,10 @@ void RecordWriter::CannotRecord(const QString& path, const RecordsError& error) 
         notice_(tr("The record of games in %1 was made by a newer version of Tavro Memory, so "
                    "games are not recorded in it.")
                     .arg(path));
+    } else if (error.kind() == RecordsError::Kind::NoSpace) {
+        notice_(tr("Games can't be recorded in %1: there is no space left on the disk. You can "
+                   "play on; this is said only once.")
+                    .arg(path));
     } else {
         notice_(tr("Games can't be recorded in %1 (%2). You can play on; this is said only once.")
                     .arg(path, error.text()));

@@ -3,7 +3,7 @@
 // worker). It opens the record on the first game, and again after a fault; a damaged record is
 // moved aside with a notice and the game written into a new one. When games can't be written at
 // all (a folder that can't be written, a full disk, a newer version's record) the game goes on:
-// the player is told once per run, not once per game.
+// the player is told once per run, not once per game, a full disk in words of its own.
 #pragma once
 
 #include <QCoreApplication>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, creating and writing the record of games. The few steps that change which file the
-// path names (moving a damaged record aside, linking a new one into place) run under the
-// folder's lock, so that two copies starting together don't both repair the same file.
+// path names (moving a damaged record aside, linking a new one into place, removing what a copy
+// killed while making one left) run under the folder's lock, so that two copies starting
+// together don't both repair the same file.
 #include "records/RecordsDatabase.h"
 
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -28,8 +30,23 @@ namespace {
 constexpr int kBusyTimeoutMs = 5000;
 
 [[noreturn]] void ThrowErrno(int error, const QString& doing) {
-    throw RecordsError(RecordsError::Kind::Other,
+    throw RecordsError(KindOfErrno(error),
                        doing + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)));
+}
+
+bool MayWrite(const QString& path) {
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// Why a record that was opened for reading can't be changed, if it can't.
+RecordsMessages::ReadOnly ReadOnlyReason(const QString& path, int version) {
+    if (version > kRecordsSchemaVersion) {
+        return RecordsMessages::ReadOnly::Newer;
+    }
+    if (!MayWrite(QFileInfo(path).path())) {
+        return RecordsMessages::ReadOnly::Folder;
+    }
+    return MayWrite(path) ? RecordsMessages::ReadOnly::No : RecordsMessages::ReadOnly::File;
 }
 
 void SyncPath(const QString& path, int flags) {
@@ -79,7 +96,8 @@ private:
 
 }  // namespace
 
-RecordsDatabase::RecordsDatabase(QString connection) : connection_(std::move(connection)) {}
+RecordsDatabase::RecordsDatabase(QString connection)
+    : connection_(std::move(connection)), busyTimeoutMs_(kBusyTimeoutMs) {}
 
 RecordsDatabase::~RecordsDatabase() {
     Close();
@@ -97,9 +115,17 @@ void RecordsDatabase::Close() {
 RecordsDatabase::Opening RecordsDatabase::Open(const QString& path, Purpose purpose) {
     Close();
     const QString folder = QFileInfo(path).path();
-    if (purpose == Purpose::Writing && !QDir().mkpath(folder)) {
-        throw RecordsError(RecordsError::Kind::Other,
-                           QStringLiteral("the folder %1 can't be made").arg(folder));
+    if (purpose == Purpose::Writing) {
+        if (!QDir().mkpath(folder)) {
+            throw RecordsError(RecordsError::Kind::Other,
+                               QStringLiteral("the folder %1 can't be made").arg(folder));
+        }
+        // What a copy killed while it made a record left behind; every copy makes its record
+        // under this lock, so none is removed half-made.
+        const RecordsFolderLock lock(folder);
+        if (lock.Held()) {
+            RemoveLeftoverRecords(folder);
+        }
     }
     Opening opening;
     for (int round = 0; round < 4; ++round) {
@@ -107,12 +133,34 @@ RecordsDatabase::Opening RecordsDatabase::Open(const QString& path, Purpose purp
         QString damage = check.reason;
         if (check.state == RecordsFileCheck::State::Usable) {
             try {
-                Connect(path, purpose);
-                if (!IsSameFile(path, check)) {
-                    Close();
+                const int version = Examine(path, check, purpose == Purpose::Writing);
+                if (version < 0) {
                     continue;  // the path changed under us: look again
                 }
-                CheckConnected(purpose);
+                if (purpose == Purpose::Reading) {
+                    if (version < kRecordsSchemaVersion) {
+                        Close();  // made before its first game was written: nothing recorded
+                        return opening;
+                    }
+                    path_ = path;
+                    opening.open = true;
+                    opening.readOnly = ReadOnlyReason(path, version);
+                    return opening;
+                }
+                Close();
+                if (version > kRecordsSchemaVersion) {
+                    throw RecordsError(
+                        RecordsError::Kind::Newer,
+                        QStringLiteral("schema version %1 is newer than this program's %2")
+                            .arg(version)
+                            .arg(kRecordsSchemaVersion));
+                }
+                Connect(path, false);
+                if (!IsSameFile(path, check)) {
+                    Close();
+                    continue;
+                }
+                PrepareWriting(purpose);
                 MigrateRecords(db_);
                 path_ = path;
                 opening.open = true;
@@ -125,7 +173,7 @@ RecordsDatabase::Opening RecordsDatabase::Open(const QString& path, Purpose purp
                 damage = error.text();
             }
         }
-        if (check.state == RecordsFileCheck::State::Missing && purpose == Purpose::Reading) {
+        if (check.state == RecordsFileCheck::State::Missing && purpose != Purpose::Writing) {
             return opening;  // nothing recorded yet
         }
         // Making a record and moving a damaged one aside change what the path names: one copy
@@ -156,24 +204,55 @@ RecordsDatabase::Opening RecordsDatabase::Open(const QString& path, Purpose purp
                        QStringLiteral("%1 keeps changing while it is opened").arg(path));
 }
 
-void RecordsDatabase::Connect(const QString& path, Purpose purpose) {
+void RecordsDatabase::Connect(const QString& path, bool readOnly) {
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    db_.setDatabaseName(path);
-    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_);
+    QString name = path;
+    if (readOnly) {
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        // Without a log beside it, a record this user may not change (in a folder that can't
+        // be written, or another user's file) is read as it is: SQLite could make neither the
+        // log nor its index in such a folder, and would leave them behind as this user's
+        // beside another user's record; and no one is writing it now (a writer keeps a log).
+        if ((!MayWrite(QFileInfo(path).path()) || !MayWrite(path)) &&
+            !QFileInfo::exists(path + QStringLiteral("-wal"))) {
+            options += QStringLiteral(";QSQLITE_OPEN_URI");
+            name = QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) +
+                   QStringLiteral("?immutable=1");
+        }
+    }
+    db_.setDatabaseName(name);
+    db_.setConnectOptions(options);
     if (!db_.open()) {
         ThrowSqlError(db_.lastError());
     }
     RunSql(db_, QStringLiteral("PRAGMA foreign_keys = ON"));
-    if (purpose == Purpose::Writing) {
-        // A kill loses nothing in either mode; FULL also keeps the last game through a power
-        // cut. The writes run off the GUI thread, so the wait for the disk costs no one.
-        RunSql(db_, QStringLiteral("PRAGMA synchronous = FULL"));
-    }
 }
 
-void RecordsDatabase::CheckConnected(Purpose purpose) {
+int RecordsDatabase::Examine(const QString& path, const RecordsFileCheck& check, bool everyPage) {
+    // Only a connection that may write changes the file (it writes a log back into the record
+    // when it closes): this one judges the file and leaves it as it was.
+    Connect(path, true);
+    if (!IsSameFile(path, check)) {
+        Close();
+        return -1;
+    }
     // The first read of the file: SQLite says here whether it is a database at all.
-    const int application = SqlValue(db_, QStringLiteral("PRAGMA application_id")).toInt();
+    int application = 0;
+    try {
+        application = SqlValue(db_, QStringLiteral("PRAGMA application_id")).toInt();
+    } catch (const RecordsError& error) {
+        // A read-only connection refuses to roll a journal back into the file. The record is
+        // kept in write-ahead-log mode, so a rollback journal beside it is another database's
+        // (or another program's, cut off): rolling it back could spoil the record, and moving
+        // both aside keeps them as they are.
+        if (error.kind() == RecordsError::Kind::Other &&
+            QFileInfo(path + QStringLiteral("-journal")).size() > 0) {
+            throw RecordsError(RecordsError::Kind::Damaged,
+                               QStringLiteral("a rollback journal beside it"));
+        }
+        throw;
+    }
     if (application != kRecordsApplicationId) {
         const int tables =
             SqlValue(db_, QStringLiteral("SELECT count(*) FROM sqlite_schema")).toInt();
@@ -182,15 +261,28 @@ void RecordsDatabase::CheckConnected(Purpose purpose) {
                                QStringLiteral("a database of another program"));
         }
     }
-    if (purpose == Purpose::Reading) {
-        return;
+    const int version = RecordsSchemaVersion(db_);
+    if (version < 0) {
+        throw RecordsError(RecordsError::Kind::Damaged,
+                           QStringLiteral("schema version %1").arg(version));
+    }
+    if (everyPage) {
+        const QString health = SqlValue(db_, QStringLiteral("PRAGMA quick_check")).toString();
+        if (health != QLatin1String("ok")) {
+            throw RecordsError(RecordsError::Kind::Damaged, health);
+        }
+    }
+    return version;
+}
+
+void RecordsDatabase::PrepareWriting(Purpose purpose) {
+    if (purpose == Purpose::Writing) {
+        // A kill loses nothing in either mode; FULL also keeps the last game through a power
+        // cut. The writes run off the GUI thread, so the wait for the disk costs no one.
+        RunSql(db_, QStringLiteral("PRAGMA synchronous = FULL"));
     }
     if (SqlValue(db_, QStringLiteral("PRAGMA journal_mode")).toString() != QLatin1String("wal")) {
         SqlValue(db_, QStringLiteral("PRAGMA journal_mode = WAL"));
-    }
-    const QString health = SqlValue(db_, QStringLiteral("PRAGMA quick_check")).toString();
-    if (health != QLatin1String("ok")) {
-        throw RecordsError(RecordsError::Kind::Damaged, health);
     }
 }
 

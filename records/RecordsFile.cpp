@@ -4,6 +4,7 @@
 // RENAME_NOREPLACE).
 #include "records/RecordsFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -25,7 +26,37 @@ namespace {
 constexpr char kSqliteMagic[] = "SQLite format 3";  // 16 bytes with its terminating zero
 constexpr qint64 kSmallestDatabase = 512;           // one page of the smallest size
 
-const char* const kJournalSuffixes[] = {"-wal", "-shm"};
+const char* const kJournalSuffixes[] = {"-wal", "-shm", "-journal"};
+
+// What RecordsDatabase's Create names its temporary record: this prefix and mkstemp's six
+// letters or digits.
+constexpr char kNewRecordPrefix[] = ".records-new-";
+constexpr std::size_t kTemporaryLetters = 6;
+
+// Whether `name` is a temporary record or one of its journals.
+bool IsLeftoverName(const char* name) {
+    const std::size_t prefix = sizeof kNewRecordPrefix - 1;
+    if (std::strncmp(name, kNewRecordPrefix, prefix) != 0) {
+        return false;
+    }
+    const char* letters = name + prefix;
+    for (std::size_t i = 0; i < kTemporaryLetters; ++i) {
+        const char c = letters[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
+            return false;
+        }
+    }
+    const char* rest = letters + kTemporaryLetters;
+    if (*rest == '\0') {
+        return true;
+    }
+    for (const char* suffix : kJournalSuffixes) {
+        if (std::strcmp(rest, suffix) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 QString ErrnoText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -172,8 +203,11 @@ QString MoveRecordsAside(const QString& path, QString& error) {
                                (attempt == 1 ? QString() : QStringLiteral("-%1").arg(attempt)) +
                                QStringLiteral(".sqlite");
         // The journals' names must be free too, or an old journal would sit beside this one.
-        if (Exists(target + QLatin1String(kJournalSuffixes[0])) ||
-            Exists(target + QLatin1String(kJournalSuffixes[1]))) {
+        bool taken = false;
+        for (const char* suffix : kJournalSuffixes) {
+            taken = taken || Exists(target + QLatin1String(suffix));
+        }
+        if (taken) {
             continue;
         }
         if (!RenameNoReplace(path, target)) {
@@ -196,6 +230,36 @@ void RemoveStrayJournals(const QString& path) {
     for (const char* suffix : kJournalSuffixes) {
         ::unlink(QFile::encodeName(path + QLatin1String(suffix)).constData());
     }
+}
+
+int RemoveLeftoverRecords(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return 0;
+    }
+    DIR* entries = ::fdopendir(fd);
+    if (entries == nullptr) {
+        ::close(fd);
+        return 0;
+    }
+    int removed = 0;
+    const uid_t self = ::geteuid();
+    while (const dirent* entry = ::readdir(entries)) {
+        if (!IsLeftoverName(entry->d_name)) {
+            continue;
+        }
+        // Looked at and removed relative to the folder's handle, the entry itself (no link
+        // followed): what another user put here, or anything but a plain file, stays.
+        struct stat status {};
+        if (::fstatat(fd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == self &&
+            ::unlinkat(fd, entry->d_name, 0) == 0) {
+            ++removed;
+        }
+    }
+    ::closedir(entries);  // and fd with it
+    return removed;
 }
 
 }  // namespace tavro

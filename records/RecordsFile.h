@@ -46,18 +46,27 @@ public:
     RecordsFolderLock(const RecordsFolderLock&) = delete;
     RecordsFolderLock& operator=(const RecordsFolderLock&) = delete;
 
+    // Whether the lock is held (not so when the folder can't be opened or a copy is stuck).
+    bool Held() const { return fd_ >= 0; }
+
 private:
     int fd_ = -1;
 };
 
 // Moves what the path names (a file, folder or link, never what a link points to) and its
-// "-wal" and "-shm" files aside to "records-damaged-<date>-<time>.sqlite" in the same folder
-// (with "-2", "-3", ... when that is taken). Returns the new path, or an empty one with the
+// "-wal", "-shm" and "-journal" files aside to "records-damaged-<date>-<time>.sqlite" in the same
+// folder (with "-2", "-3", ... when that is taken). Returns the new path, or an empty one with the
 // reason in `error`.
 QString MoveRecordsAside(const QString& path, QString& error);
 
-// Removes "-wal" and "-shm" files left beside a database that is gone, so that a new database
-// made at the path cannot take up an old journal.
+// Removes "-wal", "-shm" and "-journal" files left beside a database that is gone, so that a new
+// database made at the path cannot take up an old journal.
 void RemoveStrayJournals(const QString& path);
+
+// Removes what a copy of the game killed while it made a new record left in `folder`: the files
+// ".records-new-XXXXXX" and their journals. Only regular files of this user with exactly such a
+// name go (a link is never followed, and stays); the number removed. Call it under the
+// folder's lock, which every copy holds while it makes a record.
+int RemoveLeftoverRecords(const QString& folder);
 
 }  // namespace tavro

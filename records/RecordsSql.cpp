@@ -3,12 +3,16 @@
 #include "records/RecordsSql.h"
 
 #include <QSqlError>
+#include <cerrno>
 
 namespace tavro {
 namespace {
 
 constexpr int kSqliteCorrupt = 11;  // SQLITE_CORRUPT
 constexpr int kSqliteNotADb = 26;   // SQLITE_NOTADB
+constexpr int kSqliteBusy = 5;      // SQLITE_BUSY
+constexpr int kSqliteLocked = 6;    // SQLITE_LOCKED
+constexpr int kSqliteFull = 13;     // SQLITE_FULL
 
 QString TextOf(const QSqlError& error) {
     QString text = error.databaseText();
@@ -27,10 +31,26 @@ RecordsError::Kind KindOf(const QSqlError& error) {
     bool number = false;
     // The driver gives SQLite's extended result code; its low byte is the primary code.
     const int code = error.nativeErrorCode().toInt(&number) & 0xFF;
-    if (number && (code == kSqliteCorrupt || code == kSqliteNotADb)) {
-        return RecordsError::Kind::Damaged;
+    if (!number) {
+        return RecordsError::Kind::Other;
     }
-    return RecordsError::Kind::Other;
+    switch (code) {
+        case kSqliteCorrupt:
+        case kSqliteNotADb:
+            return RecordsError::Kind::Damaged;
+        case kSqliteBusy:
+        case kSqliteLocked:
+            return RecordsError::Kind::Busy;
+        case kSqliteFull:
+            return RecordsError::Kind::NoSpace;
+        default:
+            return RecordsError::Kind::Other;
+    }
+}
+
+RecordsError::Kind KindOfErrno(int error) {
+    return error == ENOSPC || error == EDQUOT ? RecordsError::Kind::NoSpace
+                                              : RecordsError::Kind::Other;
 }
 
 void ThrowSqlError(const QSqlError& error) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Running SQL on the record of games: a failed statement throws RecordsError, which tells a
-// damaged file (SQLite's "corrupt" and "not a database") from every other fault (a full disk, a
-// folder that can't be written, a lock held too long), since only a damaged file is moved aside.
+// damaged file (SQLite's "corrupt" and "not a database") from a lock held too long, a full disk
+// and every other fault (a folder that can't be written), since only a damaged file is moved
+// aside, a lock is worth waiting for, and a full disk has a sentence of its own.
 #pragma once
 
 #include <QSqlDatabase>
@@ -20,7 +21,9 @@ public:
     enum class Kind {
         Damaged,  // the file is no database or a damaged one
         Newer,    // made by a newer version of the program, whose schema this one doesn't know
-        Other,    // anything else: permissions, a full disk, a lock held too long
+        Busy,     // another program held the record's lock for longer than the connection waits
+        NoSpace,  // the disk is full (SQLITE_FULL, ENOSPC)
+        Other,    // anything else: permissions, a folder that can't be written
     };
     RecordsError(Kind kind, const QString& text);
     Kind kind() const { return kind_; }
@@ -30,8 +33,11 @@ private:
     Kind kind_;
 };
 
-// The error's kind: Damaged for SQLite's SQLITE_CORRUPT and SQLITE_NOTADB.
+// The error's kind: Damaged for SQLite's SQLITE_CORRUPT and SQLITE_NOTADB, Busy for SQLITE_BUSY
+// and SQLITE_LOCKED, NoSpace for SQLITE_FULL.
 RecordsError::Kind KindOf(const QSqlError& error);
+// The kind of a failed system call's errno: NoSpace for ENOSPC (and EDQUOT, a full quota).
+RecordsError::Kind KindOfErrno(int error);
 [[noreturn]] void ThrowSqlError(const QSqlError& error);
 
 // Runs one statement without parameters.

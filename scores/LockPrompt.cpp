@@ -3,12 +3,11 @@
 #include "scores/LockPrompt.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <algorithm>
 
+#include "dialogkit/LockQuestion.h"
 #include "scores/LeadsFile.h"
 #include "scores/LeadsFileLock.h"
-#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 namespace {
@@ -31,33 +30,22 @@ private:
     std::chrono::milliseconds previous_;
 };
 
-bool PlayerRetries(QWidget* parent) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral(TAVRO_PROGRAM_NAME),
-                    PromptText::tr("The high scores (%1) are locked by another program, perhaps "
-                                   "another copy of Tavro Memory.")
-                        .arg(QLatin1String(kLeadsFileName)),
-                    QMessageBox::Retry | QMessageBox::Cancel, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Retry);
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.setWindowModality(Qt::ApplicationModal);
-    return box.exec() == QMessageBox::Retry;
-}
-
 }  // namespace
 
 bool RunWithLeadsLock(QWidget* parent, const std::function<void()>& operation) {
-    for (;;) {
+    const QString question = PromptText::tr(
+                                 "The high scores (%1) are locked by another program, perhaps "
+                                 "another copy of Tavro Memory.")
+                                 .arg(QLatin1String(kLeadsFileName));
+    return RunAskingWhileLocked(parent, question, [&operation] {
         try {
             const ShorterLockWait wait(kLeadsLockAskAfter);
             operation();
             return true;
         } catch (const LeadsFileLocked&) {
-        }
-        if (!PlayerRetries(parent)) {
             return false;
         }
-    }
+    });
 }
 
 }  // namespace tavro

@@ -4,9 +4,11 @@
 
 #include <QSaveFile>
 #include <QStringList>
+#include <cerrno>
 #include <stdexcept>
 
 #include "records/RecordWords.h"
+#include "records/RecordsMessages.h"
 #include "records/RecordsQueries.h"
 
 namespace tavro {
@@ -46,6 +48,18 @@ QString RowOf(const StoredGame& stored) {
     return cells.join(QLatin1Char(','));
 }
 
+// The file's fault for the player: a full disk in words of its own (QSaveFile's errorString()
+// is Qt's qt_error_string of the errno).
+[[noreturn]] void ThrowFileError(const QSaveFile& file, const QString& path) {
+    if (file.errorString() == qt_error_string(ENOSPC)) {
+        throw std::runtime_error(RecordsMessages::NoSpaceText(path).toStdString());
+    }
+    throw std::runtime_error(QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
+}
+
+// Stops the export by unwinding out of the record's reading.
+struct ExportCancelled {};
+
 }  // namespace
 
 QString CsvTextCell(const QString& text) {
@@ -72,21 +86,32 @@ QString CsvHeader() {
 }
 
 int ExportGamesCsv(QSqlDatabase& db, const QString& path) {
+    return ExportGamesCsv(db, path, {}).value_or(0);
+}
+
+std::optional<int> ExportGamesCsv(QSqlDatabase& db, const QString& path,
+                                  const std::function<bool(int written)>& goOn) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        throw std::runtime_error(
-            QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
+        ThrowFileError(file, path);
     }
     const QByteArray lineEnd("\r\n");
     file.write(CsvHeader().toUtf8() + lineEnd);
     int games = 0;
-    ForEachGame(db, [&](const StoredGame& stored) {
-        file.write(RowOf(stored).toUtf8() + lineEnd);
-        ++games;
-    });
+    try {
+        ForEachGame(db, [&](const StoredGame& stored) {
+            file.write(RowOf(stored).toUtf8() + lineEnd);
+            ++games;
+            if (goOn && !goOn(games)) {
+                throw ExportCancelled{};
+            }
+        });
+    } catch (const ExportCancelled&) {
+        file.cancelWriting();  // the temporary file goes with `file`; `path` is untouched
+        return std::nullopt;
+    }
     if (!file.commit()) {
-        throw std::runtime_error(
-            QStringLiteral("%1: %2").arg(path, file.errorString()).toStdString());
+        ThrowFileError(file, path);
     }
     return games;
 }

@@ -8,6 +8,8 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <functional>
+#include <optional>
 
 namespace tavro {
 
@@ -17,7 +19,13 @@ QString CsvTextCell(const QString& text);
 // The header row's cells, joined (without the line end).
 QString CsvHeader();
 // Writes every game to the file at `path`, replacing it only once the whole file is written.
-// The number of games written. Throws std::runtime_error (RecordsError for the record).
+// The number of games written. Throws std::runtime_error (RecordsError for the record; a full
+// disk in a translated sentence).
 int ExportGamesCsv(QSqlDatabase& db, const QString& path);
+// The same, asking `goOn` with the number of games written so far after each game (for
+// progress, from the thread that exports): when it says false, nothing is written (the file at
+// `path`, if any, stays as it was) and the result is empty.
+std::optional<int> ExportGamesCsv(QSqlDatabase& db, const QString& path,
+                                  const std::function<bool(int written)>& goOn);
 
 }  // namespace tavro

@@ -1,30 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window: its controls, reading the record into them, and its three commands
-// (sort, export, clear). Each handler reports its own failure through the one error report.
+// (sort, export, clear). Each handler reports its own failure through the one error report, a
+// fault of the record in a sentence of ours.
 #include "statistics/StatisticsWindow.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent>
+#include <algorithm>
 #include <atomic>
 #include <exception>
+#include <numeric>
 #include <stdexcept>
 #include <utility>
 
 #include "dialogkit/DialogLook.h"
 #include "dialogkit/ErrorReport.h"
+#include "dialogkit/LockQuestion.h"
 #include "records/RecordsFile.h"
+#include "records/RecordsMessages.h"
 #include "records/RecordsSql.h"
 #include "statistics/CsvExport.h"
 #include "statistics/ScoreChart.h"
@@ -33,6 +43,10 @@
 
 namespace tavro {
 namespace {
+
+// A job that ends sooner shows no progress dialog at all.
+constexpr int kProgressAfterMs = 400;
+constexpr int kProgressTickMs = 100;
 
 QString UniqueConnectionName() {
     static std::atomic<int> count{0};
@@ -74,6 +88,7 @@ StatisticsWindow::StatisticsWindow(QWidget* mainWindow, QString recordsPath)
       db_(UniqueConnectionName()) {
     setObjectName(QStringLiteral("Statistics"));
     setWindowTitle(tr("Statistics"));
+    db_.SetBusyTimeout(kLockAskAfterMs);
     ApplyDialogLook(*this);
     BuildControls();
     resize(780, 620);
@@ -138,6 +153,14 @@ void StatisticsWindow::BuildControls() {
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("Status"));
     status_->setTextFormat(Qt::PlainText);
+    readOnlyNote_ = new QLabel(this);
+    readOnlyNote_->setObjectName(QStringLiteral("ReadOnlyNote"));
+    readOnlyNote_->setTextFormat(Qt::PlainText);
+    readOnlyNote_->setWordWrap(true);
+    readOnlyNote_->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                           Qt::TextSelectableByMouse);
+    readOnlyNote_->setFocusPolicy(Qt::StrongFocus);  // read by screen readers like the tables
+    readOnlyNote_->hide();
     export_ = new QPushButton(tr("&Export to CSV…"), this);
     export_->setObjectName(QStringLiteral("Export"));
     clear_ = new QPushButton(tr("&Clear statistics…"), this);
@@ -161,12 +184,13 @@ void StatisticsWindow::BuildControls() {
     layout->addLayout(chartRow, 3);
     layout->addLayout(recentRow);
     layout->addWidget(recentTable_, 2);
+    layout->addWidget(readOnlyNote_);
     layout->addLayout(buttons);
     connect(summaryTable_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         try {
             ShowChosen();
         } catch (...) {
-            ReportException(this, std::current_exception());
+            ReportRecordsFailure(std::current_exception());
         }
     });
 }
@@ -184,13 +208,31 @@ void StatisticsWindow::Refresh() {
         chosenMode = set.data(StatisticsTables::kModeRole).toInt();
     }
     try {
-        ReadRecord();
+        // Another program's lock is waited for a second at most (kLockAskAfterMs), then the
+        // player chooses: Retry, or Cancel, which leaves the window as it was.
+        const bool read =
+            RunAskingWhileLocked(this, RecordsMessages::LockedText(RecordsPath()), [this] {
+                try {
+                    ReadRecord();
+                    return true;
+                } catch (const RecordsError& error) {
+                    if (error.kind() == RecordsError::Kind::Busy) {
+                        return false;
+                    }
+                    throw;
+                }
+            });
+        if (!read) {
+            return;
+        }
     } catch (...) {
         summaries_.clear();
         StatisticsTables::FillSummaries(*summaryModel_, summaries_);
         StatisticsTables::FillRecentGames(*recentModel_, {});
+        readOnlyNote_->hide();
+        UpdateButtons();
         ShowChosen();
-        ReportException(this, std::current_exception());
+        ReportRecordsFailure(std::current_exception());
         return;
     }
     // The row chosen before, else the set and mode of the latest game, else the first row.
@@ -214,7 +256,7 @@ void StatisticsWindow::Refresh() {
     try {
         ShowChosen();
     } catch (...) {
-        ReportException(this, std::current_exception());
+        ReportRecordsFailure(std::current_exception());
     }
 }
 
@@ -225,6 +267,7 @@ void StatisticsWindow::ReadRecord() {
         ReportError(this, opening.notice);
     }
     summaries_.clear();
+    readOnly_ = opening.readOnly;
     std::vector<StoredGame> recent;
     if (db_.IsOpen()) {
         summaries_ = ReadSummaries(db_.Db());
@@ -236,9 +279,28 @@ void StatisticsWindow::ReadRecord() {
     StatisticsTables::FillRecentGames(*recentModel_, recent);
     summaryTable_->resizeColumnsToContents();
     recentTable_->resizeColumnsToContents();
+    const QString why = RecordsMessages::ReadOnlyText(readOnly_, db_.Path());
+    readOnlyNote_->setText(why);
+    readOnlyNote_->setVisible(!why.isEmpty());
+    clear_->setToolTip(why);
+    clear_->setAccessibleDescription(why);
+    UpdateButtons();
+}
+
+void StatisticsWindow::UpdateButtons() {
     const bool anyGames = !summaries_.empty();
-    export_->setEnabled(anyGames);
-    clear_->setEnabled(anyGames);
+    export_->setEnabled(anyGames && !busy_);
+    clear_->setEnabled(anyGames && !busy_ && readOnly_ == RecordsMessages::ReadOnly::No);
+}
+
+void StatisticsWindow::ReportRecordsFailure(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const RecordsError& failure) {
+        ReportError(this, RecordsMessages::FailureText(failure, RecordsPath()));
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
 }
 
 void StatisticsWindow::ShowChosen() {
@@ -270,13 +332,97 @@ int StatisticsWindow::ExportTo(const QString& path) {
     if (!db_.IsOpen()) {
         throw std::runtime_error(tr("No games recorded yet.").toStdString());
     }
-    return ExportGamesCsv(db_.Db(), path);
+    const QString records = db_.Path();
+    const int games = std::accumulate(
+        summaries_.begin(), summaries_.end(), 0,
+        [](int sum, const SetModeSummary& summary) { return sum + summary.played; });
+    const JobResult result =
+        RunOffThread(tr("Exporting the games to %1…").arg(path), games, true,
+                     [records, path](JobControl& control, JobResult& done) {
+                         RecordsDatabase db(UniqueConnectionName());
+                         if (!db.Open(records, RecordsDatabase::Purpose::Reading).open) {
+                             throw std::runtime_error(tr("No games recorded yet.").toStdString());
+                         }
+                         done.count = ExportGamesCsv(db.Db(), path, [&control](int written) {
+                             control.done.store(written, std::memory_order_relaxed);
+                             return !control.cancelled.load(std::memory_order_relaxed);
+                         });
+                     });
+    if (result.error) {
+        std::rethrow_exception(result.error);
+    }
+    return result.count.value_or(-1);
 }
 
 void StatisticsWindow::ClearRecord() {
-    if (db_.IsOpen()) {
-        db_.Clear();
+    if (!db_.IsOpen()) {
+        return;
     }
+    const QString records = db_.Path();
+    const JobResult result = RunOffThread(
+        tr("Clearing the record of games…"), 0, false, [records](JobControl&, JobResult& done) {
+            RecordsDatabase db(UniqueConnectionName());
+            if (db.Open(records, RecordsDatabase::Purpose::Changing).open) {
+                db.Clear();
+            }
+            done.count = 0;
+        });
+    if (result.error) {
+        std::rethrow_exception(result.error);
+    }
+}
+
+StatisticsWindow::JobResult StatisticsWindow::RunOffThread(const QString& label, int maximum,
+                                                           bool cancellable, Job job) {
+    busy_ = true;
+    UpdateButtons();
+    auto control = std::make_shared<JobControl>();
+    // The job catches everything itself: nothing is thrown across the worker's thread.
+    QFuture<JobResult> future = QtConcurrent::run([control, job = std::move(job)] {
+        JobResult result;
+        try {
+            job(*control, result);
+        } catch (...) {
+            result.error = std::current_exception();
+        }
+        return result;
+    });
+    QProgressDialog progress(label, cancellable ? tr("Cancel") : QString(), 0, maximum, this);
+    progress.setObjectName(QStringLiteral("Progress"));
+    progress.setWindowTitle(windowTitle());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(kProgressAfterMs);
+    connect(&progress, &QProgressDialog::canceled, this, [control, cancellable] {
+        if (cancellable) {
+            control->cancelled.store(true);
+        }
+    });
+    QEventLoop loop;
+    QFutureWatcher<JobResult> watcher;
+    connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    QTimer tick;
+    tick.setInterval(kProgressTickMs);
+    connect(&tick, &QTimer::timeout, this, [&progress, &control, maximum] {
+        if (maximum > 0 && !progress.wasCanceled()) {
+            progress.setValue(std::min(control->done.load(std::memory_order_relaxed), maximum - 1));
+        }
+    });
+    tick.start();
+    watcher.setFuture(future);
+    if (!future.isFinished()) {
+        loop.exec();
+    }
+    if (!future.isFinished()) {
+        // The event loop was told to end (the program is closing): stop and wait for the job.
+        control->cancelled.store(true);
+        future.waitForFinished();
+    }
+    tick.stop();
+    busy_ = false;
+    UpdateButtons();
+    return future.result();
 }
 
 void StatisticsWindow::ExportClicked() {
@@ -288,9 +434,10 @@ void StatisticsWindow::ExportClicked() {
     }
     try {
         const int games = ExportTo(path);
-        status_->setText(tr("Games exported to %1: %2.").arg(path).arg(games));
+        status_->setText(games < 0 ? tr("The export was cancelled; no file was written.")
+                                   : tr("Games exported to %1: %2.").arg(path).arg(games));
     } catch (...) {
-        ReportException(this, std::current_exception());
+        ReportRecordsFailure(std::current_exception());
     }
 }
 
@@ -307,7 +454,7 @@ void StatisticsWindow::ClearClicked() {
         ClearRecord();
         status_->clear();
     } catch (...) {
-        ReportException(this, std::current_exception());
+        ReportRecordsFailure(std::current_exception());
     }
     Refresh();
 }

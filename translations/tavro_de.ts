@@ -580,12 +580,47 @@
         <source>Games can&apos;t be recorded in %1 (%2). You can play on; this is said only once.</source>
         <translation>Spiele können nicht in %1 aufgezeichnet werden (%2). Sie können weiterspielen; dieser Hinweis kommt nur einmal.</translation>
     </message>
+    <message>
+        <source>Games can&apos;t be recorded in %1: there is no space left on the disk. You can play on; this is said only once.</source>
+        <translation>Spiele können nicht in %1 aufgezeichnet werden: Auf dem Datenträger ist kein Platz mehr frei. Sie können weiterspielen; dieser Hinweis kommt nur einmal.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::RecordsDatabase</name>
     <message>
         <source>The record of games was damaged (%1). It has been moved to %2, and a new record is kept from now on.</source>
         <translation>Die Aufzeichnung der Spiele war beschädigt (%1). Sie wurde nach %2 verschoben, und ab jetzt wird eine neue Aufzeichnung geführt.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::RecordsMessages</name>
+    <message>
+        <source>The record of games in %1 was made by a newer version of Tavro Memory. It is shown as far as this version can read it, and it can&apos;t be cleared here.</source>
+        <translation>Die Aufzeichnung der Spiele in %1 stammt von einer neueren Version von Tavro Memory. Sie wird gezeigt, soweit diese Version sie lesen kann, und kann hier nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The record of games in %1 is shown read-only, as its folder can&apos;t be written. It can&apos;t be cleared, and no games are recorded in it.</source>
+        <translation>Die Aufzeichnung der Spiele in %1 wird schreibgeschützt gezeigt, da in ihren Ordner nicht geschrieben werden kann. Sie kann nicht gelöscht werden, und es werden keine Spiele darin aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The record of games in %1 is shown read-only, as you may not change the file (it belongs to another user, or it is write-protected). It can&apos;t be cleared, and no games are recorded in it.</source>
+        <translation>Die Aufzeichnung der Spiele in %1 wird schreibgeschützt gezeigt, da Sie die Datei nicht ändern dürfen (sie gehört einem anderen Benutzer oder ist schreibgeschützt). Sie kann nicht gelöscht werden, und es werden keine Spiele darin aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The record of games in %1 is damaged (%2).</source>
+        <translation>Die Aufzeichnung der Spiele in %1 ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <source>The record of games in %1 can&apos;t be read or changed (%2).</source>
+        <translation>Die Aufzeichnung der Spiele in %1 kann nicht gelesen oder geändert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The record of games (%1) is locked by another program, perhaps another copy of Tavro Memory.</source>
+        <translation>Die Aufzeichnung der Spiele (%1) ist von einem anderen Programm gesperrt, vielleicht von einer anderen Kopie von Tavro Memory.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the disk for %1.</source>
+        <translation>Auf dem Datenträger ist kein Platz mehr frei für %1.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +802,22 @@
     <message>
         <source>Clear the record of every game played? This can&apos;t be undone.</source>
         <translation>Die Aufzeichnung aller gespielten Spiele löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Exporting the games to %1…</source>
+        <translation>Die Spiele werden nach %1 exportiert…</translation>
+    </message>
+    <message>
+        <source>Clearing the record of games…</source>
+        <translation>Die Aufzeichnung der Spiele wird gelöscht…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; no file was written.</source>
+        <translation>Der Export wurde abgebrochen; es wurde keine Datei geschrieben.</translation>
     </message>
 </context>
 <context>

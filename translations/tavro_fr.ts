@@ -580,12 +580,47 @@
         <source>Games can&apos;t be recorded in %1 (%2). You can play on; this is said only once.</source>
         <translation>Les parties ne peuvent pas être enregistrées dans %1 (%2). Vous pouvez continuer à jouer&#xa0;; ce message n’apparaît qu’une fois.</translation>
     </message>
+    <message>
+        <source>Games can&apos;t be recorded in %1: there is no space left on the disk. You can play on; this is said only once.</source>
+        <translation>Les parties ne peuvent pas être enregistrées dans %1&#xa0;: il ne reste plus de place sur le disque. Vous pouvez continuer à jouer&#xa0;; ce message n’apparaît qu’une fois.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::RecordsDatabase</name>
     <message>
         <source>The record of games was damaged (%1). It has been moved to %2, and a new record is kept from now on.</source>
         <translation>L’historique des parties était endommagé (%1). Il a été déplacé vers %2, et un nouvel historique est tenu désormais.</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::RecordsMessages</name>
+    <message>
+        <source>The record of games in %1 was made by a newer version of Tavro Memory. It is shown as far as this version can read it, and it can&apos;t be cleared here.</source>
+        <translation>L’historique des parties dans %1 a été créé par une version plus récente de Tavro Memory. Il est affiché dans la mesure où cette version peut le lire, et il ne peut pas être effacé ici.</translation>
+    </message>
+    <message>
+        <source>The record of games in %1 is shown read-only, as its folder can&apos;t be written. It can&apos;t be cleared, and no games are recorded in it.</source>
+        <translation>L’historique des parties dans %1 est affiché en lecture seule, car son dossier n’est pas accessible en écriture. Il ne peut pas être effacé, et aucune partie n’y est enregistrée.</translation>
+    </message>
+    <message>
+        <source>The record of games in %1 is shown read-only, as you may not change the file (it belongs to another user, or it is write-protected). It can&apos;t be cleared, and no games are recorded in it.</source>
+        <translation>L’historique des parties dans %1 est affiché en lecture seule, car vous ne pouvez pas modifier le fichier (il appartient à un autre utilisateur ou il est protégé en écriture). Il ne peut pas être effacé, et aucune partie n’y est enregistrée.</translation>
+    </message>
+    <message>
+        <source>The record of games in %1 is damaged (%2).</source>
+        <translation>L’historique des parties dans %1 est endommagé (%2).</translation>
+    </message>
+    <message>
+        <source>The record of games in %1 can&apos;t be read or changed (%2).</source>
+        <translation>L’historique des parties dans %1 ne peut être ni lu ni modifié (%2).</translation>
+    </message>
+    <message>
+        <source>The record of games (%1) is locked by another program, perhaps another copy of Tavro Memory.</source>
+        <translation>L’historique des parties (%1) est verrouillé par un autre programme, peut-être une autre copie de Tavro Memory.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the disk for %1.</source>
+        <translation>Il ne reste plus de place sur le disque pour %1.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +802,22 @@
     <message>
         <source>Clear the record of every game played? This can&apos;t be undone.</source>
         <translation>Effacer l’historique de toutes les parties jouées&#xa0;? Cela ne peut pas être annulé.</translation>
+    </message>
+    <message>
+        <source>Exporting the games to %1…</source>
+        <translation>Exportation des parties vers %1…</translation>
+    </message>
+    <message>
+        <source>Clearing the record of games…</source>
+        <translation>Effacement de l’historique des parties…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; no file was written.</source>
+        <translation>L’exportation a été annulée&#xa0;; aucun fichier n’a été écrit.</translation>
     </message>
 </context>
 <context>

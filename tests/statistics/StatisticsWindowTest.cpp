@@ -2,9 +2,12 @@
 // The statistics window on a record of a few weeks' games: a row per set and mode with its
 // counts, best, averages and streak; the chosen row's chart with the best marked and the same in
 // words; the recent games sortable by mouse and by keys and readable as a table by a screen
-// reader; the CSV export with its header, UTF-8 names and guarded formulas; and "Clear
-// statistics…", which asks first; texts that read under a light and a dark desktop palette. The
-// words, and the CSV cells, in tables of their own.
+// reader; the CSV export with its header, UTF-8 names and guarded formulas, and cancelled
+// without a file; "Clear statistics…", which asks first; a record the window may not change
+// shown read-only with the reason; another program's lock, which brings the Retry/Cancel
+// question; and texts that read under a light and a dark desktop palette. The words, and the CSV
+// cells, in tables of their own.
+#include <unistd.h>
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QComboBox>
@@ -13,6 +16,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,6 +24,8 @@
 #include "app/AppTestSupport.h"
 #include "look/TextContrast.h"
 #include "records/RecordsDatabase.h"
+#include "records/RecordsMessages.h"
+#include "records/RecordsSql.h"
 #include "statistics/CsvExport.h"
 #include "statistics/ScoreChart.h"
 #include "statistics/StatisticsTables.h"
@@ -241,6 +247,136 @@ private slots:
         QVERIFY(!clear->isEnabled());
     }
 
+    void exportCancelledLeavesNoFile_data() {
+        QTest::addColumn<int>("cancelAfter");  // games written before Cancel; 0: never
+        QTest::addColumn<bool>("fileBefore");  // a file of the player's already at the path
+        QTest::newRow("cancelled, no file before") << 3 << false;
+        QTest::newRow("cancelled, a file before") << 3 << true;
+        QTest::newRow("cancelled at the first game") << 1 << true;
+        QTest::newRow("not cancelled") << 0 << true;
+    }
+    void exportCancelledLeavesNoFile() {
+        QFETCH(int, cancelAfter);
+        QFETCH(bool, fileBefore);
+        MakeRecord();
+        const QString csv = dir_.filePath(QStringLiteral("cancelled-%1.csv").arg(made_));
+        const QByteArray mine("the player's own file\n");
+        if (fileBefore) {
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(mine);
+        }
+        RecordsDatabase db(QStringLiteral("export-cancel"));
+        QVERIFY(db.Open(path_, RecordsDatabase::Purpose::Reading).open);
+        const QStringList before = QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden);
+        int asked = 0;
+        const std::optional<int> written = ExportGamesCsv(db.Db(), csv, [&](int games) {
+            ++asked;
+            return cancelAfter == 0 || games < cancelAfter;
+        });
+        if (cancelAfter == 0) {
+            QCOMPARE(written.value_or(-1), 29);
+            QCOMPARE(asked, 29);
+            QVERIFY(QFileInfo(csv).size() > mine.size());
+            return;
+        }
+        QVERIFY(!written.has_value());
+        QCOMPARE(asked, cancelAfter);
+        // Nothing half-written anywhere: the folder holds what it held, the file as it was.
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), before);
+        QFile file(csv);
+        QCOMPARE(file.exists(), fileBefore);
+        if (fileBefore) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), mine);
+        }
+    }
+
+    void aRecordItMayNotChangeIsShownReadOnly_data() {
+        QTest::addColumn<int>("why");
+        QTest::newRow("a newer version's") << int(RecordsMessages::ReadOnly::Newer);
+        QTest::newRow("write-protected") << int(RecordsMessages::ReadOnly::File);
+    }
+    void aRecordItMayNotChangeIsShownReadOnly() {
+        QFETCH(int, why);
+        MakeRecord();
+        if (why == int(RecordsMessages::ReadOnly::Newer)) {
+            RunOn(path_, QStringLiteral("PRAGMA user_version = 7"));
+        } else {
+            if (::geteuid() == 0) {
+                QSKIP("root may write every file (the records tests cover this as nobody)");
+            }
+            QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner));
+        }
+        StatisticsWindow window(nullptr, path_);
+        window.Refresh();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Everything that can be read is shown, and can be exported.
+        QCOMPARE(window.RecentTable()->model()->rowCount(), 29);
+        QCOMPARE(window.SummaryTable()->model()->rowCount(), 3);
+        QVERIFY(window.findChild<QPushButton*>(QStringLiteral("Export"))->isEnabled());
+        // Clear is not, and the window says why, naming the file.
+        auto* clear = window.findChild<QPushButton*>(QStringLiteral("Clear"));
+        const QString sentence =
+            RecordsMessages::ReadOnlyText(RecordsMessages::ReadOnly(why), path_);
+        QVERIFY(!clear->isEnabled());
+        QVERIFY(sentence.contains(path_));
+        QVERIFY(!window.ReadOnlyNote()->isHidden());
+        QCOMPARE(window.ReadOnlyNote()->text(), sentence);
+        QCOMPARE(clear->toolTip(), sentence);
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    void aHeldLockAsksRetryOrCancel_data() {
+        QTest::addColumn<bool>("retry");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("retry once the lock is let go") << true;
+    }
+    void aHeldLockAsksRetryOrCancel() {
+        QFETCH(bool, retry);
+        MakeRecord();
+        // Another program holds the record for itself, as "sqlite3 records.sqlite" can.
+        const QString holder = QStringLiteral("lock-holder");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holder);
+            db.setDatabaseName(path_);
+            QVERIFY(db.open());
+            for (const char* sql :
+                 {"PRAGMA locking_mode = EXCLUSIVE", "BEGIN EXCLUSIVE", "DELETE FROM players"}) {
+                QVERIFY(QSqlQuery(db).exec(QString::fromLatin1(sql)));
+            }
+        }
+        const auto letGo = [&holder] {
+            {
+                QSqlDatabase db = QSqlDatabase::database(holder, false);
+                QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(holder);
+        };
+        StatisticsWindow window(nullptr, path_);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QString asked;
+        WhenModal<QMessageBox>([&](QMessageBox* box) {
+            asked = box->text();
+            QVERIFY(box->button(QMessageBox::Retry) != nullptr);
+            if (retry) {
+                letGo();
+                box->button(QMessageBox::Retry)->click();
+            } else {
+                box->button(QMessageBox::Cancel)->click();
+            }
+        });
+        window.Refresh();
+        QCOMPARE(asked, RecordsMessages::LockedText(path_));
+        QCOMPARE(window.RecentTable()->model()->rowCount(), retry ? 29 : 0);
+        if (!retry) {
+            letGo();
+        }
+    }
+
     // The window's texts, tables and headers, and its Clear question, read at 4.5:1 or better
     // under Fusion's light palette and a dark one (look/TextContrast.h).
     void textsReadableUnderEveryPalette_data() {
@@ -321,6 +457,18 @@ private:
         RecordsDatabase db(QStringLiteral("statistics-test"));
         QVERIFY(db.Open(path_, RecordsDatabase::Purpose::Writing).open);
         db.Insert(AFewWeeks());
+    }
+
+    // Runs one statement on the record through a connection of its own.
+    static void RunOn(const QString& path, const QString& sql) {
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test-sql"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(sql));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("test-sql"));
     }
 
     QTemporaryDir dir_;
