@@ -5,6 +5,8 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
+#include <map>
 
 #include "records/RecordWords.h"
 #include "records/RecordsSql.h"
@@ -72,6 +74,70 @@ void FoldGames(QSqlQuery& query, const std::function<void(const StoredGame&)>& v
     }
 }
 
+// The order of a set's rows against the computer: forgetful, fair, perfect memory, then games
+// recorded without a strength.
+int StrengthRank(const std::optional<ComputerStrength>& strength) {
+    return strength ? static_cast<int>(*strength) : 3;
+}
+
+// A set's games against the computer counted per strength, as the trigger counts the summaries
+// (in the order they were recorded, so that a streak is broken by a game left at that strength).
+std::vector<SetModeSummary> ByStrength(QSqlDatabase& db, const SetModeSummary& pooled) {
+    QSqlQuery query = RunSql(db,
+                             QStringLiteral("SELECT strength, ended_by = 'finished', score, "
+                                            "mismatches, played_at FROM games "
+                                            "WHERE set_folder = ? AND mode = ? ORDER BY id"),
+                             {pooled.setFolder, ModeWord(PlayMode::AgainstComputer)});
+    struct Tally {
+        SetModeSummary summary;
+        double scoreSum = 0;
+        double mismatchSum = 0;
+        int streak = 0;
+    };
+    std::map<int, Tally> tallies;
+    while (query.next()) {
+        std::optional<ComputerStrength> strength;
+        if (!query.isNull(0)) {
+            strength = StrengthFromWord(query.value(0).toString());
+        }
+        Tally& tally = tallies[StrengthRank(strength)];
+        SetModeSummary& summary = tally.summary;
+        if (summary.played == 0) {
+            summary.setFolder = pooled.setFolder;
+            summary.setName = pooled.setName;
+            summary.mode = PlayMode::AgainstComputer;
+            summary.strength = strength;
+        }
+        ++summary.played;
+        if (query.value(1).toInt() == 0) {
+            tally.streak = 0;
+            continue;
+        }
+        ++summary.finished;
+        const qint32 score = query.value(2).toInt();
+        tally.scoreSum += score;
+        tally.mismatchSum += query.value(3).toDouble();
+        if (!summary.best || score > *summary.best) {
+            summary.best = score;
+            summary.bestAt = FromStored(query.value(4).toLongLong());
+        }
+        summary.bestStreak = std::max(summary.bestStreak, ++tally.streak);
+    }
+    if (query.lastError().isValid()) {
+        ThrowSqlError(query.lastError());
+    }
+    std::vector<SetModeSummary> rows;
+    for (auto& [rank, tally] : tallies) {
+        SetModeSummary& summary = tally.summary;
+        if (summary.finished > 0) {
+            summary.averageScore = tally.scoreSum / summary.finished;
+            summary.averageMismatches = tally.mismatchSum / summary.finished;
+        }
+        rows.push_back(summary);
+    }
+    return rows;
+}
+
 }  // namespace
 
 std::vector<SetModeSummary> ReadSummaries(QSqlDatabase& db) {
@@ -105,17 +171,33 @@ std::vector<SetModeSummary> ReadSummaries(QSqlDatabase& db) {
     if (query.lastError().isValid()) {
         ThrowSqlError(query.lastError());
     }
-    return summaries;
+    std::vector<SetModeSummary> rows;
+    rows.reserve(summaries.size());
+    for (const SetModeSummary& summary : summaries) {
+        if (summary.mode != PlayMode::AgainstComputer) {
+            rows.push_back(summary);
+            continue;
+        }
+        const std::vector<SetModeSummary> strengths = ByStrength(db, summary);
+        rows.insert(rows.end(), strengths.begin(), strengths.end());
+    }
+    return rows;
 }
 
 std::vector<ScorePoint> ReadScores(QSqlDatabase& db, const QString& setFolder, PlayMode mode,
-                                   int limit) {
-    QSqlQuery query =
-        RunSql(db,
-               QStringLiteral("SELECT id, played_at, score FROM games "
-                              "WHERE set_folder = ? AND mode = ? AND ended_by = 'finished' "
-                              "ORDER BY played_at DESC, id DESC LIMIT ?"),
-               {setFolder, ModeWord(mode), limit});
+                                   int limit, const std::optional<ComputerStrength>& strength) {
+    // Games of one and two players have no strength; against the computer, NULL picks the games
+    // recorded without one.
+    const bool byStrength = mode == PlayMode::AgainstComputer;
+    QSqlQuery query = RunSql(
+        db,
+        QStringLiteral("SELECT id, played_at, score FROM games "
+                       "WHERE set_folder = ? AND mode = ? AND ended_by = 'finished' "
+                       "AND (NOT ? OR strength IS ?) "
+                       "ORDER BY played_at DESC, id DESC LIMIT ?"),
+        {setFolder, ModeWord(mode), byStrength,
+         strength ? QVariant(StrengthWord(*strength)) : QVariant(QMetaType::fromType<QString>()),
+         limit});
     std::vector<ScorePoint> points;
     while (query.next()) {
         points.push_back({query.value(0).toLongLong(), FromStored(query.value(1).toLongLong()),

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "records/RecordsDatabase.h"
@@ -51,12 +52,18 @@ public:
     QLabel* SummaryWords() const { return words_; }
     QComboBox* SortChoice() const { return sortBy_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void BuildControls();
     void ReadRecord();
     // Chart and words for the summary table's current row.
     void ShowChosen();
     void SortRecentBy(int column);
+    // The recent games' columns as wide as their texts, narrowed where the table is too narrow
+    // for them all, so that the last, the result, shows whole.
+    void FitRecentColumns();
     void ExportClicked();
     void ClearClicked();
     QString RecordsPath() const;
@@ -66,6 +73,7 @@ private:
     std::vector<SetModeSummary> summaries_;
     QString latestSet_;  // the set and mode of the latest game
     PlayMode latestMode_ = PlayMode::OnePlayer;
+    std::optional<ComputerStrength> latestStrength_;
 
     QStandardItemModel* summaryModel_ = nullptr;
     QStandardItemModel* recentModel_ = nullptr;
