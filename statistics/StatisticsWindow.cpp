@@ -5,13 +5,13 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
@@ -282,8 +282,8 @@ void StatisticsWindow::FitRecentColumns() {
         wanted.push_back(
             std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column)));
     }
-    // The players' names give way first, then the set's name, the mode and the time: their
-    // whole text shows as a tool tip (the names') or is short; the result stays whole.
+    // The players' names give way first (each cell shows its whole text as a tool tip), then the
+    // set, the mode and the time; the result stays whole.
     const int least = header->minimumSectionSize() * 2;
     const std::vector<int> widths =
         StatisticsTables::FittedWidths(wanted, recentTable_->viewport()->width(),
@@ -296,8 +296,12 @@ void StatisticsWindow::FitRecentColumns() {
 }
 
 bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Only a change of width: a scroll bar that comes and goes below keeps a player's own widths.
     if (event->type() == QEvent::Resize && watched == recentTable_->viewport()) {
-        FitRecentColumns();
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (resize->size().width() != resize->oldSize().width()) {
+            FitRecentColumns();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
