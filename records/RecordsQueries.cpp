@@ -5,8 +5,6 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <algorithm>
-#include <map>
 
 #include "records/RecordWords.h"
 #include "records/RecordsSql.h"
@@ -74,66 +72,39 @@ void FoldGames(QSqlQuery& query, const std::function<void(const StoredGame&)>& v
     }
 }
 
-// The order of a set's rows against the computer: forgetful, fair, perfect memory, then games
-// recorded without a strength.
-int StrengthRank(const std::optional<ComputerStrength>& strength) {
-    return strength ? static_cast<int>(*strength) : 3;
-}
-
-// A set's games against the computer counted per strength, as the trigger counts the summaries
-// (in the order they were recorded, so that a streak is broken by a game left at that strength).
+// A set's rows against the computer, one per strength (forgetful, fair, perfect memory, then
+// games recorded without one), from the summaries the trigger keeps per strength.
 std::vector<SetModeSummary> ByStrength(QSqlDatabase& db, const SetModeSummary& pooled) {
-    QSqlQuery query = RunSql(db,
-                             QStringLiteral("SELECT strength, ended_by = 'finished', score, "
-                                            "mismatches, played_at FROM games "
-                                            "WHERE set_folder = ? AND mode = ? ORDER BY id"),
-                             {pooled.setFolder, ModeWord(PlayMode::AgainstComputer)});
-    struct Tally {
-        SetModeSummary summary;
-        double scoreSum = 0;
-        double mismatchSum = 0;
-        int streak = 0;
-    };
-    std::map<int, Tally> tallies;
+    QSqlQuery query = RunSql(
+        db,
+        QStringLiteral("SELECT s.strength, s.played, s.finished, s.best_score, g.played_at, "
+                       "s.score_sum, s.mismatch_sum, s.best_streak "
+                       "FROM strength_summaries s LEFT JOIN games g ON g.id = s.best_game "
+                       "WHERE s.set_folder = ? ORDER BY CASE s.strength WHEN 'forgetful' THEN 0 "
+                       "WHEN 'fair' THEN 1 WHEN 'perfect' THEN 2 ELSE 3 END"),
+        {pooled.setFolder});
+    std::vector<SetModeSummary> rows;
     while (query.next()) {
-        std::optional<ComputerStrength> strength;
-        if (!query.isNull(0)) {
-            strength = StrengthFromWord(query.value(0).toString());
-        }
-        Tally& tally = tallies[StrengthRank(strength)];
-        SetModeSummary& summary = tally.summary;
-        if (summary.played == 0) {
-            summary.setFolder = pooled.setFolder;
-            summary.setName = pooled.setName;
-            summary.mode = PlayMode::AgainstComputer;
-            summary.strength = strength;
-        }
-        ++summary.played;
-        if (query.value(1).toInt() == 0) {
-            tally.streak = 0;
-            continue;
-        }
-        ++summary.finished;
-        const qint32 score = query.value(2).toInt();
-        tally.scoreSum += score;
-        tally.mismatchSum += query.value(3).toDouble();
-        if (!summary.best || score > *summary.best) {
-            summary.best = score;
+        SetModeSummary summary;
+        summary.setFolder = pooled.setFolder;
+        summary.setName = pooled.setName;
+        summary.mode = PlayMode::AgainstComputer;
+        summary.strength = StrengthFromWord(query.value(0).toString());
+        summary.played = query.value(1).toInt();
+        summary.finished = query.value(2).toInt();
+        if (!query.isNull(3)) {
+            summary.best = query.value(3).toInt();
             summary.bestAt = FromStored(query.value(4).toLongLong());
         }
-        summary.bestStreak = std::max(summary.bestStreak, ++tally.streak);
+        if (summary.finished > 0) {
+            summary.averageScore = query.value(5).toDouble() / summary.finished;
+            summary.averageMismatches = query.value(6).toDouble() / summary.finished;
+        }
+        summary.bestStreak = query.value(7).toInt();
+        rows.push_back(summary);
     }
     if (query.lastError().isValid()) {
         ThrowSqlError(query.lastError());
-    }
-    std::vector<SetModeSummary> rows;
-    for (auto& [rank, tally] : tallies) {
-        SetModeSummary& summary = tally.summary;
-        if (summary.finished > 0) {
-            summary.averageScore = tally.scoreSum / summary.finished;
-            summary.averageMismatches = tally.mismatchSum / summary.finished;
-        }
-        rows.push_back(summary);
     }
     return rows;
 }
@@ -171,10 +142,16 @@ std::vector<SetModeSummary> ReadSummaries(QSqlDatabase& db) {
     if (query.lastError().isValid()) {
         ThrowSqlError(query.lastError());
     }
+    // A record of an earlier version not brought up to date (one that may only be read) has no
+    // counts per strength: its games against the computer stay in one row.
+    const bool perStrength =
+        SqlValue(db, QStringLiteral("SELECT count(*) FROM sqlite_master "
+                                    "WHERE type = 'table' AND name = 'strength_summaries'"))
+            .toInt() > 0;
     std::vector<SetModeSummary> rows;
     rows.reserve(summaries.size());
     for (const SetModeSummary& summary : summaries) {
-        if (summary.mode != PlayMode::AgainstComputer) {
+        if (summary.mode != PlayMode::AgainstComputer || !perStrength) {
             rows.push_back(summary);
             continue;
         }

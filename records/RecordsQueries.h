@@ -34,9 +34,7 @@ struct SetModeSummary {
 };
 
 // Every set and mode played, by set name and then mode, the games against the computer in a row
-// per strength (forgetful, fair, perfect memory). The rows of one and two players come from the
-// summaries the trigger keeps; a set's games against the computer are read through their index
-// range and counted here, since the summaries pool the strengths.
+// per strength (forgetful, fair, perfect memory, then any recorded without one).
 std::vector<SetModeSummary> ReadSummaries(QSqlDatabase& db);
 
 struct ScorePoint {
