@@ -72,6 +72,43 @@ void FoldGames(QSqlQuery& query, const std::function<void(const StoredGame&)>& v
     }
 }
 
+// A set's rows against the computer, one per strength (forgetful, fair, perfect memory, then
+// games recorded without one), from the summaries the trigger keeps per strength.
+std::vector<SetModeSummary> ByStrength(QSqlDatabase& db, const SetModeSummary& pooled) {
+    QSqlQuery query = RunSql(
+        db,
+        QStringLiteral("SELECT s.strength, s.played, s.finished, s.best_score, g.played_at, "
+                       "s.score_sum, s.mismatch_sum, s.best_streak "
+                       "FROM strength_summaries s LEFT JOIN games g ON g.id = s.best_game "
+                       "WHERE s.set_folder = ? ORDER BY CASE s.strength WHEN 'forgetful' THEN 0 "
+                       "WHEN 'fair' THEN 1 WHEN 'perfect' THEN 2 ELSE 3 END"),
+        {pooled.setFolder});
+    std::vector<SetModeSummary> rows;
+    while (query.next()) {
+        SetModeSummary summary;
+        summary.setFolder = pooled.setFolder;
+        summary.setName = pooled.setName;
+        summary.mode = PlayMode::AgainstComputer;
+        summary.strength = StrengthFromWord(query.value(0).toString());
+        summary.played = query.value(1).toInt();
+        summary.finished = query.value(2).toInt();
+        if (!query.isNull(3)) {
+            summary.best = query.value(3).toInt();
+            summary.bestAt = FromStored(query.value(4).toLongLong());
+        }
+        if (summary.finished > 0) {
+            summary.averageScore = query.value(5).toDouble() / summary.finished;
+            summary.averageMismatches = query.value(6).toDouble() / summary.finished;
+        }
+        summary.bestStreak = query.value(7).toInt();
+        rows.push_back(summary);
+    }
+    if (query.lastError().isValid()) {
+        ThrowSqlError(query.lastError());
+    }
+    return rows;
+}
+
 }  // namespace
 
 std::vector<SetModeSummary> ReadSummaries(QSqlDatabase& db) {
@@ -105,17 +142,39 @@ std::vector<SetModeSummary> ReadSummaries(QSqlDatabase& db) {
     if (query.lastError().isValid()) {
         ThrowSqlError(query.lastError());
     }
-    return summaries;
+    // A record of an earlier version not brought up to date (one that may only be read) has no
+    // counts per strength: its games against the computer stay in one row.
+    const bool perStrength =
+        SqlValue(db, QStringLiteral("SELECT count(*) FROM sqlite_master "
+                                    "WHERE type = 'table' AND name = 'strength_summaries'"))
+            .toInt() > 0;
+    std::vector<SetModeSummary> rows;
+    rows.reserve(summaries.size());
+    for (const SetModeSummary& summary : summaries) {
+        if (summary.mode != PlayMode::AgainstComputer || !perStrength) {
+            rows.push_back(summary);
+            continue;
+        }
+        const std::vector<SetModeSummary> strengths = ByStrength(db, summary);
+        rows.insert(rows.end(), strengths.begin(), strengths.end());
+    }
+    return rows;
 }
 
 std::vector<ScorePoint> ReadScores(QSqlDatabase& db, const QString& setFolder, PlayMode mode,
-                                   int limit) {
-    QSqlQuery query =
-        RunSql(db,
-               QStringLiteral("SELECT id, played_at, score FROM games "
-                              "WHERE set_folder = ? AND mode = ? AND ended_by = 'finished' "
-                              "ORDER BY played_at DESC, id DESC LIMIT ?"),
-               {setFolder, ModeWord(mode), limit});
+                                   int limit, const std::optional<ComputerStrength>& strength) {
+    // Games of one and two players have no strength; against the computer, NULL picks the games
+    // recorded without one.
+    const bool byStrength = mode == PlayMode::AgainstComputer;
+    QSqlQuery query = RunSql(
+        db,
+        QStringLiteral("SELECT id, played_at, score FROM games "
+                       "WHERE set_folder = ? AND mode = ? AND ended_by = 'finished' "
+                       "AND (NOT ? OR strength IS ?) "
+                       "ORDER BY played_at DESC, id DESC LIMIT ?"),
+        {setFolder, ModeWord(mode), byStrength,
+         strength ? QVariant(StrengthWord(*strength)) : QVariant(QMetaType::fromType<QString>()),
+         limit});
     std::vector<ScorePoint> points;
     while (query.next()) {
         points.push_back({query.value(0).toLongLong(), FromStored(query.value(1).toLongLong()),

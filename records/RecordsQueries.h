@@ -16,12 +16,14 @@
 
 namespace tavro {
 
-// A set played in a mode. Best, averages and their dates count finished games only: a game left
-// half-way says little about how well it went.
+// A set played in a mode, and against the computer at one strength. Best, averages and their
+// dates count finished games only: a game left half-way says little about how well it went.
 struct SetModeSummary {
     QString setFolder;
     QString setName;  // as shown the last time it was played
     PlayMode mode = PlayMode::OnePlayer;
+    // Against the computer: the strength this row counts (none for games recorded without one).
+    std::optional<ComputerStrength> strength;
     int played = 0;
     int finished = 0;
     std::optional<qint32> best;
@@ -31,7 +33,8 @@ struct SetModeSummary {
     int bestStreak = 0;  // finished games in a row, with no game left between them
 };
 
-// Every set and mode played, by set name and then mode.
+// Every set and mode played, by set name and then mode, the games against the computer in a row
+// per strength (forgetful, fair, perfect memory, then any recorded without one).
 std::vector<SetModeSummary> ReadSummaries(QSqlDatabase& db);
 
 struct ScorePoint {
@@ -40,9 +43,11 @@ struct ScorePoint {
     qint32 score = 0;
 };
 
-// The scores of the newest `limit` finished games of the set and mode, oldest first.
+// The scores of the newest `limit` finished games of the set and mode, oldest first; against the
+// computer, those played at `strength` (or recorded without one, when it is none).
 std::vector<ScorePoint> ReadScores(QSqlDatabase& db, const QString& setFolder, PlayMode mode,
-                                   int limit);
+                                   int limit,
+                                   const std::optional<ComputerStrength>& strength = std::nullopt);
 
 struct StoredGame {
     qint64 id = 0;

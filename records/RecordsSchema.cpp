@@ -73,6 +73,75 @@ const char* const kVersion1[] = {
     END)sql",
 };
 
+// Version 1 to 2: the games against the computer counted per strength as well, kept by a trigger
+// like the summaries, emptied with them, and filled at once from the games already recorded (in
+// the order they were recorded, as the trigger would have counted them; '' for a game recorded
+// without a strength).
+const char* const kVersion2[] = {
+    R"sql(CREATE TABLE strength_summaries (
+        set_folder TEXT NOT NULL,
+        strength TEXT NOT NULL,
+        played INTEGER NOT NULL DEFAULT 0,
+        finished INTEGER NOT NULL DEFAULT 0,
+        score_sum INTEGER NOT NULL DEFAULT 0,
+        mismatch_sum INTEGER NOT NULL DEFAULT 0,
+        best_score INTEGER,
+        best_game INTEGER,
+        streak INTEGER NOT NULL DEFAULT 0,
+        best_streak INTEGER NOT NULL DEFAULT 0,
+        PRIMARY KEY (set_folder, strength)) WITHOUT ROWID)sql",
+    R"sql(CREATE TRIGGER games_strength_summary AFTER INSERT ON games
+        WHEN NEW.mode = 'computer' BEGIN
+        INSERT OR IGNORE INTO strength_summaries (set_folder, strength)
+            VALUES (NEW.set_folder, IFNULL(NEW.strength, ''));
+        UPDATE strength_summaries SET
+            played = played + 1,
+            finished = finished + (NEW.ended_by = 'finished'),
+            score_sum = score_sum + IIF(NEW.ended_by = 'finished', NEW.score, 0),
+            mismatch_sum = mismatch_sum + IIF(NEW.ended_by = 'finished', NEW.mismatches, 0),
+            best_game = IIF(NEW.ended_by = 'finished' AND
+                                (best_score IS NULL OR NEW.score > best_score),
+                            NEW.id, best_game),
+            best_score = IIF(NEW.ended_by = 'finished' AND
+                                 (best_score IS NULL OR NEW.score > best_score),
+                             NEW.score, best_score),
+            streak = IIF(NEW.ended_by = 'finished', streak + 1, 0),
+            best_streak = MAX(best_streak, IIF(NEW.ended_by = 'finished', streak + 1, 0))
+        WHERE set_folder = NEW.set_folder AND strength = IFNULL(NEW.strength, '');
+    END)sql",
+    R"sql(CREATE TRIGGER summaries_cleared AFTER DELETE ON summaries
+        WHEN OLD.mode = 'computer' BEGIN
+        DELETE FROM strength_summaries WHERE set_folder = OLD.set_folder;
+    END)sql",
+    // A run of finished games is the games between two left ones: numbered by the left games
+    // counted so far.
+    R"sql(INSERT INTO strength_summaries
+        WITH computer AS (
+            SELECT set_folder, IFNULL(strength, '') AS strength, id, score, mismatches,
+                ended_by = 'finished' AS won,
+                SUM(ended_by <> 'finished') OVER (PARTITION BY set_folder, IFNULL(strength, '')
+                                                  ORDER BY id) AS breaks
+            FROM games WHERE mode = 'computer'),
+        runs AS (
+            SELECT set_folder, strength, breaks, SUM(won) AS run
+            FROM computer GROUP BY set_folder, strength, breaks),
+        best AS (
+            SELECT set_folder, strength, score, id,
+                ROW_NUMBER() OVER (PARTITION BY set_folder, strength ORDER BY score DESC, id) AS n
+            FROM computer WHERE won)
+        SELECT c.set_folder, c.strength, COUNT(*), SUM(c.won), SUM(IIF(c.won, c.score, 0)),
+            SUM(IIF(c.won, c.mismatches, 0)),
+            (SELECT score FROM best b
+                WHERE b.set_folder = c.set_folder AND b.strength = c.strength AND b.n = 1),
+            (SELECT id FROM best b
+                WHERE b.set_folder = c.set_folder AND b.strength = c.strength AND b.n = 1),
+            (SELECT run FROM runs r WHERE r.set_folder = c.set_folder AND r.strength = c.strength
+                ORDER BY r.breaks DESC LIMIT 1),
+            (SELECT MAX(run) FROM runs r
+                WHERE r.set_folder = c.set_folder AND r.strength = c.strength)
+        FROM computer c GROUP BY c.set_folder, c.strength)sql",
+};
+
 struct Step {
     const char* const* statements;
     std::size_t count;
@@ -81,6 +150,7 @@ struct Step {
 // kSteps[n] takes a file from version n to n + 1.
 const std::array<Step, kRecordsSchemaVersion> kSteps = {{
     {kVersion1, std::size(kVersion1)},
+    {kVersion2, std::size(kVersion2)},
 }};
 
 }  // namespace

@@ -11,13 +11,15 @@
 // summaries per set and mode, kept by a trigger as games are added: played, finished, best
 //           score and its game, the sums behind the averages, the current and the best streak
 //           of finished games; the statistics window reads these instead of every game
+// strength_summaries  the same for the games against the computer per set and strength ('' for
+//           a game recorded without one), kept by a trigger too and emptied with the summaries
 #pragma once
 
 #include <QSqlDatabase>
 
 namespace tavro {
 
-inline constexpr int kRecordsSchemaVersion = 1;
+inline constexpr int kRecordsSchemaVersion = 2;
 // PRAGMA application_id of every record this program makes ("Tavr"): a database of another
 // program at the record's path is not taken for one.
 inline constexpr int kRecordsApplicationId = 0x54617672;

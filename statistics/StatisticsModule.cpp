@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics module's root object (libtavro_statistics.so, loaded when the player first opens
-// Statistics): one statistics window per main window, made on first use and shown again after.
+// Statistics): one statistics window per main window, made on first use and shown again after,
+// beside the game each time it opens.
 #include <QObject>
 #include <QPointer>
 
 #include "statistics/StatisticsOpener.h"
+#include "statistics/StatisticsPlacement.h"
 #include "statistics/StatisticsWindow.h"
 
 namespace tavro {
@@ -20,6 +22,9 @@ public:
             window_ = new StatisticsWindow(mainWindow);
         }
         window_->Refresh();
+        if (!window_->isVisible()) {
+            PlaceBesideTheGame(*window_, *mainWindow);  // where the game is now
+        }
         window_->show();
         window_->raise();
         window_->activateWindow();

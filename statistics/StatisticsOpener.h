@@ -14,7 +14,7 @@ class StatisticsOpener {
 public:
     virtual ~StatisticsOpener() = default;
 
-    // Shows the statistics window over the main window (made on first use, up to date, raised
+    // Shows the statistics window beside the main window (made on first use, up to date, raised
     // and given the focus) and returns at once.
     virtual void ShowStatistics(QWidget* mainWindow) = 0;
     // Brings the window up to date if it is shown.

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QStandardItemModel>
 #include <QStringList>
+#include <algorithm>
+#include <numeric>
 
 #include "dialogkit/ShownText.h"
 
@@ -30,6 +32,12 @@ QStandardItem* NumberCell(qint64 value) {
     return NumberCell(QString::number(value), value);
 }
 
+// A cell whose whole text also shows as its tool tip, for a column that may be narrowed.
+QStandardItem* ToolTipped(QStandardItem* item) {
+    item->setToolTip(item->text());
+    return item;
+}
+
 QString Duration(qint64 milliseconds) {
     const qint64 seconds = milliseconds / 1000;
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
@@ -51,6 +59,21 @@ QString StatisticsTables::ModeName(PlayMode mode) {
             break;
     }
     return tr("One player");
+}
+
+QString StatisticsTables::ModeName(PlayMode mode, const std::optional<ComputerStrength>& strength) {
+    if (mode != PlayMode::AgainstComputer || !strength) {
+        return ModeName(mode);
+    }
+    switch (*strength) {
+        case ComputerStrength::Forgetful:
+            return tr("Against the computer (forgetful)");
+        case ComputerStrength::PerfectMemory:
+            return tr("Against the computer (perfect memory)");
+        case ComputerStrength::Fair:
+            break;
+    }
+    return tr("Against the computer (fair)");
 }
 
 QString StatisticsTables::EndName(GameEnd end) {
@@ -88,7 +111,9 @@ QString StatisticsTables::PlayersText(const GameRecord& game) {
     }
     QStringList players;
     for (std::size_t seat = 0; seat < game.players.size(); ++seat) {
-        players << QStringLiteral("%1 %2").arg(nameOf(seat)).arg(game.players[seat].score);
+        // One substitution of both: a name may itself hold "%1" or "%2".
+        players << QStringLiteral("%1 %2").arg(nameOf(seat),
+                                               QString::number(game.players[seat].score));
     }
     return players.join(QStringLiteral(", "));
 }
@@ -109,10 +134,12 @@ void StatisticsTables::FillSummaries(QStandardItemModel& model,
         QStandardItem* set = TextCell(ShownSetName(summary.setName, summary.setFolder));
         set->setData(summary.setFolder, kSetRole);
         set->setData(static_cast<int>(summary.mode), kModeRole);
+        set->setData(summary.strength ? QVariant(static_cast<int>(*summary.strength)) : QVariant(),
+                     kStrengthRole);
         const bool finished = summary.finished > 0;
         model.appendRow({
             set,
-            TextCell(ModeName(summary.mode)),
+            TextCell(ModeName(summary.mode, summary.strength)),
             NumberCell(summary.played),
             NumberCell(summary.finished),
             summary.best ? NumberCell(*summary.best) : NumberCell(QString(), QVariant()),
@@ -140,7 +167,7 @@ void StatisticsTables::FillRecentGames(QStandardItemModel& model,
                        game.playedAt.toMSecsSinceEpoch()),
             TextCell(ShownSetName(game.setName, game.setFolder)),
             TextCell(ModeName(game.mode)),
-            TextCell(PlayersText(game)),
+            ToolTipped(TextCell(PlayersText(game))),
             NumberCell(stored.score),
             NumberCell(game.turns),
             NumberCell(game.mismatches),
@@ -149,6 +176,24 @@ void StatisticsTables::FillRecentGames(QStandardItemModel& model,
             TextCell(EndName(game.end)),
         });
     }
+}
+
+std::vector<int> StatisticsTables::FittedWidths(std::vector<int> wanted, int available,
+                                                const std::vector<int>& yielding, int least) {
+    int excess = std::accumulate(wanted.begin(), wanted.end(), 0) - available;
+    for (const int column : yielding) {
+        if (excess <= 0) {
+            break;
+        }
+        if (column < 0 || static_cast<std::size_t>(column) >= wanted.size()) {
+            continue;
+        }
+        int& width = wanted[static_cast<std::size_t>(column)];
+        const int given = std::clamp(width - least, 0, excess);
+        width -= given;
+        excess -= given;
+    }
+    return wanted;
 }
 
 }  // namespace tavro

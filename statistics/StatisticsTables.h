@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "records/RecordsQueries.h"
@@ -21,6 +22,8 @@ public:
     static constexpr int kSortRole = Qt::UserRole + 1;  // the value a column sorts by
     static constexpr int kSetRole = Qt::UserRole + 2;   // a summary row's set folder
     static constexpr int kModeRole = Qt::UserRole + 3;  // a summary row's mode (int)
+    // A summary row's computer strength (int), or none.
+    static constexpr int kStrengthRole = Qt::UserRole + 4;
 
     enum SummaryColumn { kSet, kMode, kPlayed, kFinished, kBest, kAverage, kMismatches, kStreak };
     enum RecentColumn {
@@ -43,10 +46,18 @@ public:
     static QStringList RecentCaptions();
 
     static QString ModeName(PlayMode mode);
+    // A summary row's mode: "Against the computer (fair)" for the games at a strength.
+    static QString ModeName(PlayMode mode, const std::optional<ComputerStrength>& strength);
     static QString EndName(GameEnd end);
     // Who played and how they scored: "Ann" for one player (the name typed for the Leads, else
     // the player's own, else "Player 1"), "Ann 900, Bob 700" for more.
     static QString PlayersText(const GameRecord& game);
+
+    // Column widths that fit `available` pixels: each column as `wanted`, and when they don't all
+    // fit, the columns of `yielding` in that order narrowed (each to no less than `least`) until
+    // they do, so that the columns that must stay whole (the result) are not cut off.
+    static std::vector<int> FittedWidths(std::vector<int> wanted, int available,
+                                         const std::vector<int>& yielding, int least);
 };
 
 }  // namespace tavro

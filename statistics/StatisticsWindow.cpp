@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
@@ -129,6 +130,7 @@ void StatisticsWindow::BuildControls() {
     recentTable_ = MakeTable(this, tr("Recent games"));
     recentTable_->setObjectName(QStringLiteral("RecentTable"));
     recentTable_->setModel(recentSorted_);
+    recentTable_->viewport()->installEventFilter(this);  // its columns fitted to its width
     recentTable_->setSortingEnabled(true);
     recentTable_->sortByColumn(StatisticsTables::kWhen, Qt::DescendingOrder);
     auto* recentCaption = new QLabel(tr("&Recent games:"), this);
@@ -202,10 +204,15 @@ QString StatisticsWindow::RecordsPath() const {
 void StatisticsWindow::Refresh() {
     QString chosenSet;
     int chosenMode = -1;
+    std::optional<ComputerStrength> chosenStrength;
     if (const QModelIndex current = summaryTable_->currentIndex(); current.isValid()) {
         const QModelIndex set = summaryModel_->index(current.row(), StatisticsTables::kSet);
         chosenSet = set.data(StatisticsTables::kSetRole).toString();
         chosenMode = set.data(StatisticsTables::kModeRole).toInt();
+        if (const QVariant strength = set.data(StatisticsTables::kStrengthRole);
+            strength.isValid()) {
+            chosenStrength = static_cast<ComputerStrength>(strength.toInt());
+        }
     }
     try {
         // Another program's lock is waited for a second at most (kLockAskAfterMs), then the
@@ -240,10 +247,12 @@ void StatisticsWindow::Refresh() {
     if (chosenSet.isEmpty()) {
         chosenSet = latestSet_;
         chosenMode = static_cast<int>(latestMode_);
+        chosenStrength = latestStrength_;
     }
     for (std::size_t i = 0; i < summaries_.size(); ++i) {
         if (summaries_[i].setFolder == chosenSet &&
-            static_cast<int>(summaries_[i].mode) == chosenMode) {
+            static_cast<int>(summaries_[i].mode) == chosenMode &&
+            summaries_[i].strength == chosenStrength) {
             row = static_cast<int>(i);
         }
     }
@@ -275,10 +284,13 @@ void StatisticsWindow::ReadRecord() {
     }
     latestSet_ = recent.empty() ? QString() : recent.front().game.setFolder;
     latestMode_ = recent.empty() ? PlayMode::OnePlayer : recent.front().game.mode;
+    latestStrength_ = recent.empty() || latestMode_ != PlayMode::AgainstComputer
+                          ? std::nullopt
+                          : recent.front().game.strength;
     StatisticsTables::FillSummaries(*summaryModel_, summaries_);
     StatisticsTables::FillRecentGames(*recentModel_, recent);
     summaryTable_->resizeColumnsToContents();
-    recentTable_->resizeColumnsToContents();
+    FitRecentColumns();
     const QString why = RecordsMessages::ReadOnlyText(readOnly_, db_.Path());
     readOnlyNote_->setText(why);
     readOnlyNote_->setVisible(!why.isEmpty());
@@ -314,7 +326,7 @@ void StatisticsWindow::ShowChosen() {
     }
     const SetModeSummary& summary = summaries_[static_cast<std::size_t>(current.row())];
     const std::vector<ScorePoint> scores =
-        ReadScores(db_.Db(), summary.setFolder, summary.mode, kChartGames);
+        ReadScores(db_.Db(), summary.setFolder, summary.mode, kChartGames, summary.strength);
     std::optional<ScorePoint> best;
     if (summary.best) {
         best = ScorePoint{0, summary.bestAt, *summary.best};
@@ -322,6 +334,38 @@ void StatisticsWindow::ShowChosen() {
     chart_->ShowScores(scores, best);
     words_->setText(TrendText::Of(summary, scores, QDate::currentDate()));
     chart_->setAccessibleDescription(words_->text());
+}
+
+void StatisticsWindow::FitRecentColumns() {
+    QHeaderView* header = recentTable_->horizontalHeader();
+    const QAbstractItemView* view = recentTable_;  // where the size hint is public
+    std::vector<int> wanted;
+    for (int column = 0; column < header->count(); ++column) {
+        wanted.push_back(
+            std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column)));
+    }
+    // The players' names give way first (each cell shows its whole text as a tool tip), then the
+    // set, the mode and the time; the result stays whole.
+    const int least = header->minimumSectionSize() * 2;
+    const std::vector<int> widths =
+        StatisticsTables::FittedWidths(wanted, recentTable_->viewport()->width(),
+                                       {StatisticsTables::kPlayers, StatisticsTables::kGameSet,
+                                        StatisticsTables::kGameMode, StatisticsTables::kWhen},
+                                       least);
+    for (int column = 0; column < header->count(); ++column) {
+        header->resizeSection(column, widths[static_cast<std::size_t>(column)]);
+    }
+}
+
+bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Only a change of width: a scroll bar that comes and goes below keeps a player's own widths.
+    if (event->type() == QEvent::Resize && watched == recentTable_->viewport()) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (resize->size().width() != resize->oldSize().width()) {
+            FitRecentColumns();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void StatisticsWindow::SortRecentBy(int column) {
@@ -434,8 +478,9 @@ void StatisticsWindow::ExportClicked() {
     }
     try {
         const int games = ExportTo(path);
-        status_->setText(games < 0 ? tr("The export was cancelled; no file was written.")
-                                   : tr("Games exported to %1: %2.").arg(path).arg(games));
+        status_->setText(games < 0
+                             ? tr("The export was cancelled; no file was written.")
+                             : tr("Games exported to %1: %2.").arg(path, QString::number(games)));
     } catch (...) {
         ReportRecordsFailure(std::current_exception());
     }

@@ -66,6 +66,9 @@ public:
     // The sentence that says why the record is shown read-only (hidden when it is not).
     QLabel* ReadOnlyNote() const { return readOnlyNote_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // What a job off the GUI thread reports back.
     struct JobResult {
@@ -90,6 +93,9 @@ private:
     // Chart and words for the summary table's current row.
     void ShowChosen();
     void SortRecentBy(int column);
+    // The recent games' columns as wide as their texts, narrowed where the table is too narrow
+    // for them all, so that the last, the result, shows whole.
+    void FitRecentColumns();
     void ExportClicked();
     void ClearClicked();
     QString RecordsPath() const;
@@ -101,6 +107,7 @@ private:
     PlayMode latestMode_ = PlayMode::OnePlayer;
     RecordsMessages::ReadOnly readOnly_ = RecordsMessages::ReadOnly::No;
     bool busy_ = false;  // an export or clearing is running
+    std::optional<ComputerStrength> latestStrength_;
 
     QStandardItemModel* summaryModel_ = nullptr;
     QStandardItemModel* recentModel_ = nullptr;

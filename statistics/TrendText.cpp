@@ -46,7 +46,8 @@ QString TrendText::Of(const SetModeSummary& summary, const std::vector<ScorePoin
     const long last = Average(lastBegin, scores.end());
     QString trend;
     if (count <= kWindow) {
-        trend = tr("Best %1 on %2; the finished games so far average %3.").arg(best, day).arg(last);
+        trend = tr("Best %1 on %2; the finished games so far average %3.")
+                    .arg(best, day, QString::number(last));
     } else {
         const auto previousBegin =
             lastBegin - static_cast<long>(std::min(count - kWindow, kWindow));
@@ -58,7 +59,8 @@ QString TrendText::Of(const SetModeSummary& summary, const std::vector<ScorePoin
         } else {
             trend = tr("Best %1 on %2; last ten games average %3, the same as before (%4).");
         }
-        trend = trend.arg(best, day).arg(last).arg(previous);
+        // One substitution of all four, so that nothing put in is searched for markers again.
+        trend = trend.arg(best, day, QString::number(last), QString::number(previous));
     }
     return trend + QLatin1Char(' ') + counts;
 }

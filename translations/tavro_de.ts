@@ -732,6 +732,18 @@
         <source>Best streak</source>
         <translation>Beste Serie</translation>
     </message>
+    <message>
+        <source>Against the computer (forgetful)</source>
+        <translation>Gegen den Computer (vergesslich)</translation>
+    </message>
+    <message>
+        <source>Against the computer (perfect memory)</source>
+        <translation>Gegen den Computer (perfektes Gedächtnis)</translation>
+    </message>
+    <message>
+        <source>Against the computer (fair)</source>
+        <translation>Gegen den Computer (mittel)</translation>
+    </message>
 </context>
 <context>
     <name>tavro::StatisticsWindow</name>

@@ -732,6 +732,18 @@
         <source>Best streak</source>
         <translation>Meilleure série</translation>
     </message>
+    <message>
+        <source>Against the computer (forgetful)</source>
+        <translation>Contre l’ordinateur (distrait)</translation>
+    </message>
+    <message>
+        <source>Against the computer (perfect memory)</source>
+        <translation>Contre l’ordinateur (mémoire parfaite)</translation>
+    </message>
+    <message>
+        <source>Against the computer (fair)</source>
+        <translation>Contre l’ordinateur (moyen)</translation>
+    </message>
 </context>
 <context>
     <name>tavro::StatisticsWindow</name>

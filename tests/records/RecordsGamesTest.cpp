@@ -280,6 +280,64 @@ TEST_F(RecordsGames, TheFileKeepsTheHabitsOfARealDatabase) {
     }
 }
 
+// Against the computer a row per strength, counted alike by the trigger as games come and by the
+// step that brings a record of version 1 up to date from the games it holds (a streak going on
+// across the step); emptied by Clear.
+TEST_F(RecordsGames, GamesAgainstTheComputerAreCountedPerStrength) {
+    using S = ComputerStrength;
+    const std::optional<S> strengths[] = {S::Fair, S::Forgetful, S::Fair, std::nullopt, S::Fair};
+    std::vector<GameRecord> games;
+    for (int n = 0; n < 20; ++n) {
+        games.push_back(SampleGame(n, n % 7 == 3 ? GameEnd::LeftByNew : GameEnd::Finished));
+        games.back().mode = n % 4 == 0 ? PlayMode::OnePlayer : PlayMode::AgainstComputer;
+        games.back().strength = strengths[n % 5];
+    }
+    const auto rows = [](RecordsDatabase& db) {
+        QStringList rows;
+        for (const SetModeSummary& s : ReadSummaries(db.Db())) {
+            rows << QStringLiteral("%1 %2: %3 %4 %5 %6 %7 %8")
+                        .arg(ModeWord(s.mode), s.strength ? StrengthWord(*s.strength) : "-",
+                             QString::number(s.played), QString::number(s.finished),
+                             QString::number(s.best.value_or(-1)), s.bestAt.toString(Qt::ISODate),
+                             QString::number(s.averageMismatches), QString::number(s.bestStreak));
+        }
+        return rows.join(u'\n').toStdString();
+    };
+    RecordsDatabase db(QStringLiteral("strengths-test"));
+    ASSERT_TRUE(db.Open(folder_.Folder() + "/all.sqlite", RecordsDatabase::Purpose::Writing).open);
+    db.Insert(games);
+    const std::string counted = rows(db);
+    // One player, then forgetful, fair (a streak of 4 from n = 2 to 9), none.
+    EXPECT_EQ(QString::fromStdString(counted).split(u'\n').size(), 4) << counted;
+    EXPECT_NE(counted.find("computer fair: 9 7 1019 "), std::string::npos) << counted;
+    EXPECT_NE(counted.find("computer -: 3 2 1018 "), std::string::npos) << counted;
+    EXPECT_EQ(ReadScores(db.Db(), "animals", PlayMode::AgainstComputer, 50, S::Fair).size(), 7u);
+
+    // The first fifteen games in a record as version 1 made it, without the counts per strength.
+    const QString path = folder_.Records();
+    ASSERT_TRUE(db.Open(path, RecordsDatabase::Purpose::Writing).open);
+    db.Insert({games.begin(), games.begin() + 15});
+    db.Close();
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "v1");
+        raw.setDatabaseName(path);
+        ASSERT_TRUE(raw.open());
+        for (const char* sql :
+             {"DROP TRIGGER games_strength_summary", "DROP TRIGGER summaries_cleared",
+              "DROP TABLE strength_summaries", "PRAGMA user_version = 1"}) {
+            ASSERT_TRUE(QSqlQuery(raw).exec(QString::fromLatin1(sql))) << sql;
+        }
+        EXPECT_EQ(ReadSummaries(raw).size(), 2u);  // not brought up to date: one row, pooled
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase("v1");
+    ASSERT_TRUE(db.Open(path, RecordsDatabase::Purpose::Writing).open);
+    db.Insert({games.begin() + 15, games.end()});
+    EXPECT_EQ(rows(db), counted);
+    db.Clear();
+    EXPECT_EQ(Value(path, "SELECT count(*) FROM strength_summaries"), "0");
+}
+
 // The tally of one game from the core's outcomes: what each kind counts, when the clock runs.
 TEST(GameTally, CountsEachOutcomeOfAGame) {
     using Kind = Outcome::Kind;
