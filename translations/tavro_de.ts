@@ -951,6 +951,10 @@
         <source>&amp;Record games</source>
         <translation>&amp;Spiele aufzeichnen</translation>
     </message>
+    <message>
+        <source>The sound system does not answer. The sounds stay off until Tavro Memory is started again.</source>
+        <translation>Das Soundsystem antwortet nicht. Die Töne bleiben aus, bis Tavro Memory neu gestartet wird.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>

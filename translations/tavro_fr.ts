@@ -951,6 +951,10 @@
         <source>&amp;Record games</source>
         <translation>&amp;Enregistrer les parties</translation>
     </message>
+    <message>
+        <source>The sound system does not answer. The sounds stay off until Tavro Memory is started again.</source>
+        <translation>Le système audio ne répond pas. Les sons restent coupés jusqu’au prochain démarrage de Tavro Memory.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>
