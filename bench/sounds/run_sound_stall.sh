@@ -10,6 +10,7 @@
 set -euo pipefail
 build=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/e2e/xvfb.sh
 source "$here/../../tests/e2e/xvfb.sh"
 
 program="$build/TavroMemoryStallProbe"
@@ -36,7 +37,8 @@ while time.monotonic() < end:
 ' >"$work/port" &
 extra_pids+=("$!")
 wait_for 10 grep -q . "$work/port" || fail "the listener did not start"
-export PULSE_SERVER="tcp:127.0.0.1:$(head -n1 "$work/port")"
+PULSE_SERVER="tcp:127.0.0.1:$(head -n1 "$work/port")"
+export PULSE_SERVER
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 last_stall() { sed -n 's/.*longest stall \([0-9]*\) ms/\1/p' "$work/program.log" | tail -n1; }

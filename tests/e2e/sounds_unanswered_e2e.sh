@@ -31,7 +31,8 @@ while time.monotonic() < end:
 ' >"$work/port" 2>"$work/listener.log" &
 extra_pids+=("$!")
 wait_for 10 grep -q . "$work/port" || fail "the listener did not start: $(cat "$work/listener.log")"
-export PULSE_SERVER="tcp:127.0.0.1:$(head -n1 "$work/port")"
+PULSE_SERVER="tcp:127.0.0.1:$(head -n1 "$work/port")"
+export PULSE_SERVER
 
 # Tile $1 shows something else than its face-down picture $2.
 turned() { [ "$(screen_tile_digest "$1")" != "$2" ]; }
