@@ -16,6 +16,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 
 #include "audio/Sound.h"
 #include "game/BoardView.h"
