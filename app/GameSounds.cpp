@@ -51,8 +51,23 @@ std::optional<Sound> SoundOf(const Outcome& outcome) {
 
 }  // namespace
 
-GameSounds::GameSounds(QString folder, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)) {}
+GameSounds::GameSounds(QString folder, QObject* parent, PlayerLoader loader, int setUpLimitMs)
+    : QObject(parent),
+      folder_(std::move(folder)),
+      loader_(std::move(loader)),
+      setUpLimitMs_(setUpLimitMs) {
+    if (!loader_) {
+        loader_ = [](QString* error) {
+            return LoadModuleAs<SoundPlayer>(QStringLiteral("sounds"), error);
+        };
+    }
+}
+
+GameSounds::~GameSounds() {
+    if (player_ != nullptr) {
+        player_->Close(kSoundCloseWaitMs);
+    }
+}
 
 void GameSounds::SetOn(bool on) {
     on_ = on;
@@ -89,17 +104,31 @@ void GameSounds::Load() {
     }
     loadTried_ = true;
     QString error;
-    player_ = LoadModuleAs<SoundPlayer>(QStringLiteral("sounds"), &error);
+    player_ = loader_(&error);
     if (player_ == nullptr) {
         qWarning("Tavro Memory plays no sounds: %s", qUtf8Printable(error));
         return;
     }
     player_->Load(folder_);
+    QTimer::singleShot(setUpLimitMs_, this, &GameSounds::CheckSetUp);
+}
+
+void GameSounds::CheckSetUp() {
+    if (player_ == nullptr || player_->SetUp()) {
+        return;
+    }
+    qWarning("Tavro Memory plays no sounds: the sound server did not answer within %d ms",
+             setUpLimitMs_);
+    silenced_ = true;
+    pending_.reset();
+    if (notice_) {
+        notice_();
+    }
 }
 
 void GameSounds::Follow(const Outcome& outcome) {
     const std::optional<Sound> sound = SoundOf(outcome);
-    if (!on_ || !sound) {
+    if (!on_ || silenced_ || !sound) {
         return;
     }
     if (!pending_) {
@@ -112,7 +141,9 @@ void GameSounds::Follow(const Outcome& outcome) {
 
 void GameSounds::PlayPending() {
     const std::optional<Sound> sound = std::exchange(pending_, std::nullopt);
-    if (on_ && sound && player_ != nullptr) {
+    // A sound asked for while the device is still being set up is dropped, not kept to play
+    // late, together with others, once the server answers.
+    if (on_ && !silenced_ && sound && player_ != nullptr && player_->SetUp()) {
         player_->Play(*sound);
     }
 }

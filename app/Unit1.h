@@ -155,6 +155,8 @@ private:
     void AddSoundAndScoreItems();
     // The sounds as the settings left them: on, they start after the first paint.
     void RestoreSounds();
+    // The notice that the sound system did not answer and the sounds are off for this run.
+    void ShowSoundsSilenced();
     void FormCreate();
     // Runs a menu command when the gate is open, reporting what it throws.
     void RunCommand(const std::function<void()>& command);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's sound and score items of the "&Play" menu: "So&unds", a check item kept in
 // the settings, and "Say the &score" (F6), which has a screen reader speak the points. Both work
-// while the board waits: neither changes the game.
+// while the board waits: neither changes the game. When the sound system does not answer, a
+// notice says that the sounds are off for this run; the item stays as the player left it.
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 
 #include "app/GameSounds.h"
 #include "app/Unit1.h"
@@ -14,6 +16,7 @@
 #include "dialogkit/Announcer.h"
 #include "dialogkit/ShownText.h"
 #include "settings/CardSet.h"
+#include "tavro/ProgramInfo.h"
 
 namespace tavro {
 
@@ -33,6 +36,20 @@ void TForm1::AddSoundAndScoreItems() {
     const QString programFolder =
         startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
     sounds_ = new GameSounds(QDir(programFolder).filePath(QLatin1String(kSoundsFolderName)), this);
+    sounds_->OnSilenced([this] { ShowSoundsSilenced(); });
+}
+
+// Told once in a run, without stopping the game: a message box that is not modal.
+void TForm1::ShowSoundsSilenced() {
+    auto* box = new QMessageBox(
+        QMessageBox::Information, QStringLiteral(TAVRO_PROGRAM_NAME),
+        tr("The sound system does not answer. The sounds stay off until Tavro Memory is started "
+           "again."),
+        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("SoundsSilencedBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void TForm1::RestoreSounds() {

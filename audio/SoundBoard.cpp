@@ -3,7 +3,9 @@
 // WAVE header checked before Qt Multimedia is pointed at it.
 #include "audio/SoundBoard.h"
 
+#include <QAudioDevice>
 #include <QDir>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <QtEndian>
@@ -69,6 +71,10 @@ bool IsPlayableWave(const QByteArray& bytes) {
 SoundBoard::SoundBoard(QObject* parent) : QObject(parent) {}
 
 void SoundBoard::Load(const QString& folder) {
+    // The first question to Qt Multimedia's devices connects to the sound server and waits for
+    // its answer, or for its own time limit when the server accepts and never answers.
+    static_cast<void>(QMediaDevices::defaultAudioOutput());
+    deviceSetUp_.store(true, std::memory_order_release);
     for (std::size_t i = 0; i < kSoundCount; ++i) {
         delete effects_[i];
         effects_[i] = nullptr;

@@ -1018,6 +1018,10 @@
         <source>the picture can&apos;t be read</source>
         <translation>das Bild kann nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>The sound system does not answer. The sounds stay off until Tavro Memory is started again.</source>
+        <translation>Das Soundsystem antwortet nicht. Die Töne bleiben aus, bis Tavro Memory neu gestartet wird.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>

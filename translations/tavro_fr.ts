@@ -1018,6 +1018,10 @@
         <source>the picture can&apos;t be read</source>
         <translation>l&apos;image ne peut pas être lue</translation>
     </message>
+    <message>
+        <source>The sound system does not answer. The sounds stay off until Tavro Memory is started again.</source>
+        <translation>Le système audio ne répond pas. Les sons restent coupés jusqu’au prochain démarrage de Tavro Memory.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::TForm2</name>
