@@ -42,7 +42,8 @@ void FillPlayers(GameRecord& record, const PlaySettings& play, const GameCounts&
 
 }  // namespace
 
-GameRecording::GameRecording(QWidget* window) : window_(window) {}
+GameRecording::GameRecording(QWidget* window, const Settings& settings)
+    : window_(window), settings_(settings) {}
 
 GameRecording::~GameRecording() {
     if (recorder_ != nullptr) {
@@ -50,9 +51,9 @@ GameRecording::~GameRecording() {
     }
 }
 
-void GameRecording::Observe(const Outcome& outcome, const Settings& settings) {
+void GameRecording::Hear(const Outcome& outcome) {
     if (outcome.kind == Outcome::Kind::NewGameDealt) {
-        dealtWith_ = settings;
+        dealtWith_ = settings_;
         left_ = false;
     }
     tally_.Observe(outcome, Clock::now());

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/OutcomeFanOut.h"
 #include "records/GameRecorder.h"
 #include "records/GameTally.h"
 #include "settings/Settings.h"
@@ -20,17 +21,17 @@ class QWidget;
 
 namespace tavro {
 
-class GameRecording {
+class GameRecording : public OutcomeListener {
 public:
-    // `window`: the parent of notices and the context of the queued hand-over.
-    explicit GameRecording(QWidget* window);
+    // `window`: the parent of notices and the context of the queued hand-over. `settings`: the
+    // ones a new deal is played with.
+    GameRecording(QWidget* window, const Settings& settings);
     ~GameRecording();
     GameRecording(const GameRecording&) = delete;
     GameRecording& operator=(const GameRecording&) = delete;
 
-    // Every outcome of the core, once the main window has acted on it. `settings`: the ones a
-    // new deal is played with.
-    void Observe(const Outcome& outcome, const Settings& settings);
+    // Every outcome of the core, once the end of a game has queued what follows it.
+    void Hear(const Outcome& outcome) override;
     // The game on the board is left (by New, an Options change, a change of players or Exit):
     // one with a turn taken and not finished is recorded as left.
     void Leave(GameEnd why);
@@ -52,6 +53,7 @@ private:
     GameRecorder* Recorder();
 
     QPointer<QWidget> window_;
+    const Settings& settings_;
     GameTally tally_;
     Settings dealtWith_;  // the settings of the game on the board
     bool on_ = false;

@@ -18,8 +18,8 @@
 #include <optional>
 #include <utility>
 
+#include "app/OutcomeFanOut.h"
 #include "audio/Sound.h"
-#include "game/BoardView.h"
 
 class QWidget;
 
@@ -33,7 +33,7 @@ inline constexpr int kSoundSetUpLimitMs = 3000;
 // the sound server, and is then left behind).
 inline constexpr int kSoundCloseWaitMs = 1000;
 
-class GameSounds : public QObject {
+class GameSounds : public QObject, public OutcomeListener {
 public:
     // Loads the player; null, with the reason in `error`, when it can't.
     using PlayerLoader = std::function<SoundPlayer*(QString* error)>;
@@ -51,6 +51,7 @@ public:
     void SetOn(bool on);
     // Plays the sound of what happened, once the step it belongs to is over.
     void Follow(const Outcome& outcome);
+    void Hear(const Outcome& outcome) override { Follow(outcome); }
     // What tells the player, once in the run, that the sound device could not be set up in time.
     void OnSilenced(std::function<void()> notice) { notice_ = std::move(notice); }
     // Whether the sounds are silent for the rest of the run, whatever the setting.

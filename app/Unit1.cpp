@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's construction: the fixed-size board (Panel1 with the frames p1..p36 and the
-// pictures Image1..Image36), the points labels (and the players' line beside them) and the main
-// menu MainMenu1.
+// pictures Image1..Image36), the points labels (and the players' line beside them), the main
+// menu MainMenu1 with the Play menu, and the listeners of the engine's outcomes in their order.
 #include "app/Unit1.h"
 
 #include <QAction>
@@ -14,14 +14,25 @@
 #include <cstdlib>
 #include <utility>
 
+#include <QDir>
+
 #include "app/BoardAccessible.h"
 #include "app/BoardGeometry.h"
+#include "app/GameEndListener.h"
+#include "app/GameSounds.h"
+#include "app/PlayMenu.h"
 #include "app/PlayersLine.h"
+#include "app/ScoreLine.h"
+#include "app/SpokenOutcomes.h"
+#include "audio/Sound.h"
 #include "controls/PictureBox.h"
 #include "dialogkit/Announcer.h"
 #include "dialogkit/DialogLook.h"
 #include "dialogkit/MenuKeys.h"
 #include "dialogs/Unit4.h"
+#include "scores/Unit2.h"
+#include "settings/CardSet.h"
+#include "statistics/StatisticsOpener.h"
 #include "tavro/ProgramInfo.h"
 
 namespace tavro {
@@ -75,10 +86,10 @@ TForm1::TForm1(StartupOptions options)
     announcer_ = &AnnouncerOf(this);
     BuildBoard();
     BuildMenu();
+    BuildListeners();
     layout()->setSizeConstraint(QLayout::SetFixedSize);  // not resizable
     FormCreate();
-    RestoreSounds();
-    RestoreRecording();
+    RestorePlaySwitches();
 }
 
 TForm1::~TForm1() = default;
@@ -88,6 +99,7 @@ void TForm1::AttachDialogs(TForm3* leads, TForm2* nameEntry, TForm4* options, TF
     nameDialog_ = nameEntry;
     optionsDialog_ = options;
     aboutDialog_ = about;
+    gameEnd_->SetNameEntry(nameEntry);
     if (options != nullptr) {
         connect(options, &TForm4::cardSetChanged, this, &TForm1::ShowCardSetInCaption);
         connect(options, &TForm4::optionsApplied, this, &TForm1::OptionsApplied);
@@ -157,14 +169,17 @@ void TForm1::BuildMenu() {
     Options1 = menuBar()->addAction(tr("&Options"));
     Options1->setObjectName(QStringLiteral("Options1"));
 
-    // What the program adds to the game lives in this one menu, between "&Options" and "&Help":
-    // who plays, the sounds, the statistics. Everything in it starts off, as the game always was.
+    // What the program adds to the game lives in this one menu, between "&Options" and "&Help".
     Play1 = menuBar()->addMenu(tr("&Play"));
     Play1->setObjectName(QStringLiteral("Play1"));
-    BuildPlayMenu();
-    AddSoundAndScoreItems();
-    BuildStatisticsItem();
-    TellMenuItems(Play1);
+    playMenu_ = new PlayMenu(Play1, state_.Config.Play, state_.InputState, this);
+    OnePlayer1 = playMenu_->OnePlayer1;
+    TwoPlayers1 = playMenu_->TwoPlayers1;
+    AgainstComputer1 = playMenu_->AgainstComputer1;
+    Sounds1 = playMenu_->Sounds1;
+    Saythescore1 = playMenu_->Saythescore1;
+    RecordGames1 = playMenu_->RecordGames1;
+    Statistics1 = playMenu_->Statistics1;
 
     Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
@@ -177,6 +192,43 @@ void TForm1::BuildMenu() {
     connect(ExitF101, &QAction::triggered, this, &TForm1::ExitF101Click);
     connect(Options1, &QAction::triggered, this, &TForm1::Options1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+    connect(OnePlayer1, &QAction::triggered, this, &TForm1::OnePlayer1Click);
+    connect(TwoPlayers1, &QAction::triggered, this, &TForm1::TwoPlayers1Click);
+    connect(AgainstComputer1, &QAction::triggered, this, &TForm1::AgainstComputer1Click);
+    // triggered, not toggled: only a player's choice, never the stored setting, loads at once.
+    connect(Sounds1, &QAction::triggered, this, &TForm1::Sounds1Click);
+    connect(Saythescore1, &QAction::triggered, this, &TForm1::Saythescore1Click);
+    connect(RecordGames1, &QAction::triggered, this, &TForm1::RecordGames1Click);
+    connect(Statistics1, &QAction::triggered, this, &TForm1::Statistics1Click);
+}
+
+// The order in which the concerns hear each outcome: the deal's players first, whom the others
+// name; the points line; the end of a game, whose dialogs are queued before the record is handed
+// a finished game (recording never delays them); the sounds; the record; speech last.
+void TForm1::BuildListeners() {
+    scoreLine_ = std::make_unique<ScoreLine>(Label1, Label2, Players1, dealt_);
+    speech_ = std::make_unique<SpokenOutcomes>(
+        [this](const QString& text) { announcer_->Announce(text); }, dealt_,
+        [this](std::int32_t face) { return PictureName(face); }, [this] { return isVisible(); });
+    gameEnd_ = new GameEndListener(this, state_.InputState, *announcer_, *speech_);
+    gameEnd_->OnCardSetLost([this] { DealInPlaceOfLostCardSet(); });
+    connect(gameEnd_, &GameEndListener::nameEntered, this,
+            [this](const QString& name) { recording_.NameEntered(name); });
+    sounds_ =
+        new GameSounds(QDir(ProgramFolder()).filePath(QLatin1String(kSoundsFolderName)), this);
+    sounds_->OnSilenced([this] { ShowSoundsSilenced(); });
+    recording_.SetRecordedHandler([this] {
+        if (statistics_ != nullptr) {
+            statistics_->RefreshStatistics();
+        }
+    });
+
+    outcomes_.Add(dealt_);
+    outcomes_.Add(*scoreLine_);
+    outcomes_.Add(*gameEnd_);
+    outcomes_.Add(*sounds_);
+    outcomes_.Add(recording_);
+    outcomes_.Add(*speech_);
 }
 
 }  // namespace tavro

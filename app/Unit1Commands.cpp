@@ -1,19 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's start-up (FormCreate), its close (FormClose), its commands (the tile clicks
-// and the menu items), what it does when Options says what changed, and the card set dealt: one
-// that can no longer be dealt is passed over for the next usable one, at start and in play alike.
-// Every command but Exit does nothing while the input gate is closed, and every one reports what it
-// throws instead of letting it reach the event loop.
+// The main window's start-up (FormCreate), its close (FormClose), its commands (the tile clicks,
+// the menu items and the Play menu's), what it does when Options says what changed, and the card
+// set dealt: one that can no longer be dealt is passed over for the next usable one, at start and
+// in play alike. Every command but Exit does nothing while the input gate is closed, and every
+// one reports what it throws instead of letting it reach the event loop.
 #include <QCloseEvent>
 #include <exception>
 #include <utility>
 
+#include <QMessageBox>
+#include <stdexcept>
+
+#include "app/GameEndListener.h"
+#include "app/GameSounds.h"
+#include "app/PlayMenu.h"
+#include "app/SpokenOutcomes.h"
 #include "app/Unit1.h"
+#include "dialogkit/Announcer.h"
 #include "dialogkit/ErrorReport.h"
 #include "dialogkit/ShownText.h"
 #include "dialogs/Unit4.h"
 #include "dialogs/Unit5.h"
 #include "game/CardSetLayout.h"
+#include "modules/ModuleLoader.h"
 #include "scores/LeadsFile.h"
 #include "scores/LockPrompt.h"
 #include "scores/Unit3.h"
@@ -21,6 +30,7 @@
 #include "settings/CardSetInfo.h"
 #include "settings/SettingsStore.h"
 #include "settings/UsableCardSet.h"
+#include "statistics/StatisticsOpener.h"
 #include "tavro/ProgramInfo.h"
 
 namespace tavro {
@@ -70,6 +80,15 @@ void TForm1::FormCreate() {
     }
 }
 
+void TForm1::EndForWantOfACardBack() {
+    QMessageBox box(QMessageBox::Critical, tr("Tavro Memory: Error!"),
+                    tr("Please reinstall Tavro Memory"), QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    // Settings are deliberately not saved. The exit code says that the program failed.
+    startup_.exitProcess(1);
+}
+
 QString TForm1::ProgramFolder() const {
     return startup_.programFolder.isEmpty() ? ExecutableFolder() : startup_.programFolder;
 }
@@ -102,32 +121,22 @@ bool TForm1::ReplaceCardSetInPlay(const QString& problem) {
     return true;
 }
 
-void TForm1::DealInPlaceOfLostCardSetLater() {
-    lostCardSet_ = InputGate::Hold(state_.InputState);
-    QMetaObject::invokeMethod(this, &TForm1::DealInPlaceOfLostCardSet, Qt::QueuedConnection);
-}
-
 void TForm1::DealInPlaceOfLostCardSet() {
-    const InputGate::Hold replacing = std::move(lostCardSet_);
-    try {
-        QString problem = CardSetProblem(QString::fromStdString(state_.Config.CardFolder));
-        if (problem.isEmpty()) {
-            // The back's headers are sound but its picture could not be shown all the same.
-            problem = QString::fromStdString(CardPictureFileName(kCardBack)) +
-                      QStringLiteral(": ") + tr("the picture can't be read");
-        }
-        if (ReplaceCardSetInPlay(problem)) {
-            engine_.NewGame();
-        }
-    } catch (...) {
-        ReportException(this, std::current_exception());
+    QString problem = CardSetProblem(QString::fromStdString(state_.Config.CardFolder));
+    if (problem.isEmpty()) {
+        // The back's headers are sound but its picture could not be shown all the same.
+        problem = QString::fromStdString(CardPictureFileName(kCardBack)) + QStringLiteral(": ") +
+                  tr("the picture can't be read");
+    }
+    if (ReplaceCardSetInPlay(problem)) {
+        engine_.NewGame();
     }
 }
 
 void TForm1::ReportPlayFailure(std::exception_ptr failure) {
     if (CardSetVanished(QString::fromStdString(state_.Config.CardFolder))) {
         recording_.Leave(GameEnd::LeftByNew);
-        DealInPlaceOfLostCardSetLater();
+        gameEnd_->CardSetLost();
         return;
     }
     ReportException(this, failure);
@@ -213,6 +222,91 @@ void TForm1::About1Click() {
         if (aboutDialog_ != nullptr) {
             aboutDialog_->exec();
         }
+    });
+}
+
+// The settings as loaded: the engine deals by them from the first deal on.
+void TForm1::ApplyPlaySettings() {
+    engine_.SetPlayers(state_.Config.Play.Mode, state_.Config.Play.Strength);
+    playMenu_->ShowSettings();
+}
+
+void TForm1::RestorePlaySwitches() {
+    sounds_->RestoreAtStart(state_.Config.Play.Sounds, Image(kTileCount));
+    recording_.SetRecording(state_.Config.Play.RecordGames);
+}
+
+// Every choice of who plays deals a new game; a choice made while the computer plays ends its
+// turn with the deal. The menu checks the stored mode afterwards, also after a cancelled choice.
+void TForm1::SwitchPlayMode(PlayMode mode) {
+    recording_.Leave(GameEnd::LeftByModeChange);
+    state_.Config.Play.Mode = mode;
+    engine_.SetPlayers(mode, state_.Config.Play.Strength);
+    DealNewGame();
+}
+
+void TForm1::OnePlayer1Click() {
+    RunCommand([this] { SwitchPlayMode(PlayMode::OnePlayer); });
+    playMenu_->ShowSettings();
+}
+
+void TForm1::TwoPlayers1Click() {
+    RunCommand([this] {
+        if (playMenu_->AskTwoPlayers()) {
+            SwitchPlayMode(PlayMode::TwoPlayers);
+        }
+    });
+    playMenu_->ShowSettings();
+}
+
+void TForm1::AgainstComputer1Click() {
+    RunCommand([this] {
+        if (playMenu_->AskAgainstComputer()) {
+            SwitchPlayMode(PlayMode::AgainstComputer);
+        }
+    });
+    playMenu_->ShowSettings();
+}
+
+// The sounds and the score work while the board waits: neither changes the game.
+void TForm1::Sounds1Click(bool on) {
+    state_.Config.Play.Sounds = on;  // saved with the other settings when the window closes
+    sounds_->SetOn(on);
+    announcer_->Announce(on ? tr("Sounds on.") : tr("Sounds off."));
+}
+
+void TForm1::ShowSoundsSilenced() {
+    auto* box = new QMessageBox(
+        QMessageBox::Information, QStringLiteral(TAVRO_PROGRAM_NAME),
+        tr("The sound system does not answer. The sounds stay off until Tavro Memory is started "
+           "again."),
+        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("SoundsSilencedBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+void TForm1::Saythescore1Click() {
+    announcer_->Announce(speech_->ScoreSpoken());
+}
+
+void TForm1::RecordGames1Click(bool on) {
+    state_.Config.Play.RecordGames = on;  // saved with the other settings when the window closes
+    recording_.SetRecording(on);
+}
+
+void TForm1::Statistics1Click() {
+    RunCommand([this] {
+        QString error;
+        StatisticsOpener* opener =
+            LoadModuleAs<StatisticsOpener>(QStringLiteral("statistics"), &error);
+        if (opener == nullptr) {
+            throw std::runtime_error(
+                tr("The statistics can't be shown: %1").arg(error).toStdString());
+        }
+        statistics_ = opener;
+        opener->ShowStatistics(this);
     });
 }
 

@@ -1,27 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window as the game core's BoardView: the tile pictures (a face id turned into the card
-// set's file), frame colours, the points label and the hint command; the timers of the engine's
-// waits; and what each outcome leads to: speech, the name entry after a game for the Leads (the
-// message of the end after a game of two), the record of the game, another card set when the one
-// in play lost its card back. Whatever opens a window is queued: it runs once the engine's call
-// has returned.
-#include <QAccessible>
+// The main window as the game core's BoardView, and its board: the tile pictures (a face id turned
+// into the card set's file) with the names screen readers hear for them, the frame colours, the
+// points, the hint command, the timers of the engine's waits, and the outcomes handed on to their
+// listeners. The board is played from the keyboard too: the cursor ring appears with the first
+// arrow key (until then the board looks exactly as it does to a mouse player), the arrow keys
+// move it, stopping at the edges, and Space or Enter turn its card as a click on it would.
 #include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
+#include <QKeyEvent>
 #include <QTimer>
+#include <algorithm>
 #include <exception>
-#include <utility>
 
-#include "app/BoardGeometry.h"
-#include "app/GameSounds.h"
+#include "app/ScoreLine.h"
+#include "app/SpokenOutcomes.h"
 #include "app/Unit1.h"
 #include "controls/PictureBox.h"
 #include "controls/PictureLoad.h"
-#include "dialogkit/Announcer.h"
-#include "dialogkit/ErrorReport.h"
-#include "scores/Unit2.h"
+#include "dialogkit/ShownText.h"
 #include "settings/CardSet.h"
 
 namespace tavro {
@@ -35,19 +30,35 @@ QColor FromBgr(std::uint32_t bgr) {
 
 }  // namespace
 
+// The card's name follows the picture it shows, state first: a face-down card is named by its
+// place only, never by its picture; face up and matched look the same, and sound the same.
 void TForm1::showTilePicture(int tile, std::int32_t face) {
     LoadPicture(*Image(tile),
                 CardPictureFile(QString::fromStdString(state_.Config.CardFolder), face));
-    RefreshAccessibleState();
+    const QString place = SpokenOutcomes::TilePlace(tile);
+    const QString name = face == kCardBack ? tr("face down %1").arg(place)
+                                           : tr("%1 %2").arg(PictureName(face), place);
+    // Only a name that changed is set, and so sent to a screen reader.
+    if (Image(tile)->accessibleName() != name) {
+        Image(tile)->setAccessibleName(name);
+    }
+}
+
+QString TForm1::CardAccessibleName(int tile) const {
+    return Image(tile)->accessibleName();
+}
+
+QString TForm1::PictureName(std::int32_t face) {
+    if (pictureNamesFolder_ != state_.Config.CardFolder) {
+        pictureNamesFolder_ = state_.Config.CardFolder;
+        // In the player's language, from the set's set.desktop.
+        pictureNames_ = ReadCardSetInfo(QString::fromStdString(pictureNamesFolder_));
+    }
+    return ShownText(CardPictureName(pictureNames_, face));
 }
 
 void TForm1::showPoints(std::int32_t points) {
-    Label2->setText(QString::number(points));  // decimal, ASCII '-' when negative
-    Label2->adjustSize();
-    Label2->resize(Label2->width(), kPointsHeight);
-    QAccessibleValueChangeEvent changed(Label2, points);
-    QAccessible::updateAccessibility(&changed);
-    RefreshAccessibleState();
+    scoreLine_->ShowPoints(points);
 }
 
 void TForm1::setHintCommandEnabled(bool enabled) {
@@ -73,65 +84,59 @@ void TForm1::requestWait(const WaitRequest& wait) {
 }
 
 void TForm1::reportOutcome(const Outcome& outcome) {
-    if (outcome.kind == Outcome::Kind::NewGameDealt) {
-        TakePlayersOfDeal();
+    if (outcome.kind == Outcome::Kind::PairMismatched) {
+        // On screen at once, also when the delay is 0 and the pair turns back in this call.
+        Image(outcome.second)->repaint();
     }
-    ShowPlayers();
-    switch (outcome.kind) {
-        case Outcome::Kind::PairMismatched:
-            // On screen at once, also when the delay is 0 and the pair turns back in this call.
-            Image(outcome.second)->repaint();
+    outcomes_.Deliver(outcome);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Left:
+            MoveCursor(0, -1);
             break;
-        case Outcome::Kind::GameEnded:
-            if (outcome.qualifiesForLeads) {
-                EnterTheLeadsLater();
-            } else if (IsGameOfTwo()) {
-                ShowEndOfGameLater();
+        case Qt::Key_Right:
+            MoveCursor(0, 1);
+            break;
+        case Qt::Key_Up:
+            MoveCursor(-1, 0);
+            break;
+        case Qt::Key_Down:
+            MoveCursor(1, 0);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (cursorTile_ != 0) {  // before the first arrow key there is no card to turn
+                ImageClick(cursorTile_);
             }
             break;
-        case Outcome::Kind::CardBackMissing:
-            DealInPlaceOfLostCardSetLater();
-            return;
         default:
-            break;
+            QMainWindow::keyPressEvent(event);
+            return;
     }
-    sounds_->Follow(outcome);
-    // After the name entry is queued: recording a game never delays it.
-    recording_.Observe(outcome, state_.Config);
-    // The first deal happens before the window is shown: nothing to tell yet.
-    if (isVisible()) {
-        const QString text = IsGameOfTwo() ? PlayersOutcomeText(outcome) : OutcomeText(outcome);
-        if (!text.isEmpty()) {
-            announcer_->Announce(text);
-        }
-    }
+    event->accept();
 }
 
-void TForm1::EnterTheLeadsLater() {
-    leadsEntry_ = InputGate::Hold(state_.InputState);
-    QMetaObject::invokeMethod(this, &TForm1::EnterTheLeads, Qt::QueuedConnection);
-}
-
-void TForm1::EnterTheLeads() {
-    const InputGate::Hold entering = std::move(leadsEntry_);
-    try {
-        announcer_->Flush();  // the end of the game is told before the dialog opens
-        if (nameDialog_ != nullptr) {
-            nameDialog_->exec();  // enters the name and shows the Leads
-            recording_.NameEntered(nameDialog_->Edit1()->text());
-        }
-    } catch (...) {
-        ReportException(this, std::current_exception());
+void TForm1::MoveCursor(int rowStep, int columnStep) {
+    int tile = 1;  // the first key shows the ring on the top left card
+    if (cursorTile_ != 0) {
+        const int row = std::clamp((cursorTile_ - 1) / kBoardSide + rowStep, 0, kBoardSide - 1);
+        const int column =
+            std::clamp((cursorTile_ - 1) % kBoardSide + columnStep, 0, kBoardSide - 1);
+        tile = row * kBoardSide + column + 1;
+        Image(cursorTile_)->setCursorRingShown(false);
     }
-}
-
-void TForm1::EndForWantOfACardBack() {
-    QMessageBox box(QMessageBox::Critical, tr("Tavro Memory: Error!"),
-                    tr("Please reinstall Tavro Memory"), QMessageBox::Ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-    // Settings are deliberately not saved. The exit code says that the program failed.
-    startup_.exitProcess(1);
+    cursorTile_ = tile;
+    Image(tile)->setCursorRingShown(true);
+    // The focus follows the ring, so that a screen reader reads the card under it. The keys
+    // still reach this window: the picture passes them on.
+    Image(tile)->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace tavro

@@ -6,13 +6,26 @@
 // the core never waits, runs events or opens a window through it.
 #pragma once
 
+#include <array>
 #include <cstdint>
+
+#include "game/PlayMode.h"
 
 namespace tavro {
 
 // Frame colours as the platform's 24-bit blue-green-red values.
 inline constexpr std::uint32_t kFrameNormal = 0xA4A0A0;  // clMedGray
 inline constexpr std::uint32_t kFrameHint = 0xFF0000;    // clBlue
+
+// How the game stands once an outcome's step is done: everything a listener needs to know of the
+// game, so that none has to read it back from the core.
+struct Standing {
+    PlayMode mode = PlayMode::OnePlayer;
+    // Each player's points: with one player, Points is the first and the second is 0.
+    std::array<std::int32_t, kMaxPlayers> scores{};
+    int currentPlayer = 0;  // who has the turn
+    bool over = false;      // every pair is matched
+};
 
 // What happened, in the order it happened. Tiles are TileIndex values; 0 where the outcome has no
 // second tile. Each is reported once the board shows it and its step is done, so the input gate
@@ -43,6 +56,8 @@ struct Outcome {
     std::int32_t points = 0;
     bool qualifiesForLeads = false;
     int player = 0;
+    std::int32_t face = 0;  // the face of the first tile; 0 where the outcome names no tile
+    Standing standing{};    // filled in by the core for every outcome
 };
 
 // A wait the core asks for. The view waits the given time without blocking and then hands the

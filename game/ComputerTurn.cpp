@@ -80,11 +80,10 @@ void GameEngine::AbandonComputerTurn() {
         } catch (...) {
         }
         game_.FirstPick = 0;
-        view_.reportOutcome(
-            {Outcome::Kind::PairTurnedBack, firstPick, 0, 0, false, kComputerPlayer});
+        Report({Outcome::Kind::PairTurnedBack, firstPick, 0, 0, false, kComputerPlayer});
     }
     PassTurn();
-    view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::TurnPassed));
+    Report(AboutCurrentPlayer(Outcome::Kind::TurnPassed));
 }
 
 }  // namespace tavro

@@ -49,6 +49,17 @@ void GameEngine::AddPoints(std::int32_t change) {
     SetScore(game_.CurrentPlayer, ScoreOf(game_.CurrentPlayer) + change);
 }
 
+void GameEngine::Report(Outcome outcome) const {
+    const int first = outcome.first;
+    outcome.face = first >= 1 && first <= kTileCount ? game_.BoardFaces[Slot(first)] : 0;
+    outcome.standing.mode = game_.Mode;
+    outcome.standing.scores =
+        IsTogether() ? game_.PlayerPoints : std::array<std::int32_t, kMaxPlayers>{game_.Points, 0};
+    outcome.standing.currentPlayer = game_.CurrentPlayer;
+    outcome.standing.over = game_.MatchedCount >= kTileCount;
+    view_.reportOutcome(outcome);
+}
+
 Outcome GameEngine::AboutCurrentPlayer(Outcome::Kind kind, int first, int second) const {
     return {kind, first, second, ScoreOf(game_.CurrentPlayer), false, game_.CurrentPlayer};
 }

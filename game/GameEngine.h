@@ -84,6 +84,8 @@ private:
     // Changes the current player's score: Points with one player (through SetPoints, as always).
     void AddPoints(std::int32_t change);
     void SetScore(int player, std::int32_t points);
+    // Tells the view what happened, with the face of its first tile and the standing filled in.
+    void Report(Outcome outcome) const;
     // An outcome about the current player, with his points.
     Outcome AboutCurrentPlayer(Outcome::Kind kind, int first = 0, int second = 0) const;
     // Ends a step: the gate opens, or the computer, having the turn, asks for its next card.

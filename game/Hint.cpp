@@ -40,8 +40,8 @@ void GameEngine::FlashHint(int partner, int tile, InputGate::Hold busy) {
         }
     }
     // The pair in board order; the partner alone when a card is up.
-    view_.reportOutcome(tile != 0 ? Outcome{Outcome::Kind::HintShown, tile, partner}
-                                  : Outcome{Outcome::Kind::HintShown, partner, 0});
+    Report(tile != 0 ? Outcome{Outcome::Kind::HintShown, tile, partner}
+                     : Outcome{Outcome::Kind::HintShown, partner, 0});
     Wait({WaitRequest::Kind::EndHint, kHintMilliseconds, dealNumber_, partner, tile},
          std::move(busy));
 }
@@ -59,7 +59,7 @@ void GameEngine::EndHint(const WaitRequest& wait, bool ofThisDeal, InputGate::Ho
     }
     busy.Release();
     AddPoints(kHintPoints);
-    view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::HintEnded));
+    Report(AboutCurrentPlayer(Outcome::Kind::HintEnded));
 }
 
 }  // namespace tavro

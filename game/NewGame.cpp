@@ -20,7 +20,7 @@ void GameEngine::NewGame() {
             ShowBack(tile);
         } catch (...) {
             noGame_ = std::move(dealing);
-            view_.reportOutcome({Outcome::Kind::CardBackMissing});
+            Report({Outcome::Kind::CardBackMissing});
             return;
         }
     }
@@ -43,7 +43,7 @@ void GameEngine::NewGame() {
 
     view_.setHintCommandEnabled(game_.HintsLeft != 0);
     SetPoints(0);
-    view_.reportOutcome({Outcome::Kind::NewGameDealt});
+    Report({Outcome::Kind::NewGameDealt});
 }
 
 }  // namespace tavro

@@ -51,7 +51,7 @@ void GameEngine::TurnFirstCard(int tile, InputGate::Hold busy) {
         throw;
     }
     GoOn(std::move(busy));
-    view_.reportOutcome({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
+    Report({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
 }
 
 void GameEngine::KeepMatchedPair(int tile, InputGate::Hold busy) {
@@ -80,8 +80,8 @@ void GameEngine::KeepMatchedPair(int tile, InputGate::Hold busy) {
     } else {
         GoOn(std::move(busy));  // the same player goes again
     }
-    view_.reportOutcome({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
-    view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::PairMatched, firstPick, tile));
+    Report({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
+    Report(AboutCurrentPlayer(Outcome::Kind::PairMatched, firstPick, tile));
     if (over) {
         EndGame();
     }
@@ -92,13 +92,12 @@ void GameEngine::KeepMatchedPair(int tile, InputGate::Hold busy) {
 void GameEngine::EndGame() {
     if (IsTogether()) {
         const int winner = Leader();
-        view_.reportOutcome({Outcome::Kind::GameEnded, 0, 0,
-                             game_.PlayerPoints[Slot(winner == kNoPlayer ? 0 : winner)], false,
-                             winner});
+        Report({Outcome::Kind::GameEnded, 0, 0,
+                game_.PlayerPoints[Slot(winner == kNoPlayer ? 0 : winner)], false, winner});
         return;
     }
     const bool qualifies = game_.Points > tenthLeadPoints_();
-    view_.reportOutcome({Outcome::Kind::GameEnded, 0, 0, game_.Points, qualifies});
+    Report({Outcome::Kind::GameEnded, 0, 0, game_.Points, qualifies});
 }
 
 void GameEngine::ShowMismatchedPair(int tile, InputGate::Hold busy) {
@@ -111,8 +110,8 @@ void GameEngine::ShowMismatchedPair(int tile, InputGate::Hold busy) {
         throw;
     }
     const int firstPick = game_.FirstPick;
-    view_.reportOutcome({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
-    view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::PairMismatched, firstPick, tile));
+    Report({Outcome::Kind::FaceShown, tile, 0, 0, false, game_.CurrentPlayer});
+    Report(AboutCurrentPlayer(Outcome::Kind::PairMismatched, firstPick, tile));
 
     // The computer's pair stays up at least as long as its cards take to turn.
     const int delay = ComputerHasTurn() ? ComputerPace() : flipDelay_;
@@ -145,14 +144,14 @@ void GameEngine::TurnMismatchedPairBack(const WaitRequest& wait, InputGate::Hold
     GoOn(std::move(busy));
     if (failure) {
         if (passes) {
-            view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::TurnPassed));
+            Report(AboutCurrentPlayer(Outcome::Kind::TurnPassed));
         }
         std::rethrow_exception(failure);
     }
-    view_.reportOutcome({Outcome::Kind::PairTurnedBack, wait.first, wait.second, 0, false,
-                         passes ? 1 - game_.CurrentPlayer : 0});
+    Report({Outcome::Kind::PairTurnedBack, wait.first, wait.second, 0, false,
+            passes ? 1 - game_.CurrentPlayer : 0});
     if (passes) {
-        view_.reportOutcome(AboutCurrentPlayer(Outcome::Kind::TurnPassed));
+        Report(AboutCurrentPlayer(Outcome::Kind::TurnPassed));
     }
 }
 

@@ -452,6 +452,17 @@
     </message>
 </context>
 <context>
+    <name>ScoreLine</name>
+    <message>
+        <source>Points: %1</source>
+        <translation>Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Spiel beendet: %1 Punkte</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>The card set and the delay could not be saved</source>
@@ -460,6 +471,85 @@
     <message>
         <source>The card set and the delay could not be saved to %1</source>
         <translation>Der Kartensatz und die Verzögerung konnten nicht in %1 gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenOutcomes</name>
+    <message>
+        <source>Match, %1 points.</source>
+        <translation>Paar, %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>No match, %1 points.</source>
+        <translation>Kein Paar, %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1, %2 points.</source>
+        <translation>Tipp: %1, %2 Punkte.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Spiel zu Ende.</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points.</source>
+        <translation>Spiel zu Ende, %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>New game, %1 points.</source>
+        <translation>Neues Spiel, %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>The computer turns up %1, %2</source>
+        <translation>Der Computer deckt %1 auf, %2</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 has %2 points</source>
+        <translation>Paar gefunden. %1 hat %2 Punkte</translation>
+    </message>
+    <message>
+        <source>No match. %1 has %2 points</source>
+        <translation>Kein Paar. %1 hat %2 Punkte</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 has %3 points</source>
+        <translation>Der Tipp kostete %1 Punkte. %2 hat %3 Punkte</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <translation>Neues Spiel. %1</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s turn</source>
+        <translation>Der Computer ist am Zug</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>%1 ist am Zug</translation>
+    </message>
+    <message>
+        <source>A draw, %1 each.</source>
+        <translation>Unentschieden, je %1.</translation>
+    </message>
+    <message>
+        <source>The computer wins, %1 to %2.</source>
+        <translation>Der Computer gewinnt, %1 zu %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins, %2 to %3.</source>
+        <translation>%1 gewinnt, %2 zu %3.</translation>
+    </message>
+    <message>
+        <source>%1 points.</source>
+        <translation>%1 Punkte.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points, %3: %4 points.</source>
+        <translation>%1: %2 Punkte, %3: %4 Punkte.</translation>
     </message>
 </context>
 <context>
@@ -535,6 +625,37 @@
     <message>
         <source>%1, %2, %3 points</source>
         <translation>%1, %2, %3 Punkte</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayMenu</name>
+    <message>
+        <source>&amp;One player</source>
+        <translation>&amp;Ein Spieler</translation>
+    </message>
+    <message>
+        <source>&amp;Two players…</source>
+        <translation>&amp;Zwei Spieler…</translation>
+    </message>
+    <message>
+        <source>Against the &amp;computer…</source>
+        <translation>Gegen den &amp;Computer…</translation>
+    </message>
+    <message>
+        <source>So&amp;unds</source>
+        <translation>&amp;Töne</translation>
+    </message>
+    <message>
+        <source>Say the &amp;score</source>
+        <translation>&amp;Punktestand sagen</translation>
+    </message>
+    <message>
+        <source>&amp;Record games</source>
+        <translation>&amp;Spiele aufzeichnen</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>Stat&amp;istik…</translation>
     </message>
 </context>
 <context>
@@ -879,68 +1000,8 @@
         <translation>Bitte installieren Sie Tavro Memory neu</translation>
     </message>
     <message>
-        <source>Game over: %1 points</source>
-        <translation>Spiel beendet: %1 Punkte</translation>
-    </message>
-    <message>
         <source>&amp;Play</source>
         <translation>S&amp;pielen</translation>
-    </message>
-    <message>
-        <source>&amp;One player</source>
-        <translation>&amp;Ein Spieler</translation>
-    </message>
-    <message>
-        <source>&amp;Two players…</source>
-        <translation>&amp;Zwei Spieler…</translation>
-    </message>
-    <message>
-        <source>Against the &amp;computer…</source>
-        <translation>Gegen den &amp;Computer…</translation>
-    </message>
-    <message>
-        <source>The computer&apos;s turn</source>
-        <translation>Der Computer ist am Zug</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn</source>
-        <translation>%1 ist am Zug</translation>
-    </message>
-    <message>
-        <source>The computer turns up %1, %2</source>
-        <translation>Der Computer deckt %1 auf, %2</translation>
-    </message>
-    <message>
-        <source>Pair matched. %1 has %2 points</source>
-        <translation>Paar gefunden. %1 hat %2 Punkte</translation>
-    </message>
-    <message>
-        <source>No match. %1 has %2 points</source>
-        <translation>Kein Paar. %1 hat %2 Punkte</translation>
-    </message>
-    <message>
-        <source>The hint cost %1 points. %2 has %3 points</source>
-        <translation>Der Tipp kostete %1 Punkte. %2 hat %3 Punkte</translation>
-    </message>
-    <message>
-        <source>New game. %1</source>
-        <translation>Neues Spiel. %1</translation>
-    </message>
-    <message>
-        <source>A draw, %1 each.</source>
-        <translation>Unentschieden, je %1.</translation>
-    </message>
-    <message>
-        <source>The computer wins, %1 to %2.</source>
-        <translation>Der Computer gewinnt, %1 zu %2.</translation>
-    </message>
-    <message>
-        <source>%1 wins, %2 to %3.</source>
-        <translation>%1 gewinnt, %2 zu %3.</translation>
-    </message>
-    <message>
-        <source>St&amp;atistics…</source>
-        <translation>Stat&amp;istik…</translation>
     </message>
     <message>
         <source>The statistics can&apos;t be shown: %1</source>
@@ -955,64 +1016,12 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Points: %1</source>
-        <translation>Punkte: %1</translation>
-    </message>
-    <message>
-        <source>Match, %1 points.</source>
-        <translation>Paar, %1 Punkte.</translation>
-    </message>
-    <message>
-        <source>No match, %1 points.</source>
-        <translation>Kein Paar, %1 Punkte.</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
-        <source>Hint: %1, %2 points.</source>
-        <translation>Tipp: %1, %2 Punkte.</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Spiel zu Ende.</translation>
-    </message>
-    <message>
-        <source>Game over, %1 points.</source>
-        <translation>Spiel zu Ende, %1 Punkte.</translation>
-    </message>
-    <message>
-        <source>New game, %1 points.</source>
-        <translation>Neues Spiel, %1 Punkte.</translation>
-    </message>
-    <message>
-        <source>So&amp;unds</source>
-        <translation>&amp;Töne</translation>
-    </message>
-    <message>
-        <source>Say the &amp;score</source>
-        <translation>&amp;Punktestand sagen</translation>
-    </message>
-    <message>
         <source>Sounds on.</source>
         <translation>Töne an.</translation>
     </message>
     <message>
         <source>Sounds off.</source>
         <translation>Töne aus.</translation>
-    </message>
-    <message>
-        <source>%1 points.</source>
-        <translation>%1 Punkte.</translation>
-    </message>
-    <message>
-        <source>%1: %2 points, %3: %4 points.</source>
-        <translation>%1: %2 Punkte, %3: %4 Punkte.</translation>
-    </message>
-    <message>
-        <source>&amp;Record games</source>
-        <translation>&amp;Spiele aufzeichnen</translation>
     </message>
     <message>
         <source>the picture can&apos;t be read</source>

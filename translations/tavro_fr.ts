@@ -452,6 +452,17 @@
     </message>
 </context>
 <context>
+    <name>ScoreLine</name>
+    <message>
+        <source>Points: %1</source>
+        <translation>Points&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Game over: %1 points</source>
+        <translation>Partie terminée&#xa0;: %1 points</translation>
+    </message>
+</context>
+<context>
     <name>SettingsStore</name>
     <message>
         <source>The card set and the delay could not be saved</source>
@@ -460,6 +471,85 @@
     <message>
         <source>The card set and the delay could not be saved to %1</source>
         <translation>Le jeu de cartes et le délai n’ont pas pu être enregistrés dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenOutcomes</name>
+    <message>
+        <source>Match, %1 points.</source>
+        <translation>Paire, %1 points.</translation>
+    </message>
+    <message>
+        <source>No match, %1 points.</source>
+        <translation>Pas de paire, %1 points.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1, %2 points.</source>
+        <translation>Indice&#xa0;: %1, %2 points.</translation>
+    </message>
+    <message>
+        <source>Game over.</source>
+        <translation>Partie terminée.</translation>
+    </message>
+    <message>
+        <source>Game over, %1 points.</source>
+        <translation>Partie terminée, %1 points.</translation>
+    </message>
+    <message>
+        <source>New game, %1 points.</source>
+        <translation>Nouvelle partie, %1 points.</translation>
+    </message>
+    <message>
+        <source>The computer turns up %1, %2</source>
+        <translation>L’ordinateur retourne %1, %2</translation>
+    </message>
+    <message>
+        <source>Pair matched. %1 has %2 points</source>
+        <translation>Paire trouvée. %1 a %2 points</translation>
+    </message>
+    <message>
+        <source>No match. %1 has %2 points</source>
+        <translation>Pas de paire. %1 a %2 points</translation>
+    </message>
+    <message>
+        <source>The hint cost %1 points. %2 has %3 points</source>
+        <translation>L’indice a coûté %1 points. %2 a %3 points</translation>
+    </message>
+    <message>
+        <source>New game. %1</source>
+        <translation>Nouvelle partie. %1</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s turn</source>
+        <translation>À l’ordinateur de jouer</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <translation>À %1 de jouer</translation>
+    </message>
+    <message>
+        <source>A draw, %1 each.</source>
+        <translation>Match nul, %1 chacun.</translation>
+    </message>
+    <message>
+        <source>The computer wins, %1 to %2.</source>
+        <translation>L’ordinateur gagne, %1 à %2.</translation>
+    </message>
+    <message>
+        <source>%1 wins, %2 to %3.</source>
+        <translation>%1 gagne, %2 à %3.</translation>
+    </message>
+    <message>
+        <source>%1 points.</source>
+        <translation>%1 points.</translation>
+    </message>
+    <message>
+        <source>%1: %2 points, %3: %4 points.</source>
+        <translation>%1 : %2 points, %3 : %4 points.</translation>
     </message>
 </context>
 <context>
@@ -535,6 +625,37 @@
     <message>
         <source>%1, %2, %3 points</source>
         <translation>%1, %2, %3 points</translation>
+    </message>
+</context>
+<context>
+    <name>tavro::PlayMenu</name>
+    <message>
+        <source>&amp;One player</source>
+        <translation>&amp;Un joueur</translation>
+    </message>
+    <message>
+        <source>&amp;Two players…</source>
+        <translation>&amp;Deux joueurs…</translation>
+    </message>
+    <message>
+        <source>Against the &amp;computer…</source>
+        <translation>Contre l’&amp;ordinateur…</translation>
+    </message>
+    <message>
+        <source>So&amp;unds</source>
+        <translation>So&amp;ns</translation>
+    </message>
+    <message>
+        <source>Say the &amp;score</source>
+        <translation>Dire le &amp;score</translation>
+    </message>
+    <message>
+        <source>&amp;Record games</source>
+        <translation>&amp;Enregistrer les parties</translation>
+    </message>
+    <message>
+        <source>St&amp;atistics…</source>
+        <translation>Stat&amp;istiques…</translation>
     </message>
 </context>
 <context>
@@ -879,68 +1000,8 @@
         <translation>Veuillez réinstaller Tavro Memory</translation>
     </message>
     <message>
-        <source>Game over: %1 points</source>
-        <translation>Partie terminée&#xa0;: %1 points</translation>
-    </message>
-    <message>
         <source>&amp;Play</source>
         <translation>&amp;Partie</translation>
-    </message>
-    <message>
-        <source>&amp;One player</source>
-        <translation>&amp;Un joueur</translation>
-    </message>
-    <message>
-        <source>&amp;Two players…</source>
-        <translation>&amp;Deux joueurs…</translation>
-    </message>
-    <message>
-        <source>Against the &amp;computer…</source>
-        <translation>Contre l’&amp;ordinateur…</translation>
-    </message>
-    <message>
-        <source>The computer&apos;s turn</source>
-        <translation>À l’ordinateur de jouer</translation>
-    </message>
-    <message>
-        <source>%1&apos;s turn</source>
-        <translation>À %1 de jouer</translation>
-    </message>
-    <message>
-        <source>The computer turns up %1, %2</source>
-        <translation>L’ordinateur retourne %1, %2</translation>
-    </message>
-    <message>
-        <source>Pair matched. %1 has %2 points</source>
-        <translation>Paire trouvée. %1 a %2 points</translation>
-    </message>
-    <message>
-        <source>No match. %1 has %2 points</source>
-        <translation>Pas de paire. %1 a %2 points</translation>
-    </message>
-    <message>
-        <source>The hint cost %1 points. %2 has %3 points</source>
-        <translation>L’indice a coûté %1 points. %2 a %3 points</translation>
-    </message>
-    <message>
-        <source>New game. %1</source>
-        <translation>Nouvelle partie. %1</translation>
-    </message>
-    <message>
-        <source>A draw, %1 each.</source>
-        <translation>Match nul, %1 chacun.</translation>
-    </message>
-    <message>
-        <source>The computer wins, %1 to %2.</source>
-        <translation>L’ordinateur gagne, %1 à %2.</translation>
-    </message>
-    <message>
-        <source>%1 wins, %2 to %3.</source>
-        <translation>%1 gagne, %2 à %3.</translation>
-    </message>
-    <message>
-        <source>St&amp;atistics…</source>
-        <translation>Stat&amp;istiques…</translation>
     </message>
     <message>
         <source>The statistics can&apos;t be shown: %1</source>
@@ -955,64 +1016,12 @@
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>Points: %1</source>
-        <translation>Points&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Match, %1 points.</source>
-        <translation>Paire, %1 points.</translation>
-    </message>
-    <message>
-        <source>No match, %1 points.</source>
-        <translation>Pas de paire, %1 points.</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <translation>%1 et %2</translation>
-    </message>
-    <message>
-        <source>Hint: %1, %2 points.</source>
-        <translation>Indice&#xa0;: %1, %2 points.</translation>
-    </message>
-    <message>
-        <source>Game over.</source>
-        <translation>Partie terminée.</translation>
-    </message>
-    <message>
-        <source>Game over, %1 points.</source>
-        <translation>Partie terminée, %1 points.</translation>
-    </message>
-    <message>
-        <source>New game, %1 points.</source>
-        <translation>Nouvelle partie, %1 points.</translation>
-    </message>
-    <message>
-        <source>So&amp;unds</source>
-        <translation>So&amp;ns</translation>
-    </message>
-    <message>
-        <source>Say the &amp;score</source>
-        <translation>Dire le &amp;score</translation>
-    </message>
-    <message>
         <source>Sounds on.</source>
         <translation>Sons activés.</translation>
     </message>
     <message>
         <source>Sounds off.</source>
         <translation>Sons désactivés.</translation>
-    </message>
-    <message>
-        <source>%1 points.</source>
-        <translation>%1 points.</translation>
-    </message>
-    <message>
-        <source>%1: %2 points, %3: %4 points.</source>
-        <translation>%1 : %2 points, %3 : %4 points.</translation>
-    </message>
-    <message>
-        <source>&amp;Record games</source>
-        <translation>&amp;Enregistrer les parties</translation>
     </message>
     <message>
         <source>the picture can&apos;t be read</source>

@@ -95,7 +95,7 @@ def without_queued_work(body):
 def main():
     root = Path(sys.argv[1])
     functions = {}  # name -> [(file, line, body)]
-    for source in sorted((root / "app").glob("*.cpp")):
+    for source in sorted((root / "app").glob("*.[ch]*")):
         text = strip_comments_and_literals(source.read_text(encoding="utf-8"))
         for name, body, line in definitions(text):
             functions.setdefault(name, []).append(

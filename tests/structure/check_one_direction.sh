@@ -9,7 +9,8 @@
 #   write sets of their own);
 # - nothing but game/InputGate.h writes the input gate: whoever must keep input out holds it;
 # - what the core calls in the main window opens no window and runs no events: it queues them
-#   (check_core_calls.py).
+#   (check_core_calls.py);
+# - the main window reads no game state back and keeps TForm1 in at most three sources.
 # Usage: check_one_direction.sh <source folder>
 set -uo pipefail
 cd "$1" || exit 2
@@ -45,6 +46,17 @@ forbid "a card set's file names are spelled outside $layout_home" \
 forbid 'the input gate is written directly (hold it with InputGate::Hold)' \
     '(InputState|inputState_?)[[:space:]]*=[^=]|std::uint8_t&[[:space:]]*inputState' \
     $(printf '%s\n' $other_sources | grep -vx 'game/InputGate.h')
+
+# The main window learns how the game stands from the outcomes, never by reading the game back;
+# and it keeps the board, the menus, the commands and the timers in at most three sources, each
+# other concern in a class of its own.
+forbid 'the main window reads the game state back (take it from the outcome)' 'state_\.Game\.' app
+tform1_sources=$(grep -l 'TForm1::' app/*.cpp 2>/dev/null | wc -l)
+if [ "$tform1_sources" -gt 3 ]; then
+    printf 'TForm1 is spread over %s sources (at most 3):\n%s\n\n' "$tform1_sources" \
+        "$(grep -l 'TForm1::' app/*.cpp)"
+    failures=$((failures + 1))
+fi
 
 # Nor does a window open inside the core's call from the windows' side (app/): see the script.
 python3 "$(dirname "$0")/check_core_calls.py" . || failures=$((failures + 1))

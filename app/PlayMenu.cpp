@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The "&Play" menu's items and dialogs; see PlayMenu.h.
+#include "app/PlayMenu.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDialog>
+#include <QMenu>
+
+#include "dialogkit/MenuKeys.h"
+#include "players/ComputerDialog.h"
+#include "players/TwoPlayersDialog.h"
+
+namespace tavro {
+
+PlayMenu::PlayMenu(QMenu* menu, PlaySettings& play, InputGate& gate, QWidget* window)
+    : QObject(menu), play_(play), gate_(gate), window_(window) {
+    auto* modes = new QActionGroup(menu);
+    OnePlayer1 = AddItem(menu, "OnePlayer1", tr("&One player"), true);
+    TwoPlayers1 = AddItem(menu, "TwoPlayers1", tr("&Two players…"), true);
+    AgainstComputer1 = AddItem(menu, "AgainstComputer1", tr("Against the &computer…"), true);
+    for (QAction* mode : {OnePlayer1, TwoPlayers1, AgainstComputer1}) {
+        modes->addAction(mode);
+    }
+    OnePlayer1->setChecked(true);
+
+    menu->addSeparator();
+    Sounds1 = AddItem(menu, "Sounds1", tr("So&unds"), true);
+    Saythescore1 = AddItem(menu, "Saythescore1", tr("Say the &score"), false);
+    Saythescore1->setShortcut(QKeySequence(Qt::Key_F6));
+
+    menu->addSeparator()->setObjectName(QStringLiteral("N4"));
+    RecordGames1 = AddItem(menu, "RecordGames1", tr("&Record games"), true);
+    Statistics1 = AddItem(menu, "Statistics1", tr("St&atistics…"), false);
+    Statistics1->setShortcut(QKeySequence(Qt::Key_F5));
+    TellMenuItems(menu);  // so that a screen reader says "Statistics… F5"
+}
+
+QAction* PlayMenu::AddItem(QMenu* menu, const char* name, const QString& caption, bool checkable) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(checkable);
+    return action;
+}
+
+bool PlayMenu::AskTwoPlayers() {
+    if (twoPlayersDialog_ == nullptr) {
+        twoPlayersDialog_ = new TwoPlayersDialog(play_, gate_, window_);
+    }
+    return twoPlayersDialog_->exec() == QDialog::Accepted;
+}
+
+bool PlayMenu::AskAgainstComputer() {
+    if (computerDialog_ == nullptr) {
+        computerDialog_ = new ComputerDialog(play_, gate_, window_);
+    }
+    return computerDialog_->exec() == QDialog::Accepted;
+}
+
+void PlayMenu::ShowSettings() {
+    switch (play_.Mode) {
+        case PlayMode::OnePlayer:
+            OnePlayer1->setChecked(true);
+            break;
+        case PlayMode::TwoPlayers:
+            TwoPlayers1->setChecked(true);
+            break;
+        case PlayMode::AgainstComputer:
+            AgainstComputer1->setChecked(true);
+            break;
+    }
+    Sounds1->setChecked(play_.Sounds);
+    RecordGames1->setChecked(play_.RecordGames);
+}
+
+}  // namespace tavro

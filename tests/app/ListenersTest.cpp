@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The listeners of the game core's outcomes, each fed a made-up stream of outcomes instead of a
+// game: the deal's players (names by mode, the leader), the points line (one player and two, the
+// end told to screen readers), speech (what a screen reader hears of each outcome, for one player
+// and two), and the end of a game (what is queued, with the gate held until it has run).
+#include <QLabel>
+#include <QMessageBox>
+#include <QWidget>
+#include <QtTest>
+#include <vector>
+
+#include "AppTestSupport.h"
+#include "app/DealtGame.h"
+#include "app/GameEndListener.h"
+#include "app/PlayersLine.h"
+#include "app/ScoreLine.h"
+#include "app/SpokenOutcomes.h"
+#include "dialogkit/Announcer.h"
+#include "game/InputGate.h"
+
+using namespace tavro;
+using namespace tavro::test;
+
+namespace {
+
+using Kind = Outcome::Kind;
+
+Outcome Told(Kind kind, PlayMode mode, std::array<std::int32_t, kMaxPlayers> scores, int player = 0,
+             int first = 0, int second = 0, bool over = false) {
+    Outcome outcome{kind, first, second, scores[static_cast<std::size_t>(player)], false, player};
+    outcome.face = first == 0 ? 0 : 7;
+    outcome.standing = {mode, scores, player, over};
+    return outcome;
+}
+
+// The players of a deal, as the settings name them.
+PlaySettings Players() {
+    PlaySettings play;
+    play.PlayerNames = {"Anna %1", "Ben"};
+    return play;
+}
+
+}  // namespace
+
+class ListenersTest : public ModalCheckedTest {
+    Q_OBJECT
+private slots:
+    void theDealNamesItsPlayersAndItsLeader_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("leader");  // with scores 300 to 500
+        QTest::newRow("one player") << int(PlayMode::OnePlayer) << "Ben" << kNoPlayer;
+        QTest::newRow("two players") << int(PlayMode::TwoPlayers) << "Ben" << 1;
+        QTest::newRow("against the computer") << int(PlayMode::AgainstComputer) << "Computer" << 1;
+    }
+    void theDealNamesItsPlayersAndItsLeader() {
+        QFETCH(int, mode);
+        QFETCH(QString, second);
+        QFETCH(int, leader);
+        PlaySettings play = Players();
+        DealtGame game(play);
+        game.Hear(Told(Kind::NewGameDealt, PlayMode(mode), {0, 0}));
+        play.PlayerNames = {"Later", "Later"};  // a deal keeps the names it found
+        game.Hear(Told(Kind::PairMismatched, PlayMode(mode), {300, 500}, 1));
+        QCOMPARE(game.Name(0), QStringLiteral("Anna %1"));
+        QCOMPARE(game.Name(1), second);
+        QCOMPARE(game.IsComputer(1), mode == int(PlayMode::AgainstComputer));
+        QCOMPARE(game.Leader(), leader);
+        QCOMPARE(game.Now().currentPlayer, 1);
+    }
+
+    // The points line: the value of a game of one (with its caption for screen readers and the
+    // end in its description), or both players with the turn marked in a game of two.
+    void thePointsLineFollowsTheMode() {
+        QWidget board;
+        QLabel caption(&board);
+        QLabel value(&board);
+        auto* players = new PlayersLine(&board);
+        const PlaySettings play = Players();
+        DealtGame game(play);
+        ScoreLine line(&caption, &value, players, game);
+        const auto hear = [&](const Outcome& outcome) {
+            game.Hear(outcome);
+            line.Hear(outcome);
+        };
+
+        hear(Told(Kind::NewGameDealt, PlayMode::OnePlayer, {0, 0}));
+        line.ShowPoints(-10);
+        QCOMPARE(value.text(), QStringLiteral("-10"));
+        QCOMPARE(value.accessibleName(), QStringLiteral("Points: -10"));
+        hear(Told(Kind::GameEnded, PlayMode::OnePlayer, {1710, 0}, 0, 0, 0, true));
+        QCOMPARE(value.accessibleDescription(), QStringLiteral("Game over: 1710 points"));
+        QVERIFY(players->isHidden() && !value.isHidden());
+
+        hear(Told(Kind::NewGameDealt, PlayMode::TwoPlayers, {0, 0}));
+        QVERIFY(!players->isHidden() && value.isHidden() && caption.isHidden());
+        QCOMPARE(value.accessibleDescription(), QString());
+        hear(Told(Kind::TurnPassed, PlayMode::TwoPlayers, {90, -20}, 1));
+        QCOMPARE(players->Name(0)->text(), QStringLiteral("Anna %1"));
+        QCOMPARE(players->Points(0)->text(), QStringLiteral("90"));
+        QCOMPARE(players->Points(1)->text(), QStringLiteral("-20"));
+
+        hear(Told(Kind::NewGameDealt, PlayMode::OnePlayer, {0, 0}));
+        QVERIFY(players->isHidden() && !value.isHidden());
+    }
+
+    // What a screen reader hears of a stream of outcomes, sentence by sentence.
+    void speechTellsEachOutcome_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<std::vector<Outcome>>("stream");
+        QTest::addColumn<QStringList>("heard");
+        const auto one = PlayMode::OnePlayer;
+        QTest::newRow("one player")
+            << int(one)
+            << std::vector<Outcome>{Told(Kind::NewGameDealt, one, {0, 0}),
+                                    Told(Kind::FaceShown, one, {0, 0}, 0, 3),
+                                    Told(Kind::PairMismatched, one, {-10, 0}, 0, 3, 9),
+                                    Told(Kind::PairTurnedBack, one, {-10, 0}, 0, 3, 9),
+                                    Told(Kind::HintShown, one, {-10, 0}, 0, 1, 8),
+                                    Told(Kind::HintEnded, one, {-85, 0}),
+                                    Told(Kind::PairMatched, one, {15, 0}, 0, 1, 8),
+                                    Told(Kind::PairMatched, one, {115, 0}, 0, 2, 4, true),
+                                    Told(Kind::GameEnded, one, {115, 0}, 0, 0, 0, true)}
+            << QStringList{"New game, 0 points.",   "cat",
+                           "No match, -10 points.", "Hint: A1 and B2, -85 points.",
+                           "Match, 15 points.",     "Game over, 115 points."};
+        const auto computer = PlayMode::AgainstComputer;
+        QTest::newRow("against the computer")
+            << int(computer)
+            << std::vector<Outcome>{Told(Kind::NewGameDealt, computer, {0, 0}),
+                                    Told(Kind::PairMismatched, computer, {-10, 0}, 0, 3, 9),
+                                    Told(Kind::TurnPassed, computer, {-10, 0}, 1),
+                                    Told(Kind::FaceShown, computer, {-10, 0}, 1, 36),
+                                    Told(Kind::PairMatched, computer, {-10, 100}, 1, 36, 35),
+                                    Told(Kind::GameEnded, computer, {-10, 100}, 1, 0, 0, true)}
+            << QStringList{"New game. Anna %1's turn",
+                           "No match. Anna %1 has -10 points",
+                           "The computer's turn",
+                           "The computer turns up cat, F6",
+                           "Pair matched. Computer has 100 points",
+                           "The computer wins, 100 to -10."};
+    }
+    void speechTellsEachOutcome() {
+        QFETCH(int, mode);
+        QFETCH(std::vector<Outcome>, stream);
+        QFETCH(QStringList, heard);
+        QStringList said;
+        const PlaySettings play = Players();
+        DealtGame game(play);
+        SpokenOutcomes speech([&said](const QString& text) { said << text; }, game,
+                              [](std::int32_t face) {
+                                  return face == 7 ? QStringLiteral("cat") : QStringLiteral("?");
+                              },
+                              [] { return true; });
+        for (const Outcome& outcome : stream) {
+            QCOMPARE(outcome.standing.mode, PlayMode(mode));
+            game.Hear(outcome);
+            speech.Hear(outcome);
+        }
+        QCOMPARE(said, heard);
+    }
+
+    // What ends a game opens a window from the event loop only, with the gate held until then.
+    void theEndIsQueuedWithTheGateHeld_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("missingBack");
+        QTest::addColumn<int>("second");     // the second player's score; the first has 300
+        QTest::addColumn<QString>("shown");  // the message's text; empty: none
+        QTest::newRow("a game of two")
+            << int(PlayMode::TwoPlayers) << false << 500 << "Ben wins, 500 to 300.";
+        QTest::newRow("a draw") << int(PlayMode::AgainstComputer) << false << 300
+                                << "A draw, 300 each.";
+        QTest::newRow("a deal without a card back") << int(PlayMode::OnePlayer) << true << 0 << "";
+    }
+    void theEndIsQueuedWithTheGateHeld() {
+        QFETCH(int, mode);
+        QFETCH(bool, missingBack);
+        QFETCH(int, second);
+        QFETCH(QString, shown);
+        QWidget window;
+        InputGate gate;
+        Announcer announcer(&window);
+        const PlaySettings play = Players();
+        DealtGame game(play);
+        SpokenOutcomes speech([](const QString&) {}, game, [](std::int32_t) { return QString(); },
+                              [] { return false; });
+        GameEndListener end(&window, gate, announcer, speech);
+        int replaced = 0;
+        end.OnCardSetLost([&replaced] { ++replaced; });
+        const std::array<std::int32_t, kMaxPlayers> scores{300, second};
+        game.Hear(Told(Kind::NewGameDealt, PlayMode(mode), {0, 0}));
+        const Outcome last = missingBack
+                                 ? Told(Kind::CardBackMissing, PlayMode(mode), scores)
+                                 : Told(Kind::GameEnded, PlayMode(mode), scores, 1, 0, 0, true);
+        game.Hear(last);
+        auto message = std::make_shared<QString>();
+        WhenModal<QMessageBox>([message](QMessageBox* box) {
+            *message = box->text();
+            box->accept();
+        });
+        end.Hear(last);
+        // Nothing has run yet: the core's call has not returned.
+        QVERIFY(!gate.IsOpen());
+        QCOMPARE(replaced, 0);
+        QVERIFY(message->isEmpty());
+        QTRY_VERIFY(gate.IsOpen());
+        QCOMPARE(replaced, missingBack ? 1 : 0);
+        QCOMPARE(*message, shown);
+    }
+};
+
+TAVRO_WIDGET_TEST_MAIN(ListenersTest)
+#include "ListenersTest.moc"
