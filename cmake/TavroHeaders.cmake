@@ -5,7 +5,7 @@
 #
 # tavro_publish_headers(<target> [PRIVATE <header>...])
 # Makes ${PROJECT_BINARY_DIR}/include/<target>/<folder>/ (the folder's path below the source
-# tree, such as "game" or "tools/cardsets") with a symbolic link to each header among the
+# tree, such as "game" or "tools/cardsets", less its tier: "records" for optional/records) with a symbolic link to each header among the
 # target's sources, and gives it to the target as its include folder: PUBLIC for a library, so
 # that its users include the headers as "<folder>/<Header>.h" as before; INTERFACE for a library
 # of headers only. Headers listed after PRIVATE, and every header of an executable, go to a
@@ -14,6 +14,9 @@
 function(tavro_publish_headers target)
     cmake_parse_arguments(ARG "" "" "PRIVATE" ${ARGN})
     file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    # The tiers that group folders (support/, optional/, dialogs/players) are not part of the
+    # include path: a header is "records/GameRecord.h" wherever its tier puts its folder.
+    string(REGEX REPLACE "^(support|optional|dialogs)/" "" folder "${folder}")
     set(public_root ${PROJECT_BINARY_DIR}/include/${target})
     set(private_root ${PROJECT_BINARY_DIR}/include-private/${target})
     file(REMOVE_RECURSE ${public_root} ${private_root})

@@ -46,8 +46,16 @@ function(tavro_compare_listed_sources root listed_file)
             endif()
         endforeach()
     endforeach()
-    # Top-level folders with C++ files that the build never configures.
+    # Top-level folders with C++ files that the build never configures; in a tier folder that
+    # only groups others (support/, optional/), its folders.
     file(GLOB top RELATIVE ${root} LIST_DIRECTORIES true ${root}/*)
+    foreach(tier IN ITEMS support optional)
+        if(IS_DIRECTORY ${root}/${tier})
+            list(REMOVE_ITEM top ${tier})
+            file(GLOB grouped RELATIVE ${root} LIST_DIRECTORIES true ${root}/${tier}/*)
+            list(APPEND top ${grouped})
+        endif()
+    endforeach()
     foreach(dir IN LISTS top)
         if(NOT IS_DIRECTORY ${root}/${dir} OR dir IN_LIST TAVRO_CONFIGURED_DIRS
            OR dir IN_LIST TAVRO_UNCHECKED_DIRS OR dir MATCHES "^\\.|^build"

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Brings the translation files translations/tavro_*.ts up to date with the sources. lupdate adds
+# Brings the translation files support/translations/tavro_*.ts up to date with the sources. lupdate adds
 # every new text as an unfinished entry and marks texts that went away as vanished; existing
 # translations are kept. Translate the unfinished entries afterwards (in Qt Linguist, or by
 # editing the file) and delete the vanished ones, then build: the .qm files are made from the
 # .ts files at build time.
 #
 # Usage: tools/update-translations.sh              update the .ts files in place
-#        tools/update-translations.sh --add <xx>   also create translations/tavro_<xx>.ts for a
+#        tools/update-translations.sh --add <xx>   also create support/translations/tavro_<xx>.ts for a
 #                                                  new language (xx: its code, e.g. it or pt_BR)
 #        tools/update-translations.sh --check      update temporary copies and fail when any
 #                                                  entry is unfinished, vanished or empty (a ctest)
@@ -22,20 +22,21 @@ if [ ! -x "$lupdate" ]; then
     exit 2
 fi
 
-# Every source folder of the program: the top-level folders with a CMakeLists.txt, except the
-# tests, the benchmarks and the developer tools, whose texts the player never sees.
+# Every source folder of the program: the top-level folders with a CMakeLists.txt and those of
+# the tiers support/ and optional/, except the tests, the benchmarks and the developer tools,
+# whose texts the player never sees (dialogs/ holds dialogs/players/).
 sources=()
-for folder in */; do
+for folder in */ support/*/ optional/*/; do
     folder=${folder%/}
     case $folder in tests | bench | tools | build* | cmake | docs | gfx) continue ;; esac
     [ -f "$folder/CMakeLists.txt" ] && sources+=("$folder")
 done
 
 check=false
-ts_files=(translations/tavro_*.ts)
+ts_files=(support/translations/tavro_*.ts)
 case ${1:-} in
     --check) check=true ;;
-    --add) ts_files+=("translations/tavro_${2:?the language code}.ts") ;;
+    --add) ts_files+=("support/translations/tavro_${2:?the language code}.ts") ;;
     "") ;;
     *) echo "usage: $0 [--check | --add <language>]" >&2 && exit 2 ;;
 esac
@@ -48,7 +49,7 @@ else
     targets=("${ts_files[@]}")
 fi
 
-"$lupdate" -silent -locations none -I . -extensions cpp,h "${sources[@]}" -ts "${targets[@]}"
+"$lupdate" -silent -locations none -I . -I support -I optional -I dialogs -extensions cpp,h "${sources[@]}" -ts "${targets[@]}"
 
 # Lists the entries of a .ts file that still need a translator, one line each: unfinished,
 # vanished or obsolete entries, and finished ones with an empty translation.

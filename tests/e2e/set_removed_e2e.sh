@@ -54,7 +54,8 @@ xdotool key Return
 wait_for 10 end_message_window_gone || fail "the notice did not close"
 wait_for 10 sh -c "xdotool getwindowname $window | grep -qx 'Tavro Memory: animals'" ||
     fail "the caption does not name the set dealt instead: $(xdotool getwindowname "$window")"
-[ "$(count_colour "$family_back")" -eq 0 ] || fail "Family's card back is still on the board"
+no_family_back() { [ "$(count_colour "$family_back")" -eq 0 ]; }
+wait_for 10 no_family_back || fail "Family's card back is still on the board"
 
 # --- the game goes on -----------------------------------------------------------------------
 focus_main_window

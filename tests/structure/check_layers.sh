@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that includes point down the layers: the two programs on top (app/, the game, and
 # cardmaker/, the card-set maker, which include nothing of each other), then the windows below
-# the game's (dialogs/, scores/, players/, statistics/), then the shared widgets (dialogkit/,
-# controls/), then the libraries without widgets (settings/, pictures/, cardart/, files/,
-# modules/, audio/, translations/, records/, the Leads file in scores/) and the core (game/). The
+# the game's (dialogs/ with dialogs/players/, scores/, optional/statistics/), then the shared
+# widgets (support/dialogkit/, controls/), then the libraries without widgets (settings/,
+# support/pictures/, cardart/, files/, modules/ and translations/, optional/audio/ and records/,
+# the Leads file in scores/) and the core (game/). Includes name a folder without its tier
+# ("records/GameRecord.h"). The
 # game reaches the record of games and the statistics window only through their modules'
 # interfaces, so that Qt SQL and Qt Charts stay out of its start-up. Nothing includes a folder above its own; the picture library,
 # the settings libraries and the card maker's picture logic include no widget (neither ours nor
@@ -35,9 +37,10 @@ forbid() {
 }
 
 programs="app cardmaker"
-windows_below_app="dialogs scores players statistics"
-shared_widgets="dialogkit controls"
-no_widgets="settings pictures cardart files modules audio game translations records scores/Leads*"
+windows_below_app="dialogs scores optional/statistics"  # dialogs/ holds dialogs/players/
+shared_widgets="support/dialogkit controls"
+no_widgets="settings support/pictures support/cardart support/files support/modules optional/audio
+    game support/translations optional/records scores/Leads*"
 settings_store="settings/Settings.h settings/SettingsStore.* settings/KeyValueStore*"
 # The card maker's picture logic and command line run without a window system.
 maker_core="cardmaker/MakerPicture.* cardmaker/FaceMaker.* cardmaker/CardSetDraft.*
@@ -57,7 +60,7 @@ forbid "$no_widgets $maker_core" '(dialogkit|controls)/[^">]*' \
     'a library without widgets (pictures, settings, card art, files, Leads, core, the maker'"'"'s core) includes a widget of ours'
 forbid "$no_widgets $maker_core" "$qt_widgets" \
     'a library without widgets (pictures, settings, card art, files, Leads, core, the maker'"'"'s core) includes a Qt widget'
-forbid "pictures" '(settings|scores|cardart)/[^">]*' 'the picture library includes a folder above it'
+forbid "support/pictures" '(settings|scores|cardart)/[^">]*' 'the picture library includes a folder above it'
 forbid "$settings_store" '(pictures/|settings/Card|settings/PlayerSets)[^">]*' \
     'the settings store includes the card sets or the pictures'
 forbid "game" 'Q[^">]*' 'the game core includes Qt'

@@ -39,8 +39,8 @@ while IFS='|' read -r file line; do
     fi
     echo "caught: '$line' in $file"
 done <<'PLANTS'
-pictures/BitmapDecode.cpp|#include "controls/PictureBox.h"
-pictures/BitmapHeader.h|#include <QWidget>
+support/pictures/BitmapDecode.cpp|#include "controls/PictureBox.h"
+support/pictures/BitmapHeader.h|#include <QWidget>
 settings/CardSet.cpp|#include "controls/PictureBox.h"
 settings/CardSetInfo.h|#include <QtWidgets/QLabel>
 settings/SettingsStore.cpp|#include "dialogkit/ErrorReport.h"
@@ -49,9 +49,9 @@ controls/PictureBox.cpp|#include "dialogs/Unit4.h"
 scores/LeadsFile.cpp|#include <QMessageBox>
 game/Deal.cpp|#include <QString>
 dialogs/Unit5.cpp|#include "app/Unit1.h"
-players/ComputerDialog.cpp|#include "app/PlayersLine.h"
-dialogkit/ToolDialog.cpp|#include "players/PlayerNames.h"
-cardart/CardDrawing.cpp|#include <QWidget>
+dialogs/players/ComputerDialog.cpp|#include "app/PlayersLine.h"
+support/dialogkit/ToolDialog.cpp|#include "players/PlayerNames.h"
+support/cardart/CardDrawing.cpp|#include <QWidget>
 cardmaker/SetWriter.cpp|#include "dialogkit/ErrorReport.h"
 dialogs/Unit4.cpp|#include "cardmaker/MakerWindow.h"
 app/Unit1.cpp|#include "cardmaker/MakerWindow.h"
@@ -62,8 +62,8 @@ settings/CardSet.cpp|QString FaceFile(int n) { return QString::number(n) + ".bmp
 tools/CMakeLists.txt|list(APPEND TAVRO_CARD_FILES gfx/animals/space.bmp)
 scores/Unit2.cpp|void Open(std::uint8_t& inputState) { inputState = kInputReady; }
 app/Unit1Commands.cpp|void OpenGate(SharedState& state) { state.InputState = kInputReady; }
-records/RecordsDatabase.cpp|#include <QWidget>
-records/RecordWriter.cpp|#include "statistics/StatisticsWindow.h"
+optional/records/RecordsDatabase.cpp|#include <QWidget>
+optional/records/RecordWriter.cpp|#include "statistics/StatisticsWindow.h"
 app/Unit1Commands.cpp|#include "statistics/StatisticsWindow.h"
 app/GameRecording.cpp|#include "records/RecordsDatabase.h"
 app/Unit1View.cpp|void TForm1::setFrameColour(int, std::uint32_t) { QMessageBox::information(this, {}, {}); }

@@ -18,11 +18,11 @@ fail() {
 count() { grep -o "<$1>" "$metainfo" | wc -l; }
 
 languages=()
-for ts in "$source"/translations/tavro_*.ts; do
+for ts in "$source"/support/translations/tavro_*.ts; do
     language=$(basename "$ts" .ts)
     languages+=("${language#tavro_}")
 done
-[ "${#languages[@]}" -gt 0 ] || fail "no languages in translations/"
+[ "${#languages[@]}" -gt 0 ] || fail "no languages in support/translations/"
 
 for language in "${languages[@]}"; do
     for desktop in "${desktops[@]}"; do
