@@ -68,7 +68,7 @@ void TForm1::FormCreate() {
         ReportError(this, ShownText(choice.notice));
     }
     try {
-        RunWithLeadsLock(this, [this] { LoadLeads(state_.Leads); });
+        RunWithLeadsLock(this, [this](auto lockLimit) { LoadLeads(state_.Leads, lockLimit); });
     } catch (...) {
         // Without a Leads file the game is still playable: report and deal all the same.
         ReportException(this, std::current_exception());

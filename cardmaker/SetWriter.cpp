@@ -21,6 +21,7 @@
 #include "cardart/CardBitmap.h"
 #include "cardmaker/SetMetadata.h"
 #include "cardmaker/SetSources.h"
+#include "files/Descriptor.h"
 #include "game/CardSetLayout.h"
 
 namespace tavro::cardmaker {
@@ -35,24 +36,6 @@ const QString kOldPrefix = QStringLiteral(".tavro-old-");
 // A temporary folder this old was left by a run that crashed or lost its power: no save takes
 // anywhere near this long, so no running copy still writes into it.
 constexpr qint64 kStaleSeconds = qint64{24} * 60 * 60;
-
-// A file descriptor, closed with its owner.
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    ~Descriptor() {
-        if (descriptor_ >= 0) {
-            ::close(descriptor_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return descriptor_; }
-    bool isValid() const { return descriptor_ >= 0; }
-
-private:
-    int descriptor_;
-};
 
 QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
@@ -114,8 +97,8 @@ QStringList NamesIn(int folder) {
 
 void SyncFolderAt(int folder, const QString& name) {
     const Descriptor opened(OpenFolderAt(folder, name));
-    if (opened.isValid()) {
-        ::fsync(opened.get());
+    if (opened.IsOpen()) {
+        ::fsync(opened.Get());
     }
 }
 
@@ -146,17 +129,17 @@ void RemoveOwnFiles(int sets, const QString& name) {
     }
     {
         const Descriptor folder(OpenFolderAt(sets, name));
-        if (!folder.isValid()) {
+        if (!folder.IsOpen()) {
             return;
         }
-        RemoveFilesAt(folder.get(), SetFileNames());
-        if (KindAt(folder.get(), kMakerFolder) == Kind::Link) {
-            ::unlinkat(folder.get(), Native(kMakerFolder).constData(), 0);
+        RemoveFilesAt(folder.Get(), SetFileNames());
+        if (KindAt(folder.Get(), kMakerFolder) == Kind::Link) {
+            ::unlinkat(folder.Get(), Native(kMakerFolder).constData(), 0);
         } else {
-            const Descriptor maker(OpenFolderAt(folder.get(), kMakerFolder));
-            if (maker.isValid()) {
-                RemoveFilesAt(maker.get(), MakerFileNames());
-                ::unlinkat(folder.get(), Native(kMakerFolder).constData(), AT_REMOVEDIR);
+            const Descriptor maker(OpenFolderAt(folder.Get(), kMakerFolder));
+            if (maker.IsOpen()) {
+                RemoveFilesAt(maker.Get(), MakerFileNames());
+                ::unlinkat(folder.Get(), Native(kMakerFolder).constData(), AT_REMOVEDIR);
             }
         }
     }
@@ -223,15 +206,15 @@ QString PutAside(int sets, const QString& name) {
 void MoveEntries(int sets, const QString& from, const QString& to, const QStringList& names) {
     const Descriptor source(OpenFolderAt(sets, from));
     const Descriptor target(OpenFolderAt(sets, to));
-    if (!source.isValid() || !target.isValid()) {
+    if (!source.IsOpen() || !target.IsOpen()) {
         return;
     }
     for (const QString& name : names) {
         const QByteArray native = Native(name);
-        ::renameat2(source.get(), native.constData(), target.get(), native.constData(),
+        ::renameat2(source.Get(), native.constData(), target.Get(), native.constData(),
                     RENAME_NOREPLACE);
     }
-    ::fsync(target.get());
+    ::fsync(target.Get());
 }
 
 void WriteSources(const CardSetFiles& files, const QString& folder) {
@@ -291,7 +274,7 @@ void ReplaceSet(int sets, const QString& setsFolder, const QString& work, const 
     QStringList others;
     if (oldKind == Kind::Folder) {
         const Descriptor old(OpenFolderAt(sets, replacing));
-        const OldSetContents contents = InspectOldSet(old.get());
+        const OldSetContents contents = InspectOldSet(old.Get());
         if (!contents.clashes.isEmpty()) {
             RemoveOwnFiles(sets, work);
             Fail(setsFolder,
@@ -339,16 +322,16 @@ QString WriteCardSet(const CardSetFiles& files, const QString& setsFolder,
     }
     const Descriptor sets(
         ::open(Native(setsFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!sets.isValid()) {
+    if (!sets.IsOpen()) {
         Fail(setsFolder, SystemError(errno));
     }
-    RemoveStaleWork(sets.get());
+    RemoveStaleWork(sets.Get());
     // Hidden, so that the game never lists the half-written set; removed on every failure.
     const QString work = MakeWorkFolder(setsFolder);
     try {
         WriteSetFiles(files, setsFolder + work + u'/');
     } catch (const cardsets::CardBitmapError& error) {
-        RemoveOwnFiles(sets.get(), work);
+        RemoveOwnFiles(sets.Get(), work);
         Fail(setsFolder,
              WriteText::tr("cannot write %1: %2")
                  .arg(error.fileName(), error.systemError() != 0 ? SystemError(error.systemError())
@@ -357,18 +340,18 @@ QString WriteCardSet(const CardSetFiles& files, const QString& setsFolder,
     OpenUpFolder(setsFolder + work);
 
     if (replacing.isEmpty()) {
-        if (!Rename(sets.get(), work, files.name, RENAME_NOREPLACE)) {
+        if (!Rename(sets.Get(), work, files.name, RENAME_NOREPLACE)) {
             const int error = errno;
-            RemoveOwnFiles(sets.get(), work);
+            RemoveOwnFiles(sets.Get(), work);
             Fail(setsFolder,
                  error == EEXIST || error == ENOTEMPTY
                      ? WriteText::tr("a set named \"%1\" appeared meanwhile").arg(files.name)
                      : SystemError(error));
         }
     } else {
-        ReplaceSet(sets.get(), setsFolder, work, files.name, replacing);
+        ReplaceSet(sets.Get(), setsFolder, work, files.name, replacing);
     }
-    ::fsync(sets.get());
+    ::fsync(sets.Get());
     return setsFolder + files.name + u'/';
 }
 

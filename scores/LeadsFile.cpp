@@ -96,8 +96,8 @@ void ThrowAfterDeadline(LeadsFileLock::Clock::time_point deadline) {
 }
 
 // The lock on "leads.dat", which is first made with the default table where it is missing.
-LeadsFileLock LockExistingFile() {
-    const auto deadline = LeadsFileLock::Deadline();
+LeadsFileLock LockExistingFile(std::chrono::milliseconds lockLimit) {
+    const auto deadline = LeadsFileLock::Deadline(lockLimit);
     for (;;) {
         LeadsFileLock lock = LeadsFileLock::Acquire(deadline);
         if (!lock.FileMissing()) {
@@ -129,9 +129,9 @@ QString LeadNameText(const LeadsTable& table, int placeIndex) {
     return DecodeWindows1252(slot.Chars.data(), length);
 }
 
-void LoadLeads(LeadsTable& table) {
+void LoadLeads(LeadsTable& table, std::chrono::milliseconds lockLimit) {
     PrepareForUse();
-    const auto deadline = LeadsFileLock::Deadline();
+    const auto deadline = LeadsFileLock::Deadline(lockLimit);
     for (;;) {
         const LeadsFileLock lock = LeadsFileLock::Acquire(deadline);
         if (!lock.FileMissing()) {
@@ -148,11 +148,12 @@ void LoadLeads(LeadsTable& table) {
     }
 }
 
-void InsertLead(LeadsTable& table, const QString& name, std::int32_t points) {
+void InsertLead(LeadsTable& table, const QString& name, std::int32_t points,
+                std::chrono::milliseconds lockLimit) {
     PrepareForUse();
     // One lock around the reload, the insertion and the write, so that no other copy's entry
     // made in between is written over.
-    const LeadsFileLock lock = LockExistingFile();
+    const LeadsFileLock lock = LockExistingFile(lockLimit);
     LoadLocked(table);
     auto& scores = table.LeadPoints;
     if (scores[kLeadPlaces - 1] >= points) {
@@ -171,8 +172,8 @@ void InsertLead(LeadsTable& table, const QString& name, std::int32_t points) {
     WriteLeadsRecord(table);
 }
 
-void ClearLeads() {
-    const LeadsFileLock lock = LeadsFileLock::Acquire(LeadsFileLock::Deadline());
+void ClearLeads(std::chrono::milliseconds lockLimit) {
+    const LeadsFileLock lock = LeadsFileLock::Acquire(LeadsFileLock::Deadline(lockLimit));
     // The same name LoadLeads reads, so a case-sensitive file system clears that very file.
     if (lock.FileMissing() || RemoveReplaceableLeadsFile()) {
         return;

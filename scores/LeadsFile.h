@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <stdexcept>
 
@@ -15,6 +16,10 @@
 namespace tavro {
 
 inline constexpr const char* kLeadsFileName = "leads.dat";
+
+// How long an operation waits for the file's lock unless its caller gives a limit of its own
+// (the windows ask the player sooner, see LockPrompt.h).
+inline constexpr std::chrono::milliseconds kLeadsLockTimeLimit{5000};
 
 // An input/output error on the Leads file, carrying the platform's error text.
 class LeadsFileError : public std::runtime_error {
@@ -37,17 +42,18 @@ QString LeadNameText(const LeadsTable& table, int placeIndex);
 // Makes the table equal to the file, or re-creates the file with the default table; first
 // removes what rewrites cut short by a kill left behind. Throws LeadsFileError when the name is
 // not a regular file or when re-creating or writing fails, LeadsFileLocked when the lock is not
-// granted in time; the table then keeps its content.
-void LoadLeads(LeadsTable& table);
+// granted within lockLimit; the table then keeps its content.
+void LoadLeads(LeadsTable& table, std::chrono::milliseconds lockLimit = kLeadsLockTimeLimit);
 // Reloads, enters name (first 10 characters, Windows-1252, "?" for what it cannot hold) with
 // points if they beat place 10, and rewrites the file, all under one lock. Throws
-// LeadsFileError, or LeadsFileLocked when the lock is not granted in time.
-void InsertLead(LeadsTable& table, const QString& name, std::int32_t points);
+// LeadsFileError, or LeadsFileLocked when the lock is not granted within lockLimit.
+void InsertLead(LeadsTable& table, const QString& name, std::int32_t points,
+                std::chrono::milliseconds lockLimit = kLeadsLockTimeLimit);
 // Resets the table to the default one, after which a load finds the default table: removes the
 // file where that loses nothing else, and otherwise (a link, other names, another owner, an
 // access control list or other extended attributes, a folder that keeps its files) writes the
 // default table into it. A failure is passed over; throws LeadsFileLocked only when the lock is
-// not granted in time.
-void ClearLeads();
+// not granted within lockLimit.
+void ClearLeads(std::chrono::milliseconds lockLimit = kLeadsLockTimeLimit);
 
 }  // namespace tavro

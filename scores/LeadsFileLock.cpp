@@ -16,34 +16,18 @@
 #include "scores/LeadsFileLock.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QFile>
-#include <algorithm>
 #include <cerrno>
-#include <thread>
 #include <utility>
 
 #include "scores/LeadsFile.h"
 #include "scores/LeadsFileWrite.h"
 
 namespace tavro {
-namespace {
-
-std::chrono::milliseconds timeLimit{5000};
-
-}  // namespace
-
-std::chrono::milliseconds LeadsLockTimeLimit() {
-    return timeLimit;
-}
-
-void SetLeadsLockTimeLimit(std::chrono::milliseconds limit) {
-    timeLimit = limit;
-}
 
 QString LeadsLockTimeoutText() {
     return QCoreApplication::translate("SafeFile", "the file is locked by another program");
@@ -55,51 +39,11 @@ void ThrowLeadsLockTimeout() {
             .toStdString());
 }
 
-LeadsFileLock::Clock::time_point LeadsFileLock::Deadline() {
-    return Clock::now() + timeLimit;
-}
-
-LeadsFileLock::LeadsFileLock(LeadsFileLock&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), missing_(other.missing_) {}
-
-LeadsFileLock& LeadsFileLock::operator=(LeadsFileLock&& other) noexcept {
-    if (this != &other) {
-        Release();
-        fd_ = std::exchange(other.fd_, -1);
-        missing_ = other.missing_;
-    }
-    return *this;
-}
-
-LeadsFileLock::~LeadsFileLock() {
-    Release();
+LeadsFileLock::Clock::time_point LeadsFileLock::Deadline(std::chrono::milliseconds limit) {
+    return Clock::now() + limit;
 }
 
 namespace {
-
-// Waits for the exclusive lock on fd until the deadline, in steps that grow from one to twenty
-// milliseconds. 0 once locked, otherwise the errno of the failure (EWOULDBLOCK: time-out).
-int LockUntil(int fd, LeadsFileLock::Clock::time_point deadline) {
-    auto pause = std::chrono::milliseconds(1);
-    for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            return 0;
-        }
-        if (errno == EINTR) {
-            continue;
-        }
-        if (errno != EWOULDBLOCK) {
-            return errno;
-        }
-        const auto now = LeadsFileLock::Clock::now();
-        if (now >= deadline) {
-            return EWOULDBLOCK;
-        }
-        std::this_thread::sleep_for(
-            std::min<LeadsFileLock::Clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::milliseconds(20));
-    }
-}
 
 // True when the name leads to the file open as fd (following links).
 bool NameLeadsTo(const QByteArray& name, int fd) {
@@ -114,38 +58,30 @@ bool NameLeadsTo(const QByteArray& name, int fd) {
 LeadsFileLock LeadsFileLock::Acquire(Clock::time_point deadline) {
     const QByteArray name = QFile::encodeName(QString::fromLatin1(kLeadsFileName));
     for (;;) {
-        const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0) {
-            return LeadsFileLock(-1, errno == ENOENT);
+        Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (!file.IsOpen()) {
+            return LeadsFileLock(Descriptor(), errno == ENOENT);
         }
         struct stat status {};
-        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-            ::close(fd);
-            return LeadsFileLock(-1, false);  // no regular file: the caller's checks report it
+        if (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+            // No regular file: the caller's checks report it.
+            return LeadsFileLock(Descriptor(), false);
         }
-        const int error = LockUntil(fd, deadline);
-        if (error == EWOULDBLOCK) {
-            ::close(fd);
+        const LockResult lock = LockBefore(file.Get(), LockMode::Exclusive, deadline);
+        if (lock.TimedOut()) {
             ThrowLeadsLockTimeout();
         }
-        if (error != 0) {
-            ::close(fd);
-            return LeadsFileLock(-1, false);  // a file system without locks
+        if (!lock.Locked) {
+            return LeadsFileLock(Descriptor(), false);  // a file system without locks
         }
-        if (NameLeadsTo(name, fd)) {
-            return LeadsFileLock(fd, false);
+        if (NameLeadsTo(name, file.Get())) {
+            return LeadsFileLock(std::move(file), false);
         }
-        // Replaced or removed while this copy waited: on to what the name leads to now.
-        ::close(fd);
+        // Replaced or removed while this copy waited: on to what the name leads to now (the
+        // old file's lock ends as it is closed).
         if (Clock::now() >= deadline) {
             ThrowLeadsLockTimeout();
         }
-    }
-}
-
-void LeadsFileLock::Release() {
-    if (fd_ >= 0) {
-        ::close(std::exchange(fd_, -1));  // closing the only descriptor ends the lock
     }
 }
 

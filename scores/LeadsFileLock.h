@@ -8,6 +8,10 @@
 
 #include <QString>
 #include <chrono>
+#include <utility>
+
+#include "files/Descriptor.h"
+#include "scores/LeadsFile.h"
 
 namespace tavro {
 
@@ -21,29 +25,18 @@ public:
     // operation that follows then meets and reports the same trouble, or runs unlocked on a
     // file system without locks, as the program did before it had this lock.
     static LeadsFileLock Acquire(Clock::time_point deadline);
-    // The deadline of an operation that starts now.
-    static Clock::time_point Deadline();
-
-    LeadsFileLock(const LeadsFileLock&) = delete;
-    LeadsFileLock& operator=(const LeadsFileLock&) = delete;
-    LeadsFileLock(LeadsFileLock&& other) noexcept;
-    LeadsFileLock& operator=(LeadsFileLock&& other) noexcept;
-    ~LeadsFileLock();
+    // The deadline of an operation that starts now and waits for the lock up to the limit.
+    static Clock::time_point Deadline(std::chrono::milliseconds limit = kLeadsLockTimeLimit);
 
     // "leads.dat" named nothing when the lock was asked for.
     bool FileMissing() const { return missing_; }
 
 private:
-    LeadsFileLock(int fd, bool missing) : fd_(fd), missing_(missing) {}
-    void Release();
+    LeadsFileLock(Descriptor file, bool missing) : file_(std::move(file)), missing_(missing) {}
 
-    int fd_ = -1;  // the locked file; -1 when nothing is held
+    Descriptor file_;  // the locked file (closing it ends the lock); not open when none is held
     bool missing_ = false;
 };
-
-// How long an operation waits for the lock (5 seconds unless set otherwise, as tests do).
-std::chrono::milliseconds LeadsLockTimeLimit();
-void SetLeadsLockTimeLimit(std::chrono::milliseconds limit);
 
 // The reason a time-out reports, after "leads.dat: ".
 QString LeadsLockTimeoutText();

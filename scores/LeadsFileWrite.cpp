@@ -35,6 +35,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/Descriptor.h"
 #include "files/SafeFile.h"
 #include "scores/LeadsFile.h"
 
@@ -66,32 +67,6 @@ QString ErrorText(int error) {
 [[noreturn]] void ThrowErrno(int error) {
     ThrowLeadsFileError(ErrorText(error));
 }
-
-// A file descriptor that is closed when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        Descriptor old(std::exchange(fd_, std::exchange(other.fd_, -1)));
-        return *this;
-    }
-
-    int Get() const { return fd_; }
-    bool IsOpen() const { return fd_ >= 0; }
-    // Closes now; false (errno set) when the close reports an error.
-    bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
-private:
-    int fd_;
-};
 
 QByteArray NativeName() {
     return QFile::encodeName(FileName());

@@ -124,7 +124,9 @@ void TForm2::Confirm() {
     nameEntered_ = true;
     try {
         // While another program holds the file, the player may wait or go back to the name.
-        if (!RunWithLeadsLock(this, [this] { InsertLead(leads_, edit_->text(), game_.Points); })) {
+        if (!RunWithLeadsLock(this, [this](auto lockLimit) {
+                InsertLead(leads_, edit_->text(), game_.Points, lockLimit);
+            })) {
             return;
         }
     } catch (...) {

@@ -151,7 +151,7 @@ void TForm3::BuildRows() {
 
 void TForm3::FillRows() {
     try {
-        if (!RunWithLeadsLock(this, [this] { LoadLeads(leads_); })) {
+        if (!RunWithLeadsLock(this, [this](auto lockLimit) { LoadLeads(leads_, lockLimit); })) {
             return;  // the rows keep what they showed
         }
     } catch (...) {
@@ -191,7 +191,7 @@ void TForm3::SpeedButton1Click() {
                         tr("Are you shure?"), QMessageBox::Yes | QMessageBox::No, this);
         box.setWindowModality(Qt::ApplicationModal);
         if (box.exec() == QMessageBox::Yes) {
-            RunWithLeadsLock(this, [] { ClearLeads(); });
+            RunWithLeadsLock(this, [](auto lockLimit) { ClearLeads(lockLimit); });
         }
         FillRows();
     } catch (...) {

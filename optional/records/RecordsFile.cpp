@@ -6,7 +6,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace tavro {
 namespace {
@@ -171,26 +171,13 @@ bool IsSameEntry(const QString& path, const RecordsFileCheck& check) {
            status.st_dev == check.entryDevice && status.st_ino == check.entryInode;
 }
 
-RecordsFolderLock::RecordsFolderLock(const QString& folder)
-    : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-    if (fd_ < 0) {
-        return;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) ||
-            std::chrono::steady_clock::now() >= deadline) {
-            ::close(fd_);
-            fd_ = -1;
-            return;
-        }
-        ::usleep(2000);
-    }
-}
-
-RecordsFolderLock::~RecordsFolderLock() {
-    if (fd_ >= 0) {
-        ::close(fd_);  // and the lock with it
+RecordsFolderLock::RecordsFolderLock(const QString& folder) {
+    Descriptor opened(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (opened.IsOpen() && LockBefore(opened.Get(), LockMode::Exclusive,
+                                      std::chrono::steady_clock::now() + std::chrono::seconds(3))
+                               .Locked) {
+        folder_ = std::move(opened);
     }
 }
 

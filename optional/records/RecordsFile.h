@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include "files/Descriptor.h"
+
 namespace tavro {
 
 // "$XDG_DATA_HOME/tavro-memory/records.sqlite" (or under "~/.local/share" without it).
@@ -42,15 +44,12 @@ bool IsSameEntry(const QString& path, const RecordsFileCheck& check);
 class RecordsFolderLock {
 public:
     explicit RecordsFolderLock(const QString& folder);
-    ~RecordsFolderLock();
-    RecordsFolderLock(const RecordsFolderLock&) = delete;
-    RecordsFolderLock& operator=(const RecordsFolderLock&) = delete;
 
     // Whether the lock is held (not so when the folder can't be opened or a copy is stuck).
-    bool Held() const { return fd_ >= 0; }
+    bool Held() const { return folder_.IsOpen(); }
 
 private:
-    int fd_ = -1;
+    Descriptor folder_;  // open only while the lock is held; closing it lets go
 };
 
 // Moves what the path names (a file, folder or link, never what a link points to) and its

@@ -48,18 +48,19 @@ QString HolderPath(Route route, const QString& tableFile) {
 // In the child: 0 when loading, inserting and clearing each report the lock's time-out, and the
 // table in memory stays as it was.
 int EveryOperationTimesOut() {
-    SetLeadsLockTimeLimit(std::chrono::milliseconds(200));
+    constexpr std::chrono::milliseconds kLimit(200);
     ::alarm(60);  // a hang ends the child, and the test fails
     const std::string text = "leads.dat: " + LeadsLockTimeoutText().toStdString();
     LeadsTable table = MakeTable({{"InMemory", 5}});
     const QByteArray before = ImageOf(table);
-    if (int failed = ExpectFileErrorText([&] { LoadLeads(table); }, text)) {
+    if (int failed = ExpectFileErrorText([&] { LoadLeads(table, kLimit); }, text)) {
         return failed;
     }
-    if (int failed = ExpectFileErrorText([&] { InsertLead(table, "Winner", 5000); }, text)) {
+    if (int failed =
+            ExpectFileErrorText([&] { InsertLead(table, "Winner", 5000, kLimit); }, text)) {
         return failed + 20;
     }
-    if (int failed = ExpectFileErrorText([] { ClearLeads(); }, text)) {
+    if (int failed = ExpectFileErrorText([&] { ClearLeads(kLimit); }, text)) {
         return failed + 40;
     }
     return ImageOf(table) == before ? 0 : 60;
@@ -91,10 +92,9 @@ TEST_P(LeadsLock, ShortFileIsNotRepairedWhileAnotherHoldsTheLock) {
     const Holder holder(HolderPath(GetParam(), TableFile()));
     ASSERT_TRUE(holder.Locked());
     const int code = RunUnprivileged([] {
-        SetLeadsLockTimeLimit(std::chrono::milliseconds(100));
         ::alarm(60);
         LeadsTable table{};
-        return ExpectFileErrorText([&] { LoadLeads(table); },
+        return ExpectFileErrorText([&] { LoadLeads(table, std::chrono::milliseconds(100)); },
                                    "leads.dat: " + LeadsLockTimeoutText().toStdString());
     });
     EXPECT_EQ(code, 0);
