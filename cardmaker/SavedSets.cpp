@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 
 #include "cardart/CardDrawing.h"
@@ -52,22 +53,22 @@ std::vector<SavedSet> ListSavedSets(const SetFolders& folders) {
     // aside, so it would open as the player's.
     std::stable_partition(found.begin(), found.end(),
                           [](const auto& set) { return set.playersOwn; });
-    const auto own = std::partition_point(found.begin(), found.end(),
-                                          [](const auto& set) { return set.playersOwn; });
+    QSet<QString> ownNames;
+    for (const CardSetFolderEntry& entry : found) {
+        if (entry.playersOwn) {
+            ownNames.insert(entry.name.toCaseFolded());
+        }
+    }
     std::vector<SavedSet> sets;
-    for (auto entry = found.begin(); entry != found.end(); ++entry) {
-        const bool hidden =
-            !entry->playersOwn && std::any_of(found.begin(), own, [&](const auto& mine) {
-                return mine.name.compare(entry->name, Qt::CaseInsensitive) == 0;
-            });
-        if (hidden) {
+    for (const CardSetFolderEntry& entry : found) {
+        if (!entry.playersOwn && ownNames.contains(entry.name.toCaseFolded())) {
             continue;
         }
         SavedSet set;
-        set.folderName = entry->name;
-        set.folder = entry->folder;
+        set.folderName = entry.name;
+        set.folder = entry.folder;
         set.shownName = CardSetShownName(ReadCardSetInfo(set.folder), set.folderName);
-        set.playersOwn = entry->playersOwn;
+        set.playersOwn = entry.playersOwn;
         set.keepsCopies =
             KindOfFile(set.folder + kMakerFolder + u'/' + kSquaresFile) == FileKind::Regular;
         sets.push_back(set);

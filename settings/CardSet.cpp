@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 #include <utility>
 
@@ -137,15 +138,18 @@ std::vector<CardSetFolderEntry> ListCardSetFolders(const QString& programSets,
     const QString program = programSets.isEmpty() ? programSets : WithTrailingSlash(programSets);
     const QString player = playerSets.isEmpty() ? playerSets : WithTrailingSlash(playerSets);
     const QStringList players = SetFolderNames(player);
+    const QStringList programs = SetFolderNames(program);
+    // Looked up by hash: a list of thousands of sets costs no more than its length.
+    const QSet<QString> playersNames(players.begin(), players.end());
+    const QSet<QString> programsNames(programs.begin(), programs.end());
     std::vector<CardSetFolderEntry> sets;
-    for (const QString& name : SetFolderNames(program)) {
-        const bool own = players.contains(name);
+    sets.reserve(static_cast<size_t>(programs.size() + players.size()));
+    for (const QString& name : programs) {
+        const bool own = playersNames.contains(name);
         sets.push_back({name, (own ? player : program) + name + u'/', own});
     }
     for (const QString& name : players) {
-        const bool listed = std::any_of(sets.begin(), sets.end(),
-                                        [&](const auto& set) { return set.name == name; });
-        if (!listed) {
+        if (!programsNames.contains(name)) {
             sets.push_back({name, player + name + u'/', true});
         }
     }
