@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <algorithm>
 
 #include "cardart/CardDrawing.h"
 #include "cardmaker/FaceMaker.h"
 #include "cardmaker/SetSources.h"
 #include "files/SafeFile.h"
 #include "game/CardSetLayout.h"
+#include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
 
 namespace tavro::cardmaker {
@@ -20,32 +23,6 @@ namespace {
 struct SavedText {
     Q_DECLARE_TR_FUNCTIONS(CardMaker)
 };
-
-std::vector<SavedSet> SetsIn(const QString& folder, bool playersOwn) {
-    std::vector<SavedSet> sets;
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                             QDir::Name | QDir::IgnoreCase);
-    for (const QFileInfo& entry : entries) {
-        SavedSet set;
-        set.folderName = entry.fileName();
-        set.folder = folder + set.folderName + u'/';
-        set.shownName = CardSetShownName(ReadCardSetInfo(set.folder), set.folderName);
-        set.playersOwn = playersOwn;
-        set.keepsCopies =
-            KindOfFile(set.folder + kMakerFolder + u'/' + kSquaresFile) == FileKind::Regular;
-        sets.push_back(set);
-    }
-    return sets;
-}
-
-bool HasNameLike(const std::vector<SavedSet>& sets, size_t count, const QString& name) {
-    for (size_t n = 0; n < count; ++n) {
-        if (sets[n].folderName.compare(name, Qt::CaseInsensitive) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // The set's squares.conf, or nothing for a set without the maker's copies.
 SavedSquares ReadSquares(const SavedSet& set) {
@@ -69,12 +46,32 @@ void KeepFileAsItIs(Picture& picture) {
 }  // namespace
 
 std::vector<SavedSet> ListSavedSets(const SetFolders& folders) {
-    std::vector<SavedSet> sets = SetsIn(folders.player, true);
-    const size_t own = sets.size();
-    for (SavedSet& builtIn : SetsIn(folders.builtIn, false)) {
-        if (!HasNameLike(sets, own, builtIn.folderName)) {
-            sets.push_back(std::move(builtIn));
+    std::vector<CardSetFolderEntry> found = ListCardSetFolders(folders.builtIn, folders.player);
+    SortCardSetFoldersByName(found);
+    // The player's own first. A set beside the program is left out also where one of the player's
+    // differs from it only in letter case: the maker saves and finds sets by name letter case
+    // aside, so it would open as the player's.
+    std::stable_partition(found.begin(), found.end(),
+                          [](const auto& set) { return set.playersOwn; });
+    QSet<QString> ownNames;
+    for (const CardSetFolderEntry& entry : found) {
+        if (entry.playersOwn) {
+            ownNames.insert(entry.name.toCaseFolded());
         }
+    }
+    std::vector<SavedSet> sets;
+    for (const CardSetFolderEntry& entry : found) {
+        if (!entry.playersOwn && ownNames.contains(entry.name.toCaseFolded())) {
+            continue;
+        }
+        SavedSet set;
+        set.folderName = entry.name;
+        set.folder = entry.folder;
+        set.shownName = CardSetShownName(ReadCardSetInfo(set.folder), set.folderName);
+        set.playersOwn = entry.playersOwn;
+        set.keepsCopies =
+            KindOfFile(set.folder + kMakerFolder + u'/' + kSquaresFile) == FileKind::Regular;
+        sets.push_back(set);
     }
     return sets;
 }

@@ -8,8 +8,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDir>
-#include <QDirIterator>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,21 +39,6 @@ constexpr QSize kOptionsClientSize{315, 178};
 constexpr int kInitialPreviewInterval = 500;
 constexpr std::int32_t kDesignTimeDelay = 100;
 constexpr std::int32_t kSliderEdgeSize = 4;
-
-// The set folders in `setsFolder`, in the order the file system lists them (deliberately
-// unsorted); hidden ones are left out.
-QStringList SetFolderNames(const QString& setsFolder) {
-    QStringList names;
-    QDirIterator folders(setsFolder, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (folders.hasNext()) {
-        folders.next();
-        const QString name = folders.fileName();
-        if (!name.isEmpty() && !name.startsWith(u'.')) {
-            names.append(name);
-        }
-    }
-    return names;
-}
 
 }  // namespace
 
@@ -204,26 +187,16 @@ void TForm4::FormShow() {
 }
 
 // The set folders beside the program, then the player's sets that are not among them, each in
-// the order the file system lists them (deliberately unsorted). A player's set of the same
-// folder name takes the place of the program's, as its folder is the one used. Each entry shows
-// the set's name in the player's language (its folder name without one) as text to be seen, and
-// keeps the folder name as its data.
+// the order the file system lists them (deliberately unsorted: ListCardSetFolders' own order).
+// A player's set of the same folder name takes the place of the program's, as its folder is the
+// one used. Each entry shows the set's name in the player's language (its folder name without
+// one) as text to be seen, and keeps the folder name as its data.
 void TForm4::FillCardSetList() {
     QComboBox* list = ComboBox1();
     list->clear();
-    const QString programSets = CardSetsFolder(executableFolder_);
-    const QString playerSets = PlayerCardSetsFolder();
-    const QStringList players = SetFolderNames(playerSets);
-    QStringList names = SetFolderNames(programSets);
-    for (const QString& name : players) {
-        if (!names.contains(name)) {
-            names.append(name);
-        }
-    }
     const QString locale = CardSetLocale();
-    for (const QString& name : names) {
-        const QString folder = (players.contains(name) ? playerSets : programSets) + name;
-        list->addItem(ShownText(CardSetListName(folder, name, locale)), name);
+    for (const CardSetFolderEntry& set : ListCardSetFolders(executableFolder_)) {
+        list->addItem(ShownText(CardSetListName(set.folder, set.name, locale)), set.name);
     }
 }
 

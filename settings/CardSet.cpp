@@ -6,7 +6,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QSet>
+#include <algorithm>
 #include <utility>
 
 #include "files/SafeFile.h"
@@ -104,6 +107,64 @@ QString CardSetFolder(const std::string& name, const QString& executableFolder) 
         }
     }
     return {};
+}
+
+namespace {
+
+// The set folders directly in `place` (with a trailing '/'), in the order the file system lists
+// them. An empty place holds none (QDir would take it for the current folder).
+QStringList SetFolderNames(const QString& place) {
+    QStringList names;
+    if (place.isEmpty()) {
+        return names;
+    }
+    // Without QDir::Hidden and QDir::System: no hidden entries and no dangling links; QDir::Dirs
+    // takes links to folders and leaves files and links to them out.
+    QDirIterator entries(place, QDir::Dirs | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString name = entries.fileName();
+        if (!name.isEmpty() && !name.startsWith(u'.')) {
+            names.append(name);
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+std::vector<CardSetFolderEntry> ListCardSetFolders(const QString& programSets,
+                                                   const QString& playerSets) {
+    const QString program = programSets.isEmpty() ? programSets : WithTrailingSlash(programSets);
+    const QString player = playerSets.isEmpty() ? playerSets : WithTrailingSlash(playerSets);
+    const QStringList players = SetFolderNames(player);
+    const QStringList programs = SetFolderNames(program);
+    // Looked up by hash: a list of thousands of sets costs no more than its length.
+    const QSet<QString> playersNames(players.begin(), players.end());
+    const QSet<QString> programsNames(programs.begin(), programs.end());
+    std::vector<CardSetFolderEntry> sets;
+    sets.reserve(static_cast<size_t>(programs.size() + players.size()));
+    for (const QString& name : programs) {
+        const bool own = playersNames.contains(name);
+        sets.push_back({name, (own ? player : program) + name + u'/', own});
+    }
+    for (const QString& name : players) {
+        if (!programsNames.contains(name)) {
+            sets.push_back({name, player + name + u'/', true});
+        }
+    }
+    return sets;
+}
+
+std::vector<CardSetFolderEntry> ListCardSetFolders(const QString& executableFolder) {
+    return ListCardSetFolders(CardSetsFolder(executableFolder), PlayerCardSetsFolder());
+}
+
+void SortCardSetFoldersByName(std::vector<CardSetFolderEntry>& sets) {
+    std::sort(sets.begin(), sets.end(), [](const auto& a, const auto& b) {
+        const int ignoringCase = a.name.compare(b.name, Qt::CaseInsensitive);
+        return ignoringCase != 0 ? ignoringCase < 0 : a.name < b.name;
+    });
 }
 
 bool CardSetExists(const std::string& name, const QString& executableFolder) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 #include <stdexcept>
+#include <vector>
 
 #include "settings/Settings.h"
 
@@ -41,6 +42,28 @@ bool IsCardSetName(const std::string& name);
 // beside the executable; an exact name before one that differs only in letter case. Empty when
 // the name is no card set name or neither place holds such a folder.
 QString CardSetFolder(const std::string& name, const QString& executableFolder);
+// One card set folder of the two "gfx" folders.
+struct CardSetFolderEntry {
+    QString name;             // the folder's name as spelt on disk
+    QString folder;           // its path, with a trailing '/'
+    bool playersOwn = false;  // in the player's own "gfx" folder
+};
+
+// The set folders of both places, each folder name once: the program's sets (in `programSets`,
+// with or without a trailing '/'; an empty place holds none) in the order the file system lists
+// them (deliberately unsorted, as `ls -U` shows them), then the player's (in `playerSets`) that
+// are not among them, in the same order. A player's set of the same folder name (letter case
+// included, as CardSetFolder finds it first) takes the place of the program's, at the program's
+// place in the list. Left out: hidden folders (".name", the maker's ".tavro-maker" among them),
+// files, links to anything but a folder and dangling links; a link to a folder is a set. Places
+// that show the sets in another order sort this list themselves.
+std::vector<CardSetFolderEntry> ListCardSetFolders(const QString& programSets,
+                                                   const QString& playerSets);
+// The same for the "gfx" folder of the given executable folder and the player's own.
+std::vector<CardSetFolderEntry> ListCardSetFolders(const QString& executableFolder);
+// Sorts the sets into name order, letter case aside (names that differ only in case: as
+// QString::compare orders them).
+void SortCardSetFoldersByName(std::vector<CardSetFolderEntry>& sets);
 // Whether the name is a card set name and one of the two "gfx" folders holds a folder of that
 // name (found without regard to letter case).
 bool CardSetExists(const std::string& name, const QString& executableFolder);

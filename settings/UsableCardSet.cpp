@@ -3,7 +3,6 @@
 #include "settings/UsableCardSet.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -14,7 +13,6 @@
 #include "pictures/BitmapHeader.h"
 #include "settings/CardSet.h"
 #include "settings/CardSetInfo.h"
-#include "settings/PlayerSets.h"
 
 namespace tavro {
 namespace {
@@ -43,20 +41,14 @@ QString PictureProblem(const QString& fileName) {
 
 // The set folders of both "gfx" folders, each name once, in name order.
 std::vector<std::string> AllSetNames(const QString& executableFolder) {
-    QStringList names;
-    for (const QString& place : {PlayerCardSetsFolder(), CardSetsFolder(executableFolder)}) {
-        for (const QString& name : QDir(place).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            if (!name.startsWith(u'.') && !names.contains(name)) {
-                names.append(name);
-            }
-        }
+    std::vector<CardSetFolderEntry> sets = ListCardSetFolders(executableFolder);
+    SortCardSetFoldersByName(sets);
+    std::vector<std::string> names;
+    names.reserve(sets.size());
+    for (const CardSetFolderEntry& set : sets) {
+        names.push_back(set.name.toStdString());
     }
-    names.sort(Qt::CaseInsensitive);
-    std::vector<std::string> result;
-    for (const QString& name : names) {
-        result.push_back(name.toStdString());
-    }
-    return result;
+    return names;
 }
 
 QString ShownName(const QString& folder, const std::string& name) {

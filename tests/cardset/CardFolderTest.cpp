@@ -13,6 +13,7 @@
 namespace tavro {
 namespace {
 
+using testing::PlayerDataHome;
 using testing::TempFolder;
 
 Settings WithSet(const std::string& name) {
@@ -139,27 +140,6 @@ TEST(CardFolder, NameThatIsNoSetNameNeverLeavesGfx) {
     EXPECT_TRUE(CardSetExists("ANIMALS", root.path()));
     EXPECT_FALSE(CardSetExists("reptiles", root.path()));
 }
-
-// Points XDG_DATA_HOME at a folder of its own while it lives.
-class PlayerDataHome {
-public:
-    PlayerDataHome() : previous_(qgetenv("XDG_DATA_HOME")) {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(folder_.path() + "data"));
-    }
-    ~PlayerDataHome() { qputenv("XDG_DATA_HOME", previous_); }
-    PlayerDataHome(const PlayerDataHome&) = delete;
-    PlayerDataHome& operator=(const PlayerDataHome&) = delete;
-
-    // Makes the player's set folder; returns it with a trailing '/'.
-    QString makeSet(const QString& name) const {
-        return folder_.makeFolder("data/tavro-memory/gfx/" + name);
-    }
-    QString sets() const { return folder_.path() + "data/tavro-memory/gfx/"; }
-
-private:
-    TempFolder folder_;
-    QByteArray previous_;
-};
 
 TEST(CardFolder, PlayersFolderFollowsXdgDataHome) {
     const PlayerDataHome home;
