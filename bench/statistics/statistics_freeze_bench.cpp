@@ -23,12 +23,19 @@
 #include <functional>
 #include <vector>
 
+#include "records/CsvExport.h"
+#include "records/DatabaseReader.h"
 #include "records/RecordsDatabase.h"
 #include "records/RecordsSql.h"
-#include "statistics/CsvExport.h"
 #include "statistics/StatisticsWindow.h"
 
 namespace {
+
+// What the records module hands the statistics window, linked here directly.
+RecordReader& TheReader() {
+    static DatabaseReader reader;
+    return reader;
+}
 
 using namespace tavro;
 
@@ -140,7 +147,7 @@ int main(int argc, char** argv) {
     std::printf("a record of %d games made in %.1f s\n", games,
                 static_cast<double>(making.elapsed()) / 1000);
 
-    StatisticsWindow window(nullptr, path);
+    StatisticsWindow window(nullptr, TheReader(), path);
     window.show();
     QCoreApplication::processEvents();
     bool fine = true;
