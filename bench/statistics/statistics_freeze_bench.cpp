@@ -26,18 +26,19 @@
 #include "records/CsvExport.h"
 #include "records/DatabaseReader.h"
 #include "records/RecordsDatabase.h"
+#include "records/RecordsQueries.h"
 #include "records/RecordsSql.h"
 #include "statistics/StatisticsWindow.h"
 
 namespace {
+
+using namespace tavro;
 
 // What the records module hands the statistics window, linked here directly.
 RecordReader& TheReader() {
     static DatabaseReader reader;
     return reader;
 }
-
-using namespace tavro;
 
 // The longest time between two ticks of a 5 ms timer while `operation` runs: how long the event
 // loop was kept from running.
