@@ -23,6 +23,7 @@
 #include "dialogs/Unit5.h"
 #include "game/CardSetLayout.h"
 #include "modules/ModuleLoader.h"
+#include "records/RecordReader.h"
 #include "scores/LeadsFile.h"
 #include "scores/LockPrompt.h"
 #include "scores/Unit3.h"
@@ -299,14 +300,18 @@ void TForm1::RecordGames1Click(bool on) {
 void TForm1::Statistics1Click() {
     RunCommand([this] {
         QString error;
-        StatisticsOpener* opener =
-            LoadModuleAs<StatisticsOpener>(QStringLiteral("statistics"), &error);
+        // The window reads the record through the records module, the one part of the program
+        // that opens it.
+        RecordReader* records = LoadModuleAs<RecordReader>(QStringLiteral("records"), &error);
+        StatisticsOpener* opener = records == nullptr ? nullptr
+                                                      : LoadModuleAs<StatisticsOpener>(
+                                                            QStringLiteral("statistics"), &error);
         if (opener == nullptr) {
             throw std::runtime_error(
                 tr("The statistics can't be shown: %1").arg(error).toStdString());
         }
         statistics_ = opener;
-        opener->ShowStatistics(this);
+        opener->ShowStatistics(this, *records);
     });
 }
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "records/RecordsQueries.h"
+#include "records/RecordReader.h"
 
 class QDateTimeAxis;
 class QLineSeries;

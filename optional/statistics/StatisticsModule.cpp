@@ -13,13 +13,13 @@ namespace tavro {
 
 class StatisticsModule : public QObject, public StatisticsOpener {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID "org.example.tavro_memory.StatisticsOpener/1")
+    Q_PLUGIN_METADATA(IID "org.example.tavro_memory.StatisticsOpener/2")
     Q_INTERFACES(tavro::StatisticsOpener)
 public:
-    void ShowStatistics(QWidget* mainWindow) override {
+    void ShowStatistics(QWidget* mainWindow, RecordReader& records) override {
         if (window_ == nullptr || window_->parentWidget() != mainWindow) {
             delete window_;
-            window_ = new StatisticsWindow(mainWindow);
+            window_ = new StatisticsWindow(mainWindow, records);
         }
         window_->Refresh();
         if (!window_->isVisible()) {

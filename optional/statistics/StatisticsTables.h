@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "records/RecordsQueries.h"
+#include "records/RecordReader.h"
 
 class QStandardItemModel;
 

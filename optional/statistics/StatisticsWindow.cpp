@@ -34,10 +34,6 @@
 #include "dialogkit/DialogLook.h"
 #include "dialogkit/ErrorReport.h"
 #include "dialogkit/LockQuestion.h"
-#include "records/RecordsFile.h"
-#include "records/RecordsMessages.h"
-#include "records/RecordsSql.h"
-#include "statistics/CsvExport.h"
 #include "statistics/ScoreChart.h"
 #include "statistics/StatisticsTables.h"
 #include "statistics/TrendText.h"
@@ -49,9 +45,30 @@ namespace {
 constexpr int kProgressAfterMs = 400;
 constexpr int kProgressTickMs = 100;
 
-QString UniqueConnectionName() {
-    static std::atomic<int> count{0};
-    return QStringLiteral("tavro-statistics-%1").arg(++count);
+// A fault the records module reported, thrown within the window (never across the module's
+// boundary) so that each handler's one catch reports it.
+class RecordsFailure : public std::runtime_error {
+public:
+    explicit RecordsFailure(const RecordsFault& fault)
+        : std::runtime_error(fault.text.toStdString()),
+          locked_(fault.kind == RecordsFault::Kind::Locked) {}
+    bool Locked() const { return locked_; }
+
+private:
+    bool locked_;
+};
+
+// Throws the fault, if there is one; nothing recorded yet says so.
+void ThrowIf(const RecordsFault& fault) {
+    switch (fault.kind) {
+        case RecordsFault::Kind::None:
+            return;
+        case RecordsFault::Kind::Missing:
+            throw std::runtime_error(StatisticsWindow::tr("No games recorded yet.").toStdString());
+        case RecordsFault::Kind::Locked:
+        case RecordsFault::Kind::Failed:
+            throw RecordsFailure(fault);
+    }
 }
 
 QTableView* MakeTable(QWidget* parent, const QString& accessibleName) {
@@ -83,13 +100,10 @@ Qt::SortOrder FirstOrderOf(int column) {
 
 }  // namespace
 
-StatisticsWindow::StatisticsWindow(QWidget* mainWindow, QString recordsPath)
-    : QWidget(mainWindow, Qt::Window),
-      recordsPath_(std::move(recordsPath)),
-      db_(UniqueConnectionName()) {
+StatisticsWindow::StatisticsWindow(QWidget* mainWindow, RecordReader& records, QString recordsPath)
+    : QWidget(mainWindow, Qt::Window), records_(records), recordsPath_(std::move(recordsPath)) {
     setObjectName(QStringLiteral("Statistics"));
     setWindowTitle(tr("Statistics"));
-    db_.SetBusyTimeout(kLockAskAfterMs);
     ApplyDialogLook(*this);
     BuildControls();
     resize(780, 620);
@@ -198,7 +212,7 @@ void StatisticsWindow::BuildControls() {
 }
 
 QString StatisticsWindow::RecordsPath() const {
-    return recordsPath_.isEmpty() ? RecordsFilePath() : recordsPath_;
+    return recordsPath_.isEmpty() ? records_.DefaultPath() : recordsPath_;
 }
 
 void StatisticsWindow::Refresh() {
@@ -217,22 +231,22 @@ void StatisticsWindow::Refresh() {
     try {
         // Another program's lock is waited for a second at most (kLockAskAfterMs), then the
         // player chooses: Retry, or Cancel, which leaves the window as it was.
-        const bool read =
-            RunAskingWhileLocked(this, RecordsMessages::LockedText(RecordsPath()), [this] {
-                try {
-                    ReadRecord();
-                    return true;
-                } catch (const RecordsError& error) {
-                    if (error.kind() == RecordsError::Kind::Busy) {
-                        return false;
-                    }
-                    throw;
+        const bool read = RunAskingWhileLocked(this, records_.LockedText(RecordsPath()), [this] {
+            try {
+                ReadRecord();
+                return true;
+            } catch (const RecordsFailure& failure) {
+                if (failure.Locked()) {
+                    return false;
                 }
-            });
+                throw;
+            }
+        });
         if (!read) {
             return;
         }
     } catch (...) {
+        view_.reset();
         summaries_.clear();
         StatisticsTables::FillSummaries(*summaryModel_, summaries_);
         StatisticsTables::FillRecentGames(*recentModel_, {});
@@ -270,18 +284,25 @@ void StatisticsWindow::Refresh() {
 }
 
 void StatisticsWindow::ReadRecord() {
-    const RecordsDatabase::Opening opening =
-        db_.Open(RecordsPath(), RecordsDatabase::Purpose::Reading);
-    if (!opening.notice.isEmpty()) {
-        ReportError(this, opening.notice);
+    QString notice;
+    RecordsFault fault;
+    std::unique_ptr<RecordsView> view =
+        records_.Read(RecordsPath(), kLockAskAfterMs, notice, fault);
+    ThrowIf(fault);
+    if (!notice.isEmpty()) {
+        ReportError(this, notice);
     }
-    summaries_.clear();
-    readOnly_ = opening.readOnly;
+    std::vector<SetModeSummary> summaries;
     std::vector<StoredGame> recent;
-    if (db_.IsOpen()) {
-        summaries_ = ReadSummaries(db_.Db());
-        recent = ReadRecentGames(db_.Db(), kRecentGames);
+    if (view != nullptr) {
+        summaries = view->Summaries(fault);
+        ThrowIf(fault);
+        recent = view->RecentGames(kRecentGames, fault);
+        ThrowIf(fault);
     }
+    view_ = std::move(view);
+    summaries_ = std::move(summaries);
+    readOnly_ = view_ == nullptr ? QString() : view_->ReadOnlyReason();
     latestSet_ = recent.empty() ? QString() : recent.front().game.setFolder;
     latestMode_ = recent.empty() ? PlayMode::OnePlayer : recent.front().game.mode;
     latestStrength_ = recent.empty() || latestMode_ != PlayMode::AgainstComputer
@@ -291,25 +312,24 @@ void StatisticsWindow::ReadRecord() {
     StatisticsTables::FillRecentGames(*recentModel_, recent);
     summaryTable_->resizeColumnsToContents();
     FitRecentColumns();
-    const QString why = RecordsMessages::ReadOnlyText(readOnly_, db_.Path());
-    readOnlyNote_->setText(why);
-    readOnlyNote_->setVisible(!why.isEmpty());
-    clear_->setToolTip(why);
-    clear_->setAccessibleDescription(why);
+    readOnlyNote_->setText(readOnly_);
+    readOnlyNote_->setVisible(!readOnly_.isEmpty());
+    clear_->setToolTip(readOnly_);
+    clear_->setAccessibleDescription(readOnly_);
     UpdateButtons();
 }
 
 void StatisticsWindow::UpdateButtons() {
     const bool anyGames = !summaries_.empty();
     export_->setEnabled(anyGames && !busy_);
-    clear_->setEnabled(anyGames && !busy_ && readOnly_ == RecordsMessages::ReadOnly::No);
+    clear_->setEnabled(anyGames && !busy_ && readOnly_.isEmpty());
 }
 
 void StatisticsWindow::ReportRecordsFailure(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
-    } catch (const RecordsError& failure) {
-        ReportError(this, RecordsMessages::FailureText(failure, RecordsPath()));
+    } catch (const RecordsFailure& failure) {
+        ReportError(this, QString::fromStdString(failure.what()));
     } catch (...) {
         ReportException(this, std::current_exception());
     }
@@ -317,7 +337,7 @@ void StatisticsWindow::ReportRecordsFailure(std::exception_ptr error) {
 
 void StatisticsWindow::ShowChosen() {
     const QModelIndex current = summaryTable_->currentIndex();
-    if (!current.isValid() || !db_.IsOpen() ||
+    if (!current.isValid() || view_ == nullptr ||
         static_cast<std::size_t>(current.row()) >= summaries_.size()) {
         chart_->ShowNothing();
         words_->setText(TrendText::Nothing());
@@ -325,8 +345,10 @@ void StatisticsWindow::ShowChosen() {
         return;
     }
     const SetModeSummary& summary = summaries_[static_cast<std::size_t>(current.row())];
+    RecordsFault fault;
     const std::vector<ScorePoint> scores =
-        ReadScores(db_.Db(), summary.setFolder, summary.mode, kChartGames, summary.strength);
+        view_->Scores(summary.setFolder, summary.mode, kChartGames, summary.strength, fault);
+    ThrowIf(fault);
     std::optional<ScorePoint> best;
     if (summary.best) {
         best = ScorePoint{0, summary.bestAt, *summary.best};
@@ -373,24 +395,26 @@ void StatisticsWindow::SortRecentBy(int column) {
 }
 
 int StatisticsWindow::ExportTo(const QString& path) {
-    if (!db_.IsOpen()) {
+    if (view_ == nullptr) {
         throw std::runtime_error(tr("No games recorded yet.").toStdString());
     }
-    const QString records = db_.Path();
+    const QString records = view_->Path();
+    RecordReader* reader = &records_;
     const int games = std::accumulate(
         summaries_.begin(), summaries_.end(), 0,
         [](int sum, const SetModeSummary& summary) { return sum + summary.played; });
     const JobResult result =
         RunOffThread(tr("Exporting the games to %1…").arg(path), games, true,
-                     [records, path](JobControl& control, JobResult& done) {
-                         RecordsDatabase db(UniqueConnectionName());
-                         if (!db.Open(records, RecordsDatabase::Purpose::Reading).open) {
-                             throw std::runtime_error(tr("No games recorded yet.").toStdString());
-                         }
-                         done.count = ExportGamesCsv(db.Db(), path, [&control](int written) {
-                             control.done.store(written, std::memory_order_relaxed);
-                             return !control.cancelled.load(std::memory_order_relaxed);
-                         });
+                     [reader, records, path](JobControl& control, JobResult& done) {
+                         RecordsFault fault;
+                         done.count = reader->ExportCsv(
+                             records, path,
+                             [&control](int written) {
+                                 control.done.store(written, std::memory_order_relaxed);
+                                 return !control.cancelled.load(std::memory_order_relaxed);
+                             },
+                             fault);
+                         ThrowIf(fault);
                      });
     if (result.error) {
         std::rethrow_exception(result.error);
@@ -399,18 +423,20 @@ int StatisticsWindow::ExportTo(const QString& path) {
 }
 
 void StatisticsWindow::ClearRecord() {
-    if (!db_.IsOpen()) {
+    if (view_ == nullptr) {
         return;
     }
-    const QString records = db_.Path();
-    const JobResult result = RunOffThread(
-        tr("Clearing the record of games…"), 0, false, [records](JobControl&, JobResult& done) {
-            RecordsDatabase db(UniqueConnectionName());
-            if (db.Open(records, RecordsDatabase::Purpose::Changing).open) {
-                db.Clear();
-            }
-            done.count = 0;
-        });
+    const QString records = view_->Path();
+    RecordReader* reader = &records_;
+    const JobResult result = RunOffThread(tr("Clearing the record of games…"), 0, false,
+                                          [reader, records](JobControl&, JobResult& done) {
+                                              RecordsFault fault;
+                                              reader->Clear(records, fault);
+                                              if (fault.kind != RecordsFault::Kind::Missing) {
+                                                  ThrowIf(fault);
+                                              }
+                                              done.count = 0;
+                                          });
     if (result.error) {
         std::rethrow_exception(result.error);
     }

@@ -3,9 +3,10 @@
 // and mode played, a chart of the chosen row's scores over time with the best marked and the
 // same in words beside it, the most recent games in a sortable table, export of every game to a
 // CSV file, and "Clear statistics…", which asks first. It reads the record of games on the GUI
-// thread through its own read-only connection: every query reads a bounded number of rows, so it
-// opens as fast with a hundred thousand games as with a hundred, and a lock another program holds
-// is waited for a second at most before the player is asked to retry or cancel. A record it may
+// thread through the records module's RecordReader, a read-only look of its own: every query
+// reads a bounded number of rows, so it opens as fast with a hundred thousand games as with a
+// hundred, and a lock another program holds is waited for a second at most before the player is
+// asked to retry or cancel. A record it may
 // not change (a newer version's, or in a folder or file that can't be written) is shown
 // read-only, with the reason. The export and the clearing, whose work grows with the record, run
 // off the GUI thread behind a progress dialog (the export's with Cancel).
@@ -20,8 +21,7 @@
 #include <optional>
 #include <vector>
 
-#include "records/RecordsDatabase.h"
-#include "records/RecordsQueries.h"
+#include "records/RecordReader.h"
 
 class QComboBox;
 class QLabel;
@@ -43,8 +43,9 @@ public:
     // How long reading waits for another program's lock before the player is asked.
     static constexpr int kLockAskAfterMs = 1000;
 
-    // `recordsPath`: the record to read (RecordsFilePath() when empty, asked on each Refresh).
-    explicit StatisticsWindow(QWidget* mainWindow, QString recordsPath = QString());
+    // `records`: what reads, exports and clears the record, outliving the window.
+    // `recordsPath`: the record to read (the player's own when empty, asked on each Refresh).
+    StatisticsWindow(QWidget* mainWindow, RecordReader& records, QString recordsPath = QString());
     ~StatisticsWindow() override;
 
     // Reads the record again and shows it, keeping the chosen set and mode. Reports what fails.
@@ -100,12 +101,13 @@ private:
     void ClearClicked();
     QString RecordsPath() const;
 
+    RecordReader& records_;
     QString recordsPath_;
-    RecordsDatabase db_;
+    std::unique_ptr<RecordsView> view_;  // null: nothing recorded yet, or the record unread
     std::vector<SetModeSummary> summaries_;
     QString latestSet_;  // the set and mode of the latest game
     PlayMode latestMode_ = PlayMode::OnePlayer;
-    RecordsMessages::ReadOnly readOnly_ = RecordsMessages::ReadOnly::No;
+    QString readOnly_;   // why the record can't be changed; empty when it can
     bool busy_ = false;  // an export or clearing is running
     std::optional<ComputerStrength> latestStrength_;
 

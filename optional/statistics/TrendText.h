@@ -10,7 +10,7 @@
 #include <QString>
 #include <vector>
 
-#include "records/RecordsQueries.h"
+#include "records/RecordReader.h"
 
 namespace tavro {
 

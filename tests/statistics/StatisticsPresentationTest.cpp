@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "app/AppTestSupport.h"
+#include "records/DatabaseReader.h"
 #include "records/RecordsDatabase.h"
 #include "statistics/ScoreChart.h"
 #include "statistics/StatisticsPlacement.h"
@@ -25,6 +26,12 @@ using namespace tavro;
 using namespace tavro::test;
 
 namespace {
+
+// What the records module hands the statistics window, linked here directly.
+RecordReader& TheReader() {
+    static DatabaseReader reader;
+    return reader;
+}
 
 const QDateTime kStart(QDate(2026, 12, 8), QTime(9, 0), Qt::UTC);
 const QString kMarkers = QStringLiteral("Ann %1 %2 %3");
@@ -150,7 +157,7 @@ private slots:
     }
 
     void aRowPerComputerStrength() {
-        StatisticsWindow window(nullptr, MakeRecord(OneMorning()));
+        StatisticsWindow window(nullptr, TheReader(), MakeRecord(OneMorning()));
         window.Refresh();
         struct Row {
             QString mode;
@@ -188,7 +195,7 @@ private slots:
         for (const QLocale::Language language :
              {QLocale::English, QLocale::German, QLocale::French}) {
             InstallTranslations(QLocale(language));
-            StatisticsWindow window(nullptr, path);
+            StatisticsWindow window(nullptr, TheReader(), path);
             window.Refresh();
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -211,7 +218,7 @@ private slots:
         game.players[1].name = QStringLiteral("%2%1");
         QCOMPARE(StatisticsTables::PlayersText(game), QStringLiteral("Ann %1 %2 %3 700, %2%1 600"));
 
-        StatisticsWindow window(nullptr, MakeRecord({game}));
+        StatisticsWindow window(nullptr, TheReader(), MakeRecord({game}));
         window.Refresh();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -23,10 +23,11 @@
 
 #include "app/AppTestSupport.h"
 #include "look/TextContrast.h"
+#include "records/CsvExport.h"
+#include "records/DatabaseReader.h"
 #include "records/RecordsDatabase.h"
 #include "records/RecordsMessages.h"
 #include "records/RecordsSql.h"
-#include "statistics/CsvExport.h"
 #include "statistics/ScoreChart.h"
 #include "statistics/StatisticsTables.h"
 #include "statistics/StatisticsWindow.h"
@@ -36,6 +37,12 @@ using namespace tavro;
 using namespace tavro::test;
 
 namespace {
+
+// What the records module hands the statistics window, linked here directly.
+RecordReader& TheReader() {
+    static DatabaseReader reader;
+    return reader;
+}
 
 const QDateTime kStart(QDate(2026, 3, 1), QTime(18, 0), Qt::UTC);
 
@@ -89,7 +96,7 @@ class StatisticsWindowTest : public ModalCheckedTest {
 private slots:
     void showsEachSetAndModeWithItsChartAndWords() {
         MakeRecord();
-        StatisticsWindow window(nullptr, path_);
+        StatisticsWindow window(nullptr, TheReader(), path_);
         window.Refresh();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -133,7 +140,7 @@ private slots:
 
     void recentGamesSortAndReadAsATable() {
         MakeRecord();
-        StatisticsWindow window(nullptr, path_);
+        StatisticsWindow window(nullptr, TheReader(), path_);
         window.Refresh();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -179,7 +186,7 @@ private slots:
 
     void exportsEveryGameAsCsv() {
         MakeRecord();
-        StatisticsWindow window(nullptr, path_);
+        StatisticsWindow window(nullptr, TheReader(), path_);
         window.Refresh();
         const QString csv = dir_.filePath(QStringLiteral("games.csv"));
         QCOMPARE(window.ExportTo(csv), 29);
@@ -223,7 +230,7 @@ private slots:
 
     void clearAsksFirst() {
         MakeRecord();
-        StatisticsWindow window(nullptr, path_);
+        StatisticsWindow window(nullptr, TheReader(), path_);
         window.Refresh();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -308,7 +315,7 @@ private slots:
             }
             QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner));
         }
-        StatisticsWindow window(nullptr, path_);
+        StatisticsWindow window(nullptr, TheReader(), path_);
         window.Refresh();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -355,7 +362,7 @@ private slots:
             }
             QSqlDatabase::removeDatabase(holder);
         };
-        StatisticsWindow window(nullptr, path_);
+        StatisticsWindow window(nullptr, TheReader(), path_);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QString asked;
@@ -389,7 +396,7 @@ private slots:
         DesktopLook look(QStringLiteral("Fusion"),
                          dark ? DarkFusionPalette() : LightFusionPalette());
         MakeRecord();
-        StatisticsWindow window(nullptr, path_);
+        StatisticsWindow window(nullptr, TheReader(), path_);
         window.Refresh();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

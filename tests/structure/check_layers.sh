@@ -66,6 +66,8 @@ forbid "$settings_store" '(pictures/|settings/Card|settings/PlayerSets)[^">]*' \
 forbid "game" 'Q[^">]*' 'the game core includes Qt'
 forbid "app" 'records/(Records|RecordW|Threaded)[^">]*|statistics/(Csv|Score|Trend|StatisticsTables|StatisticsWindow)[^">]*' \
     'the game includes the record of games or the statistics beyond their modules'"'"' interfaces'
+forbid "optional/statistics" 'records/(Records|RecordW|Threaded|Database|Csv)[^">]*' \
+    'the statistics window includes the record'"'"'s code instead of the records module'"'"'s reader'
 
 [ "$failures" -eq 0 ] && echo "includes point down"
 exit "$failures"

@@ -4,9 +4,11 @@
 # line must make check_layers.sh or check_one_direction.sh fail (an include that points up: a
 # widget into the picture library, the settings libraries or the record of games, a window into a
 # shared widget, Qt into the game core; the game reaching past the record's and the statistics'
-# module interfaces; the core running events; a card set's file name spelled outside its home;
-# the input gate written directly; a message box inside the core's call, directly or through
-# another function), and the untouched copy must pass both.
+# module interfaces, and the statistics window past the records module's reader; the core running
+# events; a card set's file name spelled outside its home; the input gate written directly; a
+# message box inside the core's call, directly or through another function; the game state read
+# back in app/; TForm1 spread over more than three sources), and the untouched copy must pass
+# both.
 # Usage: check_layers_planted.sh <source folder> [Qt's QtWidgets header folder]
 set -euo pipefail
 source_dir=$(realpath "$1")
@@ -66,6 +68,7 @@ optional/records/RecordsDatabase.cpp|#include <QWidget>
 optional/records/RecordWriter.cpp|#include "statistics/StatisticsWindow.h"
 app/Unit1Commands.cpp|#include "statistics/StatisticsWindow.h"
 app/GameRecording.cpp|#include "records/RecordsDatabase.h"
+optional/statistics/StatisticsWindow.cpp|#include "records/RecordsDatabase.h"
 app/Unit1View.cpp|void TForm1::setFrameColour(int, std::uint32_t) { QMessageBox::information(this, {}, {}); }
 app/SpokenOutcomes.cpp|QString SpokenOutcomes::TurnText(int) const { QMessageBox box; box.exec(); return {}; }
 app/DealtGame.cpp|void DealtGame::Hear(const Outcome&) { QDialog().exec(); }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the CSV file through QSaveFile, a row per game as the record is read.
-#include "statistics/CsvExport.h"
+#include "records/CsvExport.h"
 
 #include <QSaveFile>
 #include <QStringList>
