@@ -6,37 +6,21 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
 #include <QUrl>
 
 #include "files/SafeFile.h"
+#include "settings/KeyFile.h"
 
 namespace tavro::cardmaker {
 namespace {
 
 constexpr qint64 kSettingsMaxBytes = 4 * 1024;
-const QString kGroup = QStringLiteral("[Tavro Memory Card Maker]");
-const QString kLastFolderKey = QStringLiteral("LastFolder=");
+const QString kGroup = QStringLiteral("Tavro Memory Card Maker");
+const QString kLastFolderKey = QStringLiteral("LastFolder");
 
 QString RememberedFolder(const QString& settingsFile) {
-    const BoundedRead read = ReadRegularFile(settingsFile, kSettingsMaxBytes);
-    if (read.status != BoundedRead::Status::Ok) {
-        return {};
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(read.bytes);
-    if (utf8.hasError()) {
-        return {};
-    }
-    bool inGroup = false;
-    for (const QString& line : text.split(u'\n')) {
-        if (line.startsWith(u'[')) {
-            inGroup = line.trimmed() == kGroup;
-        } else if (inGroup && line.startsWith(kLastFolderKey)) {
-            return QUrl::fromPercentEncoding(line.mid(kLastFolderKey.size()).toLatin1());
-        }
-    }
-    return {};
+    const KeyFileGroup entries = KeyFileGroup::Read(settingsFile, kGroup, kSettingsMaxBytes);
+    return QUrl::fromPercentEncoding(entries.value(kLastFolderKey).toLatin1());
 }
 
 }  // namespace
@@ -63,7 +47,8 @@ bool RememberPictureFolder(const QString& settingsFile, const QString& folder) {
     }
     // Percent-encoded, so that no folder name can start a line or a group of its own.
     const QByteArray text =
-        (kGroup + u'\n' + kLastFolderKey).toUtf8() + QUrl::toPercentEncoding(folder, "/") + '\n';
+        (u'[' + kGroup + QStringLiteral("]\n") + kLastFolderKey + u'=').toUtf8() +
+        QUrl::toPercentEncoding(folder, "/") + '\n';
     QSaveFile file(settingsFile);
     return text.size() <= kSettingsMaxBytes && file.open(QIODevice::WriteOnly) &&
            file.write(text) == text.size() && file.commit();

@@ -2,16 +2,16 @@
 // Writing and reading the maker's squares.conf, and the names of a set's own files.
 #include "cardmaker/SetSources.h"
 
-#include <QStringDecoder>
 #include <QUrl>
 
 #include "game/CardSetLayout.h"
 #include "settings/CardSetInfo.h"
+#include "settings/KeyFile.h"
 
 namespace tavro::cardmaker {
 namespace {
 
-const QString kGroup = QStringLiteral("[Tavro Memory Card Maker]");
+const QString kGroup = QStringLiteral("Tavro Memory Card Maker");
 
 QString OriginValue(const QString& file) {
     return QString::fromLatin1(QUrl::toPercentEncoding(file, "/"));
@@ -80,7 +80,7 @@ QStringList MakerFileNames() {
 }
 
 QByteArray SquaresText(const CardSetFiles& files) {
-    QString text = kGroup + u'\n';
+    QString text = u'[' + kGroup + QStringLiteral("]\n");
     text += QStringLiteral("Back=") + (files.backSource ? kPictureBack : files.readyBack) + u'\n';
     for (size_t n = 0; n < files.sources.size(); ++n) {
         text +=
@@ -98,27 +98,9 @@ SavedSquares ParseSquares(const QByteArray& bytes) {
     SavedSquares saved;
     saved.faces.resize(kPicturesPerSet);
     saved.origins = QStringList(kPicturesPerSet);
-    if (bytes.size() > kSquaresMaxBytes || bytes.contains('\0')) {
-        return saved;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        return saved;
-    }
-    bool inGroup = false;
-    for (const QString& rawLine : text.split(u'\n')) {
-        const QString line = rawLine.trimmed();
-        if (line.startsWith(u'[')) {
-            inGroup = line == kGroup;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (!inGroup || equals <= 0) {
-            continue;
-        }
-        const QString key = line.left(equals).trimmed();
-        const QString value = line.mid(equals + 1).trimmed();
+    const KeyFileGroup entries = KeyFileGroup::Parse(bytes, kGroup, kSquaresMaxBytes);
+    // In the order of the file, so that of "Square1" and "Square01" the later counts.
+    for (const auto& [key, value] : entries.entries()) {
         if (key == u"Back") {
             saved.back = value;
         } else if (key == u"SquareBack") {

@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include "game/CardSetLayout.h"
+#include "settings/KeyFile.h"  // EscapeKeyFileValue, for those who write the file
 
 namespace tavro {
 
@@ -55,8 +56,4 @@ QString CardSetListName(const QString& folder, const QString& folderName,
 QString CardPictureName(const CardSetInfo& info, int picture);
 // The set's name to show: its Name, or the folder name without one.
 QString CardSetShownName(const CardSetInfo& info, const QString& folderName);
-// A value escaped as this file wants it, for those who write one: "\s" for a leading space,
-// "\n", "\t", "\r" and "\\"; the reader above undoes it.
-QString EscapeKeyFileValue(const QString& value);
-
 }  // namespace tavro
