@@ -20,25 +20,8 @@ program="$build/TavroMemoryStallProbe"
 }
 
 start_session
-# Accepts every connection and keeps it open without a word, for at most 5 minutes.
-/usr/bin/python3 -c '
-import socket, sys, time
-server = socket.socket()
-server.bind(("127.0.0.1", 0))
-server.listen(16)
-print(server.getsockname()[1], flush=True)
-server.settimeout(0.5)
-kept, end = [], time.monotonic() + 300
-while time.monotonic() < end:
-    try:
-        kept.append(server.accept()[0])
-    except socket.timeout:
-        pass
-' >"$work/port" &
-extra_pids+=("$!")
-wait_for 10 grep -q . "$work/port" || fail "the listener did not start"
-PULSE_SERVER="tcp:127.0.0.1:$(head -n1 "$work/port")"
-export PULSE_SERVER
+# A sound server that accepts every connection and never answers, for at most 300 s.
+start_silent_sound_server 300
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 last_stall() { sed -n 's/.*longest stall \([0-9]*\) ms/\1/p' "$work/program.log" | tail -n1; }

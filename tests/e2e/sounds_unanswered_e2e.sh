@@ -14,25 +14,8 @@ program=$(realpath "$1")
 source "$here/xvfb.sh"
 
 start_session
-# Accepts every connection and keeps it open without a word; ends by itself after two minutes.
-/usr/bin/python3 -c '
-import socket, time
-server = socket.socket()
-server.bind(("127.0.0.1", 0))
-server.listen(16)
-print(server.getsockname()[1], flush=True)
-server.settimeout(0.5)
-kept, end = [], time.monotonic() + 120
-while time.monotonic() < end:
-    try:
-        kept.append(server.accept()[0])
-    except socket.timeout:
-        pass
-' >"$work/port" 2>"$work/listener.log" &
-extra_pids+=("$!")
-wait_for 10 grep -q . "$work/port" || fail "the listener did not start: $(cat "$work/listener.log")"
-PULSE_SERVER="tcp:127.0.0.1:$(head -n1 "$work/port")"
-export PULSE_SERVER
+# A sound server that accepts every connection and never answers, for at most 120 s.
+start_silent_sound_server 120
 
 # Tile $1 shows something else than its face-down picture $2.
 turned() { [ "$(screen_tile_digest "$1")" != "$2" ]; }

@@ -181,3 +181,27 @@ saved_settings() {
 
 # The value of key $1 in the settings file $2 (keys stand below a group, as in "a\b\key=").
 setting_value() { sed -n 's/^\(.*[\\/]\)\{0,1\}'"$1"'=//p' "$2"; }
+
+# Points PULSE_SERVER at a listener on a free loopback port that accepts every connection and
+# keeps it open without a word (a sound server that never answers), for at most $1 seconds; the
+# listener ends with the server.
+start_silent_sound_server() {
+    /usr/bin/python3 -c '
+import socket, sys, time
+server = socket.socket()
+server.bind(("127.0.0.1", 0))
+server.listen(16)
+print(server.getsockname()[1], flush=True)
+server.settimeout(0.5)
+kept, end = [], time.monotonic() + float(sys.argv[1])
+while time.monotonic() < end:
+    try:
+        kept.append(server.accept()[0])
+    except socket.timeout:
+        pass
+' "$1" >"$work/port" 2>"$work/listener.log" &
+    extra_pids+=("$!")
+    wait_for 10 grep -q . "$work/port" || fail "the listener did not start: $(cat "$work/listener.log")"
+    PULSE_SERVER="tcp:127.0.0.1:$(head -n1 "$work/port")"
+    export PULSE_SERVER
+}
