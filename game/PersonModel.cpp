@@ -19,7 +19,8 @@ constexpr int kAlwaysRecalled = 2;
 
 PersonModel::PersonModel(Traits traits, std::uint32_t seed) : traits_(traits), random_(seed) {}
 
-void PersonModel::NewDeal() {
+void PersonModel::NewDeal(Traits traits) {
+    traits_ = traits;
     seen_.clear();
     cardsSeen_ = 0;
 }

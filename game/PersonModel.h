@@ -23,7 +23,9 @@ public:
     };
     PersonModel(Traits traits, std::uint32_t seed);
 
-    void NewDeal();
+    // A new deal: everything seen is forgotten; the traits hold from now on.
+    void NewDeal(Traits traits);
+    void NewDeal() { NewDeal(traits_); }
     // A face was shown on the board, by either player.
     void Saw(int tile, std::int32_t face);
     // A matched pair stays face up: nothing to recall about it.

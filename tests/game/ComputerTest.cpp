@@ -10,6 +10,7 @@
 #include <set>
 
 #include "game/GameFixture.h"
+#include "game/PersonMatch.h"
 
 namespace tavro::test {
 namespace {
@@ -110,6 +111,31 @@ TEST(ComputerStrengthTest, RemembersByItsStrength) {
     }
     std::printf("the computer's mismatches in %d games: forgetful %d, fair %d, perfect %d\n",
                 kGames, forgetful.mismatches, fair.mismatches, perfect.mismatches);
+}
+
+// Each strength holds its place against the model of a person who recalls as people roughly do
+// (recall halving every 8 cards seen, now and then a chance taken), over whole games with fixed
+// random sources: about three in four won against the gentle computer, about half against the
+// even one, seldom against the sharp one.
+TEST(ComputerStrengthTest, EachStrengthHoldsItsPlaceAgainstAPerson) {
+    constexpr int kGames = 400;
+    const struct {
+        ComputerStrength strength;
+        double lowest;
+        double highest;
+    } bands[] = {{ComputerStrength::Forgetful, 0.65, 0.88},
+                 {ComputerStrength::Fair, 0.40, 0.60},
+                 {ComputerStrength::PerfectMemory, 0.0, 0.20}};
+    for (const auto& band : bands) {
+        const MatchTally tally = PlayPersonAgainstComputer(band.strength, {8.0, 0.1}, kGames);
+        const double share = (tally.won + 0.5 * tally.drawn) / kGames;
+        EXPECT_GE(share, band.lowest) << static_cast<int>(band.strength);
+        EXPECT_LE(share, band.highest) << static_cast<int>(band.strength);
+        EXPECT_EQ(tally.won + tally.drawn + tally.lost, kGames);
+    }
+    // The gentle computer still takes the pairs it plainly saw a moment ago.
+    EXPECT_GT(PlayPersonAgainstComputer(ComputerStrength::Forgetful, {8.0, 0.1}, 50).computerPairs,
+              50);
 }
 
 class ComputerTurnTest : public GameFixture {
