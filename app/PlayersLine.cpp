@@ -60,14 +60,24 @@ PlayersLine::PlayersLine(QWidget* board) : QWidget(board) {
 
 void PlayersLine::ShowPlayers(const std::array<Player, kMaxPlayers>& players, int current) {
     for (int player = 0; player < kMaxPlayers; ++player) {
-        LayOut(player, players[Index(player)], player == current);
+        LayOut(player, players[Index(player)], player == current,
+               player == current ? tr("to play") : QString());
+    }
+}
+
+void PlayersLine::ShowResult(const std::array<Player, kMaxPlayers>& players, int winner) {
+    for (int player = 0; player < kMaxPlayers; ++player) {
+        const QString role = winner == kNoPlayer ? tr("a draw")
+                             : player == winner  ? tr("wins")
+                                                 : QString();
+        LayOut(player, players[Index(player)], player == winner, role);
     }
 }
 
 // The marker's room is kept whether it shows or not, so that the names stay in place as the turn
 // passes. The name gets what is left of the half beside the points (as wide as they are in bold,
 // so that they never grow into the name when the turn comes).
-void PlayersLine::LayOut(int player, const Player& shown, bool current) {
+void PlayersLine::LayOut(int player, const Player& shown, bool current, const QString& role) {
     const Parts& parts = parts_[Index(player)];
     const int left = player == 0 ? 0 : kHalfWidth + kPlayersGap;
     const QFontMetrics bold(PartFont(true));
@@ -83,9 +93,9 @@ void PlayersLine::LayOut(int player, const Player& shown, bool current) {
     const int nameEnd = Place(parts.name, name, current, left + markerRoom);
     Place(parts.points, points, current, nameEnd + kPointsGap);
 
-    // Read as, for example, "Anna, to play: 520".
-    parts.points->setAccessibleName(current ? tr("%1, to play").arg(ShownText(shown.name))
-                                            : ShownText(shown.name));
+    // Read as, for example, "Anna, to play: 520" or, at the end, "Anna, wins: 520".
+    parts.points->setAccessibleName(role.isEmpty() ? ShownText(shown.name)
+                                                   : tr("%1, %2").arg(ShownText(shown.name), role));
 }
 
 }  // namespace tavro

@@ -30,6 +30,9 @@ public:
     };
     // Shows both players; current (0 or 1) has the turn.
     void ShowPlayers(const std::array<Player, kMaxPlayers>& players, int current);
+    // Shows both players at the end of their game: the winner marked as the one to play was, or
+    // neither on a draw (kNoPlayer); screen readers hear who won rather than who is to play.
+    void ShowResult(const std::array<Player, kMaxPlayers>& players, int winner);
 
     // The parts of player 0 or 1: the marker, the name (as shown, shortened where need be) and
     // the points.
@@ -44,7 +47,9 @@ private:
         QLabel* points = nullptr;
     };
     static std::size_t Index(int player) { return player == 1 ? 1 : 0; }
-    void LayOut(int player, const Player& shown, bool current);
+    // `marked`: the player to play, or the winner; `role`: what screen readers hear after the
+    // name ("to play", "wins", "a draw"), empty for none.
+    void LayOut(int player, const Player& shown, bool marked, const QString& role);
 
     std::array<Parts, kMaxPlayers> parts_{};
 };

@@ -38,9 +38,13 @@ void ScoreLine::Hear(const Outcome& outcome) {
     }
     if (two) {
         const Standing& now = outcome.standing;
-        players_->ShowPlayers(
-            {PlayersLine::Player{game_.Name(0), now.scores[0]}, {game_.Name(1), now.scores[1]}},
-            now.currentPlayer);
+        const std::array<PlayersLine::Player, kMaxPlayers> players{
+            PlayersLine::Player{game_.Name(0), now.scores[0]}, {game_.Name(1), now.scores[1]}};
+        if (now.over) {
+            players_->ShowResult(players, game_.Leader());  // who won, not who is to play
+        } else {
+            players_->ShowPlayers(players, now.currentPlayer);
+        }
     }
 }
 

@@ -93,7 +93,7 @@ QString SpokenOutcomes::PlayersText(const Outcome& outcome) {
             return tr("The hint cost %1 points. %2 has %3 points")
                 .arg(QString::number(-kHintPoints), name, points);
         case Outcome::Kind::GameEnded:
-            return EndOfGameText();
+            return QString();  // the message that opens at once says it, and is read once
         case Outcome::Kind::NewGameDealt:
             return tr("New game. %1").arg(TurnText(outcome.player));
         case Outcome::Kind::TurnPassed:

@@ -687,8 +687,20 @@
 <context>
     <name>tavro::PlayersLine</name>
     <message>
-        <source>%1, to play</source>
-        <translation>%1, am Zug</translation>
+        <source>to play</source>
+        <translation>am Zug</translation>
+    </message>
+    <message>
+        <source>a draw</source>
+        <translation>unentschieden</translation>
+    </message>
+    <message>
+        <source>wins</source>
+        <translation>gewinnt</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

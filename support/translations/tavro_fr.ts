@@ -687,8 +687,20 @@
 <context>
     <name>tavro::PlayersLine</name>
     <message>
-        <source>%1, to play</source>
-        <translation>%1, à jouer</translation>
+        <source>to play</source>
+        <translation>à jouer</translation>
+    </message>
+    <message>
+        <source>a draw</source>
+        <translation>égalité</translation>
+    </message>
+    <message>
+        <source>wins</source>
+        <translation>gagne</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

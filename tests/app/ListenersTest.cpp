@@ -100,6 +100,16 @@ private slots:
         QCOMPARE(players->Points(0)->text(), QStringLiteral("90"));
         QCOMPARE(players->Points(1)->text(), QStringLiteral("-20"));
 
+        QCOMPARE(players->Points(1)->accessibleName(), QStringLiteral("Ben, to play"));
+        // At the end the line says who won, not who is to play; on a draw, neither.
+        hear(Told(Kind::GameEnded, PlayMode::TwoPlayers, {90, 210}, 1, 0, 0, true));
+        QCOMPARE(players->Points(1)->accessibleName(), QStringLiteral("Ben, wins"));
+        QCOMPARE(players->Points(0)->accessibleName(), QStringLiteral("Anna %1"));
+        QVERIFY(players->Marker(0)->text().isEmpty() && !players->Marker(1)->text().isEmpty());
+        hear(Told(Kind::GameEnded, PlayMode::TwoPlayers, {150, 150}, 0, 0, 0, true));
+        QCOMPARE(players->Points(0)->accessibleName(), QStringLiteral("Anna %1, a draw"));
+        QVERIFY(players->Marker(0)->text().isEmpty() && players->Marker(1)->text().isEmpty());
+
         hear(Told(Kind::NewGameDealt, PlayMode::OnePlayer, {0, 0}));
         QVERIFY(players->isHidden() && !value.isHidden());
     }
@@ -133,12 +143,10 @@ private slots:
                                     Told(Kind::FaceShown, computer, {-10, 0}, 1, 36),
                                     Told(Kind::PairMatched, computer, {-10, 100}, 1, 36, 35),
                                     Told(Kind::GameEnded, computer, {-10, 100}, 1, 0, 0, true)}
-            << QStringList{"New game. Anna %1's turn",
-                           "No match. Anna %1 has -10 points",
-                           "The computer's turn",
-                           "The computer turns up cat, F6",
-                           "Pair matched. Computer has 100 points",
-                           "The computer wins, 100 to -10."};
+            << QStringList{"New game. Anna %1's turn", "No match. Anna %1 has -10 points",
+                           "The computer's turn", "The computer turns up cat, F6",
+                           "Pair matched. Computer has 100 points"};  // the end's message says
+                                                                      // who won
     }
     void speechTellsEachOutcome() {
         QFETCH(int, mode);
