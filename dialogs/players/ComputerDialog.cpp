@@ -53,6 +53,7 @@ void ComputerDialog::BuildControls() {
         button->setGeometry(12, 18 + 20 * static_cast<int>(i), 260, 18);
         MarkFocus(button);  // the style's own focus frame is too thin to see
         strengths_[i] = button;
+        connect(button, &QRadioButton::toggled, this, [this] { LetTabReachTheChoice(); });
     }
     AddButtons(159);
     setFocusProxy(box_);
@@ -62,6 +63,14 @@ void ComputerDialog::FormShow() {
     ShowName(box_, 0);
     strengths_[IndexOf(play_.Strength)]->setChecked(true);
     box_->setFocus();
+}
+
+// Tab stops at the chosen strength only, as it does in a group of radio buttons on the desktop;
+// the arrow keys move between the strengths and choose as they go.
+void ComputerDialog::LetTabReachTheChoice() {
+    for (QRadioButton* button : strengths_) {
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void ComputerDialog::Store() {

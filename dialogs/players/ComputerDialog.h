@@ -27,6 +27,7 @@ protected:
     void Store() override;
 
 private:
+    void LetTabReachTheChoice();
     static constexpr std::size_t kStrengths = 3;
     QLineEdit* box_ = nullptr;
     std::array<QRadioButton*, kStrengths> strengths_{};

@@ -165,6 +165,26 @@ private slots:
         QCOMPARE(file.readAll(), leadsBefore);
     }
 
+    // Tab from the name reaches the chosen strength, not the first; the arrows choose another.
+    void tabReachesTheChosenStrength() {
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        program.form.state().Config.Play.Strength = ComputerStrength::Fair;
+        auto focused = std::make_shared<QStringList>();
+        WhenModal<ComputerDialog>([focused](ComputerDialog* dialog) {
+            QTest::keyClick(dialog->NameBox(), Qt::Key_Tab);
+            *focused << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            *focused << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            *focused << QApplication::focusWidget()->objectName();
+            dialog->CancelButton()->click();
+        });
+        program.form.AgainstComputer1->trigger();
+        QCOMPARE(*focused, (QStringList{"Fair", "PerfectMemory", "PerfectMemory"}));
+    }
+
     void theComputersTurnClosesTheBoardButNotTheMenu() {
         SandboxedProgram program;
         QVERIFY(program.show());
