@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "../BenchSupport.h"
+#include "BenchRecord.h"
 #include "modules/ModuleLoader.h"
 #include "records/RecordReader.h"
 #include "records/RecordsDatabase.h"
@@ -34,47 +35,10 @@ constexpr int kRuns = 9;
 constexpr double kLimitMs = 100;
 constexpr double kLimitRatio = 2;
 
-// A year of games: sets and modes in turn, scores wandering up, one game in ten left.
+// The record in the data folder where the game looks for it.
 void MakeRecord(const QString& dataHome, int games) {
-    const QString path = dataHome + QStringLiteral("/tavro-memory/records.sqlite");
     QDir().mkpath(dataHome + QStringLiteral("/tavro-memory"));
-    RecordsDatabase db(QStringLiteral("bench-maker"));
-    db.Open(path, RecordsDatabase::Purpose::Writing);
-    const char* const sets[] = {"animals", "shapes", "family"};
-    const PlayMode modes[] = {PlayMode::OnePlayer, PlayMode::TwoPlayers, PlayMode::AgainstComputer};
-    const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-365);
-    const qint64 step = 365LL * 24 * 3600 * 1000 / games;
-    std::vector<GameRecord> batch;
-    for (int n = 0; n < games; ++n) {
-        GameRecord game;
-        game.playedAt = start.addMSecs(step * n);
-        game.setFolder = QString::fromLatin1(sets[n % 3]);
-        game.setName = game.setFolder;
-        game.delayMs = 500;
-        game.mode = modes[(n / 3) % 3];
-        const qint32 score = 800 + (n * 7919) % 900 + n * 300 / games;
-        game.players = {{QStringLiteral("Ann"), score, false}};
-        if (game.mode != PlayMode::OnePlayer) {
-            game.players.push_back(
-                {QStringLiteral("Bob"), score - 100, game.mode == PlayMode::AgainstComputer});
-        }
-        if (game.mode == PlayMode::AgainstComputer) {
-            game.strength = ComputerStrength::Fair;
-        }
-        game.end = n % 10 == 9 ? GameEnd::LeftByNew : GameEnd::Finished;
-        game.turns = 30;
-        game.matches = game.end == GameEnd::Finished ? 18 : 9;
-        game.mismatches = game.turns - game.matches;
-        game.playedMs = 90000;
-        batch.push_back(game);
-        if (batch.size() == 10000) {
-            db.Insert(batch);
-            batch.clear();
-        }
-    }
-    if (!batch.empty()) {
-        db.Insert(batch);
-    }
+    MakeBenchRecord(dataHome + QStringLiteral("/tavro-memory/records.sqlite"), games);
 }
 
 double Milliseconds(const QElapsedTimer& timer) {

@@ -23,6 +23,7 @@
 #include <functional>
 #include <vector>
 
+#include "BenchRecord.h"
 #include "records/CsvExport.h"
 #include "records/DatabaseReader.h"
 #include "records/RecordsDatabase.h"
@@ -60,45 +61,6 @@ double BlockedMs(const std::function<void()>& operation) {
     const qint64 now = clock.nsecsElapsed();
     longest = std::max(longest, now - last);
     return static_cast<double>(longest) / 1e6;
-}
-
-void MakeRecord(const QString& path, int games) {
-    RecordsDatabase db(QStringLiteral("bench-maker"));
-    db.Open(path, RecordsDatabase::Purpose::Writing);
-    const char* const sets[] = {"animals", "shapes", "family"};
-    const PlayMode modes[] = {PlayMode::OnePlayer, PlayMode::TwoPlayers, PlayMode::AgainstComputer};
-    const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-3650);
-    std::vector<GameRecord> batch;
-    for (int n = 0; n < games; ++n) {
-        GameRecord game;
-        game.playedAt = start.addSecs(300LL * n);
-        game.setFolder = QString::fromLatin1(sets[n % 3]);
-        game.setName = game.setFolder;
-        game.delayMs = 500;
-        game.mode = modes[(n / 3) % 3];
-        const qint32 score = 800 + (n * 7919) % 900;
-        game.players = {{QStringLiteral("Ann"), score, false}};
-        if (game.mode != PlayMode::OnePlayer) {
-            game.players.push_back(
-                {QStringLiteral("Bob"), score - 100, game.mode == PlayMode::AgainstComputer});
-        }
-        if (game.mode == PlayMode::AgainstComputer) {
-            game.strength = ComputerStrength::Fair;
-        }
-        game.end = n % 10 == 9 ? GameEnd::LeftByNew : GameEnd::Finished;
-        game.turns = 30;
-        game.matches = 18;
-        game.mismatches = 12;
-        game.playedMs = 90000;
-        batch.push_back(game);
-        if (batch.size() == 20000) {
-            db.Insert(batch);
-            batch.clear();
-        }
-    }
-    if (!batch.empty()) {
-        db.Insert(batch);
-    }
 }
 
 // Another program holding the record for itself while it lives.
@@ -144,7 +106,7 @@ int main(int argc, char** argv) {
     const QString path = folder.filePath(QStringLiteral("records.sqlite"));
     QElapsedTimer making;
     making.start();
-    MakeRecord(path, games);
+    bench::MakeBenchRecord(path, games);
     std::printf("a record of %d games made in %.1f s\n", games,
                 static_cast<double>(making.elapsed()) / 1000);
 
