@@ -17,11 +17,4 @@ void DealtGame::Hear(const Outcome& outcome) {
     }
 }
 
-int DealtGame::Leader() const {
-    if (!Together() || now_.scores[0] == now_.scores[1]) {
-        return kNoPlayer;
-    }
-    return now_.scores[0] > now_.scores[1] ? 0 : 1;
-}
-
 }  // namespace tavro

@@ -28,7 +28,7 @@ public:
     // Two players, or one against the computer.
     bool Together() const { return now_.mode != PlayMode::OnePlayer; }
     // The player ahead (at the end, the winner), or kNoPlayer when both have the same points.
-    int Leader() const;
+    int Leader() const { return now_.leader; }
     const Standing& Now() const { return now_; }
 
 private:

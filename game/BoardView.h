@@ -25,6 +25,9 @@ struct Standing {
     std::array<std::int32_t, kMaxPlayers> scores{};
     int currentPlayer = 0;  // who has the turn
     bool over = false;      // every pair is matched
+    // The player ahead in a game of two (at its end, the winner); kNoPlayer when both have the
+    // same points, and always with one player.
+    int leader = kNoPlayer;
 };
 
 // What happened, in the order it happened. Tiles are TileIndex values; 0 where the outcome has no

@@ -57,6 +57,7 @@ void GameEngine::Report(Outcome outcome) const {
         IsTogether() ? game_.PlayerPoints : std::array<std::int32_t, kMaxPlayers>{game_.Points, 0};
     outcome.standing.currentPlayer = game_.CurrentPlayer;
     outcome.standing.over = game_.MatchedCount >= kTileCount;
+    outcome.standing.leader = Leader();
     view_.reportOutcome(outcome);
 }
 

@@ -29,7 +29,11 @@ Outcome Told(Kind kind, PlayMode mode, std::array<std::int32_t, kMaxPlayers> sco
              int first = 0, int second = 0, bool over = false) {
     Outcome outcome{kind, first, second, scores[static_cast<std::size_t>(player)], false, player};
     outcome.face = first == 0 ? 0 : 7;
-    outcome.standing = {mode, scores, player, over};
+    // The leader as the core works it out.
+    const int leader = mode == PlayMode::OnePlayer || scores[0] == scores[1] ? kNoPlayer
+                       : scores[0] > scores[1]                               ? 0
+                                                                             : 1;
+    outcome.standing = {mode, scores, player, over, leader};
     return outcome;
 }
 
