@@ -28,6 +28,9 @@ PlayMenu::PlayMenu(QMenu* menu, PlaySettings& play, InputGate& gate, QWidget* wi
     Sounds1 = AddItem(menu, "Sounds1", tr("So&unds"), true);
     Saythescore1 = AddItem(menu, "Saythescore1", tr("Say the &score"), false);
     Saythescore1->setShortcut(QKeySequence(Qt::Key_F6));
+    Repeatthecomputersturn1 =
+        AddItem(menu, "Repeatthecomputersturn1", tr("Re&peat the computer's turn"), false);
+    Repeatthecomputersturn1->setShortcut(QKeySequence(Qt::Key_F7));
 
     menu->addSeparator()->setObjectName(QStringLiteral("N4"));
     RecordGames1 = AddItem(menu, "RecordGames1", tr("&Record games"), true);
@@ -69,6 +72,7 @@ void PlayMenu::ShowSettings() {
             AgainstComputer1->setChecked(true);
             break;
     }
+    Repeatthecomputersturn1->setEnabled(play_.Mode == PlayMode::AgainstComputer);
     Sounds1->setChecked(play_.Sounds);
     RecordGames1->setChecked(play_.RecordGames);
 }

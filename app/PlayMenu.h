@@ -2,9 +2,10 @@
 // The "&Play" menu, between "&Options" and "&Help": everything the program adds to the game, each
 // off (or the one-player game) until a player chooses otherwise. Who plays: "&One player",
 // "&Two players…" and "Against the &computer…" (radio items; the two last ask the names and the
-// strength in dialogs of their own, which write them into the settings on OK); "So&unds" and
-// "Say the &score" (F6); "&Record games" and "St&atistics…" (F5). The menu shows and asks; the
-// main window runs the commands its items trigger.
+// strength in dialogs of their own, which write them into the settings on OK); "So&unds", "Say
+// the &score" (F6) and, against the computer, "Re&peat the computer's turn" (F7); "&Record games"
+// and "St&atistics…" (F5). The menu shows and asks; the main window runs the commands its items
+// trigger.
 #pragma once
 
 #include <QObject>
@@ -38,10 +39,11 @@ public:
     QAction* OnePlayer1 = nullptr;
     QAction* TwoPlayers1 = nullptr;
     QAction* AgainstComputer1 = nullptr;
-    QAction* Sounds1 = nullptr;       // checked while the sounds are on
-    QAction* Saythescore1 = nullptr;  // F6
-    QAction* RecordGames1 = nullptr;  // checked while games are recorded
-    QAction* Statistics1 = nullptr;   // F5
+    QAction* Sounds1 = nullptr;                  // checked while the sounds are on
+    QAction* Saythescore1 = nullptr;             // F6
+    QAction* Repeatthecomputersturn1 = nullptr;  // F7, against the computer
+    QAction* RecordGames1 = nullptr;             // checked while games are recorded
+    QAction* Statistics1 = nullptr;              // F5
 
 private:
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool checkable);

@@ -80,14 +80,20 @@ QString SpokenOutcomes::PlayersText(const Outcome& outcome) {
     switch (outcome.kind) {
         case Outcome::Kind::FaceShown:
             if (game_.IsComputer(outcome.player)) {
-                // Where it lies, too: a player who cannot see the board remembers it by that.
-                return tr("The computer turns up %1, %2")
-                    .arg(pictureName_(outcome.face), TilePlace(outcome.first));
+                computerTurn_.CardShown(outcome.first, pictureName_(outcome.face));
+                return QString();  // told with its partner, as the pair is complete
             }
+            computerTurn_.Forget();
             return OnePlayerText(outcome);
         case Outcome::Kind::PairMatched:
+            if (game_.IsComputer(outcome.player)) {
+                return computerTurn_.PairEnded(outcome.first, outcome.second, true);
+            }
             return tr("Pair matched. %1 has %2 points").arg(name, points);
         case Outcome::Kind::PairMismatched:
+            if (game_.IsComputer(outcome.player)) {
+                return computerTurn_.PairEnded(outcome.first, outcome.second, false);
+            }
             return tr("No match. %1 has %2 points").arg(name, points);
         case Outcome::Kind::HintEnded:
             return tr("The hint cost %1 points. %2 has %3 points")
@@ -95,8 +101,12 @@ QString SpokenOutcomes::PlayersText(const Outcome& outcome) {
         case Outcome::Kind::GameEnded:
             return QString();  // the message that opens at once says it, and is read once
         case Outcome::Kind::NewGameDealt:
+            computerTurn_.Forget();
             return tr("New game. %1").arg(TurnText(outcome.player));
         case Outcome::Kind::TurnPassed:
+            if (game_.IsComputer(outcome.player)) {
+                computerTurn_.TurnBegins();
+            }
             return TurnText(outcome.player);
         default:
             return OnePlayerText(outcome);  // cards turned back, a hint shown: as for one player
@@ -122,6 +132,10 @@ QString SpokenOutcomes::EndOfGameText() const {
         return tr("The computer wins, %1 to %2.").arg(won, lost);
     }
     return tr("%1 wins, %2 to %3.").arg(ShownText(game_.Name(winner)), won, lost);
+}
+
+QString SpokenOutcomes::ComputerTurnRetold() const {
+    return computerTurn_.Retold();
 }
 
 QString SpokenOutcomes::ScoreSpoken() const {

@@ -3,7 +3,8 @@
 // the state first, as a move is heard far more often than anything else. A card turned names its
 // picture; a mismatch is told once its pair is turned back and a hint once it has been paid for,
 // so that the sentence also says that the board takes keys again; in a game of two, whose turn it
-// is when it changes, the computer's cards with their places, each player's points, and the end.
+// is when it changes, each pair the computer turns in a sentence with the places, each player's
+// points, and the end.
 // Names are the players' own: put into the texts in one go, so that a "%1" in a name stays as
 // typed.
 #pragma once
@@ -12,6 +13,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/ComputerTurnTold.h"
 #include "app/DealtGame.h"
 #include "app/OutcomeFanOut.h"
 
@@ -34,6 +36,8 @@ public:
     // The score as a sentence ("Say the score"): the points; in a game of two both players'
     // points and whose turn it is or, once it is over, who won.
     QString ScoreSpoken() const;
+    // "Repeat the computer's turn" (F7): what the computer turned in its last turn.
+    QString ComputerTurnRetold() const;
     // "Anna wins, 520 to 310.", "The computer wins, …" or "A draw, 400 each.".
     QString EndOfGameText() const;
 
@@ -48,6 +52,7 @@ private:
     std::function<bool()> heard_;
     QString afterWait_;   // said when the wait ends: the mismatch, the hint and its price
     QString hintPlaces_;  // the places of the hint being shown
+    ComputerTurnTold computerTurn_;
 };
 
 }  // namespace tavro

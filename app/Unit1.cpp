@@ -178,6 +178,7 @@ void TForm1::BuildMenu() {
     AgainstComputer1 = playMenu_->AgainstComputer1;
     Sounds1 = playMenu_->Sounds1;
     Saythescore1 = playMenu_->Saythescore1;
+    Repeatthecomputersturn1 = playMenu_->Repeatthecomputersturn1;
     RecordGames1 = playMenu_->RecordGames1;
     Statistics1 = playMenu_->Statistics1;
 
@@ -198,6 +199,8 @@ void TForm1::BuildMenu() {
     // triggered, not toggled: only a player's choice, never the stored setting, loads at once.
     connect(Sounds1, &QAction::triggered, this, &TForm1::Sounds1Click);
     connect(Saythescore1, &QAction::triggered, this, &TForm1::Saythescore1Click);
+    connect(Repeatthecomputersturn1, &QAction::triggered, this,
+            &TForm1::Repeatthecomputersturn1Click);
     connect(RecordGames1, &QAction::triggered, this, &TForm1::RecordGames1Click);
     connect(Statistics1, &QAction::triggered, this, &TForm1::Statistics1Click);
 }

@@ -95,6 +95,7 @@ public:
     QAction* AgainstComputer1 = nullptr;
     QAction* Sounds1 = nullptr;
     QAction* Saythescore1 = nullptr;
+    QAction* Repeatthecomputersturn1 = nullptr;
     QAction* RecordGames1 = nullptr;
     QAction* Statistics1 = nullptr;
     PlayersLine* Players1 = nullptr;  // the bottom line in a game of two
@@ -122,6 +123,7 @@ public:
     void AgainstComputer1Click();
     void Sounds1Click(bool on);
     void Saythescore1Click();
+    void Repeatthecomputersturn1Click();
     void RecordGames1Click(bool on);
     // Shows the statistics window (not modal), loading the statistics module on first use.
     void Statistics1Click();

@@ -292,6 +292,10 @@ void TForm1::Saythescore1Click() {
     announcer_->Announce(speech_->ScoreSpoken());
 }
 
+void TForm1::Repeatthecomputersturn1Click() {
+    announcer_->Announce(speech_->ComputerTurnRetold());
+}
+
 void TForm1::RecordGames1Click(bool on) {
     state_.Config.Play.RecordGames = on;  // saved with the other settings when the window closes
     recording_.SetRecording(on);

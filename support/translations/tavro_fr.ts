@@ -422,6 +422,21 @@
     </message>
 </context>
 <context>
+    <name>ComputerTurnTold</name>
+    <message>
+        <source>Computer pairs %1, %2 and %3.</source>
+        <translation>Ordinateur : paire %1, %2 et %3.</translation>
+    </message>
+    <message>
+        <source>Computer: %1 %2, %3 %4.</source>
+        <translation>Ordinateur : %1 %2, %3 %4.</translation>
+    </message>
+    <message>
+        <source>No turn of the computer to repeat.</source>
+        <translation>Aucun tour de l’ordinateur à répéter.</translation>
+    </message>
+</context>
+<context>
     <name>LockPrompt</name>
     <message>
         <source>The high scores (%1) are locked by another program, perhaps another copy of Tavro Memory.</source>
@@ -502,10 +517,6 @@
     <message>
         <source>New game, %1 points.</source>
         <translation>Nouvelle partie, %1 points.</translation>
-    </message>
-    <message>
-        <source>The computer turns up %1, %2</source>
-        <translation>L’ordinateur retourne %1, %2</translation>
     </message>
     <message>
         <source>Pair matched. %1 has %2 points</source>
@@ -656,6 +667,10 @@
     <message>
         <source>St&amp;atistics…</source>
         <translation>Stat&amp;istiques…</translation>
+    </message>
+    <message>
+        <source>Re&amp;peat the computer&apos;s turn</source>
+        <translation>Ré&amp;péter le tour de l’ordinateur</translation>
     </message>
 </context>
 <context>

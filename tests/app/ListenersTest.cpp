@@ -37,6 +37,19 @@ Outcome Told(Kind kind, PlayMode mode, std::array<std::int32_t, kMaxPlayers> sco
     return outcome;
 }
 
+// The outcome with another face for its first tile (Told gives every named tile face 7, "cat").
+Outcome WithFace(Outcome outcome, std::int32_t face) {
+    outcome.face = face;
+    return outcome;
+}
+
+// A picture's name: 7 is a cat, 8 a fox.
+QString PictureName(std::int32_t face) {
+    return face == 7   ? QStringLiteral("cat")
+           : face == 8 ? QStringLiteral("fox")
+                       : QStringLiteral("?");
+}
+
 // The players of a deal, as the settings name them.
 PlaySettings Players() {
     PlaySettings play;
@@ -144,13 +157,19 @@ private slots:
             << std::vector<Outcome>{Told(Kind::NewGameDealt, computer, {0, 0}),
                                     Told(Kind::PairMismatched, computer, {-10, 0}, 0, 3, 9),
                                     Told(Kind::TurnPassed, computer, {-10, 0}, 1),
-                                    Told(Kind::FaceShown, computer, {-10, 0}, 1, 36),
-                                    Told(Kind::PairMatched, computer, {-10, 100}, 1, 36, 35),
-                                    Told(Kind::GameEnded, computer, {-10, 100}, 1, 0, 0, true)}
+                                    Told(Kind::FaceShown, computer, {-10, 0}, 1, 1),
+                                    WithFace(Told(Kind::FaceShown, computer, {-10, 0}, 1, 8), 8),
+                                    Told(Kind::PairMismatched, computer, {-10, -10}, 1, 1, 8),
+                                    Told(Kind::PairTurnedBack, computer, {-10, -10}, 1, 1, 8),
+                                    Told(Kind::FaceShown, computer, {-10, -10}, 1, 36),
+                                    Told(Kind::FaceShown, computer, {-10, -10}, 1, 35),
+                                    Told(Kind::PairMatched, computer, {-10, 90}, 1, 36, 35),
+                                    Told(Kind::GameEnded, computer, {-10, 90}, 1, 0, 0, true)}
+            // A sentence per pair of the computer's, once its second card is up; the end's
+            // message says who won.
             << QStringList{"New game. Anna %1's turn", "No match. Anna %1 has -10 points",
-                           "The computer's turn", "The computer turns up cat, F6",
-                           "Pair matched. Computer has 100 points"};  // the end's message says
-                                                                      // who won
+                           "The computer's turn", "Computer: cat A1, fox B2.",
+                           "Computer pairs cat, F6 and E6."};
     }
     void speechTellsEachOutcome() {
         QFETCH(int, mode);
@@ -159,10 +178,7 @@ private slots:
         QStringList said;
         const PlaySettings play = Players();
         DealtGame game(play);
-        SpokenOutcomes speech([&said](const QString& text) { said << text; }, game,
-                              [](std::int32_t face) {
-                                  return face == 7 ? QStringLiteral("cat") : QStringLiteral("?");
-                              },
+        SpokenOutcomes speech([&said](const QString& text) { said << text; }, game, PictureName,
                               [] { return true; });
         for (const Outcome& outcome : stream) {
             QCOMPARE(outcome.standing.mode, PlayMode(mode));
@@ -170,6 +186,48 @@ private slots:
             speech.Hear(outcome);
         }
         QCOMPARE(said, heard);
+    }
+
+    // "Repeat the computer's turn" says every pair of its last turn, from the turn's first pair
+    // until the player turns a card or a new game is dealt.
+    void theComputersTurnIsRetoldUntilThePlayersNextCard() {
+        const auto computer = PlayMode::AgainstComputer;
+        const QString none = QStringLiteral("No turn of the computer to repeat.");
+        const QString lastTurn =
+            QStringLiteral("Computer pairs cat, A1 and B1. Computer: fox C1, cat D1.");
+        const struct {
+            Outcome outcome;
+            QString retold;  // what F7 says once the outcome has been heard
+        } steps[] = {
+            {Told(Kind::NewGameDealt, computer, {0, 0}), none},
+            {Told(Kind::TurnPassed, computer, {-10, 0}, 1), none},
+            {Told(Kind::FaceShown, computer, {-10, 0}, 1, 1), none},
+            {Told(Kind::FaceShown, computer, {-10, 0}, 1, 2), none},
+            {Told(Kind::PairMatched, computer, {-10, 100}, 1, 1, 2),
+             "Computer pairs cat, A1 and B1."},
+            {WithFace(Told(Kind::FaceShown, computer, {-10, 100}, 1, 3), 8),
+             "Computer pairs cat, A1 and B1."},
+            {Told(Kind::FaceShown, computer, {-10, 100}, 1, 4), "Computer pairs cat, A1 and B1."},
+            {Told(Kind::PairMismatched, computer, {-10, 90}, 1, 3, 4), lastTurn},
+            {Told(Kind::PairTurnedBack, computer, {-10, 90}, 1, 3, 4), lastTurn},
+            {Told(Kind::TurnPassed, computer, {-10, 90}, 0), lastTurn},
+            {Told(Kind::FaceShown, computer, {-10, 90}, 0, 5), none},  // the player's card
+            {Told(Kind::PairMismatched, computer, {-20, 90}, 0, 5, 6), none},
+            {Told(Kind::TurnPassed, computer, {-20, 90}, 1), none},
+            {Told(Kind::FaceShown, computer, {-20, 90}, 1, 3), none},
+            {Told(Kind::FaceShown, computer, {-20, 90}, 1, 9), none},
+            {Told(Kind::PairMatched, computer, {-20, 190}, 1, 3, 9),
+             "Computer pairs cat, C1 and C2."},
+            {Told(Kind::NewGameDealt, computer, {0, 0}), none},
+        };
+        const PlaySettings play = Players();
+        DealtGame game(play);
+        SpokenOutcomes speech([](const QString&) {}, game, PictureName, [] { return true; });
+        for (const auto& step : steps) {
+            game.Hear(step.outcome);
+            speech.Hear(step.outcome);
+            QCOMPARE(speech.ComputerTurnRetold(), step.retold);
+        }
     }
 
     // What ends a game opens a window from the event loop only, with the gate held until then.

@@ -88,6 +88,7 @@ private slots:
         QCOMPARE(state.Config.Play.PlayerNames[0], std::string("Anna"));
         QCOMPARE(state.Config.Play.PlayerNames[1], std::string());  // the default, kept unstored
         QCOMPARE(state.Game.FirstPick, 0);                          // a new deal
+        QVERIFY(!form.Repeatthecomputersturn1->isEnabled());        // F7: against the computer only
         QVERIFY(form.Label1->isHidden() && form.Label2->isHidden());
         PlayersLine& line = *form.Players1;
         QVERIFY(line.isVisible());
@@ -199,6 +200,7 @@ private slots:
         form.AgainstComputer1->trigger();
         QCOMPARE(state.Config.Play.Strength, ComputerStrength::PerfectMemory);
         QCOMPARE(form.Players1->Name(1)->text(), QStringLiteral("Computer"));
+        QVERIFY(form.Repeatthecomputersturn1->isEnabled());
 
         state.Config.FlipDelay = 0;
         Mismatch(form);
