@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's turn as a screen reader tells it: one short sentence per pair it turns, said as
-// its second card shows ("Computer: fox B3, cat E5." or "Computer pairs fox, B3 and E5."), rather
+// its second card shows ("Computer fox B3, cat E5." or "Computer pairs fox B3, E5."), rather
 // than a sentence per card and another per result, so that a turn of several pairs is heard in
 // about the time it is played. The sentences of its last turn are kept for "Repeat the computer's
 // turn" (F7) until the player turns the first card of the next turn: a key pressed meanwhile

@@ -424,11 +424,11 @@
 <context>
     <name>ComputerTurnTold</name>
     <message>
-        <source>Computer pairs %1, %2 and %3.</source>
-        <translation>Computer: Paar %1, %2 und %3.</translation>
+        <source>Computer pairs %1 %2, %3.</source>
+        <translation>Computer: Paar %1 %2, %3.</translation>
     </message>
     <message>
-        <source>Computer: %1 %2, %3 %4.</source>
+        <source>Computer %1 %2, %3 %4.</source>
         <translation>Computer: %1 %2, %3 %4.</translation>
     </message>
     <message>

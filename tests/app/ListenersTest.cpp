@@ -168,8 +168,8 @@ private slots:
             // A sentence per pair of the computer's, once its second card is up; the end's
             // message says who won.
             << QStringList{"New game. Anna %1's turn", "No match. Anna %1 has -10 points",
-                           "The computer's turn", "Computer: cat A1, fox B2.",
-                           "Computer pairs cat, F6 and E6."};
+                           "The computer's turn", "Computer cat A1, fox B2.",
+                           "Computer pairs cat F6, E6."};
     }
     void speechTellsEachOutcome() {
         QFETCH(int, mode);
@@ -194,7 +194,7 @@ private slots:
         const auto computer = PlayMode::AgainstComputer;
         const QString none = QStringLiteral("No turn of the computer to repeat.");
         const QString lastTurn =
-            QStringLiteral("Computer pairs cat, A1 and B1. Computer: fox C1, cat D1.");
+            QStringLiteral("Computer pairs cat A1, B1. Computer fox C1, cat D1.");
         const struct {
             Outcome outcome;
             QString retold;  // what F7 says once the outcome has been heard
@@ -203,11 +203,10 @@ private slots:
             {Told(Kind::TurnPassed, computer, {-10, 0}, 1), none},
             {Told(Kind::FaceShown, computer, {-10, 0}, 1, 1), none},
             {Told(Kind::FaceShown, computer, {-10, 0}, 1, 2), none},
-            {Told(Kind::PairMatched, computer, {-10, 100}, 1, 1, 2),
-             "Computer pairs cat, A1 and B1."},
+            {Told(Kind::PairMatched, computer, {-10, 100}, 1, 1, 2), "Computer pairs cat A1, B1."},
             {WithFace(Told(Kind::FaceShown, computer, {-10, 100}, 1, 3), 8),
-             "Computer pairs cat, A1 and B1."},
-            {Told(Kind::FaceShown, computer, {-10, 100}, 1, 4), "Computer pairs cat, A1 and B1."},
+             "Computer pairs cat A1, B1."},
+            {Told(Kind::FaceShown, computer, {-10, 100}, 1, 4), "Computer pairs cat A1, B1."},
             {Told(Kind::PairMismatched, computer, {-10, 90}, 1, 3, 4), lastTurn},
             {Told(Kind::PairTurnedBack, computer, {-10, 90}, 1, 3, 4), lastTurn},
             {Told(Kind::TurnPassed, computer, {-10, 90}, 0), lastTurn},
@@ -216,8 +215,7 @@ private slots:
             {Told(Kind::TurnPassed, computer, {-20, 90}, 1), none},
             {Told(Kind::FaceShown, computer, {-20, 90}, 1, 3), none},
             {Told(Kind::FaceShown, computer, {-20, 90}, 1, 9), none},
-            {Told(Kind::PairMatched, computer, {-20, 190}, 1, 3, 9),
-             "Computer pairs cat, C1 and C2."},
+            {Told(Kind::PairMatched, computer, {-20, 190}, 1, 3, 9), "Computer pairs cat C1, C2."},
             {Told(Kind::NewGameDealt, computer, {0, 0}), none},
         };
         const PlaySettings play = Players();
