@@ -4,8 +4,8 @@
 # under Xvfb, on private session and accessibility buses, and every text it speaks goes to a file.
 # The test plays by keys alone and learns the cards only from what it hears: the menus and their
 # keys, the moves, a match and a mismatch, the hint, the score key, the Leads table, a new deal, a
-# whole game to its end with the name entry, then Options after the finished game, and a short
-# game in German. After each key it checks what was spoken; at the end, that no step takes longer
+# whole game to its end with the name entry, then Options after the finished game, a short
+# game in German, and a turn against the computer with a key pressed while it plays and F7. After each key it checks what was spoken; at the end, that no step takes longer
 # to hear than its goal (tests/e2e/spoken_lengths.py, with espeak-ng) and that Orca dropped no
 # event for a flood of them.
 # Usage: orca_e2e.sh <path of TavroMemory>
@@ -356,6 +356,79 @@ expect_heard "Neues Spiel, 0 Punkte\."
 settle
 record_step "new game"
 echo "orca: heard the moves, a turn, the hint, the score and Options in German"
+
+# Against the computer, by ear: the Play menu says the key that repeats the computer's turn; a
+# key pressed in the computer's turn silences what is being said, and F7 says the turn again.
+kill "$app_pid"
+wait_for_exit 10 "$app_pid" || fail "the program did not end"
+speech_language=en
+export LANGUAGE=en LANG=C.UTF-8
+# source play_modes.sh's helper without its board helpers: the settings of a game against it.
+write_settings animals 1000
+printf 'Tavro\\Tavro%%20Memory\\%s\n' players=computer player1=Blind \
+    >>"$XDG_CONFIG_HOME/Tavro/Tavro Memory.ini"
+run_game "$program" "$work/play-computer"
+focus_main_window
+expect_heard "Arrow keys"
+settle
+press alt+p Down Down Down Down Down
+expect_heard "Repeat the computer's turn F7"
+settle
+press Escape Escape
+focus_main_window
+settle
+
+# Blind turns cards in order until a mismatch passes the turn.
+declare -A taken=()  # tile -> 1: matched by either player
+cursor=0
+press Right
+expect_heard "face down A1"
+cursor=1
+while :; do
+    first=$cursor
+    turn_first
+    move_to $((cursor + 1))
+    press space
+    expect_heard "(No match|Pair matched)\. Blind has"
+    heard | grep -q "No match" && break
+    taken[$first]=1
+    taken[$cursor]=1
+    settle
+    move_to $((cursor + 1))
+done
+turn_from=$heard_from
+heard_in_turn() { tail -n +"$((turn_from + 1))" "$spoken" | grep -Eq -- "$1"; }
+# The score key as the computer's first pair is being said: its sentence is cut off.
+wait_for 30 heard_in_turn "^Computer" || fail "no pair of the computer's was heard: $(heard)"
+press F6
+expect_heard "Blind: -?[0-9]+ points, Computer: -?[0-9]+ points\."
+wait_for 60 heard_in_turn "Blind's turn" || fail "the turn did not come back: $(heard)"
+mapfile -t computer_pairs < <(tail -n +"$((turn_from + 1))" "$spoken" |
+    grep -E "^Computer (pairs )?[a-z ]+ [A-F][1-6], ([a-z ]+ )?[A-F][1-6]\.$")
+[ ${#computer_pairs[@]} -gt 0 ] || fail "the computer's pairs were not heard as such: $(heard)"
+for pair in "${computer_pairs[@]}"; do
+    printf '%s\tcomputer pair\t%s\n' "$speech_language" "$pair" >>"$steps"
+    if [[ $pair =~ ^Computer\ pairs\ .*\ ([A-F][1-6]),\ ([A-F][1-6])\.$ ]]; then
+        taken[$(tile_at "${BASH_REMATCH[1]}")]=1
+        taken[$(tile_at "${BASH_REMATCH[2]}")]=1
+    fi
+done
+settle
+press F7
+for pair in "${computer_pairs[@]}"; do
+    expect_heard "$pair"
+done
+settle
+# Once Blind turns a card, the computer's turn is over for good.
+next=36
+while [ -n "${taken[$next]:-}" ]; do next=$((next - 1)); done
+move_to "$next"
+press space
+settle
+press F7
+expect_heard "No turn of the computer to repeat\."
+settle
+echo "orca: heard ${#computer_pairs[@]} pairs of the computer's, a key in its turn, and F7"
 
 # Every kind of step within its goal, and no announcement lost in a flood of events.
 stop_orca

@@ -19,7 +19,8 @@ import wave
 # The longest a step may take to hear, in seconds (the median over the run), with what Orca adds
 # (the key's echo, such as "return"): a move names a card's state and place; a turn names the
 # picture; a match, a mismatch, a hint, a new deal and the score are each one short sentence
-# with the score; the end is the last pair, "Game over" and the name entry, with the score once.
+# with the score; the end is the last pair, "Game over" and the name entry, with the score once;
+# a pair the computer turns is one sentence with both pictures and places.
 GOALS = {
     "move": 1.5,
     "turn": 2.0,  # the key's echo ("space") and a picture's name, which may be long
@@ -29,6 +30,7 @@ GOALS = {
     "end": 9.0,
     "new game": 3.0,
     "score": 2.5,
+    "computer pair": 3.0,
 }
 ORDER = list(GOALS)
 
