@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A menu item's accessible interface for items with a shortcut or a check mark: everything Qt's
-// own menu item tells (name, states, place, the press and the submenu), the key binding in the
-// three parts a screen reader takes ("<access key>;<path>;<shortcut>"), and for an item that can
-// be checked the role of a check box or radio button, which screen readers say with its state. Qt
-// asks the factory below for an item's interface by its QAction; an item is marked before a screen
-// reader first asks for it, and an interface Qt made before the mark is dropped.
+// The accessible interfaces of a told menu and of its items. An item tells everything Qt's own
+// menu item tells (name, states, place, the press and the submenu), the key binding in the three
+// parts a screen reader takes ("<access key>;<path>;<shortcut>"), and for an item that can be
+// checked the role of a check box or radio button, which screen readers say with its state. The
+// menu lists its items as Qt's menu does, but finds each of them whatever its role: Qt's own menu
+// only finds menu items and separators, so a screen reader asking a check box for its place in the
+// menu would hear "none" and take it for an object already gone. Qt asks the factory below for the
+// interfaces by the QMenu and its QActions; they are marked before a screen reader first asks, and
+// an interface Qt made before the mark is dropped.
 #include "dialogkit/MenuKeys.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
@@ -185,12 +189,74 @@ private:
     QPointer<QAction> action_;
 };
 
+// A told menu: its children are its actions, in their order, as in Qt's own menu, and each is
+// found again by its action whatever its role. Its parent is the item that opens it, in the menu
+// bar or in the menu above.
+class MenuInterface : public QAccessibleWidget {
+public:
+    explicit MenuInterface(QMenu* menu) : QAccessibleWidget(menu, QAccessible::PopupMenu) {}
+
+    int childCount() const override { return static_cast<int>(Menu()->actions().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAction*> actions = Menu()->actions();
+        return index >= 0 && index < actions.size()
+                   ? QAccessible::queryAccessibleInterface(actions.at(index))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        auto* action = child != nullptr ? qobject_cast<QAction*>(child->object()) : nullptr;
+        return action != nullptr ? static_cast<int>(Menu()->actions().indexOf(action)) : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        QAction* action = Menu()->actionAt(Menu()->mapFromGlobal(QPoint(x, y)));
+        return action != nullptr && !action->isSeparator()
+                   ? QAccessible::queryAccessibleInterface(action)
+                   : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        QAction* active = Menu()->activeAction();
+        return active != nullptr ? QAccessible::queryAccessibleInterface(active)
+                                 : QAccessibleWidget::focusChild();
+    }
+
+    QAccessibleInterface* parent() const override {
+        QAction* opener = Menu()->menuAction();
+        for (QObject* shownIn : opener->associatedObjects()) {
+            auto* owner = qobject_cast<QWidget*>(shownIn);
+            if (qobject_cast<QMenu*>(owner) == nullptr &&
+                qobject_cast<QMenuBar*>(owner) == nullptr) {
+                continue;
+            }
+            const qsizetype index = owner->actions().indexOf(opener);
+            QAccessibleInterface* ownerInterface = QAccessible::queryAccessibleInterface(owner);
+            if (index >= 0 && ownerInterface != nullptr) {
+                return ownerInterface->child(static_cast<int>(index));
+            }
+        }
+        return QAccessibleWidget::parent();  // a menu that pops up alone
+    }
+
+    // The window title names the menu, as Qt's own menu is named.
+    QString text(QAccessible::Text t) const override {
+        const QString told = QAccessibleWidget::text(t);
+        return told.isEmpty() && t == QAccessible::Name ? Menu()->windowTitle() : told;
+    }
+
+private:
+    QMenu* Menu() const { return static_cast<QMenu*>(object()); }
+};
+
 QAccessibleInterface* MenuItemFactory(const QString& /*key*/, QObject* object) {
-    auto* action = qobject_cast<QAction*>(object);
-    if (action == nullptr || !action->property(kMarkProperty).toBool()) {
+    if (object == nullptr || !object->property(kMarkProperty).toBool()) {
         return nullptr;
     }
-    return new MenuItemInterface(action);
+    if (auto* menu = qobject_cast<QMenu*>(object)) {
+        return new MenuInterface(menu);
+    }
+    if (auto* action = qobject_cast<QAction*>(object)) {
+        return new MenuItemInterface(action);
+    }
+    return nullptr;
 }
 
 void InstallMenuItemFactory() {
@@ -199,6 +265,18 @@ void InstallMenuItemFactory() {
         return true;
     }();
     (void)installed;
+}
+
+// Marks the object for the factory; an interface Qt made for it before is dropped, so that the
+// factory makes the next.
+void Mark(QObject* object) {
+    if (object->property(kMarkProperty).toBool()) {
+        return;
+    }
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+    object->setProperty(kMarkProperty, true);
 }
 
 }  // namespace
@@ -229,17 +307,12 @@ QString DesktopKeyName(const QKeySequence& shortcut) {
 
 void TellMenuItems(QMenu* menu) {
     InstallMenuItemFactory();
+    // Every item, plain ones and separators too: Qt makes its own items only from within its own
+    // menu, which this menu's interface takes the place of.
     for (QAction* action : menu->actions()) {
-        const bool tellsMore = !action->shortcut().isEmpty() || action->isCheckable();
-        if (!tellsMore || action->property(kMarkProperty).toBool()) {
-            continue;
-        }
-        // An interface Qt made before the mark is dropped, so that the factory makes the next.
-        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(action)) {
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-        }
-        action->setProperty(kMarkProperty, true);
+        Mark(action);
     }
+    Mark(menu);
 }
 
 }  // namespace tavro

@@ -13,8 +13,9 @@ class QString;
 namespace tavro {
 
 // The menu's items that have a shortcut tell it, and those that can be checked are check boxes
-// (radio buttons in an exclusive group) to a screen reader. Call once the menu holds its items;
-// items added later are marked by calling again.
+// (radio buttons in an exclusive group) to a screen reader; the menu finds each of its items
+// again, whatever its role, so that a screen reader learns its place. Call once the menu holds its
+// items; items added later are marked by calling again.
 void TellMenuItems(QMenu* menu);
 
 // A shortcut as the desktop's toolkit writes one ("F2", "<Control>n"): what screen readers read.

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running Tavro Memory over AT-SPI, as a screen reader would: finds the 36 cards and
-the points by name, checks that no face-down card names a picture, then plays a whole game as a
-blind player could, pressing cards through their accessible action and remembering the names
-they show face up, and listens for the score's value changes and the announcement of the end.
+the points by name, checks that no face-down card names a picture and that every menu item tells
+its role and its place in its menu, then plays a whole game as a blind player could, pressing
+cards through their accessible action and remembering the names they show face up, and listens
+for the score's value changes and the announcement of the end.
 Exits non-zero with a message on the first fault.
 Usage: atspi_tree.py <set.desktop of the card set in use>"""
 import re
@@ -82,6 +83,39 @@ def read_tree(app):
     return cards, points
 
 
+# The menus' items as a screen reader is told them: name and role, in their order; the separators
+# have no name. Each must know its place in its menu, or Orca takes it for an object gone.
+MENUS = {
+    "Game": [("New", "menu item"), ("Leads", "menu item"), ("", "separator"),
+             ("Show!", "menu item"), ("", "separator"), ("Exit", "menu item")],
+    "Play": [("One player", "radio button"), ("Two players…", "radio button"),
+             ("Against the computer…", "radio button"), ("", "separator"),
+             ("Sounds", "check box"), ("Say the score", "menu item"), ("", "separator"),
+             ("Record games", "check box"), ("Statistics…", "menu item")],
+}
+
+
+def check_menus(app):
+    openers = {node.name: node for node in walk(app)
+               if node.getRole() == pyatspi.ROLE_MENU_ITEM and node.name in MENUS}
+    for title, expected in MENUS.items():
+        if title not in openers or openers[title].childCount != 1:
+            fail("no menu %r opens from the menu bar" % title)
+        menu = openers[title].getChildAtIndex(0)
+        told = []
+        for index in range(menu.childCount):
+            item = menu.getChildAtIndex(index)
+            told.append((item.name or "", item.getRoleName()))
+            if item.getIndexInParent() != index:
+                fail("%s: %r tells its place as %d, not %d"
+                     % (title, item.name, item.getIndexInParent(), index))
+        if told != expected:
+            fail("the %s menu tells %s, expected %s" % (title, told, expected))
+    one_player = openers["Play"].getChildAtIndex(0).getChildAtIndex(0)
+    if not one_player.getState().contains(pyatspi.STATE_CHECKED):
+        fail("One player is not told as checked")
+
+
 def read_picture_names(set_file):
     """The English picture names (Picture1..Picture18, the plain keys) of a set.desktop."""
     names = {}
@@ -114,6 +148,8 @@ def main():
         told = " ".join([card.name or "", card.description or ""])
         if any(name and name in told for name in picture_names):
             fail("face-down card %d tells its picture: %r" % (tile, told))
+
+    check_menus(app)
 
     value = points[0].queryValue()
     if value.currentValue != 0:

@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game played by ear: the real Orca screen reader (default settings) reads the real program
 # under Xvfb, on private session and accessibility buses, and every text it speaks goes to a file.
-# The test plays by keys alone and learns the cards only from what it hears: the menus and their
-# keys, the moves, a match and a mismatch, the hint, the score key, the Leads table, a new deal, a
-# whole game to its end with the name entry, then Options after the finished game, a short
-# game in German, and a turn against the computer with a key pressed while it plays and F7. After each key it checks what was spoken; at the end, that no step takes longer
-# to hear than its goal (tests/e2e/spoken_lengths.py, with espeak-ng) and that Orca dropped no
-# event for a flood of them.
+# The test plays by keys alone and learns the cards only from what it hears: the menus, their
+# keys and check marks, the moves, a match and a mismatch, the hint, the score key, the Leads
+# table, a new deal, a whole game to its end with the name entry, then Options after the finished
+# game, a short game in German, and a turn against the computer with a key pressed while it plays
+# and F7. After each key it checks what was spoken; at the end, that no step takes longer to hear
+# than its goal (tests/e2e/spoken_lengths.py, with espeak-ng) and that Orca dropped no event for a
+# flood of them.
 # Usage: orca_e2e.sh <path of TavroMemory>
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
@@ -60,6 +61,22 @@ press alt+g
 expect_heard "New F2"
 press Down
 expect_heard "Leads F3"
+settle
+press Escape Escape
+focus_main_window
+settle
+# The Play menu's modes are radio buttons and its settings check boxes, each said with its state.
+press alt+p
+expect_heard "One player\. selected radio button"
+settle
+press Down
+expect_heard "Two players.{1,3} not selected radio button"
+settle
+press Down Down
+expect_heard "Sounds check box not checked"
+settle
+press Down Down Down
+expect_heard "Statistics.{1,3} F5"
 settle
 press Escape Escape
 focus_main_window
