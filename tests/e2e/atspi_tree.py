@@ -90,7 +90,8 @@ MENUS = {
              ("Show!", "menu item"), ("", "separator"), ("Exit", "menu item")],
     "Play": [("One player", "radio button"), ("Two players…", "radio button"),
              ("Against the computer…", "radio button"), ("", "separator"),
-             ("Sounds", "check box"), ("Say the score", "menu item"), ("", "separator"),
+             ("Sounds", "check box"), ("Say the score", "menu item"),
+             ("Repeat the computer's turn", "menu item"), ("", "separator"),
              ("Record games", "check box"), ("Statistics…", "menu item")],
 }
 
