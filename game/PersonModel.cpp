@@ -42,6 +42,9 @@ void PersonModel::Matched(int first, int second) {
 
 bool PersonModel::Recalls(const Seen& seen) {
     const int age = cardsSeen_ - 1 - seen.seenAt;
+    if (traits_.window > 0 && age >= traits_.window) {
+        return false;
+    }
     if (traits_.halfLife <= 0 || age < kAlwaysRecalled) {
         return true;
     }

@@ -5,8 +5,9 @@
 // turn just played always, then half as often every `halfLife` cards (a person recalls the last
 // few cards well and the ones of ten turns ago seldom). It turns a pair it recalls; else, for its
 // second card, the partner of the first if it recalls one; else a card it has not seen, or now
-// and then (`chance`) any card at all. A half-life of 0 recalls every card ever seen. Its random
-// choices come from a seed of its own, so that a measurement can be repeated exactly.
+// and then (`chance`) any card at all. A half-life of 0 recalls every card ever seen; a `window`
+// of N forgets, besides, every card but the last N seen (a player who keeps a fixed few in mind).
+// Its random choices come from a seed of its own, so that a measurement can be repeated exactly.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,7 @@ public:
     struct Traits {
         double halfLife = 8.0;  // cards seen since, after which a card is recalled half as often
         double chance = 0.1;    // how often an unrecalled pick is any card instead of an unseen one
+        int window = 0;  // when above 0: cards seen this many cards ago and earlier are forgotten
     };
     PersonModel(Traits traits, std::uint32_t seed);
 

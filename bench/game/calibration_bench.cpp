@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How strong the computer is, measured against a model of a person (game/PersonModel.h): whole
 // games on the Qt-free core, the person first, the computer at each strength, and the share of
-// games the person wins (a draw counts half) with its 95 % confidence interval (Wilson). Two
-// persons are measured: one who recalls as people roughly do (recall halving every 8 cards seen)
-// and one who recalls every card. The goals: about three in four games won at the easiest level,
+// games the person wins (a draw counts half) with its 95 % confidence interval (Wilson). Three
+// persons are measured: one who recalls as people roughly do (recall halving every 8 cards seen),
+// and two scripted players, one who recalls every card and one who keeps only the last 8 cards
+// seen in mind. The goals: about three in four games won at the easiest level,
 // between 40 % and 60 % at the middle one, at most one in five at the hardest.
 // Usage: calibration_bench [games per strength, at least 1000 by default]
 #include <cmath>
@@ -45,7 +46,9 @@ int main(int argc, char** argv) {
     const struct {
         const char* name;
         PersonModel::Traits traits;
-    } persons[] = {{"recalls as people do", {8.0, 0.1}}, {"recalls every card", {0.0, 0.0}}};
+    } persons[] = {{"recalls as people do", {8.0, 0.1}},
+                   {"recalls every card", {0.0, 0.0}},
+                   {"recalls the last 8", {0.0, 0.0, 8}}};
     for (const auto& strength : strengths) {
         for (const auto& person : persons) {
             PrintRow(strength.name, person.name,
