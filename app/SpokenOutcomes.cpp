@@ -95,7 +95,8 @@ QString SpokenOutcomes::PlayersText(const Outcome& outcome) {
         case Outcome::Kind::GameEnded:
             return QString();  // the message that opens at once says it, and is read once
         case Outcome::Kind::NewGameDealt:
-            return tr("New game. %1").arg(TurnText(outcome.player));
+            return game_.IsComputer(outcome.player) ? tr("New game. The computer starts.")
+                                                    : tr("New game. %1 starts.").arg(name);
         case Outcome::Kind::TurnPassed:
             return TurnText(outcome.player);
         default:
