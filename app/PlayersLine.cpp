@@ -58,10 +58,16 @@ PlayersLine::PlayersLine(QWidget* board) : QWidget(board) {
     hide();
 }
 
-void PlayersLine::ShowPlayers(const std::array<Player, kMaxPlayers>& players, int current) {
+void PlayersLine::ShowPlayers(const std::array<Player, kMaxPlayers>& players, int current,
+                              bool starts) {
     for (int player = 0; player < kMaxPlayers; ++player) {
-        LayOut(player, players[Index(player)], player == current,
-               player == current ? tr("to play") : QString());
+        const Player& shown = players[Index(player)];
+        QString heard = WithRole(shown, player == current ? tr("to play") : QString());
+        if (player == current && starts) {
+            heard = shown.computer ? tr("The computer starts")
+                                   : tr("%1 starts").arg(ShownText(shown.name));
+        }
+        LayOut(player, shown, player == current, heard);
     }
 }
 
@@ -70,14 +76,20 @@ void PlayersLine::ShowResult(const std::array<Player, kMaxPlayers>& players, int
         const QString role = winner == kNoPlayer ? tr("a draw")
                              : player == winner  ? tr("wins")
                                                  : QString();
-        LayOut(player, players[Index(player)], player == winner, role);
+        LayOut(player, players[Index(player)], player == winner,
+               WithRole(players[Index(player)], role));
     }
+}
+
+// Read as, for example, "Anna, to play: 520" or, at the end, "Anna, wins: 520".
+QString PlayersLine::WithRole(const Player& shown, const QString& role) {
+    return role.isEmpty() ? ShownText(shown.name) : tr("%1, %2").arg(ShownText(shown.name), role);
 }
 
 // The marker's room is kept whether it shows or not, so that the names stay in place as the turn
 // passes. The name gets what is left of the half beside the points (as wide as they are in bold,
 // so that they never grow into the name when the turn comes).
-void PlayersLine::LayOut(int player, const Player& shown, bool current, const QString& role) {
+void PlayersLine::LayOut(int player, const Player& shown, bool current, const QString& heard) {
     const Parts& parts = parts_[Index(player)];
     const int left = player == 0 ? 0 : kHalfWidth + kPlayersGap;
     const QFontMetrics bold(PartFont(true));
@@ -92,10 +104,7 @@ void PlayersLine::LayOut(int player, const Player& shown, bool current, const QS
         QFontMetrics(PartFont(current)).elidedText(ShownText(shown.name), Qt::ElideRight, nameRoom);
     const int nameEnd = Place(parts.name, name, current, left + markerRoom);
     Place(parts.points, points, current, nameEnd + kPointsGap);
-
-    // Read as, for example, "Anna, to play: 520" or, at the end, "Anna, wins: 520".
-    parts.points->setAccessibleName(role.isEmpty() ? ShownText(shown.name)
-                                                   : tr("%1, %2").arg(ShownText(shown.name), role));
+    parts.points->setAccessibleName(heard);
 }
 
 }  // namespace tavro

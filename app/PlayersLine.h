@@ -4,7 +4,8 @@
 // the second in the right half. The player whose turn it is is marked by more than colour: a
 // "►" before the name, and bold letters where the other's are regular. A name too long for its
 // half ends in "…", so that the two never run into each other; screen readers get each player's
-// points as a value named by the player.
+// points as a value named by the player, and after a deal, until the first card is turned, who
+// starts.
 #pragma once
 
 #include <QString>
@@ -27,9 +28,12 @@ public:
     struct Player {
         QString name;
         std::int32_t points = 0;
+        bool computer = false;  // named "the computer" where the line speaks of it
     };
-    // Shows both players; current (0 or 1) has the turn.
-    void ShowPlayers(const std::array<Player, kMaxPlayers>& players, int current);
+    // Shows both players; current (0 or 1) has the turn. `starts`: no card of the deal is turned
+    // yet, and screen readers hear that current starts rather than that he is to play.
+    void ShowPlayers(const std::array<Player, kMaxPlayers>& players, int current,
+                     bool starts = false);
     // Shows both players at the end of their game: the winner marked as the one to play was, or
     // neither on a draw (kNoPlayer); screen readers hear who won rather than who is to play.
     void ShowResult(const std::array<Player, kMaxPlayers>& players, int winner);
@@ -47,9 +51,11 @@ private:
         QLabel* points = nullptr;
     };
     static std::size_t Index(int player) { return player == 1 ? 1 : 0; }
-    // `marked`: the player to play, or the winner; `role`: what screen readers hear after the
-    // name ("to play", "wins", "a draw"), empty for none.
-    void LayOut(int player, const Player& shown, bool marked, const QString& role);
+    // `marked`: the player to play, or the winner; `heard`: what screen readers hear as the
+    // points' name ("Anna, to play", "Anna, wins", "Anna starts").
+    void LayOut(int player, const Player& shown, bool marked, const QString& heard);
+    // The name with what screen readers hear after it ("to play", "wins", "a draw"), if any.
+    static QString WithRole(const Player& shown, const QString& role);
 
     std::array<Parts, kMaxPlayers> parts_{};
 };

@@ -25,6 +25,10 @@ void ScoreLine::ShowPoints(std::int32_t points) {
 
 void ScoreLine::Hear(const Outcome& outcome) {
     const bool two = game_.Together();
+    // A hint turns no card: the one who begins still starts.
+    if (outcome.kind != Outcome::Kind::HintShown && outcome.kind != Outcome::Kind::HintEnded) {
+        starting_ = outcome.kind == Outcome::Kind::NewGameDealt;
+    }
     if (outcome.kind == Outcome::Kind::NewGameDealt) {
         value_->setAccessibleDescription(QString());
         if (players_->isHidden() == two) {
@@ -39,11 +43,12 @@ void ScoreLine::Hear(const Outcome& outcome) {
     if (two) {
         const Standing& now = outcome.standing;
         const std::array<PlayersLine::Player, kMaxPlayers> players{
-            PlayersLine::Player{game_.Name(0), now.scores[0]}, {game_.Name(1), now.scores[1]}};
+            PlayersLine::Player{game_.Name(0), now.scores[0], game_.IsComputer(0)},
+            {game_.Name(1), now.scores[1], game_.IsComputer(1)}};
         if (now.over) {
             players_->ShowResult(players, game_.Leader());  // who won, not who is to play
         } else {
-            players_->ShowPlayers(players, now.currentPlayer);
+            players_->ShowPlayers(players, now.currentPlayer, starting_);
         }
     }
 }

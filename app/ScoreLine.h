@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's bottom line, the one place where points reach the screen: in a game of one the
 // caption "Points" and the value (Label1, Label2), which the core's SetPoints refreshes at once;
-// in a game of two, in their place, both players with their points and the turn marked, or at the
-// end the winner. Screen
+// in a game of two, in their place, both players with their points and the turn marked (until the
+// first card, who starts), or at the end the winner. Screen
 // readers get the points with their caption, and the end of a game of one in the value's
 // description.
 #pragma once
@@ -34,6 +34,7 @@ private:
     QLabel* value_;
     PlayersLine* players_;
     const DealtGame& game_;
+    bool starting_ = false;  // dealt, and no card turned yet
 };
 
 }  // namespace tavro

@@ -102,7 +102,8 @@ QString SpokenOutcomes::PlayersText(const Outcome& outcome) {
             return QString();  // the message that opens at once says it, and is read once
         case Outcome::Kind::NewGameDealt:
             computerTurn_.Forget();
-            return tr("New game. %1").arg(TurnText(outcome.player));
+            return game_.IsComputer(outcome.player) ? tr("New game. The computer starts.")
+                                                    : tr("New game. %1 starts.").arg(name);
         case Outcome::Kind::TurnPassed:
             if (game_.IsComputer(outcome.player)) {
                 computerTurn_.TurnBegins();

@@ -228,7 +228,8 @@ void TForm1::About1Click() {
 
 // The settings as loaded: the engine deals by them from the first deal on.
 void TForm1::ApplyPlaySettings() {
-    engine_.SetPlayers(state_.Config.Play.Mode, state_.Config.Play.Strength);
+    engine_.SetPlayers(state_.Config.Play.Mode, state_.Config.Play.Strength,
+                       state_.Config.Play.Starts);
     playMenu_->ShowSettings();
 }
 
@@ -242,7 +243,7 @@ void TForm1::RestorePlaySwitches() {
 void TForm1::SwitchPlayMode(PlayMode mode) {
     recording_.Leave(GameEnd::LeftByModeChange);
     state_.Config.Play.Mode = mode;
-    engine_.SetPlayers(mode, state_.Config.Play.Strength);
+    engine_.SetPlayers(mode, state_.Config.Play.Strength, state_.Config.Play.Starts);
     DealNewGame();
 }
 

@@ -13,9 +13,22 @@
 
 namespace tavro {
 
-void GameEngine::SetPlayers(PlayMode mode, ComputerStrength strength) {
+void GameEngine::SetPlayers(PlayMode mode, ComputerStrength strength, StartRule starts) {
     nextMode_ = mode;
     nextStrength_ = strength;
+    nextStarts_ = starts;
+}
+
+// A run of deals against the computer begins with the player; taking turns, each deal after the
+// first of the run begins with the one who did not begin the last. Another mode, strength or
+// rule starts a new run.
+int GameEngine::StarterOfNextDeal() const {
+    if (nextMode_ != PlayMode::AgainstComputer || nextStarts_ != StartRule::Alternate) {
+        return 0;
+    }
+    const bool sameRun = lastDeal_.mode == nextMode_ && lastDeal_.strength == nextStrength_ &&
+                         lastDeal_.starts == nextStarts_;
+    return sameRun ? 1 - lastDeal_.starter : 0;
 }
 
 bool GameEngine::IsComputer(int player) const {

@@ -42,9 +42,9 @@ public:
                std::function<std::int32_t()> tenthLeadPoints, RandomSource random = RandomSource(),
                std::uint32_t computerSeed = ComputerPlayer::FreshSeed());
 
-    // Who plays the deals from the next NewGame on, and the computer's strength against it. Until
-    // it is called: one player, the game as it always was.
-    void SetPlayers(PlayMode mode, ComputerStrength strength);
+    // Who plays the deals from the next NewGame on, the computer's strength against it and who
+    // begins against it. Until it is called: one player, the game as it always was.
+    void SetPlayers(PlayMode mode, ComputerStrength strength, StartRule starts = StartRule::Player);
     void NewGame();
     // Picture k calls this with k. Throws when a face cannot be shown, after leaving the card
     // face down and undoing the turn's score.
@@ -96,6 +96,8 @@ private:
     void ComputerTurnsCard(const WaitRequest& wait, InputGate::Hold busy);
     void AbandonComputerTurn();
     void PassTurn();
+    // Who begins the deal being dealt, by the start rule and the deal before it.
+    int StarterOfNextDeal() const;
     void TurnFirstCard(int tile, InputGate::Hold busy);
     void KeepMatchedPair(int tile, InputGate::Hold busy);
     void ShowMismatchedPair(int tile, InputGate::Hold busy);
@@ -113,6 +115,17 @@ private:
     ComputerPlayer computer_;
     PlayMode nextMode_ = PlayMode::OnePlayer;
     ComputerStrength nextStrength_ = ComputerStrength::Fair;
+    StartRule nextStarts_ = StartRule::Player;
+    // The last deal that was dealt: its players, rule and who began it. Deals against the
+    // computer in a row with the same strength and rule form a run, over which the beginner
+    // alternates when the rule says so.
+    struct LastDeal {
+        PlayMode mode = PlayMode::OnePlayer;
+        ComputerStrength strength = ComputerStrength::Fair;
+        StartRule starts = StartRule::Player;
+        int starter = 0;
+    };
+    LastDeal lastDeal_;
     // Counts the deals, so that a wait still pending when a new game starts leaves it alone.
     std::uint32_t dealNumber_ = 0;
     // By TileIndex: the face each tile shows, kCardBack while it is face down.

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // NewGame: clears the board, turns every card face down, deals and resets score and hints, and
-// seats the players chosen for it (SetPlayers), the first to begin.
+// seats the players chosen for it (SetPlayers) with the one who begins. When that is the
+// computer, it asks for its first card at once, and the gate stays closed until its turn ends.
+#include <utility>
+
 #include "game/Deal.h"
 #include "game/GameEngine.h"
 #include "game/TileSlot.h"
@@ -26,7 +29,6 @@ void GameEngine::NewGame() {
     }
 
     noGame_.Release();
-    dealing.Release();
     game_.HintsLeft = kHintsPerGame;
     view_.setHintCommandEnabled(true);
 
@@ -37,13 +39,16 @@ void GameEngine::NewGame() {
     FoldFaces(faces);
     game_.BoardFaces = faces;
     game_.Mode = nextMode_;
-    game_.CurrentPlayer = 0;
+    const int starter = StarterOfNextDeal();
+    game_.CurrentPlayer = static_cast<std::uint8_t>(starter);
+    lastDeal_ = {nextMode_, nextStrength_, nextStarts_, starter};
     game_.PlayerPoints.fill(0);
     computer_.NewDeal(nextStrength_);
 
     view_.setHintCommandEnabled(game_.HintsLeft != 0);
     SetPoints(0);
-    Report({Outcome::Kind::NewGameDealt});
+    GoOn(std::move(dealing));  // the gate opens, or the computer begins
+    Report({Outcome::Kind::NewGameDealt, 0, 0, 0, false, starter});
 }
 
 }  // namespace tavro

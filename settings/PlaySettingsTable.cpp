@@ -78,6 +78,9 @@ const std::vector<PlaySettingRow>& PlaySettingRows() {
             std::map<std::string, ComputerStrength>{{"forgetful", ComputerStrength::Forgetful},
                                                     {"fair", ComputerStrength::Fair},
                                                     {"perfect", ComputerStrength::PerfectMemory}}),
+        WordRow("starts", &PlaySettings::Starts,
+                std::map<std::string, StartRule>{{"player", StartRule::Player},
+                                                 {"alternate", StartRule::Alternate}}),
         WordRow("sounds", &PlaySettings::Sounds, kSwitchWords),
         WordRow("records", &PlaySettings::RecordGames, kSwitchWords),
     };

@@ -34,6 +34,7 @@ struct PlaySettings {
     ComputerStrength Strength = ComputerStrength::Fair;
     bool Sounds = false;
     bool RecordGames = false;  // each game written into the record of games, for the statistics
+    StartRule Starts = StartRule::Player;  // who begins against the computer
 };
 
 struct Settings {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's name and the computer's strength: a name box, three choices in a frame, OK and
-// Cancel. The arrow keys move between the choices, as in any group of them.
+// The player's name and the computer's strength: a name box, three choices in a frame, a check
+// box for who begins, OK and Cancel, reached by Tab in that order. The arrow keys move between
+// the choices, as in any group of them.
 #include "players/ComputerDialog.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -21,7 +23,7 @@ std::size_t IndexOf(ComputerStrength strength) {
 }  // namespace
 
 ComputerDialog::ComputerDialog(PlaySettings& play, InputGate& gate, QWidget* mainWindow)
-    : PlayersDialog(play, gate, mainWindow, QSize(300, 192)) {
+    : PlayersDialog(play, gate, mainWindow, QSize(300, 216)) {
     setObjectName(QStringLiteral("ComputerDialog"));
     setWindowTitle(tr("Against the computer"));
 }
@@ -36,6 +38,11 @@ QRadioButton* ComputerDialog::StrengthButton(ComputerStrength strength) {
     return strengths_[IndexOf(strength)];
 }
 
+QCheckBox* ComputerDialog::TakeTurnsBox() {
+    EnsureBuilt();
+    return takeTurns_;
+}
+
 void ComputerDialog::BuildControls() {
     ApplyDialogLook(*this);
     box_ = AddNameBox(tr("&Your name:"), 8, QStringLiteral("PlayerName"));
@@ -44,8 +51,10 @@ void ComputerDialog::BuildControls() {
     group->setObjectName(QStringLiteral("StrengthGroup"));
     group->setGeometry(8, 66, 284, 84);
     ApplyClassicFrame(*group);
-    const std::array<QString, kStrengths> captions = {tr("&Forgetful"), tr("F&air"),
-                                                      tr("&Perfect memory")};
+    // Named for the game the player gets; the settings keep the words they always had.
+    const std::array<QString, kStrengths> captions = {tr("&Easy: it forgets quickly"),
+                                                      tr("E&ven: a close game"),
+                                                      tr("&Hard: it forgets nothing")};
     const std::array<const char*, kStrengths> names = {"Forgetful", "Fair", "PerfectMemory"};
     for (std::size_t i = 0; i < kStrengths; ++i) {
         auto* button = new QRadioButton(captions[i], group);
@@ -55,13 +64,18 @@ void ComputerDialog::BuildControls() {
         strengths_[i] = button;
         connect(button, &QRadioButton::toggled, this, [this] { LetTabReachTheChoice(); });
     }
-    AddButtons(159);
+    takeTurns_ = new QCheckBox(tr("&Take turns to start"), this);
+    takeTurns_->setObjectName(QStringLiteral("TakeTurns"));
+    takeTurns_->setGeometry(20, 157, 272, 18);
+    MarkFocus(takeTurns_);
+    AddButtons(183);
     setFocusProxy(box_);
 }
 
 void ComputerDialog::FormShow() {
     ShowName(box_, 0);
     strengths_[IndexOf(play_.Strength)]->setChecked(true);
+    takeTurns_->setChecked(play_.Starts == StartRule::Alternate);
     box_->setFocus();
 }
 
@@ -80,6 +94,7 @@ void ComputerDialog::Store() {
             play_.Strength = static_cast<ComputerStrength>(i);
         }
     }
+    play_.Starts = takeTurns_->isChecked() ? StartRule::Alternate : StartRule::Player;
 }
 
 }  // namespace tavro

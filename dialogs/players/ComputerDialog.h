@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Against the computer": asks the player's name (the first player's, shown as it was last) and
-// how strong the computer is: forgetful, fair, or with a perfect memory. OK stores both in the
+// "Against the computer": asks the player's name (the first player's, shown as it was last), how
+// strong the computer is (easy: it forgets quickly; even: a close game; hard: it forgets nothing)
+// and whether the player and the computer take turns to begin a deal. OK stores all three in the
 // settings.
 #pragma once
 
@@ -8,6 +9,7 @@
 
 #include "players/PlayersDialog.h"
 
+class QCheckBox;
 class QRadioButton;
 
 namespace tavro {
@@ -20,6 +22,8 @@ public:
     QLineEdit* NameBox();
     // The choice of a strength.
     QRadioButton* StrengthButton(ComputerStrength strength);
+    // Checked: the player and the computer take turns to begin.
+    QCheckBox* TakeTurnsBox();
 
 protected:
     void BuildControls() override;
@@ -31,6 +35,7 @@ private:
     static constexpr std::size_t kStrengths = 3;
     QLineEdit* box_ = nullptr;
     std::array<QRadioButton*, kStrengths> strengths_{};
+    QCheckBox* takeTurns_ = nullptr;
 };
 
 }  // namespace tavro

@@ -67,13 +67,13 @@ QString StatisticsTables::ModeName(PlayMode mode, const std::optional<ComputerSt
     }
     switch (*strength) {
         case ComputerStrength::Forgetful:
-            return tr("Against the computer (forgetful)");
+            return tr("Against the computer (easy)");
         case ComputerStrength::PerfectMemory:
-            return tr("Against the computer (perfect memory)");
+            return tr("Against the computer (hard)");
         case ComputerStrength::Fair:
             break;
     }
-    return tr("Against the computer (fair)");
+    return tr("Against the computer (even)");
 }
 
 QString StatisticsTables::EndName(GameEnd end) {

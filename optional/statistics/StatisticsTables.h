@@ -46,7 +46,7 @@ public:
     static QStringList RecentCaptions();
 
     static QString ModeName(PlayMode mode);
-    // A summary row's mode: "Against the computer (fair)" for the games at a strength.
+    // A summary row's mode: "Against the computer (even)" for the games at a strength.
     static QString ModeName(PlayMode mode, const std::optional<ComputerStrength>& strength);
     static QString EndName(GameEnd end);
     // Who played and how they scored: "Ann" for one player (the name typed for the Leads, else

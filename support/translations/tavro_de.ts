@@ -531,10 +531,6 @@
         <translation>Der Tipp kostete %1 Punkte. %2 hat %3 Punkte</translation>
     </message>
     <message>
-        <source>New game. %1</source>
-        <translation>Neues Spiel. %1</translation>
-    </message>
-    <message>
         <source>The computer&apos;s turn</source>
         <translation>Der Computer ist am Zug</translation>
     </message>
@@ -561,6 +557,14 @@
     <message>
         <source>%1: %2 points, %3: %4 points.</source>
         <translation>%1: %2 Punkte, %3: %4 Punkte.</translation>
+    </message>
+    <message>
+        <source>New game. The computer starts.</source>
+        <translation>Neues Spiel. Der Computer beginnt.</translation>
+    </message>
+    <message>
+        <source>New game. %1 starts.</source>
+        <translation>Neues Spiel. %1 beginnt.</translation>
     </message>
 </context>
 <context>
@@ -604,16 +608,20 @@
         <translation>Der Computer</translation>
     </message>
     <message>
-        <source>&amp;Forgetful</source>
-        <translation>&amp;Vergesslich</translation>
+        <source>&amp;Easy: it forgets quickly</source>
+        <translation>&amp;Leicht: vergisst schnell</translation>
     </message>
     <message>
-        <source>F&amp;air</source>
-        <translation>&amp;Mittel</translation>
+        <source>E&amp;ven: a close game</source>
+        <translation>&amp;Ausgeglichen: ein knappes Spiel</translation>
     </message>
     <message>
-        <source>&amp;Perfect memory</source>
-        <translation>Perfektes &amp;Gedächtnis</translation>
+        <source>&amp;Hard: it forgets nothing</source>
+        <translation>&amp;Schwer: vergisst nichts</translation>
+    </message>
+    <message>
+        <source>&amp;Take turns to start</source>
+        <translation>Abwechselnd &amp;beginnen</translation>
     </message>
 </context>
 <context>
@@ -716,6 +724,14 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The computer starts</source>
+        <translation>Der Computer beginnt</translation>
+    </message>
+    <message>
+        <source>%1 starts</source>
+        <translation>%1 beginnt</translation>
     </message>
 </context>
 <context>
@@ -881,16 +897,16 @@
         <translation>Beste Serie</translation>
     </message>
     <message>
-        <source>Against the computer (forgetful)</source>
-        <translation>Gegen den Computer (vergesslich)</translation>
+        <source>Against the computer (easy)</source>
+        <translation>Gegen den Computer (leicht)</translation>
     </message>
     <message>
-        <source>Against the computer (perfect memory)</source>
-        <translation>Gegen den Computer (perfektes Gedächtnis)</translation>
+        <source>Against the computer (hard)</source>
+        <translation>Gegen den Computer (schwer)</translation>
     </message>
     <message>
-        <source>Against the computer (fair)</source>
-        <translation>Gegen den Computer (mittel)</translation>
+        <source>Against the computer (even)</source>
+        <translation>Gegen den Computer (ausgeglichen)</translation>
     </message>
 </context>
 <context>

@@ -531,10 +531,6 @@
         <translation>L’indice a coûté %1 points. %2 a %3 points</translation>
     </message>
     <message>
-        <source>New game. %1</source>
-        <translation>Nouvelle partie. %1</translation>
-    </message>
-    <message>
         <source>The computer&apos;s turn</source>
         <translation>À l’ordinateur de jouer</translation>
     </message>
@@ -561,6 +557,14 @@
     <message>
         <source>%1: %2 points, %3: %4 points.</source>
         <translation>%1 : %2 points, %3 : %4 points.</translation>
+    </message>
+    <message>
+        <source>New game. The computer starts.</source>
+        <translation>Nouvelle partie. L’ordinateur commence.</translation>
+    </message>
+    <message>
+        <source>New game. %1 starts.</source>
+        <translation>Nouvelle partie. %1 commence.</translation>
     </message>
 </context>
 <context>
@@ -604,16 +608,20 @@
         <translation>L’ordinateur</translation>
     </message>
     <message>
-        <source>&amp;Forgetful</source>
-        <translation>&amp;Distrait</translation>
+        <source>&amp;Easy: it forgets quickly</source>
+        <translation>&amp;Facile : il oublie vite</translation>
     </message>
     <message>
-        <source>F&amp;air</source>
-        <translation>&amp;Moyen</translation>
+        <source>E&amp;ven: a close game</source>
+        <translation>É&amp;quilibré : une partie serrée</translation>
     </message>
     <message>
-        <source>&amp;Perfect memory</source>
-        <translation>Mémoire &amp;parfaite</translation>
+        <source>&amp;Hard: it forgets nothing</source>
+        <translation>&amp;Difficile : il n’oublie rien</translation>
+    </message>
+    <message>
+        <source>&amp;Take turns to start</source>
+        <translation>Commencer chacun son &amp;tour</translation>
     </message>
 </context>
 <context>
@@ -716,6 +724,14 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>The computer starts</source>
+        <translation>L’ordinateur commence</translation>
+    </message>
+    <message>
+        <source>%1 starts</source>
+        <translation>%1 commence</translation>
     </message>
 </context>
 <context>
@@ -881,16 +897,16 @@
         <translation>Meilleure série</translation>
     </message>
     <message>
-        <source>Against the computer (forgetful)</source>
-        <translation>Contre l’ordinateur (distrait)</translation>
+        <source>Against the computer (easy)</source>
+        <translation>Contre l’ordinateur (facile)</translation>
     </message>
     <message>
-        <source>Against the computer (perfect memory)</source>
-        <translation>Contre l’ordinateur (mémoire parfaite)</translation>
+        <source>Against the computer (hard)</source>
+        <translation>Contre l’ordinateur (difficile)</translation>
     </message>
     <message>
-        <source>Against the computer (fair)</source>
-        <translation>Contre l’ordinateur (moyen)</translation>
+        <source>Against the computer (even)</source>
+        <translation>Contre l’ordinateur (équilibré)</translation>
     </message>
 </context>
 <context>

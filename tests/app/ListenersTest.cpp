@@ -112,6 +112,7 @@ private slots:
         hear(Told(Kind::NewGameDealt, PlayMode::TwoPlayers, {0, 0}));
         QVERIFY(!players->isHidden() && value.isHidden() && caption.isHidden());
         QCOMPARE(value.accessibleDescription(), QString());
+        QCOMPARE(players->Points(0)->accessibleName(), QStringLiteral("Anna %1 starts"));
         hear(Told(Kind::TurnPassed, PlayMode::TwoPlayers, {90, -20}, 1));
         QCOMPARE(players->Name(0)->text(), QStringLiteral("Anna %1"));
         QCOMPARE(players->Points(0)->text(), QStringLiteral("90"));
@@ -126,6 +127,23 @@ private slots:
         hear(Told(Kind::GameEnded, PlayMode::TwoPlayers, {150, 150}, 0, 0, 0, true));
         QCOMPARE(players->Points(0)->accessibleName(), QStringLiteral("Anna %1, a draw"));
         QVERIFY(players->Marker(0)->text().isEmpty() && players->Marker(1)->text().isEmpty());
+
+        // Who begins starts until the first card is turned, a hint meanwhile changing nothing.
+        const auto computer = PlayMode::AgainstComputer;
+        const struct {
+            Outcome outcome;
+            QString first;
+            QString second;
+        } turns[] = {
+            {Told(Kind::NewGameDealt, computer, {0, 0}, 1), "Anna %1", "The computer starts"},
+            {Told(Kind::HintShown, computer, {0, 0}, 1, 2, 5), "Anna %1", "The computer starts"},
+            {Told(Kind::FaceShown, computer, {0, 0}, 1, 5), "Anna %1", "Computer, to play"},
+            {Told(Kind::NewGameDealt, computer, {0, 0}, 0), "Anna %1 starts", "Computer"}};
+        for (const auto& turn : turns) {
+            hear(turn.outcome);
+            QCOMPARE(players->Points(0)->accessibleName(), turn.first);
+            QCOMPARE(players->Points(1)->accessibleName(), turn.second);
+        }
 
         hear(Told(Kind::NewGameDealt, PlayMode::OnePlayer, {0, 0}));
         QVERIFY(players->isHidden() && !value.isHidden());
@@ -167,9 +185,16 @@ private slots:
                                     Told(Kind::GameEnded, computer, {-10, 90}, 1, 0, 0, true)}
             // A sentence per pair of the computer's, once its second card is up; the end's
             // message says who won.
-            << QStringList{"New game. Anna %1's turn", "No match. Anna %1 has -10 points",
+            << QStringList{"New game. Anna %1 starts.", "No match. Anna %1 has -10 points",
                            "The computer's turn", "Computer cat A1, fox B2.",
                            "Computer pairs cat F6, E6."};
+        QTest::newRow("the computer begins")
+            << int(computer)
+            << std::vector<Outcome>{Told(Kind::NewGameDealt, computer, {0, 0}, 1),
+                                    Told(Kind::FaceShown, computer, {0, 0}, 1, 1),
+                                    Told(Kind::FaceShown, computer, {0, 0}, 1, 7),
+                                    Told(Kind::PairMatched, computer, {0, 100}, 1, 1, 7)}
+            << QStringList{"New game. The computer starts.", "Computer pairs cat A1, A2."};
     }
     void speechTellsEachOutcome() {
         QFETCH(int, mode);

@@ -2,8 +2,9 @@
 // The "&Play" menu in the main window: its modes, the two dialogs (Cancel keeps the game, OK
 // stores the names and deals a game of two), the players' bottom line (names, points, the marked
 // turn, long names shortened), the end's message with no name entry, and the computer's turn,
-// which keeps the board closed but not F2.
+// which keeps the board closed but not F2, and taking turns to start against it.
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -220,6 +221,48 @@ private slots:
         QTest::qWait(2 * kComputerMinimumMilliseconds);  // its card of the earlier deal
         QCOMPARE(state.Game.FirstPick, 0);
         QCOMPARE(state.Game.CurrentPlayer, 0);
+    }
+
+    // Taking turns to start is stored on OK only, and shown again as stored. The run begins with
+    // the player; the next deal with the computer, which turns its first card behind a closed
+    // board while the line says that it starts.
+    void takingTurnsToStartIsStoredOnOk() {
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
+        SharedState& state = form.state();
+        for (const bool ok : {false, true}) {
+            AnswerPlayDialog<ComputerDialog>(
+                [](ComputerDialog* dialog) {
+                    QVERIFY(!dialog->TakeTurnsBox()->isChecked());
+                    dialog->TakeTurnsBox()->click();
+                },
+                ok);
+            form.AgainstComputer1->trigger();
+            QCOMPARE(state.Config.Play.Starts, ok ? StartRule::Alternate : StartRule::Player);
+            QCOMPARE(state.Config.Play.Mode, ok ? PlayMode::AgainstComputer : PlayMode::OnePlayer);
+        }
+        QCOMPARE(state.Game.CurrentPlayer, 0);
+        QVERIFY(state.InputState.IsOpen());
+        QCOMPARE(form.Players1->Points(0)->accessibleName(), QStringLiteral("Player 1 starts"));
+
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QTest::keyClick(&form, Qt::Key_F2);
+        QCOMPARE(state.Game.CurrentPlayer, kComputerPlayer);
+        QVERIFY(form.engine().ComputerHasTurn() && !state.InputState.IsOpen());
+        QCOMPARE(form.Players1->Points(1)->accessibleName(), QStringLiteral("The computer starts"));
+        QTRY_VERIFY_WITH_TIMEOUT(state.Game.FirstPick != 0, 2000);  // its first card
+        QVERIFY(!state.InputState.IsOpen());
+        QCOMPARE(form.Players1->Points(1)->accessibleName(), QStringLiteral("Computer, to play"));
+
+        auto checked = std::make_shared<bool>(false);
+        WhenModal<ComputerDialog>([checked](ComputerDialog* dialog) {
+            *checked = dialog->TakeTurnsBox()->isChecked();
+            dialog->CancelButton()->click();
+        });
+        form.AgainstComputer1->trigger();
+        QVERIFY(*checked);
     }
 };
 

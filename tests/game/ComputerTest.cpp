@@ -3,11 +3,12 @@
 // who remembers nothing (a perfect memory never mismatches a card whose partner it has seen; the
 // forgetful one mismatches more than the fair one, the fair one more than the perfect one), and
 // its turn: at the delay's pace, with the gate closed, waiting while a dialog is open, and ended
-// by a new deal.
+// by a new deal; and who begins each deal of a run against it.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <set>
+#include <vector>
 
 #include "game/GameFixture.h"
 #include "game/PersonMatch.h"
@@ -216,6 +217,69 @@ TEST_F(ComputerTurnTest, HandsTheTurnBackAfterItsMismatch) {
     EXPECT_EQ(board.outcomes.back().player, 0);
     EXPECT_TRUE(gate.IsOpen());
     EXPECT_TRUE(board.pending.empty());
+}
+
+// Deal after deal, who begins by the rule: a run against the computer begins with the player and,
+// taking turns, alternates; another mode or strength starts a new run. When the computer begins,
+// its first card is asked for at once, the gate stays closed, and the card is its own.
+TEST_F(ComputerTurnTest, BeginsEachDealByTheStartRule) {
+    constexpr auto kPerfect = ComputerStrength::PerfectMemory;
+    constexpr auto kFair = ComputerStrength::Fair;
+    constexpr auto kComputer = PlayMode::AgainstComputer;
+    constexpr auto kAlternate = StartRule::Alternate;
+    struct Deal {
+        PlayMode mode;
+        ComputerStrength strength;
+        StartRule rule;
+        int starter;
+    };
+    const std::vector<std::vector<Deal>> runs = {
+        {{kComputer, kPerfect, StartRule::Player, 0},
+         {kComputer, kPerfect, StartRule::Player, 0},
+         {kComputer, kPerfect, StartRule::Player, 0}},
+        {{kComputer, kPerfect, kAlternate, 0},
+         {kComputer, kPerfect, kAlternate, 1},
+         {kComputer, kPerfect, kAlternate, 0}},
+        {{kComputer, kPerfect, kAlternate, 0},
+         {kComputer, kPerfect, kAlternate, 1},
+         {kComputer, kFair, kAlternate, 0},
+         {kComputer, kFair, kAlternate, 1}},
+        {{kComputer, kFair, kAlternate, 0},
+         {PlayMode::TwoPlayers, kFair, kAlternate, 0},
+         {kComputer, kFair, kAlternate, 0},
+         {PlayMode::TwoPlayers, kFair, kAlternate, 0}},
+    };
+    for (std::size_t run = 0; run < runs.size(); ++run) {
+        engine.SetPlayers(PlayMode::OnePlayer, kFair);
+        engine.NewGame();  // ends the run before
+        for (std::size_t number = 0; number < runs[run].size(); ++number) {
+            SCOPED_TRACE(testing::Message() << "run " << run << ", deal " << number + 1);
+            const Deal& deal = runs[run][number];
+            engine.SetPlayers(deal.mode, deal.strength, deal.rule);
+            board.pending.clear();
+            board.outcomes.clear();
+            engine.NewGame();
+            ASSERT_EQ(board.outcomes.size(), 1u);
+            EXPECT_EQ(board.outcomes[0].kind, Kind::NewGameDealt);
+            EXPECT_EQ(board.outcomes[0].player, deal.starter);
+            EXPECT_EQ(board.outcomes[0].standing.currentPlayer, deal.starter);
+            const bool computerBegins = deal.starter == kComputerPlayer;
+            EXPECT_EQ(engine.ComputerHasTurn(), computerBegins);
+            EXPECT_EQ(gate.IsOpen(), !computerBegins);
+            if (!computerBegins) {
+                EXPECT_TRUE(board.pending.empty());
+                continue;
+            }
+            ASSERT_EQ(board.pending.size(), 1u);
+            EXPECT_EQ(board.pending.front().kind, WaitRequest::Kind::ComputerTurnsCard);
+            EXPECT_EQ(board.pending.front().milliseconds, flipDelay);
+            board.runNext();
+            ASSERT_EQ(board.outcomes.size(), 2u);
+            EXPECT_EQ(board.outcomes[1].kind, Kind::FaceShown);
+            EXPECT_EQ(board.outcomes[1].player, kComputerPlayer);
+            EXPECT_FALSE(gate.IsOpen());
+        }
+    }
 }
 
 }  // namespace

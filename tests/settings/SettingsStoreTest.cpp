@@ -191,7 +191,10 @@ TEST_F(SettingsLoadOrder, PlaySettingsAreCheckedAndDefaulted) {
          {Mode::TwoPlayers, {"Anna", "Ben"}, Strength::Fair, true}},
         {{"players=computer", "strength=perfect", "player1=Zoë"},
          {Mode::AgainstComputer, {"Zoë", ""}, Strength::PerfectMemory, false}},
-        {{"players=three", "strength=strong", "sounds=yes"}, {}},
+        {{"players=computer", "starts=alternate"},
+         {Mode::AgainstComputer, {}, Strength::Fair, false, false, StartRule::Alternate}},
+        {{"players=computer", "starts=player"}, {Mode::AgainstComputer}},
+        {{"players=three", "strength=strong", "sounds=yes", "starts=computer"}, {}},
         {{"players=2", "strength=2", "sounds=1"}, {}},
         {{"players=two, computer", "sounds=on, off"}, {}},  // lists are no words
         {{"player1=" + QString::fromStdString(twenty),
@@ -212,6 +215,7 @@ TEST_F(SettingsLoadOrder, PlaySettingsAreCheckedAndDefaulted) {
         EXPECT_EQ(settings.Play.PlayerNames, stored.Expected.PlayerNames);
         EXPECT_EQ(settings.Play.Strength, stored.Expected.Strength);
         EXPECT_EQ(settings.Play.Sounds, stored.Expected.Sounds);
+        EXPECT_EQ(settings.Play.Starts, stored.Expected.Starts);
     }
 }
 
@@ -243,11 +247,15 @@ TEST_F(SettingsSave, PlaySettingsAreKeptOnlyWhereChanged) {
 // Every row of the Play settings' table is written, read back and removed at its default by the
 // store: a setting added to the table needs nothing else to be kept.
 TEST_F(SettingsSave, EveryPlaySettingRowIsKeptAndRemoved) {
-    Settings chosen{
-        "birds",
-        1000,
-        {},
-        {PlayMode::AgainstComputer, {"Anna", "Ben"}, ComputerStrength::PerfectMemory, true, true}};
+    Settings chosen{"birds",
+                    1000,
+                    {},
+                    {PlayMode::AgainstComputer,
+                     {"Anna", "Ben"},
+                     ComputerStrength::PerfectMemory,
+                     true,
+                     true,
+                     StartRule::Alternate}};
     ASSERT_TRUE(SaveSettings(chosen).isEmpty());
     QString text = ReadText(MachineFile());
     for (const PlaySettingRow& row : PlaySettingRows()) {

@@ -167,9 +167,9 @@ private slots:
         const QList<Row> rows = {
             {QStringLiteral("One player"), "1", "", "0", 0},
             {QStringLiteral("Two players"), "1", "", "0", 0},
-            {QStringLiteral("Against the computer (forgetful)"), "4", "1300", "2", 3},
-            {QStringLiteral("Against the computer (fair)"), "1", "1000", "1", 1},
-            {QStringLiteral("Against the computer (perfect memory)"), "1", "", "0", 0},
+            {QStringLiteral("Against the computer (easy)"), "4", "1300", "2", 3},
+            {QStringLiteral("Against the computer (even)"), "1", "1000", "1", 1},
+            {QStringLiteral("Against the computer (hard)"), "1", "", "0", 0},
         };
         QTableView* summary = window.SummaryTable();
         QCOMPARE(summary->model()->rowCount(), rows.size());
