@@ -184,14 +184,17 @@ void TForm1::BuildMenu() {
 
     Help1 = menuBar()->addMenu(tr("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
+    HowToPlay1 = MenuAction(Help1, "HowToPlay1", tr("How to &play"), Qt::Key_F1);
     About1 = MenuAction(Help1, "About1", tr("&About"), Qt::Key_unknown);
     TellMenuItems(Game1);  // so that a screen reader says "New F2"
+    TellMenuItems(Help1);
 
     connect(new1, &QAction::triggered, this, &TForm1::new1Click);
     connect(Leads1, &QAction::triggered, this, &TForm1::Leads1Click);
     connect(Showmeplease1, &QAction::triggered, this, &TForm1::Showmeplease1Click);
     connect(ExitF101, &QAction::triggered, this, &TForm1::ExitF101Click);
     connect(Options1, &QAction::triggered, this, &TForm1::Options1Click);
+    connect(HowToPlay1, &QAction::triggered, this, &TForm1::HowToPlay1Click);
     connect(About1, &QAction::triggered, this, &TForm1::About1Click);
     connect(OnePlayer1, &QAction::triggered, this, &TForm1::OnePlayer1Click);
     connect(TwoPlayers1, &QAction::triggered, this, &TForm1::TwoPlayers1Click);

@@ -34,6 +34,7 @@ namespace tavro {
 class Announcer;
 class GameEndListener;
 class GameSounds;
+class HowToPlay;
 class PictureBox;
 class PlayMenu;
 class PlayersLine;
@@ -100,6 +101,7 @@ public:
     QAction* Statistics1 = nullptr;
     PlayersLine* Players1 = nullptr;  // the bottom line in a game of two
     QMenu* Help1 = nullptr;
+    QAction* HowToPlay1 = nullptr;
     QAction* About1 = nullptr;
 
     // Image1Click .. Image36Click: picture k was clicked. Space or Enter on the keyboard cursor
@@ -115,6 +117,8 @@ public:
     void Showmeplease1Click();
     void ExitF101Click();
     void Options1Click();
+    // Shows the How to play window (not modal): made on first use, raised when already open.
+    void HowToPlay1Click();
     void About1Click();
     // The Play menu's commands: "&One player" deals a game of one; the two others ask the names
     // (and the computer's strength) first and deal a game of two on OK.
@@ -191,6 +195,7 @@ private:
     TForm2* nameDialog_ = nullptr;
     TForm4* optionsDialog_ = nullptr;
     TForm5* aboutDialog_ = nullptr;
+    HowToPlay* howToPlay_ = nullptr;  // made on first use, a child of this window
     Announcer* announcer_ = nullptr;
     PlayMenu* playMenu_ = nullptr;
     int cursorTile_ = 0;

@@ -19,6 +19,7 @@
 #include "dialogkit/Announcer.h"
 #include "dialogkit/ErrorReport.h"
 #include "dialogkit/ShownText.h"
+#include "dialogs/HowToPlay.h"
 #include "dialogs/Unit4.h"
 #include "dialogs/Unit5.h"
 #include "game/CardSetLayout.h"
@@ -213,6 +214,21 @@ void TForm1::OptionsApplied(bool setChanged, bool delayChanged) {
     recording_.Leave(GameEnd::LeftByOptions);
     try {
         DealNewGame();  // with the card folder and delay the dialog left
+    } catch (...) {
+        ReportException(this, std::current_exception());
+    }
+}
+
+// Only reads: it opens whatever the gate says, also while the computer plays or a game ends.
+void TForm1::HowToPlay1Click() {
+    try {
+        if (howToPlay_ == nullptr) {
+            howToPlay_ = new HowToPlay(this);
+            howToPlay_->SetScale(1.0);  // the board's one size
+        }
+        howToPlay_->show();
+        howToPlay_->raise();
+        howToPlay_->activateWindow();
     } catch (...) {
         ReportException(this, std::current_exception());
     }

@@ -632,6 +632,137 @@
     </message>
 </context>
 <context>
+    <name>tavro::HowToPlay</name>
+    <message>
+        <source>How to play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Find the pairs among the %1 cards with as few mistakes as you can.</source>
+        <translation>Finden Sie die Paare unter den %1 Karten mit so wenigen Fehlgriffen wie möglich.</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>Das Spiel</translation>
+    </message>
+    <message>
+        <source>Click a card to turn it face up, then click a second one.</source>
+        <translation>Klicken Sie auf eine Karte, um sie aufzudecken, dann auf eine zweite.</translation>
+    </message>
+    <message>
+        <source>Two cards with the same picture are a pair: they stay face up. Two that differ turn back after the delay you set in Options.</source>
+        <translation>Zwei Karten mit demselben Bild sind ein Paar: Sie bleiben aufgedeckt. Zwei verschiedene werden nach der in den Optionen eingestellten Dauer wieder umgedreht.</translation>
+    </message>
+    <message>
+        <source>The game is over when all %1 cards are face up. A score good enough for the Leads asks for your name.</source>
+        <translation>Das Spiel ist zu Ende, wenn alle %1 Karten aufgedeckt sind. Reicht Ihr Ergebnis für die Bestenliste, werden Sie nach Ihrem Namen gefragt.</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Die Punkte</translation>
+    </message>
+    <message>
+        <source>A pair: %1 points.</source>
+        <translation>Ein Paar: %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Two cards that differ: %1 points. The score may go below zero.</source>
+        <translation>Zwei verschiedene Karten: %1 Punkte. Der Punktestand kann unter null fallen.</translation>
+    </message>
+    <message>
+        <source>A hint (Game, Show!) marks a pair in blue for a moment: %1 points. A game has at most %2 hints.</source>
+        <translation>Ein Tipp (Spiel, Tipp!) zeigt kurz ein Paar in Blau: %1 Punkte. Ein Spiel hat höchstens %2 Tipps.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Arrow keys: move the ring over the cards.</source>
+        <translation>Pfeiltasten: bewegen den Ring über die Karten.</translation>
+    </message>
+    <message>
+        <source>Space or Enter: turn the card under the ring.</source>
+        <translation>Leertaste oder Eingabetaste: deckt die Karte unter dem Ring auf.</translation>
+    </message>
+    <message>
+        <source>F1: this window.</source>
+        <translation>F1: dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>F2: a new game.</source>
+        <translation>F2: ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>F3: the Leads, the best scores.</source>
+        <translation>F3: die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>F4: a hint.</source>
+        <translation>F4: ein Tipp.</translation>
+    </message>
+    <message>
+        <source>F5: the statistics.</source>
+        <translation>F5: die Statistik.</translation>
+    </message>
+    <message>
+        <source>F6: say the score.</source>
+        <translation>F6: den Punktestand sagen.</translation>
+    </message>
+    <message>
+        <source>F7: repeat the computer&apos;s last turn.</source>
+        <translation>F7: den letzten Zug des Computers wiederholen.</translation>
+    </message>
+    <message>
+        <source>F10: exit.</source>
+        <translation>F10: beenden.</translation>
+    </message>
+    <message>
+        <source>Alt and the underlined letter of a menu: open that menu.</source>
+        <translation>Alt und der unterstrichene Buchstabe eines Menüs: öffnen dieses Menü.</translation>
+    </message>
+    <message>
+        <source>In this window, Tab moves between the text and Close; Escape closes it.</source>
+        <translation>In diesem Fenster wechselt Tab zwischen dem Text und „Schließen“; Escape schließt es.</translation>
+    </message>
+    <message>
+        <source>The Play menu</source>
+        <translation>Das Menü „Spielen“</translation>
+    </message>
+    <message>
+        <source>One player: the game on your own, as above.</source>
+        <translation>Ein Spieler: Sie spielen allein, wie oben beschrieben.</translation>
+    </message>
+    <message>
+        <source>Two players: two of you take turns at one screen. After a pair the same player goes again; after two cards that differ the turn passes. The hints are shared.</source>
+        <translation>Zwei Spieler: Zwei Personen spielen abwechselnd an einem Bildschirm. Nach einem Paar ist dieselbe Person noch einmal dran, nach zwei verschiedenen Karten die andere. Beide teilen sich die Tipps.</translation>
+    </message>
+    <message>
+        <source>Against the computer: choose how strong it is, &quot;Easy&quot; (it forgets quickly), &quot;Even&quot; (a close game) or &quot;Hard&quot; (it forgets nothing). You begin every game, unless you check &quot;Take turns to start&quot;.</source>
+        <translation>Gegen den Computer: Wählen Sie, wie stark er ist: „Leicht“ (vergisst schnell), „Ausgeglichen“ (ein knappes Spiel) oder „Schwer“ (vergisst nichts). Sie beginnen jedes Spiel, außer Sie wählen „Abwechselnd beginnen“.</translation>
+    </message>
+    <message>
+        <source>Sounds: short sounds for a turned card, a pair, a miss, a hint and the end of a game.</source>
+        <translation>Töne: kurze Töne für eine aufgedeckte Karte, ein Paar, einen Fehlgriff, einen Tipp und das Ende eines Spiels.</translation>
+    </message>
+    <message>
+        <source>Say the score (F6) and Repeat the computer&apos;s turn (F7) tell a screen reader the score, or the computer&apos;s last turn, once more.</source>
+        <translation>„Punktestand sagen“ (F6) und „Zug des Computers wiederholen“ (F7) sagen einem Bildschirmleser den Punktestand oder den letzten Zug des Computers noch einmal.</translation>
+    </message>
+    <message>
+        <source>Record games keeps a record of the games you play, and Statistics (F5) shows how they went.</source>
+        <translation>„Spiele aufzeichnen“ hält Ihre Spiele fest, und „Statistik“ (F5) zeigt, wie sie ausgegangen sind.</translation>
+    </message>
+    <message>
+        <source>Your choices in the Play menu are kept for the next start.</source>
+        <translation>Ihre Wahl im Menü „Spielen“ bleibt für den nächsten Start erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::LeadsTableAccessible</name>
     <message>
         <source>Place</source>
@@ -1073,6 +1204,10 @@
     <message>
         <source>The sound system does not answer. The sounds stay off until Tavro Memory is started again.</source>
         <translation>Das Soundsystem antwortet nicht. Die Töne bleiben aus, bis Tavro Memory neu gestartet wird.</translation>
+    </message>
+    <message>
+        <source>How to &amp;play</source>
+        <translation>&amp;Spielanleitung</translation>
     </message>
 </context>
 <context>

@@ -632,6 +632,137 @@
     </message>
 </context>
 <context>
+    <name>tavro::HowToPlay</name>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Find the pairs among the %1 cards with as few mistakes as you can.</source>
+        <translation>Trouvez les paires parmi les %1 cartes en faisant le moins d’erreurs possible.</translation>
+    </message>
+    <message>
+        <source>The game</source>
+        <translation>La partie</translation>
+    </message>
+    <message>
+        <source>Click a card to turn it face up, then click a second one.</source>
+        <translation>Cliquez sur une carte pour la retourner, puis sur une deuxième.</translation>
+    </message>
+    <message>
+        <source>Two cards with the same picture are a pair: they stay face up. Two that differ turn back after the delay you set in Options.</source>
+        <translation>Deux cartes portant la même image forment une paire&#xa0;: elles restent visibles. Deux cartes différentes se retournent après le délai choisi dans les options.</translation>
+    </message>
+    <message>
+        <source>The game is over when all %1 cards are face up. A score good enough for the Leads asks for your name.</source>
+        <translation>La partie est finie quand les %1 cartes sont toutes visibles. Si votre score entre dans les meilleurs scores, le jeu vous demande votre nom.</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Les points</translation>
+    </message>
+    <message>
+        <source>A pair: %1 points.</source>
+        <translation>Une paire&#xa0;: %1 points.</translation>
+    </message>
+    <message>
+        <source>Two cards that differ: %1 points. The score may go below zero.</source>
+        <translation>Deux cartes différentes&#xa0;: %1 points. Le score peut devenir négatif.</translation>
+    </message>
+    <message>
+        <source>A hint (Game, Show!) marks a pair in blue for a moment: %1 points. A game has at most %2 hints.</source>
+        <translation>Un indice (Jeu, Indice&#xa0;!) montre un instant une paire en bleu&#xa0;: %1 points. Une partie compte au plus %2 indices.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Les touches</translation>
+    </message>
+    <message>
+        <source>Arrow keys: move the ring over the cards.</source>
+        <translation>Flèches&#xa0;: déplacent le cadre sur les cartes.</translation>
+    </message>
+    <message>
+        <source>Space or Enter: turn the card under the ring.</source>
+        <translation>Espace ou Entrée&#xa0;: retourne la carte sous le cadre.</translation>
+    </message>
+    <message>
+        <source>F1: this window.</source>
+        <translation>F1&#xa0;: cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>F2: a new game.</source>
+        <translation>F2&#xa0;: une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>F3: the Leads, the best scores.</source>
+        <translation>F3&#xa0;: les meilleurs scores.</translation>
+    </message>
+    <message>
+        <source>F4: a hint.</source>
+        <translation>F4&#xa0;: un indice.</translation>
+    </message>
+    <message>
+        <source>F5: the statistics.</source>
+        <translation>F5&#xa0;: les statistiques.</translation>
+    </message>
+    <message>
+        <source>F6: say the score.</source>
+        <translation>F6&#xa0;: dire le score.</translation>
+    </message>
+    <message>
+        <source>F7: repeat the computer&apos;s last turn.</source>
+        <translation>F7&#xa0;: répéter le dernier tour de l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>F10: exit.</source>
+        <translation>F10&#xa0;: quitter.</translation>
+    </message>
+    <message>
+        <source>Alt and the underlined letter of a menu: open that menu.</source>
+        <translation>Alt et la lettre soulignée d’un menu&#xa0;: ouvrent ce menu.</translation>
+    </message>
+    <message>
+        <source>In this window, Tab moves between the text and Close; Escape closes it.</source>
+        <translation>Dans cette fenêtre, Tab passe du texte à «&#xa0;Fermer&#xa0;» et retour&#xa0;; Échap la ferme.</translation>
+    </message>
+    <message>
+        <source>The Play menu</source>
+        <translation>Le menu «&#xa0;Partie&#xa0;»</translation>
+    </message>
+    <message>
+        <source>One player: the game on your own, as above.</source>
+        <translation>Un joueur&#xa0;: vous jouez seul, comme ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Two players: two of you take turns at one screen. After a pair the same player goes again; after two cards that differ the turn passes. The hints are shared.</source>
+        <translation>Deux joueurs&#xa0;: deux personnes jouent à tour de rôle sur un même écran. Après une paire, le même joueur rejoue&#xa0;; après deux cartes différentes, la main passe. Les indices sont partagés.</translation>
+    </message>
+    <message>
+        <source>Against the computer: choose how strong it is, &quot;Easy&quot; (it forgets quickly), &quot;Even&quot; (a close game) or &quot;Hard&quot; (it forgets nothing). You begin every game, unless you check &quot;Take turns to start&quot;.</source>
+        <translation>Contre l’ordinateur&#xa0;: choisissez sa force, «&#xa0;Facile&#xa0;» (il oublie vite), «&#xa0;Équilibré&#xa0;» (une partie serrée) ou «&#xa0;Difficile&#xa0;» (il n’oublie rien). Vous commencez chaque partie, sauf si vous cochez «&#xa0;Commencer chacun son tour&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Sounds: short sounds for a turned card, a pair, a miss, a hint and the end of a game.</source>
+        <translation>Sons&#xa0;: de courts sons pour une carte retournée, une paire, un échec, un indice et la fin d’une partie.</translation>
+    </message>
+    <message>
+        <source>Say the score (F6) and Repeat the computer&apos;s turn (F7) tell a screen reader the score, or the computer&apos;s last turn, once more.</source>
+        <translation>«&#xa0;Dire le score&#xa0;» (F6) et «&#xa0;Répéter le tour de l’ordinateur&#xa0;» (F7) redisent à un lecteur d’écran le score, ou le dernier tour de l’ordinateur.</translation>
+    </message>
+    <message>
+        <source>Record games keeps a record of the games you play, and Statistics (F5) shows how they went.</source>
+        <translation>«&#xa0;Enregistrer les parties&#xa0;» garde une trace de vos parties, et «&#xa0;Statistiques&#xa0;» (F5) montre comment elles se sont passées.</translation>
+    </message>
+    <message>
+        <source>Your choices in the Play menu are kept for the next start.</source>
+        <translation>Vos choix dans le menu «&#xa0;Partie&#xa0;» sont conservés pour le prochain démarrage.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::LeadsTableAccessible</name>
     <message>
         <source>Place</source>
@@ -1073,6 +1204,10 @@
     <message>
         <source>The sound system does not answer. The sounds stay off until Tavro Memory is started again.</source>
         <translation>Le système audio ne répond pas. Les sons restent coupés jusqu’au prochain démarrage de Tavro Memory.</translation>
+    </message>
+    <message>
+        <source>How to &amp;play</source>
+        <translation>Comment &amp;jouer</translation>
     </message>
 </context>
 <context>

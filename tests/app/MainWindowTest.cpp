@@ -98,8 +98,8 @@ private slots:
         QCOMPARE(MenuEntries(form.Play1->actions()).mid(0, 3),
                  (QStringList{"&One player", "&Two players…", "Against the &computer…"}));
         QVERIFY(form.OnePlayer1->isChecked());
-        QCOMPARE(MenuEntries(form.Help1->actions()), QStringList{"&About"});
-        QCOMPARE(form.Help1->actions()[0], form.About1);
+        QCOMPARE(MenuEntries(form.Help1->actions()), (QStringList{"How to &play F1", "&About"}));
+        QCOMPARE(form.Help1->actions()[1], form.About1);
         QVERIFY(form.Options1->isEnabled() && form.About1->isEnabled());
     }
 
