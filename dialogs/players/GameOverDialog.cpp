@@ -43,6 +43,7 @@ GameOverDialog::GameOverDialog(QWidget* parent) : QDialog(parent) {
     // The result can be selected and copied, as a message's text can.
     heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(heading_);
+    layout->addSpacing(6);
 
     auto* rows = new QGridLayout;
     rows->setColumnMinimumWidth(1, 60);
@@ -56,6 +57,7 @@ GameOverDialog::GameOverDialog(QWidget* parent) : QDialog(parent) {
         rows->addWidget(points_[i], row, 1);
     }
     layout->addLayout(rows);
+    layout->addSpacing(6);
 
     auto* buttons = new QDialogButtonBox(this);
     playAgain_ = buttons->addButton(tr("&Play again"), QDialogButtonBox::AcceptRole);
