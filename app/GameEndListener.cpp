@@ -3,22 +3,29 @@
 #include "app/GameEndListener.h"
 
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QWidget>
+#include <array>
 #include <exception>
 #include <utility>
 
+#include "app/DealtGame.h"
 #include "app/SpokenOutcomes.h"
 #include "dialogkit/Announcer.h"
 #include "dialogkit/ErrorReport.h"
+#include "players/GameOverDialog.h"
 #include "scores/Unit2.h"
 #include "tavro/ProgramInfo.h"
 
 namespace tavro {
 
 GameEndListener::GameEndListener(QWidget* window, InputGate& gate, Announcer& announcer,
-                                 const SpokenOutcomes& words)
-    : QObject(window), window_(window), gate_(gate), announcer_(announcer), words_(words) {}
+                                 const DealtGame& game, const SpokenOutcomes& words)
+    : QObject(window),
+      window_(window),
+      gate_(gate),
+      announcer_(announcer),
+      game_(game),
+      words_(words) {}
 
 void GameEndListener::Hear(const Outcome& outcome) {
     switch (outcome.kind) {
@@ -59,18 +66,31 @@ void GameEndListener::EnterTheLeads() {
 }
 
 void GameEndListener::ShowWinner() {
-    const InputGate::Hold showing = std::move(endMessage_);
-    try {
-        announcer_.Flush();  // the end is told before the box opens
-        QMessageBox box(QMessageBox::Information, QStringLiteral(TAVRO_PROGRAM_NAME),
-                        words_.EndOfGameText(), QMessageBox::Ok, window_);
-        box.setObjectName(QStringLiteral("EndOfGame"));
-        box.setTextFormat(Qt::PlainText);
-        // The result can be selected and copied.
-        box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-        box.exec();
-    } catch (...) {
-        ReportException(window_, std::current_exception());
+    bool again = false;
+    {
+        const InputGate::Hold showing = std::move(endMessage_);
+        try {
+            announcer_.Flush();  // what came before the end is told before the window opens
+            // The winner's row first; on a draw, the first player's.
+            const int first = game_.Leader() == kNoPlayer ? 0 : game_.Leader();
+            const auto& scores = game_.Now().scores;
+            std::array<GameOverDialog::Row, GameOverDialog::kRows> rows;
+            for (int row = 0; row < GameOverDialog::kRows; ++row) {
+                const int player = row == 0 ? first : 1 - first;
+                rows[static_cast<std::size_t>(row)] = {game_.Name(player),
+                                                       scores[static_cast<std::size_t>(player)]};
+            }
+            GameOverDialog window(window_);
+            window.setWindowTitle(QStringLiteral(TAVRO_PROGRAM_NAME));
+            window.ShowResult(words_.EndOfGameText(), rows, game_.Leader() != kNoPlayer);
+            again = window.exec() == QDialog::Accepted;
+        } catch (...) {
+            ReportException(window_, std::current_exception());
+        }
+    }
+    // The new deal is the main window's command, which waits for the gate to be open.
+    if (again) {
+        emit playAgain();
     }
 }
 

@@ -216,10 +216,11 @@ void TForm1::BuildListeners() {
     speech_ = std::make_unique<SpokenOutcomes>(
         [this](const QString& text) { announcer_->Announce(text); }, dealt_,
         [this](std::int32_t face) { return PictureName(face); }, [this] { return isVisible(); });
-    gameEnd_ = new GameEndListener(this, state_.InputState, *announcer_, *speech_);
+    gameEnd_ = new GameEndListener(this, state_.InputState, *announcer_, dealt_, *speech_);
     gameEnd_->OnCardSetLost([this] { DealInPlaceOfLostCardSet(); });
     connect(gameEnd_, &GameEndListener::nameEntered, this,
             [this](const QString& name) { recording_.NameEntered(name); });
+    connect(gameEnd_, &GameEndListener::playAgain, this, &TForm1::new1Click);  // as F2 does
     sounds_ =
         new GameSounds(QDir(ProgramFolder()).filePath(QLatin1String(kSoundsFolderName)), this);
     sounds_->OnSilenced([this] { ShowSoundsSilenced(); });

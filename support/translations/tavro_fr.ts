@@ -632,6 +632,21 @@
     </message>
 </context>
 <context>
+    <name>tavro::GameOverDialog</name>
+    <message>
+        <source>&amp;Play again</source>
+        <translation>&amp;Rejouer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1: %2 points, %3: %4 points.</source>
+        <translation>%1 : %2 points, %3 : %4 points.</translation>
+    </message>
+</context>
+<context>
     <name>tavro::HowToPlay</name>
     <message>
         <source>How to play</source>

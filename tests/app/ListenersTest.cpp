@@ -2,9 +2,10 @@
 // The listeners of the game core's outcomes, each fed a made-up stream of outcomes instead of a
 // game: the deal's players (names by mode, the leader), the points line (one player and two, the
 // end told to screen readers), speech (what a screen reader hears of each outcome, for one player
-// and two), and the end of a game (what is queued, with the gate held until it has run).
+// and two), and the end of a game (what is queued, with the gate held until it has run, and the
+// window that ends a game of two).
 #include <QLabel>
-#include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 #include <QtTest>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "app/SpokenOutcomes.h"
 #include "dialogkit/Announcer.h"
 #include "game/InputGate.h"
+#include "players/GameOverDialog.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -254,22 +256,40 @@ private slots:
     }
 
     // What ends a game opens a window from the event loop only, with the gate held until then.
+    // The end of a game of two shows the result, the winner's row first and in bold, and a new
+    // deal is asked for only by "Play again", once the gate is open again.
     void theEndIsQueuedWithTheGateHeld_data() {
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("missingBack");
-        QTest::addColumn<int>("second");     // the second player's score; the first has 300
-        QTest::addColumn<QString>("shown");  // the message's text; empty: none
-        QTest::newRow("a game of two")
-            << int(PlayMode::TwoPlayers) << false << 500 << "Ben wins, 500 to 300.";
-        QTest::newRow("a draw") << int(PlayMode::AgainstComputer) << false << 300
-                                << "A draw, 300 each.";
-        QTest::newRow("a deal without a card back") << int(PlayMode::OnePlayer) << true << 0 << "";
+        QTest::addColumn<int>("second");        // the second player's score; the first has 300
+        QTest::addColumn<QString>("shown");     // the heading; empty: no window
+        QTest::addColumn<QStringList>("rows");  // name and points, row by row
+        QTest::addColumn<bool>("firstBold");
+        QTest::addColumn<QString>("answer");             // how the window is closed
+        const QString anna = QStringLiteral("Anna %1");  // a "%1" shown as typed
+        QTest::newRow("the second player wins, Play again")
+            << int(PlayMode::TwoPlayers) << false << 500 << "Ben wins, 500 to 300."
+            << QStringList{"Ben", "500", anna, "300"} << true << "Play again";
+        QTest::newRow("the first player wins, Enter")
+            << int(PlayMode::TwoPlayers) << false << 100 << "Anna %1 wins, 300 to 100."
+            << QStringList{anna, "300", "Ben", "100"} << true << "Enter";
+        QTest::newRow("the computer wins, Escape")
+            << int(PlayMode::AgainstComputer) << false << 500 << "The computer wins, 500 to 300."
+            << QStringList{"Computer", "500", anna, "300"} << true << "Escape";
+        QTest::newRow("a draw, Close")
+            << int(PlayMode::AgainstComputer) << false << 300 << "A draw, 300 each."
+            << QStringList{anna, "300", "Computer", "300"} << false << "Close";
+        QTest::newRow("a deal without a card back")
+            << int(PlayMode::OnePlayer) << true << 0 << "" << QStringList() << false << "";
     }
     void theEndIsQueuedWithTheGateHeld() {
         QFETCH(int, mode);
         QFETCH(bool, missingBack);
         QFETCH(int, second);
         QFETCH(QString, shown);
+        QFETCH(QStringList, rows);
+        QFETCH(bool, firstBold);
+        QFETCH(QString, answer);
         QWidget window;
         InputGate gate;
         Announcer announcer(&window);
@@ -277,28 +297,66 @@ private slots:
         DealtGame game(play);
         SpokenOutcomes speech([](const QString&) {}, game, [](std::int32_t) { return QString(); },
                               [] { return false; });
-        GameEndListener end(&window, gate, announcer, speech);
+        GameEndListener end(&window, gate, announcer, game, speech);
         int replaced = 0;
         end.OnCardSetLost([&replaced] { ++replaced; });
+        QList<bool> againWithGateOpen;
+        connect(&end, &GameEndListener::playAgain, this,
+                [&] { againWithGateOpen << gate.IsOpen(); });
         const std::array<std::int32_t, kMaxPlayers> scores{300, second};
         game.Hear(Told(Kind::NewGameDealt, PlayMode(mode), {0, 0}));
         const Outcome last = missingBack
                                  ? Told(Kind::CardBackMissing, PlayMode(mode), scores)
                                  : Told(Kind::GameEnded, PlayMode(mode), scores, 1, 0, 0, true);
         game.Hear(last);
-        auto message = std::make_shared<QString>();
-        WhenModal<QMessageBox>([message](QMessageBox* box) {
-            *message = box->text();
-            box->accept();
+        struct Seen {
+            QString title, heading, description;
+            QStringList rows;
+            QList<bool> bold;
+            bool gateOpen = true;
+        };
+        auto seen = std::make_shared<Seen>();
+        WhenModal<GameOverDialog>([seen, answer, &gate](GameOverDialog* dialog) {
+            seen->title = dialog->windowTitle();
+            seen->heading = dialog->Heading()->text();
+            seen->description = dialog->accessibleDescription();
+            seen->gateOpen = gate.IsOpen();
+            for (int row = 0; row < GameOverDialog::kRows; ++row) {
+                seen->rows << dialog->Name(row)->text() << dialog->Points(row)->text();
+                seen->bold << (dialog->Name(row)->font().bold() &&
+                               dialog->Points(row)->font().bold());
+            }
+            if (answer == QLatin1String("Play again")) {
+                dialog->PlayAgainButton()->click();
+            } else if (answer == QLatin1String("Close")) {
+                dialog->CloseButton()->click();
+            } else {
+                QTest::keyClick(dialog,
+                                answer == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
+            }
         });
         end.Hear(last);
         // Nothing has run yet: the core's call has not returned.
         QVERIFY(!gate.IsOpen());
         QCOMPARE(replaced, 0);
-        QVERIFY(message->isEmpty());
+        QVERIFY(seen->heading.isEmpty());
         QTRY_VERIFY(gate.IsOpen());
         QCOMPARE(replaced, missingBack ? 1 : 0);
-        QCOMPARE(*message, shown);
+        QCOMPARE(seen->heading, shown);
+        if (missingBack) {
+            QVERIFY(againWithGateOpen.isEmpty());
+            return;
+        }
+        QVERIFY(!seen->gateOpen);  // held while the window is open
+        QCOMPARE(seen->title, QStringLiteral("Tavro Memory"));
+        QCOMPARE(seen->rows, rows);
+        QCOMPARE(seen->bold, (QList<bool>{firstBold, false}));
+        // Read once, as the window opens: the result and both rows.
+        QCOMPARE(seen->description, QStringLiteral("%1 %2: %3 points, %4: %5 points.")
+                                        .arg(shown, rows[0], rows[1], rows[2], rows[3]));
+        const bool again =
+            answer == QLatin1String("Play again") || answer == QLatin1String("Enter");
+        QCOMPARE(againWithGateOpen, again ? QList<bool>{true} : QList<bool>());
     }
 };
 

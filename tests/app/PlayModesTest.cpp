@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "&Play" menu in the main window: its modes, the two dialogs (Cancel keeps the game, OK
 // stores the names and deals a game of two), the players' bottom line (names, points, the marked
-// turn, long names shortened), the end's message with no name entry, and the computer's turn,
-// which keeps the board closed but not F2, and taking turns to start against it.
+// turn, long names shortened), the end's window with no name entry (play again, or close), and
+// the computer's turn, which keeps the board closed but not F2, and taking turns to start
+// against it.
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
@@ -18,6 +20,7 @@
 #include "controls/PictureBox.h"
 #include "game/TileSlot.h"
 #include "players/ComputerDialog.h"
+#include "players/GameOverDialog.h"
 #include "players/TwoPlayersDialog.h"
 
 using namespace tavro;
@@ -136,7 +139,15 @@ private slots:
         QCOMPARE(line.Points(0)->text(), QStringLiteral("-12355"));
     }
 
+    // The end's window, not the Leads; "Play again" deals anew as F2 does, "Close" leaves the
+    // finished board.
+    void aGameOfTwoEndsWithItsWinnerNotTheLeads_data() {
+        QTest::addColumn<bool>("again");
+        QTest::newRow("Play again") << true;
+        QTest::newRow("Close") << false;
+    }
     void aGameOfTwoEndsWithItsWinnerNotTheLeads() {
+        QFETCH(bool, again);
         SandboxedProgram program;
         QVERIFY(program.show());
         TForm1& form = program.form;
@@ -151,17 +162,26 @@ private slots:
         }();
 
         Mismatch(form);  // Ben's turn: he finds every pair
-        const std::shared_ptr<CapturedBox> end = AnswerMessageBox();
+        auto heading = std::make_shared<QString>();
+        WhenModal<GameOverDialog>([heading, again](GameOverDialog* dialog) {
+            *heading = dialog->Heading()->text();
+            (again ? dialog->PlayAgainButton() : dialog->CloseButton())->click();
+        });
         for (int tile = 1; tile <= kTileCount; ++tile) {
             if (form.engine().TileStateOf(tile) == TileState::FaceDown) {
                 form.ImageClick(tile);
                 form.ImageClick(PartnerOf(state.Game, tile));
             }
         }
-        QVERIFY(!state.InputState.IsOpen());  // until the message is closed
-        QTRY_COMPARE(end->text, QStringLiteral("Ben wins, 1800 to -10."));
-        QCOMPARE(end->title, QStringLiteral("Tavro Memory"));
+        QVERIFY(!state.InputState.IsOpen());  // until the window is closed
+        QTRY_COMPARE(*heading, QStringLiteral("Ben wins, 1800 to -10."));
         QTRY_VERIFY(state.InputState.IsOpen());
+        // A new deal of the same game of two, or the finished board as it was.
+        QCOMPARE(state.Game.Mode, PlayMode::TwoPlayers);
+        QCOMPARE(int(state.Game.MatchedCount), again ? 0 : kTileCount);
+        QCOMPARE(state.Game.PlayerPoints[1], again ? 0 : 1800);
+        QCOMPARE(form.engine().TileStateOf(1) == TileState::FaceDown, again);
+        QCOMPARE(form.Players1->Name(0)->text(), QStringLiteral("Anna"));
         QFile file(program.sandbox.leadsFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), leadsBefore);

@@ -3,9 +3,9 @@
 # End-to-end run of a whole game against the computer with the real program under Xvfb. Anna
 # plays by clicks whenever the bottom line marks her turn, remembering the cards she turned and
 # the pairs found on the board; the computer plays its turns on the same board at the delay's
-# pace. The end's message names the winner with both scores (Anna's counted from her own pairs,
-# the computer's from the pairs left to it and the turns it handed back), and leads.dat stays as
-# it was.
+# pace. The end's window names the winner with both scores (Anna's counted from her own pairs,
+# the computer's from the pairs left to it and the turns it handed back), leads.dat stays as it
+# was, and Enter in the end's window ("Play again") deals a new game.
 # Usage: against_computer_e2e.sh <path of TavroMemory>
 set -euo pipefail
 program=$(realpath "$1")
@@ -134,6 +134,14 @@ done
 
 # Each of Anna's turns after the first followed a mismatch of the computer's.
 computer_points=$(((18 - anna_pairs) * 100 - 10 * (anna_turns - 1)))
-expect_end_message "$(end_text "$anna_points" "$computer_points" Anna "")"
+expect_end_message "$(end_text "$anna_points" "$computer_points" Anna "")" Return
 cmp -s "$leads" "$work/leads.before" || fail "a game against the computer changed leads.dat"
 echo "e2e: Anna $anna_points in $anna_turns turns, the computer $computer_points"
+
+# "Play again" (Enter) dealt a new game against the computer: every card face down, Anna's turn.
+wait_for_tile 1 back
+import -window root "$shot"
+for tile in $(seq 1 36); do
+    [ "$(tile_digest "$shot" "$tile")" = "$card_back" ] || fail "tile $tile is not face down"
+done
+wait_for 5 marks_turn_of 1 || fail "Anna does not begin the game played again"

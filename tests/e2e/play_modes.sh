@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end runs of a game of two (two players, or one against the computer),
 # after xvfb.sh: who plays in the settings the program starts with, whose turn the bottom line
-# marks, the message at the end of the game, and leads.dat, which such a game leaves alone.
+# marks, the window at the end of the game, and leads.dat, which such a game leaves alone.
 # shellcheck shell=bash
 
 # Sets up board_play.sh (sourced after this) to turn cards by clicks and read them quickly.
@@ -34,24 +34,25 @@ marks_turn_of() {
     [ "$(marker_pixels "$1")" -gt 20 ] && [ "$(marker_pixels $((3 - $1)))" -eq 0 ]
 }
 
-# The message at the end of a game of two (its caption is the program's name alone).
+# The window at the end of a game of two (its caption is the program's name alone).
 end_message_window() { xdotool search --onlyvisible --name '^Tavro Memory$' | head -n 1 | grep .; }
 
-# Waits for the end's message, checks that its text is $1 (selected by a triple click at the
-# start of the text, beside the icon, and read from the primary selection), and closes it.
+# Waits for the end's window, checks that its heading says $1 (selected by a triple click near
+# the heading's start, at the window's top left, and read from the primary selection), and closes
+# it with the key $2: Escape (Close, the default) or Return (Play again, a new deal).
 expect_end_message() {
     local text message X Y WIDTH HEIGHT SCREEN
-    wait_for 15 end_message_window || fail "no message at the end of the game"
+    wait_for 15 end_message_window || fail "no window at the end of the game"
     message=$(end_message_window)
     eval "$(xdotool getwindowgeometry --shell "$message")"
-    xdotool mousemove --sync $((X + 80)) $((Y + 17)) click --repeat 3 --delay 80 1
+    xdotool mousemove --sync $((X + 40)) $((Y + 20)) click --repeat 3 --delay 80 1
     sleep 0.3
     text=$(timeout 5 xclip -o -selection primary -t UTF8_STRING) ||
-        fail "the message's text could not be selected"
-    [ "$text" = "$1" ] || fail "the end's message says \"$text\", expected \"$1\""
+        fail "the end's heading could not be selected"
+    [ "$text" = "$1" ] || fail "the end's window says \"$text\", expected \"$1\""
     xdotool windowfocus --sync "$message"
-    xdotool key Escape
-    wait_for 10 end_message_window_gone || fail "the end's message did not close"
+    xdotool key "${2:-Escape}"
+    wait_for 10 end_message_window_gone || fail "the end's window did not close"
 }
 end_message_window_gone() { ! end_message_window; }
 

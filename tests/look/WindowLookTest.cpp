@@ -38,6 +38,7 @@
 #include "dialogkit/ErrorReport.h"
 #include "dialogs/PlainTextItemDelegate.h"
 #include "players/ComputerDialog.h"
+#include "players/GameOverDialog.h"
 #include "players/TwoPlayersDialog.h"
 
 using namespace tavro;
@@ -341,7 +342,7 @@ private slots:
         QTest::addColumn<bool>("darkenedLater");
         for (const char* window :
              {"main window", "main window, game of two", "name entry", "Leads", "Options", "About",
-              "two players", "computer", "Leads question", "error message"}) {
+              "two players", "computer", "end of game", "Leads question", "error message"}) {
             const QString name = QLatin1String(window);
             QTest::newRow(qPrintable(name + QStringLiteral(", light"))) << name << false << false;
             QTest::newRow(qPrintable(name + QStringLiteral(", dark"))) << name << true << false;
@@ -360,15 +361,19 @@ private slots:
         SharedState& state = program.form1.state();
         TwoPlayersDialog twoPlayers(state.Config.Play, state.InputState, &program.form1);
         ComputerDialog computer(state.Config.Play, state.InputState, &program.form1);
+        GameOverDialog end(&program.form1);  // the winner in bold, as a game of two ends
+        end.ShowResult(QStringLiteral("Anna wins, 520 to 310."), {{{"Anna", 520}, {"Ben", 310}}},
+                       true);
         const QHash<QString, QWidget*> windows{{QStringLiteral("main window"), &program.form1},
                                                {QStringLiteral("name entry"), &program.form2},
                                                {QStringLiteral("Leads"), &program.form3},
                                                {QStringLiteral("Options"), &program.form4},
                                                {QStringLiteral("About"), &program.form5},
                                                {QStringLiteral("two players"), &twoPlayers},
-                                               {QStringLiteral("computer"), &computer}};
-        for (QDialog* dialog :
-             {static_cast<QDialog*>(&twoPlayers), static_cast<QDialog*>(&computer)}) {
+                                               {QStringLiteral("computer"), &computer},
+                                               {QStringLiteral("end of game"), &end}};
+        for (QDialog* dialog : {static_cast<QDialog*>(&twoPlayers),
+                                static_cast<QDialog*>(&computer), static_cast<QDialog*>(&end)}) {
             dialog->show();
         }
         if (darkenedLater) {
