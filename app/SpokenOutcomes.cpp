@@ -99,7 +99,7 @@ QString SpokenOutcomes::PlayersText(const Outcome& outcome) {
             return tr("The hint cost %1 points. %2 has %3 points")
                 .arg(QString::number(-kHintPoints), name, points);
         case Outcome::Kind::GameEnded:
-            return QString();  // the message that opens at once says it, and is read once
+            return QString();  // the window that opens at once says it, and is read once
         case Outcome::Kind::NewGameDealt:
             computerTurn_.Forget();
             return game_.IsComputer(outcome.player) ? tr("New game. The computer starts.")
