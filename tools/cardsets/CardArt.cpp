@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "cardart/CardBitmap.h"
+#include "cardart/TileLook.h"
 #include "game/CardSetLayout.h"
 #include "settings/CardSetInfo.h"
 
@@ -60,13 +61,28 @@ void SaveInfo(const CardSetArt& set, const QString& fileName) {
 
 }  // namespace
 
-QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide) {
-    QImage face = BlankFace(style);
+QImage FaceWithPicture(const CardStyle& style, const QImage& picture, qreal pictureSide, int side) {
+    QImage face = BlankFace(style, side);
+    const int pixels = qRound(pictureSide * side / kCardArtSide);
     const QImage scaled =
-        picture.scaled(pictureSide, pictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QPainter painter(&face);
-    painter.drawImage((kCardSize - scaled.width()) / 2, (kCardSize - scaled.height()) / 2, scaled);
+    painter.drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
     return face;
+}
+
+CardSetArt DrawForFiles(SetDrawing draw) {
+    CardSetArt set = draw(kCardSize);
+    const CardSetArt earlier = draw(kCardArtSide);
+    if (set.faces.size() != earlier.faces.size()) {
+        throw std::runtime_error("card set " + set.name.toStdString() +
+                                 " has another number of faces at another size");
+    }
+    set.back = WithTileLook(set.back, earlier.back);
+    for (std::size_t n = 0; n < set.faces.size(); ++n) {
+        set.faces[n] = WithTileLook(set.faces[n], earlier.faces[n]);
+    }
+    return set;
 }
 
 void SaveCardSet(const CardSetArt& set, const QString& gfxFolder) {
