@@ -61,13 +61,18 @@ void SaveInfo(const CardSetArt& set, const QString& fileName) {
 
 }  // namespace
 
-QImage FaceWithPicture(const CardStyle& style, const QImage& picture, qreal pictureSide, int side) {
+QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide, int side) {
     QImage face = BlankFace(style, side);
-    const int pixels = qRound(pictureSide * side / kCardArtSide);
-    const QImage scaled =
-        picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // Placed in whole pixels of a card of kCardArtSide pixels and then scaled, so that a larger
+    // card shows the picture in the very place of the smaller one, not half a pixel beside it.
+    const QSize fitted =
+        picture.size().scaled(QSize(pictureSide, pictureSide), Qt::KeepAspectRatio);
+    const QPoint at((kCardArtSide - fitted.width()) / 2, (kCardArtSide - fitted.height()) / 2);
+    const qreal scale = static_cast<qreal>(side) / kCardArtSide;
+    const QImage scaled = picture.scaled((QSizeF(fitted) * scale).toSize(), Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation);
     QPainter painter(&face);
-    painter.drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
+    painter.drawImage((QPointF(at) * scale).toPoint(), scaled);
     return face;
 }
 

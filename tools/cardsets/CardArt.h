@@ -29,7 +29,7 @@ struct CardSetArt {
 
 // Draws `picture` centred on a blank face of `side` pixels, scaled smoothly to fit `pictureSide`
 // (in the units of a card of kCardArtSide pixels).
-QImage FaceWithPicture(const CardStyle& style, const QImage& picture, qreal pictureSide, int side);
+QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide, int side);
 
 // A set drawn with all its pictures `side` pixels wide.
 using SetDrawing = CardSetArt (*)(int side);
