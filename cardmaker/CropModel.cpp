@@ -23,7 +23,10 @@ int LargestCropSide(const QSize& size) {
 }
 
 int SmallestCropSide(const QSize& size) {
-    return std::min(cardsets::kCardSize, LargestCropSide(size));
+    // Zooming in stops at a square of kCardArtSide picture pixels: the card file enlarges it to
+    // kCardSize smoothly, which still looks fine at the larger card sizes, and closer squares
+    // would only show the photo's pixels.
+    return std::min(cardsets::kCardArtSide, LargestCropSide(size));
 }
 
 QRect CropSquare(const QSize& size, const Crop& crop) {

@@ -23,7 +23,8 @@ inline constexpr double kZoomStep = 1.25;
 
 // The largest square's side: the picture's shorter side.
 int LargestCropSide(const QSize& size);
-// The smallest square's side: the card's side, or the shorter side of a smaller picture.
+// The smallest square's side: 120 pixels (kCardArtSide), or the shorter side of a smaller
+// picture.
 int SmallestCropSide(const QSize& size);
 // The crop as the picture allows it: its side within the two above (0 taken as the largest),
 // its centre moved in as far as the square needs, so that CropSquare honours it exactly.

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "cardart/CardDrawing.h"
+#include "cardart/TileLook.h"
 
 namespace tavro::cardmaker {
 namespace {
@@ -77,11 +78,14 @@ QImage MakeBack(const Picture& picture) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipPath(cardsets::CardOutline());
     painter.fillRect(card.rect(), Qt::white);
-    const QRect field = card.rect().adjusted(kBackFrame, kBackFrame, -kBackFrame, -kBackFrame);
+    // The frame is measured on a card of kCardArtSide pixels, as the ready-made backs are.
+    constexpr int kScale = kCardSize / cardsets::kCardArtSide;
+    const int frame = kBackFrame * kScale;
+    const QRect field = card.rect().adjusted(frame, frame, -frame, -frame);
     painter.drawImage(field, SquareOf(picture, field.width()));
     painter.setClipping(false);
-    painter.setPen(QPen(kPhotoEdge, 2));
-    painter.drawRect(QRectF(field).adjusted(-1, -1, 1, 1));
+    painter.setPen(QPen(kPhotoEdge, 2 * kScale));
+    painter.drawRect(QRectF(field).adjusted(-kScale, -kScale, kScale, kScale));
     painter.end();
     cardsets::DrawCardEdge(card, kPhotoEdge);
     return card;
@@ -126,7 +130,10 @@ QString ReadyBackId(const QString& text) {
 QImage ReadyBack(const QString& id) {
     for (const ReadyBackStyle& back : ReadyBackStyles()) {
         if (id == QLatin1String(back.id)) {
-            return cardsets::CardBack(back.style);
+            // Drawn large for the larger card sizes, and showing at the normal size exactly the
+            // back that sets made with the smaller card files show.
+            return cardsets::WithTileLook(cardsets::CardBack(back.style),
+                                          cardsets::CardBack(back.style, cardsets::kCardArtSide));
         }
     }
     return {};

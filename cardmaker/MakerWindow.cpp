@@ -299,8 +299,8 @@ QWidget* MakerWindow::buildBackPicker() {
     backPreview_ = new QPushButton;
     backPreview_->setObjectName(QStringLiteral("backPreview"));
     backPreview_->setFlat(true);
-    backPreview_->setIconSize(QSize(cardsets::kCardSize, cardsets::kCardSize));
-    backPreview_->setFixedSize(cardsets::kCardSize + 8, cardsets::kCardSize + 8);
+    backPreview_->setIconSize(QSize(cardsets::kCardArtSide, cardsets::kCardArtSide));
+    backPreview_->setFixedSize(cardsets::kCardArtSide + 8, cardsets::kCardArtSide + 8);
     backPreview_->setAccessibleName(tr("Card back"));
     backPreview_->setToolTip(tr("Click to choose the part of your picture on the back."));
     auto* frame = new QFrame;

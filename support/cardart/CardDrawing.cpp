@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QTransform>
 
 namespace tavro::cardsets {
 namespace {
@@ -13,9 +14,15 @@ const QColor kTableGrey(0xA0, 0xA0, 0xA4);
 constexpr qreal kCornerRadius = 14;
 constexpr qreal kEdgeWidth = 4;
 
+// The measures below are in the units of a card of kCardArtSide pixels; a painter scaled by
+// ArtScale draws them on a canvas of any side.
+qreal ArtScale(int side) {
+    return static_cast<qreal>(side) / kCardArtSide;
+}
+
 QRectF CardRect() {
     const qreal inset = kEdgeWidth / 2 + 1;
-    return QRectF(0, 0, kCardSize, kCardSize).adjusted(inset, inset, -inset, -inset);
+    return QRectF(0, 0, kCardArtSide, kCardArtSide).adjusted(inset, inset, -inset, -inset);
 }
 
 void DrawLattice(QPainter& painter, const QRectF& field, const CardStyle& style) {
@@ -24,15 +31,16 @@ void DrawLattice(QPainter& painter, const QRectF& field, const CardStyle& style)
     painter.fillRect(field, style.backField);
     painter.setPen(QPen(style.backLattice, 2));
     constexpr int kSpacing = 12;
-    for (int offset = -kCardSize; offset <= 2 * kCardSize; offset += kSpacing) {
-        painter.drawLine(QPointF(offset, 0), QPointF(offset + kCardSize, kCardSize));
-        painter.drawLine(QPointF(offset, 0), QPointF(offset - kCardSize, kCardSize));
+    constexpr int kSide = kCardArtSide;
+    for (int offset = -kSide; offset <= 2 * kSide; offset += kSpacing) {
+        painter.drawLine(QPointF(offset, 0), QPointF(offset + kSide, kSide));
+        painter.drawLine(QPointF(offset, 0), QPointF(offset - kSide, kSide));
     }
     painter.restore();
 }
 
 void DrawEmblem(QPainter& painter, const CardStyle& style) {
-    const QPointF centre(kCardSize / 2.0, kCardSize / 2.0);
+    const QPointF centre(kCardArtSide / 2.0, kCardArtSide / 2.0);
     constexpr qreal kOuter = 22;
     constexpr qreal kInner = 13;
     QPolygonF outer({centre + QPointF(0, -kOuter), centre + QPointF(kOuter, 0),
@@ -49,40 +57,43 @@ void DrawEmblem(QPainter& painter, const CardStyle& style) {
 
 }  // namespace
 
-QImage NewCardCanvas() {
-    QImage canvas(kCardSize, kCardSize, QImage::Format_RGB32);
+QImage NewCardCanvas(int side) {
+    QImage canvas(side, side, QImage::Format_RGB32);
     canvas.fill(kTableGrey);
     return canvas;
 }
 
-QPainterPath CardOutline() {
+QPainterPath CardOutline(int side) {
     QPainterPath path;
     path.addRoundedRect(CardRect(), kCornerRadius, kCornerRadius);
-    return path;
+    return QTransform::fromScale(ArtScale(side), ArtScale(side)).map(path);
 }
 
 void DrawCardEdge(QImage& canvas, const QColor& edge) {
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(ArtScale(canvas.width()), ArtScale(canvas.width()));
     painter.setPen(QPen(edge, kEdgeWidth));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(CardOutline());
+    painter.drawPath(CardOutline(kCardArtSide));
 }
 
-QImage BlankFace(const CardStyle& style) {
-    QImage canvas = NewCardCanvas();
+QImage BlankFace(const CardStyle& style, int side) {
+    QImage canvas = NewCardCanvas(side);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(ArtScale(side), ArtScale(side));
     painter.setPen(QPen(style.edge, kEdgeWidth));
     painter.setBrush(style.faceFill);
     painter.drawRoundedRect(CardRect(), kCornerRadius, kCornerRadius);
     return canvas;
 }
 
-QImage CardBack(const CardStyle& style) {
-    QImage canvas = NewCardCanvas();
+QImage CardBack(const CardStyle& style, int side) {
+    QImage canvas = NewCardCanvas(side);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(ArtScale(side), ArtScale(side));
     painter.setPen(QPen(style.edge, kEdgeWidth));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(CardRect(), kCornerRadius, kCornerRadius);

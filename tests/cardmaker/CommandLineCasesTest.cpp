@@ -206,10 +206,10 @@ TEST_F(CommandLineCases, WhatAPlayerGives) {
          0, "/gfx/Edit/",
          [](CommandLineCases& test, const MakerRun&) {
              const QImage face(test.Set("Edit") + "1.bmp");
-             EXPECT_TRUE(Near(face.pixelColor(60, 60), kRight))
-                 << face.pixelColor(60, 60).name().toStdString();
+             EXPECT_TRUE(Near(face.pixelColor(120, 120), kRight))
+                 << face.pixelColor(120, 120).name().toStdString();
              EXPECT_TRUE(
-                 Near(QImage(test.Set("Edit") + "5.bmp").pixelColor(60, 60), PlainColour(5)));
+                 Near(QImage(test.Set("Edit") + "5.bmp").pixelColor(120, 120), PlainColour(5)));
              const QByteArray metadata = ReadAll(test.Set("Edit") + "set.desktop");
              EXPECT_TRUE(metadata.contains("Picture1=three\nPicture2=Grandma\n"))
                  << metadata.toStdString();

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's command line turns photos into a set in the game's own format: tall, wide, turned by
 // a camera orientation tag, and a 24-megapixel one. The faces show the middle square of each
-// wide picture and the top third of a tall one; the files are 24-bit card-sized bitmaps the game
-// accepts; the metadata names the set and its pictures.
+// wide picture and the top third of a tall one; the files are 24-bit card-sized bitmaps of 240
+// pixels the game accepts and reads at its 60 px tile size; the metadata names the set and its
+// pictures.
 #include <QDir>
 #include <QImage>
 
 #include "cardmaker/MakerFixture.h"
 #include "pictures/BitmapHeader.h"
+#include "settings/CardSet.h"
 
 namespace tavro::test {
 namespace {
@@ -15,8 +17,8 @@ namespace {
 const QColor kRed(220, 30, 30), kBlue(30, 30, 220), kGreen(30, 200, 30), kMagenta(200, 30, 200);
 const QColor kYellow(230, 220, 20), kCyan(20, 200, 220), kOrange(240, 140, 20), kNavy(20, 20, 60);
 
-// Points inside the card, clear of its rounded edge: centre, left, right, top, bottom.
-const QPoint kCentre(60, 60), kLeft(14, 60), kRight(106, 60), kTop(60, 14), kBottom(60, 106);
+// Points inside the 240 px card, clear of its rounded edge: centre, left, right, top, bottom.
+const QPoint kCentre(120, 120), kLeft(28, 120), kRight(212, 120), kTop(120, 28), kBottom(120, 212);
 
 QColor At(const QImage& face, const QPoint& point) {
     return face.pixelColor(point);
@@ -28,8 +30,13 @@ void ExpectCardBitmap(const QString& fileName) {
     const BitmapHeader header = ParseBitmapHeader(bytes);
     EXPECT_EQ(header.bitCount, 24) << fileName.toStdString();
     EXPECT_EQ(header.compression, kBiRgb);
-    EXPECT_EQ(header.width, 120);
-    EXPECT_EQ(header.height, 120);
+    EXPECT_EQ(header.width, 240);
+    EXPECT_EQ(header.height, 240);
+    // The game reads it reduced to its 60 px tile as it is read, keeping the middle's colour.
+    const QImage tile = ReadBitmapScaled(fileName, QSize(60, 60));
+    EXPECT_EQ(tile.size(), QSize(60, 60));
+    EXPECT_TRUE(Near(tile.pixelColor(30, 30), QImage(fileName).pixelColor(kCentre), 8))
+        << fileName.toStdString();
 }
 
 void ExpectAllNear(const QImage& face, const QColor& colour, const char* what) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's window changing a set the player saved before, offscreen: the set is opened from
 // the window's list with its names and squares, a picture's square is zoomed with the wheel, the
-// keys and the button down to the card's own 120 pixels, closing asks about the unsaved change
+// keys and the button down to 120 pixels of the picture, closing asks about the unsaved change
 // (Cancel keeps the window open, Save saves and closes), the saved set keeps the zoomed square,
 // and removing the set asks first and moves it to the trash. And the window fits a screen of
 // 1024 x 600.
@@ -118,7 +118,7 @@ TEST_F(MakerWindowEditTest, OpenZoomCloseAskingSaveAndRemove) {
     EXPECT_EQ(side(), 160);
     QTest::mouseClick(zoomIn, Qt::LeftButton);
     QTest::mouseClick(zoomIn, Qt::LeftButton);
-    EXPECT_EQ(side(), 120);  // the card's own 120 pixels, and no closer
+    EXPECT_EQ(side(), 120);  // 120 pixels of the picture, and no closer
     EXPECT_FALSE(zoomIn->isEnabled());
     EXPECT_EQ(window->draft().pictures[0].crop, crop->crop());
     EXPECT_TRUE(window->hasUnsavedChanges());

@@ -144,12 +144,12 @@ TEST_F(MakerWindowTest, AddCropRenameRemoveAndSave) {
 
     const QString set = PlayerSets() + "Family/";
     const QImage back(set + "space.bmp");
-    EXPECT_TRUE(Near(back.pixelColor(60, 60), kLeftColour))
-        << back.pixelColor(60, 60).name().toStdString();
+    EXPECT_TRUE(Near(back.pixelColor(120, 120), kLeftColour))
+        << back.pixelColor(120, 120).name().toStdString();
     const QImage face(set + "1.bmp");
     ASSERT_FALSE(face.isNull()) << Find<QLabel>("saved")->text().toStdString();
-    EXPECT_TRUE(Near(face.pixelColor(60, 60), kRightColour))
-        << face.pixelColor(60, 60).name().toStdString();
+    EXPECT_TRUE(Near(face.pixelColor(120, 120), kRightColour))
+        << face.pixelColor(120, 120).name().toStdString();
     const QByteArray metadata = ReadAll(set + "set.desktop");
     EXPECT_TRUE(
         metadata.startsWith("[Tavro Memory Card Set]\nName=Family\nPicture1=wide\n"

@@ -53,7 +53,7 @@ TEST(PictureLogic, TheSquareZoomsWithinThePicture) {
          {{0.5, 0.5}, 0},
          kZoomStep,
          {350, 100, 800, 800}},
-        {"zooming in stops at the card's 120 pixels",
+        {"zooming in stops at 120 pixels of the picture",
          {1500, 1000},
          {{0.5, 0.5}, 0},
          100,

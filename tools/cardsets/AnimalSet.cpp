@@ -18,6 +18,8 @@ const QString kEmojiFamily = QStringLiteral("Noto Color Emoji");
 // works whether or not the Qt build scales colour bitmap glyphs.
 constexpr int kEmojiNativePixelSize = 109;
 constexpr int kGlyphCanvas = 192;
+// The glyph's side on a card of kCardArtSide pixels. On a larger card the glyph's bitmap (136 x 128
+// pixels, the largest the font has) is enlarged a little, smoothly.
 constexpr int kPictureSide = 92;
 
 struct Animal {
@@ -129,11 +131,13 @@ std::vector<CardSetLanguage> AnimalLanguages() {
 
 }  // namespace
 
-CardSetArt AnimalSet() {
+CardSetArt AnimalSet(int side) {
     const QFont font = EmojiFont();
-    CardSetArt set{QStringLiteral("animals"), CardBack(kAnimalStyle), {}, {}, AnimalLanguages()};
+    CardSetArt set{
+        QStringLiteral("animals"), CardBack(kAnimalStyle, side), {}, {}, AnimalLanguages()};
     for (const Animal& animal : kAnimals) {
-        set.faces.push_back(FaceWithPicture(kAnimalStyle, RenderGlyph(font, animal), kPictureSide));
+        set.faces.push_back(
+            FaceWithPicture(kAnimalStyle, RenderGlyph(font, animal), kPictureSide, side));
         set.names.append(QString::fromLatin1(animal.name));
     }
     return set;

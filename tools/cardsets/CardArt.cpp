@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "cardart/CardBitmap.h"
+#include "cardart/TileLook.h"
 #include "game/CardSetLayout.h"
 #include "settings/CardSetInfo.h"
 
@@ -60,13 +61,33 @@ void SaveInfo(const CardSetArt& set, const QString& fileName) {
 
 }  // namespace
 
-QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide) {
-    QImage face = BlankFace(style);
-    const QImage scaled =
-        picture.scaled(pictureSide, pictureSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide, int side) {
+    QImage face = BlankFace(style, side);
+    // Placed in whole pixels of a card of kCardArtSide pixels and then scaled, so that a larger
+    // card shows the picture in the very place of the smaller one, not half a pixel beside it.
+    const QSize fitted =
+        picture.size().scaled(QSize(pictureSide, pictureSide), Qt::KeepAspectRatio);
+    const QPoint at((kCardArtSide - fitted.width()) / 2, (kCardArtSide - fitted.height()) / 2);
+    const qreal scale = static_cast<qreal>(side) / kCardArtSide;
+    const QImage scaled = picture.scaled((QSizeF(fitted) * scale).toSize(), Qt::IgnoreAspectRatio,
+                                         Qt::SmoothTransformation);
     QPainter painter(&face);
-    painter.drawImage((kCardSize - scaled.width()) / 2, (kCardSize - scaled.height()) / 2, scaled);
+    painter.drawImage((QPointF(at) * scale).toPoint(), scaled);
     return face;
+}
+
+CardSetArt DrawForFiles(SetDrawing draw) {
+    CardSetArt set = draw(kCardSize);
+    const CardSetArt earlier = draw(kCardArtSide);
+    if (set.faces.size() != earlier.faces.size()) {
+        throw std::runtime_error("card set " + set.name.toStdString() +
+                                 " has another number of faces at another size");
+    }
+    set.back = WithTileLook(set.back, earlier.back);
+    for (std::size_t n = 0; n < set.faces.size(); ++n) {
+        set.faces[n] = WithTileLook(set.faces[n], earlier.faces[n]);
+    }
+    return set;
 }
 
 void SaveCardSet(const CardSetArt& set, const QString& gfxFolder) {

@@ -27,16 +27,26 @@ struct CardSetArt {
     std::vector<CardSetLanguage> languages;
 };
 
-// Draws `picture` centred on a blank face, scaled smoothly to fit `pictureSide` pixels.
-QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide);
+// Draws `picture` centred on a blank face of `side` pixels, scaled smoothly to fit `pictureSide`
+// (in the units of a card of kCardArtSide pixels).
+QImage FaceWithPicture(const CardStyle& style, const QImage& picture, int pictureSide, int side);
+
+// A set drawn with all its pictures `side` pixels wide.
+using SetDrawing = CardSetArt (*)(int side);
+// The set drawn at the card file size, kCardSize, each picture with the tile look of the same
+// set drawn at kCardArtSide, the size the files had before (see cardart/TileLook.h): the game's
+// normal card size shows exactly the pictures it always showed, and the larger sizes get the
+// detail of the larger drawing.
+CardSetArt DrawForFiles(SetDrawing draw);
 
 // Writes the card back and the faces into gfxFolder/<set>/, named as game/CardSetLayout.h names
 // them, as uncompressed 24-bit bitmaps and checks each file's header, and the set's and faces'
 // names in every language into set.desktop. Throws std::runtime_error on failure.
 void SaveCardSet(const CardSetArt& set, const QString& gfxFolder);
 
-// The sets themselves. Throw std::runtime_error when a picture cannot be made.
-CardSetArt AnimalSet();
-CardSetArt ShapeSet();
+// The sets themselves, each picture `side` pixels wide. Throw std::runtime_error when a picture
+// cannot be made.
+CardSetArt AnimalSet(int side);
+CardSetArt ShapeSet(int side);
 
 }  // namespace tavro::cardsets

@@ -11,7 +11,8 @@
 namespace tavro::cardsets {
 namespace {
 
-constexpr qreal kFigureRadius = 40;  // half the figure's side in card pixels
+// Half the figure's side, in the pixels of a card of kCardArtSide pixels.
+constexpr qreal kFigureRadius = 40;
 
 const CardStyle kShapeStyle{QColor(0xFF, 0xFF, 0xFF), QColor(0x8C, 0x1B, 0x2E),
                             QColor(0x8C, 0x1B, 0x2E), QColor(0xE0, 0x6A, 0x7C)};
@@ -231,12 +232,13 @@ void DrawOutlined(QPainter& painter, const QPainterPath& path, const QColor& col
     painter.fillPath(path, colour);
 }
 
-QImage DrawFigure(const Figure& figure) {
-    QImage face = BlankFace(kShapeStyle);
+QImage DrawFigure(const Figure& figure, int side) {
+    QImage face = BlankFace(kShapeStyle, side);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.translate(kCardSize / 2.0, kCardSize / 2.0);
-    painter.scale(kFigureRadius, kFigureRadius);
+    painter.translate(side / 2.0, side / 2.0);
+    const qreal radius = kFigureRadius * side / kCardArtSide;
+    painter.scale(radius, radius);
     DrawOutlined(painter, figure.path(), figure.colour);
     if (figure.detail) {
         DrawOutlined(painter, figure.detail(), figure.detailColour);
@@ -274,10 +276,10 @@ std::vector<CardSetLanguage> ShapeLanguages() {
 
 }  // namespace
 
-CardSetArt ShapeSet() {
-    CardSetArt set{QStringLiteral("shapes"), CardBack(kShapeStyle), {}, {}, ShapeLanguages()};
+CardSetArt ShapeSet(int side) {
+    CardSetArt set{QStringLiteral("shapes"), CardBack(kShapeStyle, side), {}, {}, ShapeLanguages()};
     for (const Figure& figure : kFigures) {
-        set.faces.push_back(DrawFigure(figure));
+        set.faces.push_back(DrawFigure(figure, side));
         set.names.append(QString::fromLatin1(figure.name));
     }
     return set;

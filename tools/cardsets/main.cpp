@@ -16,8 +16,8 @@ int main(int argc, char* argv[]) {
     }
     try {
         using namespace tavro::cardsets;
-        SaveCardSet(AnimalSet(), arguments[1]);
-        SaveCardSet(ShapeSet(), arguments[1]);
+        SaveCardSet(DrawForFiles(AnimalSet), arguments[1]);
+        SaveCardSet(DrawForFiles(ShapeSet), arguments[1]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_cardsets: %s\n", error.what());
         return 1;
