@@ -51,6 +51,7 @@ void TForm1::FormCreate() {
     // stays closed until the engine has dealt.
     LoadSettings(state_.Config);
     ApplyPlaySettings();
+    ApplyCardSize();  // before the deal, so that the pictures are read once, at their size
     const QString programFolder = ProgramFolder();
     // A stored set that names no set folder (a typo, a path, a set since removed) or that can't
     // be dealt (a picture missing or broken) would stop every start, and nothing but editing the
