@@ -43,7 +43,7 @@ PlayMenu::PlayMenu(QMenu* menu, PlaySettings& play, InputGate& gate, QWidget* wi
 }
 
 void PlayMenu::AddCardSizes(QMenu* menu) {
-    CardSize1 = menu->addMenu(tr("Card &size"));
+    CardSize1 = menu->addMenu(tr("Card si&ze"));
     CardSize1->setObjectName(QStringLiteral("CardSize1"));
     auto* sizes = new QActionGroup(CardSize1);
     const std::array<std::pair<const char*, QString>, 5> items = {{

@@ -681,10 +681,6 @@
         <translation>Zug des Computers &amp;wiederholen</translation>
     </message>
     <message>
-        <source>Card &amp;size</source>
-        <translation>&amp;Kartengröße</translation>
-    </message>
-    <message>
         <source>&amp;Normal</source>
         <translation>&amp;Normal</translation>
     </message>
@@ -715,6 +711,10 @@
     <message>
         <source>N&amp;ormal size</source>
         <translation>N&amp;ormale Größe</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze</source>
+        <translation>&amp;Kartengröße</translation>
     </message>
 </context>
 <context>

@@ -681,10 +681,6 @@
         <translation>Ré&amp;péter le tour de l’ordinateur</translation>
     </message>
     <message>
-        <source>Card &amp;size</source>
-        <translation>&amp;Taille des cartes</translation>
-    </message>
-    <message>
         <source>&amp;Normal</source>
         <translation>&amp;Normale</translation>
     </message>
@@ -706,7 +702,7 @@
     </message>
     <message>
         <source>&amp;Larger</source>
-        <translation>&amp;Agrandir</translation>
+        <translation>A&amp;grandir</translation>
     </message>
     <message>
         <source>&amp;Smaller</source>
@@ -715,6 +711,10 @@
     <message>
         <source>N&amp;ormal size</source>
         <translation>Taille n&amp;ormale</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze</source>
+        <translation>&amp;Taille des cartes</translation>
     </message>
 </context>
 <context>
