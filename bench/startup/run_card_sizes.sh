@@ -13,6 +13,7 @@ build=$(realpath "$1")
 earlier=${2:+$(realpath "$2")}
 runs=${3:-11}
 here=$(dirname "$(realpath "$0")")
+# shellcheck source=tests/e2e/xvfb.sh
 source "$here/../../tests/e2e/xvfb.sh"
 
 program="$build/TavroMemoryFirstPaint"
@@ -61,7 +62,7 @@ for kind in "${kinds[@]}"; do
     : >"$work/$kind"
     one_run "$kind" >/dev/null  # warm-up
 done
-for run in $(seq 1 "$runs"); do
+for _ in $(seq 1 "$runs"); do
     for kind in "${kinds[@]}"; do
         one_run "$kind" >>"$work/$kind"
     done

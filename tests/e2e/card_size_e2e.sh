@@ -19,8 +19,9 @@ add_play_settings cardsize=200
 board_percent=200
 run_game "$program"
 [ "$WIDTH" -eq 1000 ] || fail "window width $WIDTH, expected 1000"
-[ "$menu_height" -gt 0 ] && [ "$menu_height" -lt 100 ] ||
+if [ "$menu_height" -le 0 ] || [ "$menu_height" -ge 100 ]; then
     fail "window height $HEIGHT: the board is not 1010 pixels high"
+fi
 [ $((Y + HEIGHT)) -le 1080 ] || fail "the window runs past the screen's bottom"
 
 # shellcheck source=tests/e2e/board_play.sh

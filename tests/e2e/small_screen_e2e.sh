@@ -13,8 +13,8 @@ source "$here/xvfb.sh"
 XVFB_SCREEN=1024x768x24 start_session
 export QT_SCALE_FACTOR=2
 run_game "$program"
-[ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || fail "window at $X, $Y: its corner is off the screen"
-[ $((X + WIDTH)) -le 1024 ] && [ $((Y + HEIGHT)) -le 768 ] ||
+if [ "$X" -lt 0 ] || [ "$Y" -lt 0 ] || [ $((X + WIDTH)) -gt 1024 ] || [ $((Y + HEIGHT)) -gt 768 ]; then
     fail "window of $WIDTH x $HEIGHT at $X, $Y runs past the 1024 x 768 screen"
+fi
 [ "$WIDTH" -lt 1000 ] || fail "window width $WIDTH: the board did not shrink"
 echo "main window of $WIDTH x $HEIGHT at $X, $Y"
