@@ -18,6 +18,7 @@
 
 #include "app/BoardAccessible.h"
 #include "app/BoardGeometry.h"
+#include "app/BoardSizing.h"
 #include "app/GameEndListener.h"
 #include "app/GameSounds.h"
 #include "app/PlayMenu.h"
@@ -79,7 +80,6 @@ TForm1::TForm1(StartupOptions options)
               [this] { return state_.Leads.LeadPoints[kLeadPlaces - 1]; }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(TAVRO_PROGRAM_NAME));
-    shownFaces_.fill(kNoFaceShown);
     InstallBoardAccessibility();
     announcer_ = &AnnouncerOf(this);
     BuildBoard();
@@ -139,7 +139,9 @@ void TForm1::BuildBoard() {
     Label2 = PointsLabel(Panel1, "Label2");
     MarkPoints(Label2);
     Players1 = new PlayersLine(Panel1);  // shown in place of the two in a game of two
-    LayOutBoard();
+    sizing_ = new BoardSizing(
+        *this, [this](std::exception_ptr failure) { ReportPlayFailure(std::move(failure)); });
+    sizing_->LayOut();
 }
 
 void TForm1::BuildMenu() {
@@ -206,6 +208,7 @@ void TForm1::BuildMenu() {
 // a finished game (recording never delays them); the sounds; the record; speech last.
 void TForm1::BuildListeners() {
     scoreLine_ = std::make_unique<ScoreLine>(Label1, Label2, Players1, dealt_);
+    sizing_->SetScoreLine(scoreLine_.get());
     speech_ = std::make_unique<SpokenOutcomes>(
         [this](const QString& text) { announcer_->Announce(text); }, dealt_,
         [this](std::int32_t face) { return PictureName(face); }, [this] { return isVisible(); });

@@ -28,12 +28,11 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
-class QScreen;
-class QWindow;
 
 namespace tavro {
 
 class Announcer;
+class BoardSizing;
 class GameEndListener;
 class GameSounds;
 class PictureBox;
@@ -135,7 +134,7 @@ public:
     void LargerClick();
     void SmallerClick();
     // The scale the window is drawn at now (1: the designed size).
-    double BoardScale() const { return scale_; }
+    double BoardScale() const;
     // The record of games this window keeps.
     GameRecording& recording() { return recording_; }
 
@@ -152,26 +151,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // The arrow keys move the cursor ring over the board; Space and Enter turn its card.
     void keyPressEvent(QKeyEvent* event) override;
-    // The screen the window is on, its frame and its available area are known once it shows;
-    // they decide the scale from then on.
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void BuildBoard();
-    // Places the board's frames, pictures and bottom line at scale_.
-    void LayOutBoard();
-    // The scale for the chosen size on the window's screen; when it differs from the one shown,
-    // lays the board out afresh, reads the pictures shown at their new size and keeps the window
-    // within the screen's available area.
-    void ApplyCardSize();
-    // The largest scale at which the window, menu bar and frame included, fits its screen.
-    double ScaleThatFits() const;
-    // Reads every picture on the board again, each file once, at the pictures' new size.
-    void ReloadPictures();
-    // Follows the window's screen: another screen, or its available area changing.
-    void WatchScreen();
-    void FollowScreen(QScreen* screen);
     void BuildMenu();
     // The concerns that follow the engine's outcomes, in the order they hear them.
     void BuildListeners();
@@ -220,13 +202,8 @@ private:
     Announcer* announcer_ = nullptr;
     PlayMenu* playMenu_ = nullptr;
     int cursorTile_ = 0;
-    double scale_ = 1.0;
-    // The face each tile shows (kNoFaceShown before the first deal), read again at a new size.
-    static constexpr std::int32_t kNoFaceShown = -1;
-    std::array<std::int32_t, kTileCount + 1> shownFaces_{};
-    QWindow* watchedWindow_ = nullptr;
-    QMetaObject::Connection screenWatch_;
-    CardSetInfo pictureNames_;  // of the card set in pictureNamesFolder_
+    BoardSizing* sizing_ = nullptr;  // the card size's scale of the whole board
+    CardSetInfo pictureNames_;       // of the card set in pictureNamesFolder_
     std::string pictureNamesFolder_;
     // The listeners of the engine's outcomes, in the order they hear them (BuildListeners).
     OutcomeFanOut outcomes_;

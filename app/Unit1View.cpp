@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/BoardSizing.h"
 #include "app/ScoreLine.h"
 #include "app/SpokenOutcomes.h"
 #include "app/Unit1.h"
@@ -36,8 +37,8 @@ void TForm1::showTilePicture(int tile, std::int32_t face) {
     // Enlarged from the file's own pixels at every size but the designed one.
     LoadPicture(*Image(tile),
                 CardPictureFile(QString::fromStdString(state_.Config.CardFolder), face),
-                scale_ != 1.0);
-    shownFaces_[static_cast<std::size_t>(tile)] = face;
+                sizing_->Enlarges());
+    sizing_->NoteFace(tile, face);
     const QString place = SpokenOutcomes::TilePlace(tile);
     const QString name = face == kCardBack ? tr("face down %1").arg(place)
                                            : tr("%1 %2").arg(PictureName(face), place);
