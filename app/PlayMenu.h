@@ -4,7 +4,7 @@
 // "&Two players…" and "Against the &computer…" (radio items; the two last ask the names and the
 // strength in dialogs of their own, which write them into the settings on OK); "So&unds", "Say
 // the &score" (F6) and, against the computer, "Re&peat the computer's turn" (F7); "&Record games"
-// and "St&atistics…" (F5); the "Card &size" submenu: the sizes as radio items and the keys that
+// and "St&atistics…" (F5); the "Card si&ze" submenu: the sizes as radio items and the keys that
 // step through them, Ctrl++ (also Ctrl+=), Ctrl+- and Ctrl+0. The menu shows and asks; the main
 // window runs the commands its items trigger.
 #pragma once
@@ -46,7 +46,7 @@ public:
     QAction* Repeatthecomputersturn1 = nullptr;  // F7, against the computer
     QAction* RecordGames1 = nullptr;             // checked while games are recorded
     QAction* Statistics1 = nullptr;              // F5
-    QMenu* CardSize1 = nullptr;                  // "Card &size"
+    QMenu* CardSize1 = nullptr;                  // "Card si&ze"
     // The sizes' radio items in the order of CardSize, each with its CardSize as its data.
     std::array<QAction*, 5> Sizes{};
     QAction* Larger1 = nullptr;      // Ctrl++, Ctrl+=
