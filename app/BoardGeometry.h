@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's fixed layout in pixels: the client area, the board's tile frames and the
-// pictures inside them, and the points labels below the board. The board's side (tiles per row)
-// is the game core's kBoardSide.
+// The main window's layout in pixels at the designed card size: the client area, the board's tile
+// frames and the pictures inside them, and the points labels below the board. At another card
+// size every one of them is multiplied by the window's scale (Scaled). The board's side (tiles
+// per row) is the game core's kBoardSide.
 #pragma once
+
+#include <cmath>
 
 #include "game/GameState.h"
 
@@ -24,5 +27,14 @@ inline constexpr int kPointsGap = 8;
 // of the board's width, the second half kPlayersGap pixels after the first.
 inline constexpr int kPlayersLineWidth = kBoardSide * kFramePitch - (kFramePitch - kFrameSize);
 inline constexpr int kPlayersGap = 16;
+// The letters of the bottom line, in pixels.
+inline constexpr int kPointsFontPixels = 24;
+
+// A length of the layout at the window's scale, to the nearest pixel: at scale 1 the length
+// itself. Positions are scaled from the window's corner, never summed from scaled steps, so
+// rounding never builds up across the board.
+inline int Scaled(int pixels, double scale) {
+    return static_cast<int>(std::lround(pixels * scale));
+}
 
 }  // namespace tavro

@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QDialog>
 #include <QMenu>
+#include <utility>
 
 #include "dialogkit/MenuKeys.h"
 #include "players/ComputerDialog.h"
@@ -36,7 +37,38 @@ PlayMenu::PlayMenu(QMenu* menu, PlaySettings& play, InputGate& gate, QWidget* wi
     RecordGames1 = AddItem(menu, "RecordGames1", tr("&Record games"), true);
     Statistics1 = AddItem(menu, "Statistics1", tr("St&atistics…"), false);
     Statistics1->setShortcut(QKeySequence(Qt::Key_F5));
+    menu->addSeparator();
+    AddCardSizes(menu);
     TellMenuItems(menu);  // so that a screen reader says "Statistics… F5"
+}
+
+void PlayMenu::AddCardSizes(QMenu* menu) {
+    CardSize1 = menu->addMenu(tr("Card si&ze"));
+    CardSize1->setObjectName(QStringLiteral("CardSize1"));
+    auto* sizes = new QActionGroup(CardSize1);
+    const std::array<std::pair<const char*, QString>, 5> items = {{
+        {"SizeNormal1", tr("&Normal")},
+        {"Size1501", tr("1&50 %")},
+        {"Size2001", tr("&200 %")},
+        {"Size3001", tr("&300 %")},
+        {"SizeFit1", tr("&Fit the screen")},
+    }};
+    for (std::size_t size = 0; size < items.size(); ++size) {
+        QAction* item = AddItem(CardSize1, items[size].first, items[size].second, true);
+        item->setData(static_cast<int>(size));
+        sizes->addAction(item);
+        Sizes[size] = item;
+    }
+    Sizes[0]->setChecked(true);
+    CardSize1->addSeparator();
+    Larger1 = AddItem(CardSize1, "Larger1", tr("&Larger"), false);
+    Larger1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    Smaller1 = AddItem(CardSize1, "Smaller1", tr("&Smaller"), false);
+    Smaller1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    NormalSize1 = AddItem(CardSize1, "NormalSize1", tr("N&ormal size"), false);
+    NormalSize1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    TellMenuItems(CardSize1);  // "300 % radio button", "Larger Ctrl++"
 }
 
 QAction* PlayMenu::AddItem(QMenu* menu, const char* name, const QString& caption, bool checkable) {
@@ -75,6 +107,7 @@ void PlayMenu::ShowSettings() {
     Repeatthecomputersturn1->setEnabled(play_.Mode == PlayMode::AgainstComputer);
     Sounds1->setChecked(play_.Sounds);
     RecordGames1->setChecked(play_.RecordGames);
+    Sizes[static_cast<std::size_t>(play_.Size)]->setChecked(true);
 }
 
 }  // namespace tavro

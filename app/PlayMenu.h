@@ -4,11 +4,13 @@
 // "&Two players…" and "Against the &computer…" (radio items; the two last ask the names and the
 // strength in dialogs of their own, which write them into the settings on OK); "So&unds", "Say
 // the &score" (F6) and, against the computer, "Re&peat the computer's turn" (F7); "&Record games"
-// and "St&atistics…" (F5). The menu shows and asks; the main window runs the commands its items
-// trigger.
+// and "St&atistics…" (F5); the "Card si&ze" submenu: the sizes as radio items and the keys that
+// step through them, Ctrl++ (also Ctrl+=), Ctrl+- and Ctrl+0. The menu shows and asks; the main
+// window runs the commands its items trigger.
 #pragma once
 
 #include <QObject>
+#include <array>
 
 #include "game/InputGate.h"
 #include "settings/Settings.h"
@@ -44,9 +46,16 @@ public:
     QAction* Repeatthecomputersturn1 = nullptr;  // F7, against the computer
     QAction* RecordGames1 = nullptr;             // checked while games are recorded
     QAction* Statistics1 = nullptr;              // F5
+    QMenu* CardSize1 = nullptr;                  // "Card si&ze"
+    // The sizes' radio items in the order of CardSize, each with its CardSize as its data.
+    std::array<QAction*, 5> Sizes{};
+    QAction* Larger1 = nullptr;      // Ctrl++, Ctrl+=
+    QAction* Smaller1 = nullptr;     // Ctrl+-
+    QAction* NormalSize1 = nullptr;  // Ctrl+0
 
 private:
     QAction* AddItem(QMenu* menu, const char* name, const QString& caption, bool checkable);
+    void AddCardSizes(QMenu* menu);
 
     PlaySettings& play_;
     InputGate& gate_;

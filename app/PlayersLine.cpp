@@ -8,6 +8,7 @@
 
 #include "app/BoardAccessible.h"
 #include "app/BoardGeometry.h"
+#include "app/CardSizes.h"
 #include "dialogkit/DialogLook.h"
 #include "dialogkit/ShownText.h"
 
@@ -27,18 +28,18 @@ QLabel* LinePart(QWidget* line, const QString& name) {
     return label;
 }
 
-QFont PartFont(bool current) {
-    QFont font = LargeBoldFont();
+QFont PartFont(bool current, double scale) {
+    QFont font = PointsFont(scale);
     font.setBold(current);
     return font;
 }
 
 // Places the label at left, as wide as its text in its font.
-int Place(QLabel* label, const QString& text, bool current, int left) {
-    label->setFont(PartFont(current));
+int Place(QLabel* label, const QString& text, bool current, int left, double scale) {
+    label->setFont(PartFont(current, scale));
     label->setText(text);
     const int width = QFontMetrics(label->font()).horizontalAdvance(text);
-    label->setGeometry(left, 0, width, kPointsHeight);
+    label->setGeometry(left, 0, width, Scaled(kPointsHeight, scale));
     return left + width;
 }
 
@@ -46,7 +47,7 @@ int Place(QLabel* label, const QString& text, bool current, int left) {
 
 PlayersLine::PlayersLine(QWidget* board) : QWidget(board) {
     setObjectName(QStringLiteral("PlayersLine"));
-    setGeometry(kBoardLeft, kPointsTop, kPlayersLineWidth, kPointsHeight);
+    SetScale(1.0);
     for (int player = 0; player < kMaxPlayers; ++player) {
         const QString number = QString::number(player + 1);
         Parts& parts = parts_[Index(player)];
@@ -56,6 +57,18 @@ PlayersLine::PlayersLine(QWidget* board) : QWidget(board) {
         MarkPoints(parts.points);  // for screen readers the value, named by the player
     }
     hide();
+}
+
+void PlayersLine::SetScale(double scale) {
+    scale_ = scale;
+    setGeometry(Scaled(kBoardLeft, scale), Scaled(kPointsTop, scale),
+                Scaled(kPlayersLineWidth, scale), Scaled(kPointsHeight, scale));
+    for (int player = 0; player < kMaxPlayers; ++player) {
+        const Shown& shown = shown_[Index(player)];
+        if (shown.valid) {
+            LayOut(player, shown.player, shown.marked, shown.heard);
+        }
+    }
 }
 
 void PlayersLine::ShowPlayers(const std::array<Player, kMaxPlayers>& players, int current,
@@ -90,20 +103,23 @@ QString PlayersLine::WithRole(const Player& shown, const QString& role) {
 // passes. The name gets what is left of the half beside the points (as wide as they are in bold,
 // so that they never grow into the name when the turn comes).
 void PlayersLine::LayOut(int player, const Player& shown, bool current, const QString& heard) {
+    shown_[Index(player)] = {shown, current, heard, true};
     const Parts& parts = parts_[Index(player)];
-    const int left = player == 0 ? 0 : kHalfWidth + kPlayersGap;
-    const QFontMetrics bold(PartFont(true));
+    const int halfWidth = Scaled(kHalfWidth, scale_);
+    const int gap = Scaled(kPointsGap, scale_);
+    const int left = player == 0 ? 0 : halfWidth + Scaled(kPlayersGap, scale_);
+    const QFontMetrics bold(PartFont(true, scale_));
     const QString points = QString::number(shown.points);
     const int markerRoom = bold.horizontalAdvance(kMarker + QLatin1Char(' '));
     const int nameRoom =
-        kHalfWidth - markerRoom - kPointsGap - bold.horizontalAdvance(points + QLatin1Char(' '));
+        halfWidth - markerRoom - gap - bold.horizontalAdvance(points + QLatin1Char(' '));
 
-    Place(parts.marker, current ? kMarker : QString(), true, left);
+    Place(parts.marker, current ? kMarker : QString(), true, left, scale_);
     parts.marker->setVisible(current);
-    const QString name =
-        QFontMetrics(PartFont(current)).elidedText(ShownText(shown.name), Qt::ElideRight, nameRoom);
-    const int nameEnd = Place(parts.name, name, current, left + markerRoom);
-    Place(parts.points, points, current, nameEnd + kPointsGap);
+    const QString name = QFontMetrics(PartFont(current, scale_))
+                             .elidedText(ShownText(shown.name), Qt::ElideRight, nameRoom);
+    const int nameEnd = Place(parts.name, name, current, left + markerRoom, scale_);
+    Place(parts.points, points, current, nameEnd + gap, scale_);
     parts.points->setAccessibleName(heard);
 }
 

@@ -38,6 +38,9 @@ public:
     // neither on a draw (kNoPlayer); screen readers hear who won rather than who is to play.
     void ShowResult(const std::array<Player, kMaxPlayers>& players, int winner);
 
+    // Lays the line out afresh at the board's scale (1: the designed size), with what it shows.
+    void SetScale(double scale);
+
     // The parts of player 0 or 1: the marker, the name (as shown, shortened where need be) and
     // the points.
     QLabel* Marker(int player) const { return parts_[Index(player)].marker; }
@@ -57,7 +60,17 @@ private:
     // The name with what screen readers hear after it ("to play", "wins", "a draw"), if any.
     static QString WithRole(const Player& shown, const QString& role);
 
+    // What LayOut last showed of each player, laid out again at a new scale.
+    struct Shown {
+        Player player;
+        bool marked = false;
+        QString heard;
+        bool valid = false;
+    };
+
     std::array<Parts, kMaxPlayers> parts_{};
+    std::array<Shown, kMaxPlayers> shown_{};
+    double scale_ = 1.0;
 };
 
 }  // namespace tavro

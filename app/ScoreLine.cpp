@@ -16,7 +16,7 @@ ScoreLine::ScoreLine(QLabel* caption, QLabel* value, PlayersLine* players, const
 void ScoreLine::ShowPoints(std::int32_t points) {
     value_->setText(QString::number(points));  // decimal, ASCII '-' when negative
     value_->adjustSize();
-    value_->resize(value_->width(), kPointsHeight);
+    value_->resize(value_->width(), Scaled(kPointsHeight, scale_));
     // The points with their caption, for a screen reader's review of the window.
     value_->setAccessibleName(tr("Points: %1").arg(points));
     QAccessibleValueChangeEvent changed(value_, points);

@@ -26,6 +26,8 @@ public:
 
     // The points of a game of one, as the core sets them.
     void ShowPoints(std::int32_t points);
+    // The board's scale, for the height of the value's label (1: the designed size).
+    void SetScale(double scale) { scale_ = scale; }
     // The line of the deal's mode, both players' points, and the end of a game.
     void Hear(const Outcome& outcome) override;
 
@@ -35,6 +37,7 @@ private:
     PlayersLine* players_;
     const DealtGame& game_;
     bool starting_ = false;  // dealt, and no card turned yet
+    double scale_ = 1.0;
 };
 
 }  // namespace tavro

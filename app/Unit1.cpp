@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's construction: the fixed-size board (Panel1 with the frames p1..p36 and the
+// The main window's construction: the board (Panel1 with the frames p1..p36 and the
 // pictures Image1..Image36), the points labels (and the players' line beside them), the main
 // menu MainMenu1 with the Play menu, and the listeners of the engine's outcomes in their order.
 #include "app/Unit1.h"
@@ -18,6 +18,7 @@
 
 #include "app/BoardAccessible.h"
 #include "app/BoardGeometry.h"
+#include "app/BoardSizing.h"
 #include "app/GameEndListener.h"
 #include "app/GameSounds.h"
 #include "app/PlayMenu.h"
@@ -40,15 +41,12 @@ namespace {
 
 const QColor kMedGray(0xA0, 0xA0, 0xA4);
 
-QLabel* PointsLabel(QWidget* parent, const char* name, int left) {
+QLabel* PointsLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setFont(LargeBoldFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::blue);
     label->setPalette(palette);
-    label->move(left, kPointsTop);
-    label->resize(label->width(), kPointsHeight);
     return label;
 }
 
@@ -111,7 +109,6 @@ void TForm1::BuildBoard() {
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(2);  // lowered outer and inner bevel, one pixel each
-    Panel1->setFixedSize(kClientWidth, kClientHeight);
     SetBackground(Panel1, Qt::white);
     setCentralWidget(Panel1);
     MarkBoard(Panel1);
@@ -125,14 +122,10 @@ void TForm1::BuildBoard() {
         frame->setObjectName(QStringLiteral("p%1").arg(tile));
         frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
         frame->setLineWidth(1);
-        frame->setGeometry(kBoardLeft + kFramePitch * ((tile - 1) % kBoardSide),
-                           kBoardTop + kFramePitch * ((tile - 1) / kBoardSide), kFrameSize,
-                           kFrameSize);
         SetBackground(frame, kMedGray);
 
         auto* picture = new PictureBox(frame);
         picture->setObjectName(QStringLiteral("Image%1").arg(tile));
-        picture->setGeometry(kPictureInset, kPictureInset, kPictureSize, kPictureSize);
         picture->setCursor(Qt::PointingHandCursor);
         MarkCard(picture, tile);
         connect(picture, &PictureBox::clicked, this, [this, tile] { ImageClick(tile); });
@@ -141,17 +134,14 @@ void TForm1::BuildBoard() {
         images_[static_cast<std::size_t>(tile)] = picture;
     }
 
-    Label1 = PointsLabel(Panel1, "Label1", 248);
+    Label1 = PointsLabel(Panel1, "Label1");
     Label1->setText(tr("Points"));
-    Label1->adjustSize();
-    Label1->resize(Label1->width(), kPointsHeight);
-    // The value stands at 326, 8 pixels after "Points" in the designed font. Where that font is
-    // missing, a wider substitute would run "Points" into the value, so the value then keeps the
-    // same 8-pixel gap after the caption instead.
-    const int valueLeft = std::max(kPointsValueLeft, Label1->x() + Label1->width() + kPointsGap);
-    Label2 = PointsLabel(Panel1, "Label2", valueLeft);
+    Label2 = PointsLabel(Panel1, "Label2");
     MarkPoints(Label2);
     Players1 = new PlayersLine(Panel1);  // shown in place of the two in a game of two
+    sizing_ = new BoardSizing(
+        *this, [this](std::exception_ptr failure) { ReportPlayFailure(std::move(failure)); });
+    sizing_->LayOut();
 }
 
 void TForm1::BuildMenu() {
@@ -206,6 +196,14 @@ void TForm1::BuildMenu() {
             &TForm1::Repeatthecomputersturn1Click);
     connect(RecordGames1, &QAction::triggered, this, &TForm1::RecordGames1Click);
     connect(Statistics1, &QAction::triggered, this, &TForm1::Statistics1Click);
+    for (QAction* size : playMenu_->Sizes) {
+        connect(size, &QAction::triggered, this,
+                [this, size] { CardSizeClick(static_cast<CardSize>(size->data().toInt())); });
+    }
+    connect(playMenu_->Larger1, &QAction::triggered, this, &TForm1::LargerClick);
+    connect(playMenu_->Smaller1, &QAction::triggered, this, &TForm1::SmallerClick);
+    connect(playMenu_->NormalSize1, &QAction::triggered, this,
+            [this] { CardSizeClick(CardSize::Normal); });
 }
 
 // The order in which the concerns hear each outcome: the deal's players first, whom the others
@@ -213,6 +211,7 @@ void TForm1::BuildMenu() {
 // a finished game (recording never delays them); the sounds; the record; speech last.
 void TForm1::BuildListeners() {
     scoreLine_ = std::make_unique<ScoreLine>(Label1, Label2, Players1, dealt_);
+    sizing_->SetScoreLine(scoreLine_.get());
     speech_ = std::make_unique<SpokenOutcomes>(
         [this](const QString& text) { announcer_->Announce(text); }, dealt_,
         [this](std::int32_t face) { return PictureName(face); }, [this] { return isVisible(); });

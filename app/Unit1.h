@@ -32,6 +32,7 @@ class QMenu;
 namespace tavro {
 
 class Announcer;
+class BoardSizing;
 class GameEndListener;
 class GameSounds;
 class HowToPlay;
@@ -131,6 +132,13 @@ public:
     void RecordGames1Click(bool on);
     // Shows the statistics window (not modal), loading the statistics module on first use.
     void Statistics1Click();
+    // "Card &size": the chosen size is kept in the settings and the window drawn at it, as far as
+    // the screen allows. Larger and smaller step from the size shown.
+    void CardSizeClick(CardSize size);
+    void LargerClick();
+    void SmallerClick();
+    // The scale the window is drawn at now (1: the designed size).
+    double BoardScale() const;
     // The record of games this window keeps.
     GameRecording& recording() { return recording_; }
 
@@ -199,7 +207,8 @@ private:
     Announcer* announcer_ = nullptr;
     PlayMenu* playMenu_ = nullptr;
     int cursorTile_ = 0;
-    CardSetInfo pictureNames_;  // of the card set in pictureNamesFolder_
+    BoardSizing* sizing_ = nullptr;  // the card size's scale of the whole board
+    CardSetInfo pictureNames_;       // of the card set in pictureNamesFolder_
     std::string pictureNamesFolder_;
     // The listeners of the engine's outcomes, in the order they hear them (BuildListeners).
     OutcomeFanOut outcomes_;

@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <stdexcept>
 
+#include "app/BoardSizing.h"
+#include "app/CardSizes.h"
 #include "app/GameEndListener.h"
 #include "app/GameSounds.h"
 #include "app/PlayMenu.h"
@@ -52,6 +54,7 @@ void TForm1::FormCreate() {
     // stays closed until the engine has dealt.
     LoadSettings(state_.Config);
     ApplyPlaySettings();
+    sizing_->Apply();  // before the deal, so that the pictures are read once, at their size
     const QString programFolder = ProgramFolder();
     // A stored set that names no set folder (a typo, a path, a set since removed) or that can't
     // be dealt (a picture missing or broken) would stop every start, and nothing but editing the
@@ -334,6 +337,26 @@ void TForm1::Statistics1Click() {
         statistics_ = opener;
         opener->ShowStatistics(this, *records);
     });
+}
+
+// The card size works while the board waits: it changes no game. The steps go from the size
+// shown: Smaller from 300 % that the screen cut down to 207 % gives 200 %.
+void TForm1::CardSizeClick(CardSize size) {
+    state_.Config.Play.Size = size;  // saved with the other settings when the window closes
+    playMenu_->ShowSettings();
+    sizing_->Apply();
+}
+
+void TForm1::LargerClick() {
+    CardSizeClick(SteppedCardSize(sizing_->Scale(), true));
+}
+
+void TForm1::SmallerClick() {
+    CardSizeClick(SteppedCardSize(sizing_->Scale(), false));
+}
+
+double TForm1::BoardScale() const {
+    return sizing_->Scale();
 }
 
 }  // namespace tavro

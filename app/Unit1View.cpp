@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/BoardSizing.h"
 #include "app/ScoreLine.h"
 #include "app/SpokenOutcomes.h"
 #include "app/Unit1.h"
@@ -33,8 +34,11 @@ QColor FromBgr(std::uint32_t bgr) {
 // The card's name follows the picture it shows, state first: a face-down card is named by its
 // place only, never by its picture; face up and matched look the same, and sound the same.
 void TForm1::showTilePicture(int tile, std::int32_t face) {
+    // Enlarged from the file's own pixels at every size but the designed one.
     LoadPicture(*Image(tile),
-                CardPictureFile(QString::fromStdString(state_.Config.CardFolder), face));
+                CardPictureFile(QString::fromStdString(state_.Config.CardFolder), face),
+                sizing_->Enlarges());
+    sizing_->NoteFace(tile, face);
     const QString place = SpokenOutcomes::TilePlace(tile);
     const QString name = face == kCardBack ? tr("face down %1").arg(place)
                                            : tr("%1 %2").arg(PictureName(face), place);

@@ -4,6 +4,7 @@
 
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace tavro {
 
@@ -23,6 +24,25 @@ void PlaceOnItsScreen(QWidget& window) {
     if (const QScreen* screen = window.screen()) {
         window.move(
             FirstWindowPosition(window.frameGeometry().size(), screen->availableGeometry()));
+    }
+}
+
+QPoint KeptWithin(const QRect& frame, const QRect& available) {
+    QPoint topLeft = frame.topLeft();
+    topLeft.setX(
+        std::max(available.left(), std::min(topLeft.x(), available.right() + 1 - frame.width())));
+    topLeft.setY(
+        std::max(available.top(), std::min(topLeft.y(), available.bottom() + 1 - frame.height())));
+    return topLeft;
+}
+
+void KeepOnItsScreen(QWidget& window) {
+    if (const QScreen* screen = window.screen()) {
+        const QRect frame = window.frameGeometry();
+        const QPoint kept = KeptWithin(frame, screen->availableGeometry());
+        if (kept != frame.topLeft()) {
+            window.move(kept);
+        }
     }
 }
 

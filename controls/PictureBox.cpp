@@ -8,6 +8,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace tavro {
@@ -37,6 +38,13 @@ void PictureBox::setCursorRingShown(bool shown) {
     }
 }
 
+void PictureBox::setRingScale(qreal scale) {
+    if (ringScale_ != scale) {
+        ringScale_ = scale;
+        update();
+    }
+}
+
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     if (picture_.isNull() && !ringShown_) {
         return;
@@ -47,11 +55,13 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
         painter.drawImage(WholeDevicePixels(size(), devicePixelRatioF()), picture_);
     }
     if (ringShown_) {
-        constexpr int kWidth = 3;
-        const QRectF ring = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
-        painter.setPen(QPen(Qt::white, kWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        // 3 pixels wide and one pixel inside the edge at the designed size.
+        const int ringWidth = std::max(1, qRound(3 * ringScale_));
+        const qreal inset = 1.0 + ringWidth / 2.0;
+        const QRectF ring = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+        painter.setPen(QPen(Qt::white, ringWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(ring);
-        painter.setPen(QPen(Qt::black, kWidth, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.setPen(QPen(Qt::black, ringWidth, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
         painter.drawRect(ring);
     }
 }

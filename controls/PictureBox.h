@@ -18,6 +18,8 @@ public:
     // The keyboard cursor: a black-and-white dashed ring just inside the picture's edge.
     void setCursorRingShown(bool shown);
     bool cursorRingShown() const { return ringShown_; }
+    // The ring's width and inset grow with the board's scale (1: the designed ring).
+    void setRingScale(qreal scale);
 
 signals:
     // A left-button click: pressed and released over the picture.
@@ -32,6 +34,7 @@ private:
     QImage picture_;
     bool pressed_ = false;
     bool ringShown_ = false;
+    qreal ringScale_ = 1.0;
 };
 
 }  // namespace tavro

@@ -83,6 +83,11 @@ const std::vector<PlaySettingRow>& PlaySettingRows() {
                                                  {"alternate", StartRule::Alternate}}),
         WordRow("sounds", &PlaySettings::Sounds, kSwitchWords),
         WordRow("records", &PlaySettings::RecordGames, kSwitchWords),
+        WordRow("cardsize", &PlaySettings::Size,
+                std::map<std::string, CardSize>{{"150", CardSize::Large150},
+                                                {"200", CardSize::Large200},
+                                                {"300", CardSize::Large300},
+                                                {"fit", CardSize::FitScreen}}),
     };
     return rows;
 }

@@ -25,6 +25,10 @@ inline constexpr std::int32_t kFlipDelayStep = 50;
 // a longer one, or one with control characters, is dropped for the default name.
 inline constexpr int kMaxPlayerNameLength = 20;
 
+// The size of the cards, and with them of the whole main window: the designed size, or 150, 200
+// or 300 % of it, or as large as the screen holds. The screen may allow less than is chosen.
+enum class CardSize { Normal, Large150, Large200, Large300, FitScreen };
+
 // The "&Play" menu's settings. Everything is off, or as the one-player game, until a player
 // chooses otherwise.
 struct PlaySettings {
@@ -35,6 +39,7 @@ struct PlaySettings {
     bool Sounds = false;
     bool RecordGames = false;  // each game written into the record of games, for the statistics
     StartRule Starts = StartRule::Player;  // who begins against the computer
+    CardSize Size = CardSize::Normal;
 };
 
 struct Settings {

@@ -826,6 +826,42 @@
         <source>Re&amp;peat the computer&apos;s turn</source>
         <translation>Zug des Computers &amp;wiederholen</translation>
     </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;300 %</source>
+        <translation>&amp;300 %</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the screen</source>
+        <translation>&amp;An den Bildschirm anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Larger</source>
+        <translation>&amp;Größer</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Kleiner</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal size</source>
+        <translation>N&amp;ormale Größe</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze</source>
+        <translation>&amp;Kartengröße</translation>
+    </message>
 </context>
 <context>
     <name>tavro::PlayerNames</name>

@@ -826,6 +826,42 @@
         <source>Re&amp;peat the computer&apos;s turn</source>
         <translation>Ré&amp;péter le tour de l’ordinateur</translation>
     </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normale</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;300 %</source>
+        <translation>&amp;300 %</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the screen</source>
+        <translation>&amp;Ajuster à l’écran</translation>
+    </message>
+    <message>
+        <source>&amp;Larger</source>
+        <translation>A&amp;grandir</translation>
+    </message>
+    <message>
+        <source>&amp;Smaller</source>
+        <translation>&amp;Réduire</translation>
+    </message>
+    <message>
+        <source>N&amp;ormal size</source>
+        <translation>Taille n&amp;ormale</translation>
+    </message>
+    <message>
+        <source>Card si&amp;ze</source>
+        <translation>&amp;Taille des cartes</translation>
+    </message>
 </context>
 <context>
     <name>tavro::PlayerNames</name>

@@ -92,7 +92,13 @@ MENUS = {
              ("Against the computer…", "radio button"), ("", "separator"),
              ("Sounds", "check box"), ("Say the score", "menu item"),
              ("Repeat the computer's turn", "menu item"), ("", "separator"),
-             ("Record games", "check box"), ("Statistics…", "menu item")],
+             ("Record games", "check box"), ("Statistics…", "menu item"), ("", "separator"),
+             ("Card size", "menu item")],
+    "Card size": [("Normal", "radio button"), ("150 %", "radio button"),
+                  ("200 %", "radio button"), ("300 %", "radio button"),
+                  ("Fit the screen", "radio button"), ("", "separator"),
+                  ("Larger", "menu item"), ("Smaller", "menu item"),
+                  ("Normal size", "menu item")],
 }
 
 

@@ -78,7 +78,17 @@ settle
 press Down Down Down
 expect_heard "Statistics.{1,3} F5"
 settle
-press Escape Escape
+# The card sizes: radio buttons, and the keys that step through them.
+press Down
+expect_heard "Card size"
+settle
+press Right
+expect_heard "Normal\. selected radio button"
+settle
+press Down Down Down Down Down
+expect_heard "Larger.{1,3}Control"
+settle
+press Escape Escape Escape
 focus_main_window
 settle
 

@@ -127,13 +127,19 @@ wait_for_exit() {
 
 main_window_id() { xdotool search --onlyvisible --name '^Tavro Memory: ' | head -n1 | grep .; }
 
+# The card size the program was started at, in per cent of the designed size (see at_size): the
+# board's lengths below are multiplied by it.
+board_percent=100
+# A length of the designed board at board_percent, to the nearest pixel.
+at_size() { echo $((($1 * board_percent + 50) / 100)); }
+
 # Waits for the main window; sets window, its X, Y, WIDTH and HEIGHT, and menu_height (the
 # height above the 505-pixel board).
 wait_for_main_window() {
     wait_for 30 main_window_id || return 1
     window=$(main_window_id)
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    menu_height=$((HEIGHT - 505))
+    menu_height=$((HEIGHT - $(at_size 505)))
 }
 
 # Without a window manager the keyboard focus is set directly.
@@ -143,15 +149,20 @@ focus_main_window() {
 }
 
 # Tile k (1..36): its picture's top left corner on the screen, and a click on its centre.
-tile_left() { echo $((X + 32 + 72 * (($1 - 1) % 6) + 5)); }
-tile_top() { echo $((Y + menu_height + 24 + 72 * (($1 - 1) / 6) + 5)); }
+tile_left() { echo $((X + $(at_size $((32 + 72 * (($1 - 1) % 6)))) + $(at_size 5))); }
+tile_top() { echo $((Y + menu_height + $(at_size $((24 + 72 * (($1 - 1) / 6)))) + $(at_size 5))); }
 click_tile() {
-    xdotool mousemove --sync "$(($(tile_left "$1") + 30))" "$(($(tile_top "$1") + 30))" click 1
+    local centre
+    centre=$(at_size 30)
+    xdotool mousemove --sync "$(($(tile_left "$1") + centre))" "$(($(tile_top "$1") + centre))" \
+        click 1
 }
 
 # The pixels of tile $2's picture in the screenshot $1, as a digest of its raw colours.
 tile_digest() {
-    convert "$1" -crop "60x60+$(tile_left "$2")+$(tile_top "$2")" +repage -depth 8 rgb:- |
+    local side
+    side=$(at_size 60)
+    convert "$1" -crop "${side}x${side}+$(tile_left "$2")+$(tile_top "$2")" +repage -depth 8 rgb:- |
         md5sum | cut -d' ' -f1
 }
 
@@ -159,7 +170,10 @@ tile_digest() {
 # third of the time that a screenshot and a crop take, so that a whole game is read quickly and
 # a mismatched pair well within the delay.
 screen_tile_digest() {
-    import -window root -crop "60x60+$(tile_left "$1")+$(tile_top "$1")" +repage -depth 8 rgb:- |
+    local side
+    side=$(at_size 60)
+    import -window root -crop "${side}x${side}+$(tile_left "$1")+$(tile_top "$1")" +repage \
+        -depth 8 rgb:- |
         md5sum | cut -d' ' -f1
 }
 

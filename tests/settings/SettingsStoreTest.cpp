@@ -194,6 +194,25 @@ TEST_F(SettingsLoadOrder, PlaySettingsAreCheckedAndDefaulted) {
         {{"players=computer", "starts=alternate"},
          {Mode::AgainstComputer, {}, Strength::Fair, false, false, StartRule::Alternate}},
         {{"players=computer", "starts=player"}, {Mode::AgainstComputer}},
+        {{"cardsize=200"},
+         {Mode::OnePlayer,
+          {},
+          Strength::Fair,
+          false,
+          false,
+          StartRule::Player,
+          CardSize::Large200}},
+        {{"cardsize=fit"},
+         {Mode::OnePlayer,
+          {},
+          Strength::Fair,
+          false,
+          false,
+          StartRule::Player,
+          CardSize::FitScreen}},
+        {{"cardsize=100"}, {}},  // Normal is never stored, so no word names it
+        {{"cardsize=250"}, {}},
+        {{"cardsize=Fit"}, {}},
         {{"players=three", "strength=strong", "sounds=yes", "starts=computer"}, {}},
         {{"players=2", "strength=2", "sounds=1"}, {}},
         {{"players=two, computer", "sounds=on, off"}, {}},  // lists are no words
@@ -216,6 +235,7 @@ TEST_F(SettingsLoadOrder, PlaySettingsAreCheckedAndDefaulted) {
         EXPECT_EQ(settings.Play.Strength, stored.Expected.Strength);
         EXPECT_EQ(settings.Play.Sounds, stored.Expected.Sounds);
         EXPECT_EQ(settings.Play.Starts, stored.Expected.Starts);
+        EXPECT_EQ(settings.Play.Size, stored.Expected.Size);
     }
 }
 
@@ -255,7 +275,8 @@ TEST_F(SettingsSave, EveryPlaySettingRowIsKeptAndRemoved) {
                      ComputerStrength::PerfectMemory,
                      true,
                      true,
-                     StartRule::Alternate}};
+                     StartRule::Alternate,
+                     CardSize::Large300}};
     ASSERT_TRUE(SaveSettings(chosen).isEmpty());
     QString text = ReadText(MachineFile());
     for (const PlaySettingRow& row : PlaySettingRows()) {
