@@ -108,6 +108,7 @@ void BoardSizing::Apply() {
         LayOut();
         window_.layout()->activate();  // the window takes its new fixed size now, not later
         ReloadPictures();
+        emit ScaleChanged(scale_);
         if (window_.isVisible()) {
             KeepOnItsScreen(window_);
         }

@@ -43,6 +43,10 @@ public:
     // Tile k now shows `face`: read again at the next scale.
     void NoteFace(int tile, std::int32_t face);
 
+signals:
+    // The board is drawn at a new scale: the windows that follow the card size take it too.
+    void ScaleChanged(double scale);
+
 protected:
     // The window's showing and moving: its screen and frame are known from then on.
     bool eventFilter(QObject* watched, QEvent* event) override;

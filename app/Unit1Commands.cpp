@@ -227,7 +227,8 @@ void TForm1::HowToPlay1Click() {
     try {
         if (howToPlay_ == nullptr) {
             howToPlay_ = new HowToPlay(this);
-            howToPlay_->SetScale(1.0);  // the board's one size
+            howToPlay_->SetScale(sizing_->Scale());  // its letters grow with the cards
+            connect(sizing_, &BoardSizing::ScaleChanged, howToPlay_, &HowToPlay::SetScale);
         }
         howToPlay_->show();
         howToPlay_->raise();

@@ -60,6 +60,11 @@ private slots:
             QTRY_VERIFY(window->isActiveWindow());
             QCOMPARE(program.form.findChildren<HowToPlay*>().size(), 1);
         }
+
+        // Its letters grow with the cards, also while it is open.
+        const int normal = window->font().pixelSize();
+        program.form.CardSizeClick(CardSize::Large150);
+        QCOMPARE(window->font().pixelSize(), qRound(normal * 1.5));
     }
 
     void textNamesEveryKeyAndTheScoring_data() {
