@@ -91,9 +91,11 @@ void PictureBox::animateLift(int durationMs) {
 void PictureBox::stopMotion() {
     for (QVariantAnimation* animation : {turn_.data(), lift_.data()}) {
         if (animation != nullptr) {
-            animation->stop();
+            animation->stop();  // deleted, as it was started
         }
     }
+    turn_ = nullptr;
+    lift_ = nullptr;
     turnProgress_ = 1.0;
     liftProgress_ = 1.0;
     update();

@@ -37,10 +37,10 @@ struct PlaySettings {
     std::array<std::string, 2> PlayerNames{};
     ComputerStrength Strength = ComputerStrength::Fair;
     bool Sounds = false;
-    bool Animate = false;      // the cards' motion (turns, pairs, the end's confetti)
     bool RecordGames = false;  // each game written into the record of games, for the statistics
     StartRule Starts = StartRule::Player;  // who begins against the computer
     CardSize Size = CardSize::Normal;
+    bool Animate = false;  // the cards' motion (turns, pairs, the end's confetti)
 };
 
 struct Settings {

@@ -75,6 +75,9 @@ settle
 press Down Down
 expect_heard "Sounds check box not checked"
 settle
+press Down
+expect_heard "Animate cards check box not checked"
+settle
 press Down Down Down
 expect_heard "Statistics.{1,3} F5"
 settle
