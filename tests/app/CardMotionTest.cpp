@@ -3,7 +3,10 @@
 // squeezes the old side and opens the new one to full width; a still picture control paints as it
 // always did; the motion never holds the input gate or lengthens the core's waits; the end's
 // confetti lets clicks through and goes away; the desktop's wish for less motion is honoured.
+#include <QDir>
+#include <QFile>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <vector>
@@ -71,7 +74,18 @@ private:
 
 class CardMotionTest : public ModalCheckedTest {
     Q_OBJECT
+    QTemporaryDir config_;
+
+    void WriteGtkSettings(const QByteArray& text) {
+        QDir(config_.path()).mkpath(QStringLiteral("gtk-3.0"));
+        QFile file(config_.filePath(QStringLiteral("gtk-3.0/settings.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+
 private slots:
+    // The desktop's settings are the test's own, never the machine's.
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit()); }
     // Where the turn stands at a time: which side shows in the middle, and whether it reaches the
     // edges. Eased, so the line is reached at half time.
     void turnSqueezesTheOldSideAndOpensTheNew_data() {
@@ -272,6 +286,19 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, less);
         QCOMPARE(GtkSettingsDisableAnimations(text), less);
+    }
+
+    // The file is read only when it is a regular file of at most 64 KiB.
+    void desktopSettingsFileIsReadWithCare() {
+        QVERIFY(!DesktopAsksForLessMotion());  // no file
+        WriteGtkSettings("[Settings]\ngtk-enable-animations=false\n");
+        QVERIFY(DesktopAsksForLessMotion());
+        WriteGtkSettings("[Settings]\ngtk-enable-animations=false\n" + QByteArray(70 * 1024, '#'));
+        QVERIFY(!DesktopAsksForLessMotion());  // too long to be read
+        QVERIFY(QFile::remove(config_.filePath(QStringLiteral("gtk-3.0/settings.ini"))));
+        QVERIFY(QDir(config_.path()).mkpath(QStringLiteral("gtk-3.0/settings.ini")));
+        QVERIFY(!DesktopAsksForLessMotion());  // a folder in its place
+        QVERIFY(QDir(config_.filePath(QStringLiteral("gtk-3.0/settings.ini"))).removeRecursively());
     }
 };
 
