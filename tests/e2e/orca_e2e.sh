@@ -401,7 +401,7 @@ run_game "$program" "$work/play-computer"
 focus_main_window
 expect_heard "Arrow keys"
 settle
-press alt+p Down Down Down Down Down
+press alt+p Down Down Down Down Down Down
 expect_heard "Repeat the computer's turn F7"
 settle
 press Escape Escape
