@@ -5,6 +5,7 @@
 // confetti lets clicks through and goes away; the desktop's wish for less motion is honoured.
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,6 +18,8 @@
 #include "controls/PictureBox.h"
 #include "game/GameEngine.h"
 #include "game/TileSlot.h"
+#include "scores/Unit2.h"
+#include "scores/Unit3.h"
 
 using namespace tavro;
 using namespace tavro::test;
@@ -186,6 +189,40 @@ private slots:
         const int third = partner == 2 ? 3 : 2;
         QTest::mouseClick(form.Image(third), Qt::LeftButton);
         QVERIFY(form.Image(third)->turnAnimation() == nullptr);
+    }
+
+    // A whole game with the motion on ends as it always did: the name entry opens over the
+    // confetti, and a new game clears it away.
+    void theEndsDialogsOpenOverTheConfetti() {
+        SandboxedProgram program;
+        QVERIFY(program.show());
+        TForm1& form = program.form;
+        SharedState& state = form.state();
+        form.Animatecards1->trigger();
+        auto confettiAtNameEntry = std::make_shared<bool>(false);
+        WhenModal<TForm2>([&form, confettiAtNameEntry](TForm2* dialog) {
+            *confettiAtNameEntry = form.motion().Shown() != nullptr;
+            QTest::keyClicks(dialog->Edit1(), QStringLiteral("Winner"));
+            QTest::keyClick(dialog->Edit1(), Qt::Key_Return);
+        });
+        auto leadsShown = std::make_shared<bool>(false);
+        WhenModal<TForm3>([leadsShown](TForm3* dialog) {
+            *leadsShown = true;
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        for (int tile = 1; tile <= kTileCount; ++tile) {
+            const int partner = PartnerOf(state.Game, tile);
+            if (partner > tile) {
+                QTest::mouseClick(form.Image(tile), Qt::LeftButton);
+                QTest::mouseClick(form.Image(partner), Qt::LeftButton);
+            }
+        }
+        QCOMPARE(state.Game.MatchedCount, kTileCount);
+        QTRY_VERIFY(*leadsShown);
+        QVERIFY(*confettiAtNameEntry);
+        QCOMPARE(state.InputState, kInputReady);
+        QTest::keyClick(&form, Qt::Key_F2);
+        QVERIFY(form.motion().Shown() == nullptr);
     }
 
     // The mismatch's wait is the core's: asked for when the second card shows, of the delay the
