@@ -27,6 +27,7 @@ PlayMenu::PlayMenu(QMenu* menu, PlaySettings& play, InputGate& gate, QWidget* wi
 
     menu->addSeparator();
     Sounds1 = AddItem(menu, "Sounds1", tr("So&unds"), true);
+    Animatecards1 = AddItem(menu, "Animatecards1", tr("A&nimate cards"), true);
     Saythescore1 = AddItem(menu, "Saythescore1", tr("Say the &score"), false);
     Saythescore1->setShortcut(QKeySequence(Qt::Key_F6));
     Repeatthecomputersturn1 =
@@ -106,6 +107,7 @@ void PlayMenu::ShowSettings() {
     }
     Repeatthecomputersturn1->setEnabled(play_.Mode == PlayMode::AgainstComputer);
     Sounds1->setChecked(play_.Sounds);
+    Animatecards1->setChecked(play_.Animate);
     RecordGames1->setChecked(play_.RecordGames);
     Sizes[static_cast<std::size_t>(play_.Size)]->setChecked(true);
 }

@@ -2,11 +2,11 @@
 // The "&Play" menu, between "&Options" and "&Help": everything the program adds to the game, each
 // off (or the one-player game) until a player chooses otherwise. Who plays: "&One player",
 // "&Two players…" and "Against the &computer…" (radio items; the two last ask the names and the
-// strength in dialogs of their own, which write them into the settings on OK); "So&unds", "Say
-// the &score" (F6) and, against the computer, "Re&peat the computer's turn" (F7); "&Record games"
-// and "St&atistics…" (F5); the "Card si&ze" submenu: the sizes as radio items and the keys that
-// step through them, Ctrl++ (also Ctrl+=), Ctrl+- and Ctrl+0. The menu shows and asks; the main
-// window runs the commands its items trigger.
+// strength in dialogs of their own, which write them into the settings on OK); "So&unds", "A&nimate
+// cards", "Say the &score" (F6) and, against the computer, "Re&peat the computer's turn" (F7);
+// "&Record games" and "St&atistics…" (F5); the "Card si&ze" submenu: the sizes as radio items and
+// the keys that step through them, Ctrl++ (also Ctrl+=), Ctrl+- and Ctrl+0. The menu shows and
+// asks; the main window runs the commands its items trigger.
 #pragma once
 
 #include <QObject>
@@ -42,6 +42,7 @@ public:
     QAction* TwoPlayers1 = nullptr;
     QAction* AgainstComputer1 = nullptr;
     QAction* Sounds1 = nullptr;                  // checked while the sounds are on
+    QAction* Animatecards1 = nullptr;            // checked while the cards move
     QAction* Saythescore1 = nullptr;             // F6
     QAction* Repeatthecomputersturn1 = nullptr;  // F7, against the computer
     QAction* RecordGames1 = nullptr;             // checked while games are recorded

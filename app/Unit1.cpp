@@ -19,6 +19,7 @@
 #include "app/BoardAccessible.h"
 #include "app/BoardGeometry.h"
 #include "app/BoardSizing.h"
+#include "app/CardMotion.h"
 #include "app/GameEndListener.h"
 #include "app/GameSounds.h"
 #include "app/PlayMenu.h"
@@ -167,6 +168,7 @@ void TForm1::BuildMenu() {
     TwoPlayers1 = playMenu_->TwoPlayers1;
     AgainstComputer1 = playMenu_->AgainstComputer1;
     Sounds1 = playMenu_->Sounds1;
+    Animatecards1 = playMenu_->Animatecards1;
     Saythescore1 = playMenu_->Saythescore1;
     Repeatthecomputersturn1 = playMenu_->Repeatthecomputersturn1;
     RecordGames1 = playMenu_->RecordGames1;
@@ -191,6 +193,7 @@ void TForm1::BuildMenu() {
     connect(AgainstComputer1, &QAction::triggered, this, &TForm1::AgainstComputer1Click);
     // triggered, not toggled: only a player's choice, never the stored setting, loads at once.
     connect(Sounds1, &QAction::triggered, this, &TForm1::Sounds1Click);
+    connect(Animatecards1, &QAction::triggered, this, &TForm1::Animatecards1Click);
     connect(Saythescore1, &QAction::triggered, this, &TForm1::Saythescore1Click);
     connect(Repeatthecomputersturn1, &QAction::triggered, this,
             &TForm1::Repeatthecomputersturn1Click);
@@ -233,6 +236,10 @@ void TForm1::BuildListeners() {
     outcomes_.Add(*scoreLine_);
     outcomes_.Add(*gameEnd_);
     outcomes_.Add(*sounds_);
+    // The motion only draws what the board already shows, and holds nothing.
+    motion_ = new CardMotion([this](int tile) { return Image(tile); }, Panel1,
+                             DesktopAsksForLessMotion(), this);
+    outcomes_.Add(*motion_);
     outcomes_.Add(recording_);
     outcomes_.Add(*speech_);
 }

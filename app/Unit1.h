@@ -33,6 +33,7 @@ namespace tavro {
 
 class Announcer;
 class BoardSizing;
+class CardMotion;
 class GameEndListener;
 class GameSounds;
 class HowToPlay;
@@ -96,6 +97,7 @@ public:
     QAction* TwoPlayers1 = nullptr;
     QAction* AgainstComputer1 = nullptr;
     QAction* Sounds1 = nullptr;
+    QAction* Animatecards1 = nullptr;
     QAction* Saythescore1 = nullptr;
     QAction* Repeatthecomputersturn1 = nullptr;
     QAction* RecordGames1 = nullptr;
@@ -127,6 +129,9 @@ public:
     void TwoPlayers1Click();
     void AgainstComputer1Click();
     void Sounds1Click(bool on);
+    // "A&nimate cards": the cards turn, pairs lift and the end throws confetti (kept).
+    void Animatecards1Click(bool on);
+    CardMotion& motion() { return *motion_; }
     void Saythescore1Click();
     void Repeatthecomputersturn1Click();
     void RecordGames1Click(bool on);
@@ -216,6 +221,7 @@ private:
     std::unique_ptr<ScoreLine> scoreLine_;
     GameEndListener* gameEnd_ = nullptr;
     GameSounds* sounds_ = nullptr;
+    CardMotion* motion_ = nullptr;
     GameRecording recording_{this, state_.Config};
     std::unique_ptr<SpokenOutcomes> speech_;
     StatisticsOpener* statistics_ = nullptr;  // the statistics module, once loaded

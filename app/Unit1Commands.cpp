@@ -12,12 +12,14 @@
 #include <stdexcept>
 
 #include "app/BoardSizing.h"
+#include "app/CardMotion.h"
 #include "app/CardSizes.h"
 #include "app/GameEndListener.h"
 #include "app/GameSounds.h"
 #include "app/PlayMenu.h"
 #include "app/SpokenOutcomes.h"
 #include "app/Unit1.h"
+#include "controls/PictureBox.h"
 #include "dialogkit/Announcer.h"
 #include "dialogkit/ErrorReport.h"
 #include "dialogkit/ShownText.h"
@@ -256,6 +258,7 @@ void TForm1::ApplyPlaySettings() {
 void TForm1::RestorePlaySwitches() {
     sounds_->RestoreAtStart(state_.Config.Play.Sounds, Image(kTileCount));
     recording_.SetRecording(state_.Config.Play.RecordGames);
+    motion_->SetOn(state_.Config.Play.Animate);
 }
 
 // Every choice of who plays deals a new game; a choice made while the computer plays ends its
@@ -295,6 +298,11 @@ void TForm1::Sounds1Click(bool on) {
     state_.Config.Play.Sounds = on;  // saved with the other settings when the window closes
     sounds_->SetOn(on);
     announcer_->Announce(on ? tr("Sounds on.") : tr("Sounds off."));
+}
+
+void TForm1::Animatecards1Click(bool on) {
+    state_.Config.Play.Animate = on;  // saved with the other settings when the window closes
+    motion_->SetOn(on);
 }
 
 void TForm1::ShowSoundsSilenced() {

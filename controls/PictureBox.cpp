@@ -4,12 +4,20 @@
 // into clicked(). With no picture it draws nothing, so whatever lies behind stays visible. The
 // keyboard cursor ring is drawn over the picture in black and white dashes, so that it shows on
 // any picture and is never taken for the hint's blue frame around it.
+//
+// The motions only change how the picture is drawn while they run: a turn narrows the drawing
+// about the control's vertical centre line (the old picture in the first half, the new one in the
+// second), a lift draws a gold frame inside the edge whose strength rises and falls. Once they are
+// over the control draws exactly as one that never moved.
 #include "controls/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QVariantAnimation>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
 
 namespace tavro {
 namespace {
@@ -27,7 +35,7 @@ QRectF WholeDevicePixels(const QSize& size, qreal ratio) {
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(const QImage& picture) {
-    picture_ = picture;
+    previous_ = std::exchange(picture_, picture);
     update();
 }
 
@@ -45,14 +53,88 @@ void PictureBox::setRingScale(qreal scale) {
     }
 }
 
+QVariantAnimation* PictureBox::StartMotion(int durationMs, qreal* value) {
+    auto* animation = new QVariantAnimation(this);
+    animation->setStartValue(0.0);
+    animation->setEndValue(1.0);
+    animation->setDuration(std::max(1, durationMs));
+    connect(animation, &QVariantAnimation::valueChanged, this, [this, value](const QVariant& v) {
+        *value = v.toReal();
+        update();
+    });
+    connect(animation, &QAbstractAnimation::finished, this, [this, value] {
+        *value = 1.0;
+        update();
+    });
+    *value = 0.0;
+    animation->start(QAbstractAnimation::DeleteWhenStopped);
+    return animation;
+}
+
+void PictureBox::animateTurn(int durationMs) {
+    if (turn_ != nullptr) {
+        turn_->stop();  // a new turn starts from the picture shown before the last one
+    }
+    turn_ = StartMotion(durationMs, &turnProgress_);
+    turn_->setEasingCurve(QEasingCurve::InOutQuad);
+    update();
+}
+
+void PictureBox::animateLift(int durationMs) {
+    if (lift_ != nullptr) {
+        lift_->stop();
+    }
+    lift_ = StartMotion(durationMs, &liftProgress_);
+    update();
+}
+
+void PictureBox::stopMotion() {
+    for (QVariantAnimation* animation : {turn_.data(), lift_.data()}) {
+        if (animation != nullptr) {
+            animation->stop();  // deleted, as it was started
+        }
+    }
+    turn_ = nullptr;
+    lift_ = nullptr;
+    turnProgress_ = 1.0;
+    liftProgress_ = 1.0;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
-    if (picture_.isNull() && !ringShown_) {
+    const bool turning = turnProgress_ < 1.0;
+    const bool lifting = liftProgress_ < 1.0;
+    if (picture_.isNull() && !ringShown_ && !turning) {
         return;
     }
     QPainter painter(this);
-    if (!picture_.isNull()) {
+    if (turning) {
+        // First half: the old side narrows to a line; second half: the new side opens.
+        const bool oldSide = turnProgress_ < 0.5;
+        const QImage& side = oldSide ? previous_ : picture_;
+        const qreal width = oldSide ? 1.0 - 2.0 * turnProgress_ : 2.0 * turnProgress_ - 1.0;
+        QRectF target = WholeDevicePixels(size(), devicePixelRatioF());
+        const qreal narrowed = target.width() * width;
+        target.adjust((target.width() - narrowed) / 2.0, 0.0, -(target.width() - narrowed) / 2.0,
+                      0.0);
+        if (!side.isNull() && narrowed > 0.0) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(target, side);
+        }
+    } else if (!picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(WholeDevicePixels(size(), devicePixelRatioF()), picture_);
+    }
+    if (lifting) {
+        // Rises and falls once: strongest half-way.
+        const qreal strength = std::sin(liftProgress_ * std::numbers::pi);
+        const int frameWidth = std::max(2, qRound(4 * ringScale_));
+        const qreal inset = frameWidth / 2.0;
+        painter.setPen(QPen(QColor(255, 200, 40, qRound(255 * strength)), frameWidth, Qt::SolidLine,
+                            Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(QColor(255, 255, 255, qRound(70 * strength)));
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+        painter.setBrush(Qt::NoBrush);
     }
     if (ringShown_) {
         // 3 pixels wide and one pixel inside the edge at the designed size.

@@ -82,6 +82,7 @@ const std::vector<PlaySettingRow>& PlaySettingRows() {
                 std::map<std::string, StartRule>{{"player", StartRule::Player},
                                                  {"alternate", StartRule::Alternate}}),
         WordRow("sounds", &PlaySettings::Sounds, kSwitchWords),
+        WordRow("animate", &PlaySettings::Animate, kSwitchWords),
         WordRow("records", &PlaySettings::RecordGames, kSwitchWords),
         WordRow("cardsize", &PlaySettings::Size,
                 std::map<std::string, CardSize>{{"150", CardSize::Large150},

@@ -40,6 +40,7 @@ struct PlaySettings {
     bool RecordGames = false;  // each game written into the record of games, for the statistics
     StartRule Starts = StartRule::Player;  // who begins against the computer
     CardSize Size = CardSize::Normal;
+    bool Animate = false;  // the cards' motion (turns, pairs, the end's confetti)
 };
 
 struct Settings {

@@ -862,6 +862,10 @@
         <source>Card si&amp;ze</source>
         <translation>&amp;Kartengröße</translation>
     </message>
+    <message>
+        <source>A&amp;nimate cards</source>
+        <translation>Karten &amp;animieren</translation>
+    </message>
 </context>
 <context>
     <name>tavro::PlayerNames</name>

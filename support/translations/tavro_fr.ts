@@ -862,6 +862,10 @@
         <source>Card si&amp;ze</source>
         <translation>&amp;Taille des cartes</translation>
     </message>
+    <message>
+        <source>A&amp;nimate cards</source>
+        <translation>&amp;Animer les cartes</translation>
+    </message>
 </context>
 <context>
     <name>tavro::PlayerNames</name>

@@ -75,6 +75,9 @@ settle
 press Down Down
 expect_heard "Sounds check box not checked"
 settle
+press Down
+expect_heard "Animate cards check box not checked"
+settle
 press Down Down Down
 expect_heard "Statistics.{1,3} F5"
 settle
@@ -398,7 +401,7 @@ run_game "$program" "$work/play-computer"
 focus_main_window
 expect_heard "Arrow keys"
 settle
-press alt+p Down Down Down Down Down
+press alt+p Down Down Down Down Down Down
 expect_heard "Repeat the computer's turn F7"
 settle
 press Escape Escape

@@ -276,7 +276,8 @@ TEST_F(SettingsSave, EveryPlaySettingRowIsKeptAndRemoved) {
                      true,
                      true,
                      StartRule::Alternate,
-                     CardSize::Large300}};
+                     CardSize::Large300,
+                     true}};
     ASSERT_TRUE(SaveSettings(chosen).isEmpty());
     QString text = ReadText(MachineFile());
     for (const PlaySettingRow& row : PlaySettingRows()) {
