@@ -137,6 +137,7 @@ QString HowToPlay::RulesHtml() {
         tr("F6: say the score."),
         tr("F7: repeat the computer's last turn."),
         tr("F10: exit."),
+        tr("Ctrl and +, Ctrl and −: larger or smaller cards; Ctrl and 0: the normal size."),
         tr("Alt and the underlined letter of a menu: open that menu."),
         tr("In this window, Tab moves between the text and Close; Escape closes it."),
     });
@@ -151,6 +152,10 @@ QString HowToPlay::RulesHtml() {
            "unless you check \"Take turns to start\"."),
         tr("Sounds: short sounds for a turned card, a pair, a miss, a hint and the end of a "
            "game."),
+        tr("Animate cards: the cards turn over, a pair lifts, and the end of a game is "
+           "celebrated."),
+        tr("Card size: larger cards, up to what fits your screen; the whole window grows with "
+           "them."),
         tr("Say the score (F6) and Repeat the computer's turn (F7) tell a screen reader the "
            "score, or the computer's last turn, once more."),
         tr("Record games keeps a record of the games you play, and Statistics (F5) shows how "

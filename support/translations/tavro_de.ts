@@ -776,6 +776,18 @@
         <source>Your choices in the Play menu are kept for the next start.</source>
         <translation>Ihre Wahl im Menü „Spielen“ bleibt für den nächsten Start erhalten.</translation>
     </message>
+    <message>
+        <source>Ctrl and +, Ctrl and −: larger or smaller cards; Ctrl and 0: the normal size.</source>
+        <translation>Strg und +, Strg und −: größere oder kleinere Karten; Strg und 0: die normale Größe.</translation>
+    </message>
+    <message>
+        <source>Animate cards: the cards turn over, a pair lifts, and the end of a game is celebrated.</source>
+        <translation>Karten animieren: Die Karten drehen sich um, ein Paar hebt sich, und das Ende eines Spiels wird gefeiert.</translation>
+    </message>
+    <message>
+        <source>Card size: larger cards, up to what fits your screen; the whole window grows with them.</source>
+        <translation>Kartengröße: größere Karten, bis zu dem, was auf Ihren Bildschirm passt; das ganze Fenster wächst mit.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::LeadsTableAccessible</name>

@@ -776,6 +776,18 @@
         <source>Your choices in the Play menu are kept for the next start.</source>
         <translation>Vos choix dans le menu «&#xa0;Partie&#xa0;» sont conservés pour le prochain démarrage.</translation>
     </message>
+    <message>
+        <source>Ctrl and +, Ctrl and −: larger or smaller cards; Ctrl and 0: the normal size.</source>
+        <translation>Ctrl et +, Ctrl et −&#xa0;: des cartes plus grandes ou plus petites&#xa0;; Ctrl et 0&#xa0;: la taille normale.</translation>
+    </message>
+    <message>
+        <source>Animate cards: the cards turn over, a pair lifts, and the end of a game is celebrated.</source>
+        <translation>Animer les cartes&#xa0;: les cartes se retournent, une paire se soulève et la fin d’une partie est fêtée.</translation>
+    </message>
+    <message>
+        <source>Card size: larger cards, up to what fits your screen; the whole window grows with them.</source>
+        <translation>Taille des cartes&#xa0;: des cartes plus grandes, autant que votre écran le permet&#xa0;; toute la fenêtre grandit avec elles.</translation>
+    </message>
 </context>
 <context>
     <name>tavro::LeadsTableAccessible</name>
