@@ -63,6 +63,22 @@ void RedirectSettingsStore(const QString& folder) {
     }
 }
 
+bool UseOffscreenScreen(const QString& folder, int width, int height) {
+    const QString config = folder + QStringLiteral("/screen.json");
+    QFile file(config);
+    const QByteArray screens = QStringLiteral(R"({"screens": [{"name": "test", "x": 0, "y": 0, )"
+                                              R"("width": %1, "height": %2, "logicalDpi": 96}]})")
+                                   .arg(width)
+                                   .arg(height)
+                                   .toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(screens) != screens.size()) {
+        return false;
+    }
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    return true;
+}
+
 QStringList& ModalFailures() {
     static QStringList failures;
     return failures;

@@ -62,6 +62,10 @@ private:
 // Sends the settings store to a temporary folder: call before QApplication is created.
 void RedirectSettingsStore(const QString& folder);
 
+// Gives the offscreen platform one screen of width x height pixels, described in a file in
+// `folder`: call before QApplication is created. False when the file cannot be written.
+bool UseOffscreenScreen(const QString& folder, int width, int height);
+
 // Failures noticed inside modal helpers, where QVERIFY cannot be used; tests check it is empty.
 QStringList& ModalFailures();
 

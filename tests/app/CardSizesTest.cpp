@@ -217,15 +217,9 @@ private slots:
 int main(int argc, char** argv) {
     // One offscreen screen of 1920 x 1080 pixels.
     QTemporaryDir folder;
-    const QString config = folder.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1920,
-                        "height": 1080, "logicalDpi": 96}]})") < 0) {
+    if (!UseOffscreenScreen(folder.path(), 1920, 1080)) {
         return 2;
     }
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     RedirectSettingsStore(folder.filePath(QStringLiteral("settings")));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavro Memory"));

@@ -60,15 +60,9 @@ private slots:
 int main(int argc, char** argv) {
     // One offscreen screen of 1280 x 1024 device pixels, shown at a scale of 2.
     QTemporaryDir folder;
-    const QString config = folder.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280,
-                        "height": 1024, "logicalDpi": 96}]})") < 0) {
+    if (!UseOffscreenScreen(folder.path(), 1280, 1024)) {
         return 2;
     }
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
     qputenv("QT_SCALE_FACTOR", "2");
     RedirectSettingsStore(folder.filePath(QStringLiteral("settings")));
     QApplication app(argc, argv);
