@@ -165,9 +165,3 @@ TEST(RecordsCopies, AKillDuringTheWritesLosesNoGameWrittenBefore) {
 
 }  // namespace
 }  // namespace tavro::test
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -221,9 +221,3 @@ TEST(RecordsDamaged, ARecordOfANewerVersionIsLeftAloneWithOneNotice) {
 
 }  // namespace
 }  // namespace tavro::test
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

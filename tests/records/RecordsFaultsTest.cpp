@@ -96,9 +96,3 @@ TEST(RecordsFaults, GamesThatCantBeRecordedAreToldOnceAndTheGameGoesOn) {
 
 }  // namespace
 }  // namespace tavro::test
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

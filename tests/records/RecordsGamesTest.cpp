@@ -419,9 +419,3 @@ TEST(GameTally, CountsEachOutcomeOfAGame) {
 
 }  // namespace
 }  // namespace tavro::test
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

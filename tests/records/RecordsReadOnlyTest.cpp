@@ -138,9 +138,3 @@ TEST(RecordsReadOnly, ARecordThatCantBeChangedIsReadAndSaysWhy) {
 
 }  // namespace
 }  // namespace tavro::test
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -124,9 +124,3 @@ TEST_F(RecordsReader, AFailedReadIsAFaultOrNoticeForThePlayer) {
 
 }  // namespace
 }  // namespace tavro::test
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -248,9 +248,3 @@ TEST(RecordsStray, FaultsAreToldApartAndAFullDiskIsSaidSo) {
 
 }  // namespace
 }  // namespace tavro::test
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
